@@ -1,0 +1,273 @@
+#include "convert_cli.h"
+
+#include <charconv>
+#include <climits>
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <unordered_map>
+
+#include "catalogue/unit_catalogue.h"
+#include "engine/convert_text.h"
+
+namespace quantivo::cli {
+namespace {
+
+using catalogue::UnitCatalogue;
+using engine::ResultFormat;
+using engine::ViewType;
+
+constexpr int kUsageError = 2;
+constexpr std::string_view kProgram = "quantivo-convert";
+
+constexpr std::string_view kUsage =
+    "Usage: quantivo-convert [OPTIONS] CATEGORY VALUE FROM TO\n"
+    "       quantivo-convert [OPTIONS] --batch\n"
+    "       quantivo-convert --list [CATEGORY]\n"
+    "\n"
+    "Converts VALUE in CATEGORY from unit FROM to unit TO and prints the result as the\n"
+    "converter's output box shows it. Names are matched exactly (quote those with blanks).\n"
+    "\n"
+    "  --format auto|scientific|fixed|commas   result format (default auto)\n"
+    "  --precision N      digits for scientific, decimals for fixed and commas (default 4)\n"
+    "  --batch            read CATEGORY<TAB>FROM<TAB>TO<TAB>VALUE lines from standard input\n"
+    "                     and print one result line for each; an empty FROM or TO gives an\n"
+    "                     empty line\n"
+    "  --list [CATEGORY]  list the categories, or the units of CATEGORY\n"
+    "  --help             show this help\n";
+
+struct Options {
+  ResultFormat Format;
+  bool Batch = false;
+  bool List = false;
+  bool Help = false;
+  std::vector<std::string_view> Positional;
+};
+
+std::optional<ViewType> ParseFormat(std::string_view name) {
+  if (name == "auto") return ViewType::AutoFormat;
+  if (name == "scientific") return ViewType::Scientific;
+  if (name == "fixed") return ViewType::Fixed;
+  if (name == "commas") return ViewType::FixedWithCommas;
+  return std::nullopt;
+}
+
+// Any integer; one beyond the range of int acts like the nearest int, which the
+// formatting treats the same as any other out-of-range precision.
+std::optional<int> ParsePrecision(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  long long magnitude = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    if (magnitude <= INT_MAX) magnitude = magnitude * 10 + (c - '0');
+  }
+  if (magnitude > INT_MAX) return negative ? INT_MIN : INT_MAX;
+  return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+// Fills `options`; returns an error message for a bad option, or nothing.
+std::optional<std::string> ParseArguments(const std::vector<std::string_view>& args,
+                                          Options& options) {
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    if (optionsEnded || arg.size() <= 2 || arg.substr(0, 2) != "--") {
+      if (arg == "--" && !optionsEnded) {
+        optionsEnded = true;
+        continue;
+      }
+      options.Positional.push_back(arg);
+      continue;
+    }
+    std::string_view name = arg;
+    std::optional<std::string_view> value;
+    if (const std::size_t equals = arg.find('='); equals != std::string_view::npos) {
+      name = arg.substr(0, equals);
+      value = arg.substr(equals + 1);
+    }
+    const bool takesValue = name == "--format" || name == "--precision";
+    if (takesValue && !value) {
+      if (i + 1 == args.size()) return "option " + std::string(name) + " needs a value";
+      value = args[++i];
+    }
+    if (!takesValue && value) return "option " + std::string(name) + " takes no value";
+
+    if (name == "--format") {
+      const std::optional<ViewType> view = ParseFormat(*value);
+      if (!view) return "unknown format \"" + std::string(*value) + "\"";
+      options.Format.View = *view;
+    } else if (name == "--precision") {
+      const std::optional<int> precision = ParsePrecision(*value);
+      if (!precision) return "precision \"" + std::string(*value) + "\" is not an integer";
+      options.Format.Precision = *precision;
+    } else if (name == "--batch") {
+      options.Batch = true;
+    } else if (name == "--list") {
+      options.List = true;
+    } else if (name == "--help") {
+      options.Help = true;
+    } else {
+      return "unknown option " + std::string(name);
+    }
+  }
+  if (options.Help) return std::nullopt;
+  if (options.Batch && options.List) return "--batch and --list cannot be combined";
+  if (options.Batch && !options.Positional.empty()) return "--batch takes no other arguments";
+  if (options.List && options.Positional.size() > 1) return "--list takes at most one category";
+  if (!options.Batch && !options.List && options.Positional.size() != 4) {
+    return "expected CATEGORY VALUE FROM TO";
+  }
+  return std::nullopt;
+}
+
+// Finds categories and units by their exact names.
+class NameLookup {
+ public:
+  explicit NameLookup(const UnitCatalogue& catalogue) {
+    for (int c = 0; c < UnitCatalogue::CategoryCount; ++c) {
+      const std::vector<std::string_view> names = catalogue.UnitNames(c);
+      for (int i = 0; i < static_cast<int>(names.size()); ++i) m_units[c].emplace(names[i], i);
+    }
+  }
+
+  /// The list position of the unit, -1 for an empty name, nothing if unknown.
+  std::optional<int> Unit(int category, std::string_view name) const {
+    if (name.empty()) return -1;
+    const auto found = m_units[category].find(name);
+    if (found == m_units[category].end()) return std::nullopt;
+    return found->second;
+  }
+
+ private:
+  std::unordered_map<std::string_view, int> m_units[UnitCatalogue::CategoryCount];
+};
+
+// The input box holds letters in upper case; nothing else is changed.
+std::string AsInputBoxText(std::string_view value) {
+  std::string text(value);
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return text;
+}
+
+struct Request {
+  std::string_view Category;
+  std::string_view From;
+  std::string_view To;
+  std::string_view Value;
+};
+
+class Converter {
+ public:
+  Converter(const Options& options, const engine::NumberLocale& locale)
+      : m_lookup(m_catalogue), m_format(options.Format), m_locale(locale) {}
+
+  /// The output text of one request, or an error message naming what is unknown.
+  bool Convert(const Request& request, std::string& result) const {
+    const int category = m_catalogue.FindCategory(request.Category);
+    if (category < 0) {
+      result = "unknown category \"" + std::string(request.Category) + "\"";
+      return false;
+    }
+    const std::optional<int> from = m_lookup.Unit(category, request.From);
+    const std::optional<int> to = m_lookup.Unit(category, request.To);
+    if (!from || !to) {
+      result = "unknown unit \"" + std::string(!from ? request.From : request.To) +
+               "\" in category \"" + std::string(request.Category) + "\"";
+      return false;
+    }
+    result = engine::ConvertText(m_catalogue, category, *from, *to, AsInputBoxText(request.Value),
+                                 m_format, m_locale);
+    return true;
+  }
+
+ private:
+  UnitCatalogue m_catalogue;
+  NameLookup m_lookup;
+  ResultFormat m_format;
+  engine::NumberLocale m_locale;
+};
+
+int RunList(const Options& options, std::ostream& out, std::ostream& err) {
+  const UnitCatalogue catalogue;
+  if (options.Positional.empty()) {
+    for (const std::string_view name : catalogue.CategoryNames()) out << name << '\n';
+    return 0;
+  }
+  const int category = catalogue.FindCategory(options.Positional[0]);
+  if (category < 0) {
+    err << kProgram << ": unknown category \"" << options.Positional[0] << "\"\n";
+    return kUsageError;
+  }
+  for (const std::string_view name : catalogue.UnitNames(category)) out << name << '\n';
+  return 0;
+}
+
+// One result line per input line, in order. Output is flushed whenever no more
+// input is waiting, so a script may feed one line and wait for its answer.
+int RunBatch(const Converter& converter, std::istream& in, std::ostream& out, std::ostream& err) {
+  int status = 0;
+  std::string line;
+  std::string result;
+  long long lineNumber = 0;
+  while (std::getline(in, line)) {
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    const std::string_view text = line;
+    const std::size_t tab1 = text.find('\t');
+    const std::size_t tab2 = tab1 == text.npos ? text.npos : text.find('\t', tab1 + 1);
+    const std::size_t tab3 = tab2 == text.npos ? text.npos : text.find('\t', tab2 + 1);
+    if (tab3 == text.npos) {
+      err << kProgram << ": line " << lineNumber
+          << ": expected CATEGORY<TAB>FROM<TAB>TO<TAB>VALUE\n";
+      status = kUsageError;
+      out << '\n';
+    } else {
+      const Request request{text.substr(0, tab1), text.substr(tab1 + 1, tab2 - tab1 - 1),
+                            text.substr(tab2 + 1, tab3 - tab2 - 1), text.substr(tab3 + 1)};
+      if (converter.Convert(request, result)) {
+        out << result << '\n';
+      } else {
+        err << kProgram << ": line " << lineNumber << ": " << result << '\n';
+        status = kUsageError;
+        out << '\n';
+      }
+    }
+    if (in.rdbuf()->in_avail() <= 0) out.flush();
+  }
+  return status;
+}
+
+}  // namespace
+
+int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err, const engine::NumberLocale& locale) {
+  Options options;
+  if (const std::optional<std::string> problem = ParseArguments(args, options)) {
+    err << kProgram << ": " << *problem << "\n\n" << kUsage;
+    return kUsageError;
+  }
+  if (options.Help) {
+    out << kUsage;
+    return 0;
+  }
+  if (options.List) return RunList(options, out, err);
+
+  const Converter converter(options, locale);
+  if (options.Batch) return RunBatch(converter, in, out, err);
+
+  const auto& p = options.Positional;
+  std::string result;
+  if (!converter.Convert({p[0], p[2], p[3], p[1]}, result)) {
+    err << kProgram << ": " << result << '\n';
+    return kUsageError;
+  }
+  out << result << '\n';
+  return 0;
+}
+
+}  // namespace quantivo::cli

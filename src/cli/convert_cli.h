@@ -1,0 +1,17 @@
+#pragma once
+
+#include <iosfwd>
+#include <string_view>
+#include <vector>
+
+#include "engine/format_result.h"
+
+namespace quantivo::cli {
+
+/// Runs quantivo-convert with its arguments (without the program name), reading
+/// batch lines from `in`. Returns the exit status: 0, or 2 after a bad option or an
+/// unknown category or unit.
+int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
+                  std::ostream& err, const engine::NumberLocale& locale);
+
+}  // namespace quantivo::cli

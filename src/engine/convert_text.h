@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "catalogue/unit_catalogue.h"
+#include "engine/format_result.h"
+
+namespace quantivo::engine {
+
+/// The output text of a Linear conversion: value ÷ inputFactor × outputFactor,
+/// formatted. Empty when the text is empty or a unit is missing (-1); a text that
+/// is no number gives "invalid number [p]", a result beyond the extended range
+/// "result too large".
+std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
+                          Extended inputFactor, Extended outputFactor,
+                          const ResultFormat& format, const NumberLocale& locale);
+
+/// The output text for the input text in `category`, from the unit at list position
+/// `inputUnit` to the one at `outputUnit` (-1 for none). Hands the work to the
+/// converter of the category's kind.
+std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
+                        int outputUnit, std::string_view text, const ResultFormat& format,
+                        const NumberLocale& locale);
+
+}  // namespace quantivo::engine

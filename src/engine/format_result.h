@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "engine/extended.h"
+
+namespace quantivo::engine {
+
+/// The four result formats, numbered as the settings file stores them.
+enum class ViewType { AutoFormat = 1, Scientific, Fixed, FixedWithCommas };
+
+/// How results are shown. AutoFormat ignores Precision; the others use it as
+/// significant digits (Scientific) or decimals (Fixed, Fixed with Commas).
+struct ResultFormat {
+  ViewType View = ViewType::AutoFormat;
+  int Precision = 4;
+};
+
+/// The regional separators of results, read once by the program that shows them.
+/// Input is always read with ".", whatever these are.
+struct NumberLocale {
+  std::string Decimal = ".";
+  std::string Thousands = ",";
+};
+
+/// The separators to use given what the system reports; an empty or missing
+/// separator falls back to "." and "," respectively.
+NumberLocale MakeNumberLocale(const char* decimal, const char* thousands);
+
+/// A view type as stored: 1 to 4 are kept, anything else is AutoFormat.
+ViewType ViewTypeFromNumber(long long number);
+
+/// The text of a numeric result under `format`; a view type outside the four counts
+/// as AutoFormat. Never fails: infinity shows as
+/// "INF" and not-a-number as "NAN", both without sign.
+std::string FormatResult(Extended value, const ResultFormat& format, const NumberLocale& locale);
+
+}  // namespace quantivo::engine

@@ -1,0 +1,164 @@
+#include "convert_cli.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace quantivo::cli {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun RunCli(std::vector<std::string_view> args, const std::string& input = "",
+           const engine::NumberLocale& locale = {}) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunConvertCli(args, in, out, err, locale);
+  return {status, out.str(), err.str()};
+}
+
+TEST(ConvertCli, PrintsTheOutputBoxText) {
+  const struct {
+    std::vector<std::string_view> args;
+    const char* out;
+  } kCases[] = {
+      {{"Length", "1", "kilometer", "meter"}, "1000\n"},
+      {{"--format", "scientific", "Length", "9999999999", "meter", "meter"}, "1.000E+010\n"},
+      {{"Length", "1E5000", "meter", "meter"}, "result too large\n"},
+      {{"Length", "1,5", "meter", "foot"}, "invalid number [2]\n"},
+      {{"Length", "1e3", "meter", "kilometer"}, "1\n"},
+      {{"Length", "-5", "meter", "meter"}, "-5\n"},
+      {{"Length", "", "meter", "meter"}, "\n"},
+      {{"Length", "1", "mile (US Survey)", "foot (US Survey)"}, "5280\n"},
+      {{"--format=fixed", "--precision=2", "Length", "1", "mile", "kilometer"}, "1.61\n"},
+      {{"Length", "1", "mile", "kilometer", "--format", "commas"}, "1.6093\n"},
+      {{"--precision", "-1", "--format", "fixed", "Length", "1", "foot", "inch"}, "12.00\n"},
+      {{"--precision", "99999999999", "--format", "scientific", "Length", "1", "meter", "millimeter"},
+       "1.00000000000000E+003\n"},
+      {{"--", "Length", "--5", "meter", "meter"}, "invalid number [2]\n"},
+  };
+  for (const auto& c : kCases) {
+    const CliRun run = RunCli(c.args);
+    SCOPED_TRACE(c.out);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+  }
+}
+
+TEST(ConvertCli, ResultsUseTheGivenSeparators) {
+  const CliRun run = RunCli({"--format", "commas", "Length", "1234567.5", "meter", "meter"}, "",
+                         engine::NumberLocale{",", "."});
+  EXPECT_EQ(run.out, "1.234.567,5000\n");
+}
+
+TEST(ConvertCli, UnknownNamesAreReportedOnStandardError) {
+  const struct {
+    std::vector<std::string_view> args;
+    const char* err;
+  } kCases[] = {
+      {{"Lenght", "1", "meter", "foot"}, "quantivo-convert: unknown category \"Lenght\"\n"},
+      {{"length", "1", "meter", "foot"}, "quantivo-convert: unknown category \"length\"\n"},
+      {{"Length", "1", "metre", "foot"},
+       "quantivo-convert: unknown unit \"metre\" in category \"Length\"\n"},
+      {{"Length", "1", "meter", "Foot"},
+       "quantivo-convert: unknown unit \"Foot\" in category \"Length\"\n"},
+      {{"--list", "Nope"}, "quantivo-convert: unknown category \"Nope\"\n"},
+  };
+  for (const auto& c : kCases) {
+    const CliRun run = RunCli(c.args);
+    SCOPED_TRACE(c.err);
+    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.status, 2);
+  }
+}
+
+TEST(ConvertCli, BadOptionsPrintUsage) {
+  const std::vector<std::string_view> kBad[] = {
+      {},
+      {"Length", "1", "meter"},
+      {"--format", "hex", "Length", "1", "meter", "meter"},
+      {"--precision", "four", "Length", "1", "meter", "meter"},
+      {"--precision", "1.5", "Length", "1", "meter", "meter"},
+      {"--precision"},
+      {"--bogus", "Length", "1", "meter", "meter"},
+      {"--batch", "Length"},
+      {"--batch", "--list"},
+      {"--list", "Length", "Area"},
+      {"--batch=yes"},
+  };
+  for (const auto& args : kBad) {
+    const CliRun run = RunCli(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("Usage: quantivo-convert"), std::string::npos) << run.err;
+  }
+}
+
+TEST(ConvertCli, HelpPrintsUsage) {
+  const CliRun run = RunCli({"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.rfind("Usage: quantivo-convert", 0), 0u);
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(ConvertCli, ListsCategoriesAndUnits) {
+  const CliRun categories = RunCli({"--list"});
+  EXPECT_EQ(categories.status, 0);
+  EXPECT_EQ(categories.out.rfind("Length\nArea\nVolume\nVolume - Dry\nTime\n", 0), 0u);
+  EXPECT_EQ(std::count(categories.out.begin(), categories.out.end(), '\n'), 23);
+  EXPECT_TRUE(categories.out.ends_with("Conductivity\nThermal Conductivity\n"));
+
+  const CliRun length = RunCli({"--list", "Length"});
+  EXPECT_EQ(length.status, 0);
+  EXPECT_EQ(length.out.rfind("kilometer\nhectometer\ndekameter\nmeter\n", 0), 0u);
+  EXPECT_EQ(std::count(length.out.begin(), length.out.end(), '\n'), 38);
+  EXPECT_TRUE(length.out.ends_with("handbreadth (Biblical)\nfingerbreadth (Biblical)\n"));
+}
+
+TEST(ConvertCli, BatchPrintsOneLinePerInputLine) {
+  const std::string input =
+      "Length\tkilometer\tmeter\t5\n"
+      "Length\t\tmeter\t5\n"
+      "Length\tmeter\tfoot\t1,5\n"
+      "Length\tmeter\tmeter\t1e3\r\n"
+      "Length\tmeter\tmeter\t\n"
+      "Length\tfoot\tinch\t2";
+  const CliRun run = RunCli({"--batch"}, input);
+  EXPECT_EQ(run.out, "5000\n\ninvalid number [2]\n1000\n\n24\n");
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(ConvertCli, BatchReportsUnknownNamesByLineAndGoesOn) {
+  const std::string input =
+      "Length\tmeter\tmeter\t1\n"
+      "Lenght\tmeter\tmeter\t1\n"
+      "Length\tmeter\tmetre\t1\n"
+      "Length meter meter 1\n"
+      "Length\tmeter\tkilometer\t1500\n";
+  const CliRun run = RunCli({"--batch", "--format", "fixed", "--precision", "1"}, input);
+  EXPECT_EQ(run.out, "1.0\n\n\n\n1.5\n");
+  EXPECT_EQ(run.err,
+            "quantivo-convert: line 2: unknown category \"Lenght\"\n"
+            "quantivo-convert: line 3: unknown unit \"metre\" in category \"Length\"\n"
+            "quantivo-convert: line 4: expected CATEGORY<TAB>FROM<TAB>TO<TAB>VALUE\n");
+  EXPECT_EQ(run.status, 2);
+}
+
+TEST(ConvertCli, BatchValueKeepsEverythingAfterTheThirdTab) {
+  const CliRun run = RunCli({"--batch"}, "Length\tmeter\tmeter\t1\t2\n");
+  EXPECT_EQ(run.out, "invalid number [2]\n");
+}
+
+}  // namespace
+}  // namespace quantivo::cli

@@ -1,0 +1,120 @@
+#include "engine/convert_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quantivo::engine {
+namespace {
+
+using catalogue::UnitCatalogue;
+
+// Length list positions.
+constexpr int kKilometer = 0;
+constexpr int kMeter = 3;
+constexpr int kMillimeter = 6;
+constexpr int kFermi = 10;
+constexpr int kMile = 11;
+constexpr int kRod = 14;
+constexpr int kPerch = 15;
+constexpr int kPole = 16;
+constexpr int kFoot = 19;
+constexpr int kInch = 21;
+constexpr int kMegaparsec = 23;
+constexpr int kMileUsSurvey = 29;
+
+class ConvertLength : public testing::Test {
+ protected:
+  std::string Convert(const std::string& text, int from, int to,
+                      ResultFormat format = ResultFormat{}) const {
+    return ConvertText(m_catalogue, 0, from, to, text, format, NumberLocale{});
+  }
+
+  const UnitCatalogue m_catalogue;
+};
+
+struct Case {
+  const char* in;
+  const char* out;
+};
+
+TEST_F(ConvertLength, BadInputIsReportedByPosition) {
+  constexpr Case kCases[] = {
+      {"-", "invalid number [2]"},   {"+", "invalid number [2]"},
+      {"1,5", "invalid number [2]"}, {"1..2", "invalid number [3]"},
+      {"1E+", "invalid number [4]"}, {" ", "invalid number [2]"},
+      {"   ", "invalid number [4]"}, {"5 ", "invalid number [2]"},
+      {"1.2.3", "invalid number [4]"}, {"ABC", "invalid number [1]"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.in);
+    EXPECT_EQ(Convert(c.in, kMeter, kFoot), c.out);
+  }
+}
+
+TEST_F(ConvertLength, UnfinishedNumbersAreCompleted) {
+  constexpr Case kCases[] = {{"1E", "1"}, {"2.", "2"}, {".", "0"}, {"E", "0"}, {"-.", "0"}};
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.in);
+    EXPECT_EQ(Convert(c.in, kMeter, kMeter), c.out);
+  }
+}
+
+TEST_F(ConvertLength, NothingToConvertGivesAnEmptyOutput) {
+  EXPECT_EQ(Convert("", kMeter, kFoot), "");
+  EXPECT_EQ(Convert("5", -1, kFoot), "");
+  EXPECT_EQ(Convert("5", kMeter, -1), "");
+  EXPECT_EQ(Convert("5", -1, -1), "");
+  EXPECT_EQ(Convert("garbage", -1, kFoot), "");
+  EXPECT_EQ(Convert("5", kMeter, 38), "");
+}
+
+TEST_F(ConvertLength, ResultsBeyondTheRangeAreTooLarge) {
+  constexpr Case kCases[] = {{"1E5000", "result too large"},
+                             {"0E5200", "result too large"},
+                             {"-1E5000", "result too large"},
+                             {"1E99999999999999999999", "result too large"}};
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.in);
+    EXPECT_EQ(Convert(c.in, kMeter, kMeter), c.out);
+  }
+  EXPECT_EQ(Convert("1E4932", kMeter, kMillimeter), "result too large");
+  EXPECT_EQ(Convert("1E4932", kMeter, kMeter), "1E4932");
+  EXPECT_EQ(Convert("1E-5200", kMeter, kMeter), "0");
+}
+
+TEST_F(ConvertLength, DividesByTheInputFactorThenMultipliesByTheOutputFactor) {
+  EXPECT_EQ(Convert("1", kKilometer, kMeter), "1000");
+  EXPECT_EQ(Convert("5", kKilometer, kMeter), "5000");
+  EXPECT_EQ(Convert("12.50", kMeter, kMeter), "12.5");
+  EXPECT_EQ(Convert("1", kMile, kKilometer), "1.609344");
+  EXPECT_EQ(Convert("1", kFoot, kInch), "12");
+  EXPECT_EQ(Convert("1", kMegaparsec, kFermi), "3.085678186E37");
+  EXPECT_EQ(Convert("-2.5E3", kMeter, kKilometer), "-2.5");
+}
+
+TEST_F(ConvertLength, UnitsOfOneSizeConvertOneToOne) {
+  for (const int from : {kRod, kPerch, kPole}) {
+    for (const int to : {kRod, kPerch, kPole}) EXPECT_EQ(Convert("1", from, to), "1");
+  }
+  EXPECT_NE(Convert("1", kMile, kMileUsSurvey), "1");
+}
+
+TEST_F(ConvertLength, UsesTheResultFormat) {
+  EXPECT_EQ(Convert("9999999999", kMeter, kMeter, {ViewType::Scientific, 4}), "1.000E+010");
+  EXPECT_EQ(Convert("1234.5", kMeter, kMeter, {ViewType::FixedWithCommas, 2}), "1,234.50");
+  EXPECT_EQ(ConvertText(m_catalogue, 0, kMeter, kMeter, "1234.5", {ViewType::FixedWithCommas, 1},
+                        NumberLocale{",", "."}),
+            "1.234,5");
+}
+
+TEST(ConvertLinear, UsesTheGivenFactors) {
+  EXPECT_EQ(ConvertLinear("3", 0, 0, 2, 8, ResultFormat{}, NumberLocale{}), "12");
+  EXPECT_EQ(ConvertLinear("1", 0, 0, 3, 1, ResultFormat{}, NumberLocale{}), "0.3333333333");
+  EXPECT_EQ(ConvertLinear("1E4000", 0, 0, 1E-1000L, 1, ResultFormat{}, NumberLocale{}),
+            "result too large");
+  EXPECT_EQ(ConvertLinear("1", -1, 0, 3, 1, ResultFormat{}, NumberLocale{}), "");
+}
+
+}  // namespace
+}  // namespace quantivo::engine
