@@ -12,8 +12,8 @@ constexpr const char* kResultTooLarge = "result too large";
 }  // namespace
 
 std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
-                          Extended inputFactor, Extended outputFactor,
-                          const ResultFormat& format, const NumberLocale& locale) {
+                          Extended inputFactor, Extended outputFactor, const ResultFormat& format,
+                          const NumberLocale& locale) {
   if (text.empty() || inputUnit < 0 || outputUnit < 0) return {};
   std::string completed;
   const ParsedNumber parsed = ParseNumber(CompleteNumberText(text, completed));

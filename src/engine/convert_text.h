@@ -13,8 +13,8 @@ namespace quantivo::engine {
 /// is no number gives "invalid number [p]", a result beyond the extended range
 /// "result too large".
 std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
-                          Extended inputFactor, Extended outputFactor,
-                          const ResultFormat& format, const NumberLocale& locale);
+                          Extended inputFactor, Extended outputFactor, const ResultFormat& format,
+                          const NumberLocale& locale);
 
 /// The output text for the input text in `category`, from the unit at list position
 /// `inputUnit` to the one at `outputUnit` (-1 for none). Hands the work to the

@@ -91,7 +91,9 @@ void TrimTrailingZeros(DecimalDigits& digits) {
   while (digits.Length > 0 && digits.D[digits.Length - 1] == '0') --digits.Length;
 }
 
-char DigitAt(const DecimalDigits& digits, int i) { return i < digits.Length ? digits.D[i] : '0'; }
+char DigitAt(const DecimalDigits& digits, int i) {
+  return i < digits.Length ? digits.D[i] : '0';
+}
 
 void AppendDigits(std::string& out, const DecimalDigits& digits, int from, int to) {
   for (int i = from; i < to; ++i) out.push_back(DigitAt(digits, i));

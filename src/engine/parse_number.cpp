@@ -10,7 +10,9 @@
 namespace quantivo::engine {
 namespace {
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Positions and scales are counted in 64 bits and held well below their limit, so
 // texts of any length (a million digits, an exponent of five thousand digits) can

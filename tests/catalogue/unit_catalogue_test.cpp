@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -17,9 +17,17 @@ TEST(IndexOfCategory, FindsTheExactDisplayName) {
   constexpr struct {
     const char* name;
     int index;
-  } kCases[] = {{"Length", 0},  {"Volume - Dry", 3}, {"Flow", 12}, {"Temperature", 13},
-                {"Numbers", 16}, {"Fractions", 17},  {"Thermal Conductivity", 22},
-                {"volume", 0},   {"", 0},            {"Length ", 0}, {"Volume - dry", 0}};
+  } kCases[] = {{"Length", 0},
+                {"Volume - Dry", 3},
+                {"Flow", 12},
+                {"Temperature", 13},
+                {"Numbers", 16},
+                {"Fractions", 17},
+                {"Thermal Conductivity", 22},
+                {"volume", 0},
+                {"", 0},
+                {"Length ", 0},
+                {"Volume - dry", 0}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(catalogue.IndexOfCategory(c.name), c.index);
@@ -119,9 +127,9 @@ TEST(UnitCatalogue, FactorsAreTheNearestExtendedValues) {
   constexpr struct {
     int position;
     const char* decimal;
-  } kFactors[] = {{11, "0.000621371192237"}, {13, "0.049709695379"}, {22, "39370.0787402"},
-                  {25, "3.24077865471e-17"}, {26, "1.05702341054e-16"},
-                  {30, "3.280833333333"},    {35, "4.37445319336"}};
+  } kFactors[] = {{11, "0.000621371192237"}, {13, "0.049709695379"},    {22, "39370.0787402"},
+                  {25, "3.24077865471e-17"}, {26, "1.05702341054e-16"}, {30, "3.280833333333"},
+                  {35, "4.37445319336"}};
   for (const auto& f : kFactors) {
     SCOPED_TRACE(f.decimal);
     EXPECT_EQ(units[f.position].Factor, std::strtold(f.decimal, nullptr));

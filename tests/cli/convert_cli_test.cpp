@@ -17,7 +17,7 @@ struct CliRun {
 };
 
 CliRun RunCli(std::vector<std::string_view> args, const std::string& input = "",
-           const engine::NumberLocale& locale = {}) {
+              const engine::NumberLocale& locale = {}) {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
@@ -41,7 +41,8 @@ TEST(ConvertCli, PrintsTheOutputBoxText) {
       {{"--format=fixed", "--precision=2", "Length", "1", "mile", "kilometer"}, "1.61\n"},
       {{"Length", "1", "mile", "kilometer", "--format", "commas"}, "1.6093\n"},
       {{"--precision", "-1", "--format", "fixed", "Length", "1", "foot", "inch"}, "12.00\n"},
-      {{"--precision", "99999999999", "--format", "scientific", "Length", "1", "meter", "millimeter"},
+      {{"--precision", "99999999999", "--format", "scientific", "Length", "1", "meter",
+        "millimeter"},
        "1.00000000000000E+003\n"},
       {{"--", "Length", "--5", "meter", "meter"}, "invalid number [2]\n"},
   };
@@ -56,7 +57,7 @@ TEST(ConvertCli, PrintsTheOutputBoxText) {
 
 TEST(ConvertCli, ResultsUseTheGivenSeparators) {
   const CliRun run = RunCli({"--format", "commas", "Length", "1234567.5", "meter", "meter"}, "",
-                         engine::NumberLocale{",", "."});
+                            engine::NumberLocale{",", "."});
   EXPECT_EQ(run.out, "1.234.567,5000\n");
 }
 

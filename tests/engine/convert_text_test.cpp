@@ -40,10 +40,10 @@ struct Case {
 
 TEST_F(ConvertLength, BadInputIsReportedByPosition) {
   constexpr Case kCases[] = {
-      {"-", "invalid number [2]"},   {"+", "invalid number [2]"},
-      {"1,5", "invalid number [2]"}, {"1..2", "invalid number [3]"},
-      {"1E+", "invalid number [4]"}, {" ", "invalid number [2]"},
-      {"   ", "invalid number [4]"}, {"5 ", "invalid number [2]"},
+      {"-", "invalid number [2]"},     {"+", "invalid number [2]"},
+      {"1,5", "invalid number [2]"},   {"1..2", "invalid number [3]"},
+      {"1E+", "invalid number [4]"},   {" ", "invalid number [2]"},
+      {"   ", "invalid number [4]"},   {"5 ", "invalid number [2]"},
       {"1.2.3", "invalid number [4]"}, {"ABC", "invalid number [1]"},
   };
   for (const Case& c : kCases) {

@@ -71,10 +71,18 @@ TEST(FormatResult, GeneralLayoutSwitchesToExponentOutsideTenPlacesAndAFourthDeci
     Extended value;
     const char* text;
   } kRows[] = {
-      {1500, "1500"},          {1.5L, "1.5"},          {0.0001L, "0.0001"},
-      {0.00009999L, "9.999E-5"}, {1.5E20L, "1.5E20"}, {1.234E-5L, "1.234E-5"},
-      {12.50L, "12.5"},        {-0.25L, "-0.25"},      {1E10L, "1E10"},
-      {99999999995.0L, "1E11"}, {0.1L, "0.1"},         {1.0L / 3, "0.3333333333"},
+      {1500, "1500"},
+      {1.5L, "1.5"},
+      {0.0001L, "0.0001"},
+      {0.00009999L, "9.999E-5"},
+      {1.5E20L, "1.5E20"},
+      {1.234E-5L, "1.234E-5"},
+      {12.50L, "12.5"},
+      {-0.25L, "-0.25"},
+      {1E10L, "1E10"},
+      {99999999995.0L, "1E11"},
+      {0.1L, "0.1"},
+      {1.0L / 3, "0.3333333333"},
       {2.0L / 3, "0.6666666667"},
   };
   for (const auto& row : kRows) {
@@ -112,8 +120,12 @@ TEST(FormatResult, ThousandsAreGroupedFromThePoint) {
     Extended value;
     const char* text;
   } kRows[] = {
-      {0, "0.00"},       {999, "999.00"},         {1000, "1,000.00"},
-      {-12345.5L, "-12,345.50"}, {123456, "123,456.00"}, {1234567890123.0L, "1,234,567,890,123.00"},
+      {0, "0.00"},
+      {999, "999.00"},
+      {1000, "1,000.00"},
+      {-12345.5L, "-12,345.50"},
+      {123456, "123,456.00"},
+      {1234567890123.0L, "1,234,567,890,123.00"},
   };
   for (const auto& row : kRows) {
     SCOPED_TRACE(row.text);
@@ -168,8 +180,8 @@ TEST(FormatResult, UnknownViewTypesFormatAsAutoFormat) {
 TEST(FormatResult, InfinityAndNotANumberHaveNoSign) {
   constexpr Extended kInf = std::numeric_limits<Extended>::infinity();
   const Extended nan = std::numeric_limits<Extended>::quiet_NaN();
-  for (const ViewType view : {ViewType::AutoFormat, ViewType::Scientific, ViewType::Fixed,
-                              ViewType::FixedWithCommas}) {
+  for (const ViewType view :
+       {ViewType::AutoFormat, ViewType::Scientific, ViewType::Fixed, ViewType::FixedWithCommas}) {
     EXPECT_EQ(Format(kInf, view, 4), "INF");
     EXPECT_EQ(Format(-kInf, view, 4), "INF");
     EXPECT_EQ(Format(nan, view, 4), "NAN");
@@ -211,7 +223,8 @@ TEST(FormatResult, EveryPowerOfTenKeepsItsExponent) {
 TEST(FormatResult, EighteenDigitsOfEveryBinaryMagnitude) {
   for (int b = -16382; b <= 16383; ++b) {
     const Extended power = std::ldexp(1.0L, b);
-    for (const Extended value : {power, std::nextafter(power, 0.0L), std::nextafter(power, LDBL_MAX)}) {
+    for (const Extended value :
+         {power, std::nextafter(power, 0.0L), std::nextafter(power, LDBL_MAX)}) {
       if (std::fpclassify(value) != FP_NORMAL || std::isinf(value)) continue;
       const std::string text = Format(value, ViewType::Scientific, 18);
       const Extended back = std::strtold(text.c_str(), nullptr);

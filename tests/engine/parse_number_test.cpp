@@ -15,10 +15,22 @@ struct ValueCase {
 
 TEST(ParseNumber, ReadsValidNumbers) {
   constexpr ValueCase kCases[] = {
-      {"0", 0},         {"12.50", 12.5L},     {"   7", 7},      {"+3", 3},
-      {"-2.5", -2.5L},  {"1.E5", 100000},     {"1e3", 1000},    {"1E+3", 1000},
-      {"E5", 0},        {".E5", 0},           {".5", 0.5L},     {"007", 7},
-      {"1E-2", 0.01L},  {"0.1", 0.1L},        {"2.0", 2},       {"123456789", 123456789},
+      {"0", 0},
+      {"12.50", 12.5L},
+      {"   7", 7},
+      {"+3", 3},
+      {"-2.5", -2.5L},
+      {"1.E5", 100000},
+      {"1e3", 1000},
+      {"1E+3", 1000},
+      {"E5", 0},
+      {".E5", 0},
+      {".5", 0.5L},
+      {"007", 7},
+      {"1E-2", 0.01L},
+      {"0.1", 0.1L},
+      {"2.0", 2},
+      {"123456789", 123456789},
       {"1E0000000000000000000000000000000000003", 1000},
   };
   for (const ValueCase& c : kCases) {
@@ -43,11 +55,10 @@ struct ErrorCase {
 
 TEST(ParseNumber, ReportsTheFirstCharacterThatDoesNotFit) {
   constexpr ErrorCase kCases[] = {
-      {"", 1},     {" ", 2},     {"   ", 4},   {"-", 2},      {"+", 2},     {" -", 3},
-      {"1,5", 2},  {"1..2", 3},  {"1E+", 4},   {"1E-", 4},    {"1.2.3", 4}, {"5 ", 2},
-      {"1.", 3},   {".", 2},     {"1E", 3},    {"1Ex", 3},    {"--1", 2},   {"+-1", 2},
-      {"\t1", 1},  {"x", 1},     {"1-", 2},    {"1E5.0", 4},  {"1e5e", 4},  {"1.x", 3},
-      {"1 000", 2}, {"0x10", 2}, {"1E 5", 3},  {"١", 1},
+      {"", 1},      {" ", 2},    {"   ", 4}, {"-", 2},     {"+", 2},    {" -", 3},   {"1,5", 2},
+      {"1..2", 3},  {"1E+", 4},  {"1E-", 4}, {"1.2.3", 4}, {"5 ", 2},   {"1.", 3},   {".", 2},
+      {"1E", 3},    {"1Ex", 3},  {"--1", 2}, {"+-1", 2},   {"\t1", 1},  {"x", 1},    {"1-", 2},
+      {"1E5.0", 4}, {"1e5e", 4}, {"1.x", 3}, {"1 000", 2}, {"0x10", 2}, {"1E 5", 3}, {"١", 1},
   };
   for (const ErrorCase& c : kCases) {
     SCOPED_TRACE(c.text);
@@ -66,7 +77,8 @@ TEST(ParseNumber, OnlyDigitsPointAndExponentFitBetweenDigits) {
 }
 
 TEST(ParseNumber, MagnitudesBeyondTheRangeAreInfinite) {
-  constexpr const char* kTooLarge[] = {"1E5000", "-1E5000", "0E5200", "1E4933", "1E99999999999999999999"};
+  constexpr const char* kTooLarge[] = {"1E5000", "-1E5000", "0E5200", "1E4933",
+                                       "1E99999999999999999999"};
   for (const char* text : kTooLarge) {
     SCOPED_TRACE(text);
     const ParsedNumber parsed = ParseNumber(text);
@@ -98,7 +110,7 @@ TEST(CompleteNumberText, AppendsAZeroAfterATrailingExponentOrPoint) {
   constexpr struct {
     const char* in;
     const char* out;
-  } kCases[] = {{"1E", "1E0"}, {"1e", "1e0"}, {"2.", "2.0"}, {".", ".0"}, {"E", "E0"},
+  } kCases[] = {{"1E", "1E0"}, {"1e", "1e0"}, {"2.", "2.0"},  {".", ".0"}, {"E", "E0"},
                 {"12", "12"},  {"", ""},      {"1E+", "1E+"}, {"-", "-"}};
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.in);

@@ -10,7 +10,9 @@ namespace quantivo::engine {
 namespace {
 
 // glibc's strtold rounds every decimal correctly, so it names the nearest value.
-Extended Nearest(const std::string& decimal) { return std::strtold(decimal.c_str(), nullptr); }
+Extended Nearest(const std::string& decimal) {
+  return std::strtold(decimal.c_str(), nullptr);
+}
 
 TEST(ScaleByPowerOfTen, EachStepIsTheNearestPowerOfTen) {
   for (int n = 0; n < 32; ++n) {
@@ -31,7 +33,8 @@ TEST(ScaleByPowerOfTen, AppliesTheStepsInTurnEachRounded) {
   // 10^545 = 10^1 × 10^32 × 10^512, rounded after each multiplication.
   const Extended expected = 3 * Nearest("1e1") * Nearest("1e32") * Nearest("1e512");
   EXPECT_EQ(ScaleByPowerOfTen(3, 545, false), expected);
-  EXPECT_EQ(ScaleByPowerOfTen(3, 545, true), 3 / Nearest("1e1") / Nearest("1e32") / Nearest("1e512"));
+  EXPECT_EQ(ScaleByPowerOfTen(3, 545, true),
+            3 / Nearest("1e1") / Nearest("1e32") / Nearest("1e512"));
 }
 
 TEST(ScaleByPowerOfTen, LargestStepsReachTheEndsOfTheRange) {
