@@ -46,13 +46,11 @@ DecimalDigits EighteenDigits(Extended value) {
   Extended scaled = ScaledInteger(magnitude, x);
   // For small magnitudes the estimate can be one too high, leaving 17 digits.
   if (scaled < 1e17L) scaled = ScaledInteger(magnitude, --x);
+  // Otherwise the estimate was one too low and there are 19 digits. (The largest
+  // value of each binade still comes out below 10^18 after this division.)
   if (scaled >= 1e18L) {
     scaled = std::nearbyint(scaled / 10);
     ++x;
-    if (scaled >= 1e18L) {  // 999...9.5 rounded up to a new place
-      scaled = 1e17L;
-      ++x;
-    }
   }
 
   std::uint64_t integer = static_cast<std::uint64_t>(scaled);

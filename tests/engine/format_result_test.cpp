@@ -100,6 +100,18 @@ TEST(FormatResult, FixedRoundsHalfUpOnTheMagnitude) {
   EXPECT_EQ(Format(999999.5L, ViewType::FixedWithCommas, 0), "1,000,000");
 }
 
+// The eighteen digits are rounded to nearest with ties to even; only the cut to the
+// shown digits rounds half-up.
+TEST(FormatResult, EighteenDigitsRoundTiesToEven) {
+  // Eighteen integer digits and a half, read at once.
+  EXPECT_EQ(Format(144115188075855872.5L, ViewType::Scientific, 18), "1.44115188075855872E+017");
+  EXPECT_EQ(Format(144115188075855873.5L, ViewType::Scientific, 18), "1.44115188075855874E+017");
+  // Nineteen digits divided by ten, where the half appears only after the division.
+  EXPECT_EQ(Format(100000000000000000.5L, ViewType::Scientific, 18), "1.00000000000000000E+017");
+  EXPECT_EQ(Format(100000000000000001.5L, ViewType::Scientific, 18), "1.00000000000000002E+017");
+  EXPECT_EQ(Format(100000000000000000.5L, ViewType::Fixed, 0), "100000000000000000");
+}
+
 TEST(FormatResult, NegativeNearZeroKeepsItsSignOnlyWithinOnePlace) {
   EXPECT_EQ(Format(-0.00004L, ViewType::Fixed, 4), "-0.0000");
   EXPECT_EQ(Format(-0.000004L, ViewType::Fixed, 4), "0.0000");
