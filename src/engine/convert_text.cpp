@@ -22,9 +22,9 @@ std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
   if (!std::isfinite(parsed.Value)) return kResultTooLarge;
 
   // Divide first, then multiply, each rounded to extended.
-  const Extended reference = parsed.Value / inputFactor;
-  const Extended result = reference * outputFactor;
-  if (!std::isfinite(reference) || !std::isfinite(result)) return kResultTooLarge;
+  // An overflow or an invalid operation on the way leaves the result infinite or NaN.
+  const Extended result = parsed.Value / inputFactor * outputFactor;
+  if (!std::isfinite(result)) return kResultTooLarge;
   return FormatResult(result, format, locale);
 }
 

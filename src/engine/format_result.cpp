@@ -85,8 +85,12 @@ void RoundToDigits(DecimalDigits& digits, int keep) {
   digits.Length = i + 1;  // the nines after it became zeros
 }
 
-void TrimTrailingZeros(DecimalDigits& digits) {
+// Rounds to `keep` digits, drops trailing zeros and starts `out` with the minus sign
+// when the value still has one.
+void KeepDigits(DecimalDigits& digits, int keep, std::string& out) {
+  RoundToDigits(digits, keep);
   while (digits.Length > 0 && digits.D[digits.Length - 1] == '0') --digits.Length;
+  if (digits.Negative) out.push_back('-');
 }
 
 char DigitAt(const DecimalDigits& digits, int i) {
@@ -195,33 +199,18 @@ std::string FormatResult(Extended value, const ResultFormat& format, const Numbe
 
   const ViewType view = ViewTypeFromNumber(static_cast<long long>(format.View));
   DecimalDigits digits = EighteenDigits(value);
-  int significant = kMaxDigits;
-  int decimals = 0;
-  switch (view) {
-    case ViewType::Scientific:
-      significant = ScientificDigits(format.Precision);
-      RoundToDigits(digits, significant);
-      break;
-    case ViewType::Fixed:
-    case ViewType::FixedWithCommas:
-      decimals = FixedDecimals(format.Precision);
-      RoundToDigits(digits, std::min(kMaxDigits, digits.X + decimals));
-      break;
-    case ViewType::AutoFormat:
-      significant = kAutoDigits;
-      RoundToDigits(digits, significant);
-      break;
-  }
-  TrimTrailingZeros(digits);
-
   std::string out;
-  if (digits.Negative) out.push_back('-');
   switch (view) {
-    case ViewType::Scientific:
+    case ViewType::Scientific: {
+      const int significant = ScientificDigits(format.Precision);
+      KeepDigits(digits, significant, out);
       ExponentLayout(out, digits, significant, locale);
       break;
+    }
     case ViewType::Fixed:
-    case ViewType::FixedWithCommas:
+    case ViewType::FixedWithCommas: {
+      const int decimals = FixedDecimals(format.Precision);
+      KeepDigits(digits, std::min(kMaxDigits, digits.X + decimals), out);
       // Beyond 18 integer places the fixed forms fall back to the general layout.
       if (digits.X > kMaxDigits) {
         GeneralLayout(out, digits, kMaxDigits, locale);
@@ -229,7 +218,9 @@ std::string FormatResult(Extended value, const ResultFormat& format, const Numbe
         FixedLayout(out, digits, decimals, view == ViewType::FixedWithCommas, locale);
       }
       break;
+    }
     case ViewType::AutoFormat:
+      KeepDigits(digits, kAutoDigits, out);
       GeneralLayout(out, digits, kAutoDigits, locale);
       break;
   }

@@ -1,5 +1,6 @@
 #include "engine/parse_number.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -44,19 +45,17 @@ ParsedNumber ParseNumber(std::string_view text) {
   // The significand gathers every digit, integer part and fraction alike: each digit
   // is one rounded multiplication by ten and one rounded addition.
   Extended m = 0;
+  const auto readDigits = [&] {
+    const std::size_t first = i;
+    for (; i < length && IsDigit(text[i]); ++i) m = m * 10 + (text[i] - '0');
+    return static_cast<std::int64_t>(std::min<std::size_t>(i - first, kScaleCap));
+  };
+  readDigits();
   std::int64_t fractionDigits = 0;
-  while (i < length && IsDigit(text[i])) {
-    m = m * 10 + (text[i] - '0');
-    ++i;
-  }
   if (i < length && text[i] == '.') {
     ++i;
     if (i == length) return {0, ErrorAt(length + 1)};
-    while (i < length && IsDigit(text[i])) {
-      m = m * 10 + (text[i] - '0');
-      if (fractionDigits < kScaleCap) ++fractionDigits;
-      ++i;
-    }
+    fractionDigits = readDigits();
   }
 
   std::int64_t exponent = 0;
