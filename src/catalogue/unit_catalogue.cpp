@@ -1,5 +1,8 @@
 #include "catalogue/unit_catalogue.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "catalogue/unit_tables.h"
 
 namespace quantivo::catalogue {
@@ -53,7 +56,16 @@ constexpr ConversionKind KindOf(int index) {
   return ConversionKind::Linear;
 }
 
+unsigned char SortKey(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A')
+                                 : static_cast<unsigned char>(c);
+}
+
 }  // namespace
+
+bool UnitNameLess(std::string_view a, std::string_view b) {
+  return std::ranges::lexicographical_compare(a, b, std::less<>{}, SortKey, SortKey);
+}
 
 UnitCatalogue::UnitCatalogue() {
   BuildCategoryNames();
@@ -79,6 +91,13 @@ void UnitCatalogue::BuildTables() {
   for (UnitCategory& category : m_categories) {
     const std::span<const UnitRecord> definition = DefinitionTable(category.Index);
     category.Units.assign(definition.begin(), definition.end());
+  }
+}
+
+void UnitCatalogue::SortUnitTables() {
+  // No two units of one category share a sort key, so any sort gives the same order.
+  for (UnitCategory& category : m_categories) {
+    std::ranges::sort(category.Units, UnitNameLess, &UnitRecord::Name);
   }
 }
 

@@ -24,6 +24,11 @@ struct UnitRecord {
   friend bool operator==(const UnitRecord&, const UnitRecord&) = default;
 };
 
+/// The alphabetical order of unit names: "a" to "z" count as upper case, every other
+/// byte compares by its value, and a name that begins another comes first. In UTF-8
+/// this keeps "°", "²", "³" and "é" after all ASCII letters and in that order.
+bool UnitNameLess(std::string_view a, std::string_view b);
+
 /// One category: its fixed place in the catalogue, its tab caption, its section in
 /// the settings file and its table of units. Units[i] is table position i + 1 and
 /// is designated by list position i.
@@ -55,6 +60,9 @@ class UnitCatalogue {
   /// Writes every table in definition order, replacing whatever order a sort left.
   /// Calling it again always gives the same tables.
   void BuildTables();
+  /// Puts every table into alphabetical order (UnitNameLess) in place. Records move
+  /// whole, so each unit keeps its factor or code. Sorting twice equals sorting once.
+  void SortUnitTables();
 
   /// The index of the first category whose display name equals `displayName`
   /// exactly (case-sensitive); 0 (Length) when none does.
