@@ -58,7 +58,7 @@ constexpr ConversionKind KindOf(int index) {
 
 unsigned char SortKey(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A')
-                                 : static_cast<unsigned char>(c);
+                                : static_cast<unsigned char>(c);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@ namespace {
 // the nearest extended value. Temperature, Numbers and Fractions hold unit codes:
 // the unit's 1-based position in its table.
 
+// clang-format off
 // Length: how many of the unit make one meter.
 constexpr UnitRecord kLength[] = {
     {"kilometer", 0.001L},
@@ -554,6 +555,7 @@ constexpr UnitRecord kThermalConductivity[] = {
     {"watt/centimeter-°C", 0.00144099615403L},
 };
 static_assert(std::size(kThermalConductivity) == 6);
+// clang-format on
 
 // In index order, so that kDefinitions[i] is the table of category i.
 constexpr std::span<const UnitRecord> kDefinitions[] = {

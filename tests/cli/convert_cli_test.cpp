@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/unit_catalogue.h"
+
 namespace quantivo::cli {
 namespace {
 
@@ -124,6 +126,59 @@ TEST(ConvertCli, ListsCategoriesAndUnits) {
   EXPECT_EQ(length.out.rfind("kilometer\nhectometer\ndekameter\nmeter\n", 0), 0u);
   EXPECT_EQ(std::count(length.out.begin(), length.out.end(), '\n'), 38);
   EXPECT_TRUE(length.out.ends_with("handbreadth (Biblical)\nfingerbreadth (Biblical)\n"));
+
+  // Every category listed can be listed in turn, with all of its units.
+  const catalogue::UnitCatalogue catalogue;
+  std::istringstream names(categories.out);
+  int index = 0;
+  for (std::string name; std::getline(names, name); ++index) {
+    SCOPED_TRACE(name);
+    std::string expected;
+    for (const std::string_view unit : catalogue.UnitNames(index)) {
+      expected.append(unit).push_back('\n');
+    }
+    const CliRun units = RunCli({"--list", name});
+    EXPECT_EQ(units.status, 0);
+    EXPECT_EQ(units.out, expected);
+  }
+  EXPECT_EQ(index, 23);
+}
+
+// One conversion in each of the twenty categories that convert by factor, with names
+// as a script writes them, blanks and characters beyond ASCII included.
+TEST(ConvertCli, ConvertsInEveryFactorCategory) {
+  const struct {
+    std::vector<std::string_view> args;
+    const char* out;
+  } kCases[] = {
+      {{"Length", "1", "megaparsec", "fermi"}, "3.085678186E37\n"},
+      {{"Area", "1", "section", "acre"}, "640\n"},
+      {{"Volume", "2", "pint", "quart"}, "1\n"},
+      {{"Volume - Dry", "1", "bushel", "pint"}, "64\n"},
+      {{"Time", "1", "week", "hour"}, "168\n"},
+      {{"Speed", "1", "c (light)", "kilometer/second"}, "299792.458\n"},
+      {{"Mass", "1", "troy ounce", "gram"}, "31.103475\n"},
+      {{"Density", "1", "ton/yard³", "pound/foot³"}, "74.07407407\n"},
+      {{"Force", "1", "joule/centimeter", "newton"}, "100\n"},
+      {{"Energy", "1", "kilocalorie", "joule"}, "4186.8\n"},
+      {{"Power", "1", "ton (refrigeration)", "BTU/hour"}, "12000\n"},
+      {{"Pressure", "760", "torr", "atmosphere"}, "1\n"},
+      {{"Flow", "1", "gallon/minute", "inch³/minute"}, "231\n"},
+      {{"Angle", "1", "revolution", "radian"}, "6.283185307\n"},
+      {{"Light", "1", "phot", "lux"}, "10000\n"},
+      {{"Computer", "1", "gigabyte", "megabit"}, "8192\n"},
+      {{"Dynamic Viscosity", "1", "centipoise", "poise"}, "0.01\n"},
+      {{"Kinematic Viscosity", "1", "foot²/second", "stoke"}, "929.0304\n"},
+      {{"Conductivity", "1", "statmho", "siemens"}, "1.112347052E-12\n"},
+      {{"Thermal Conductivity", "1", "watt/meter-K", "BTU-inch/hour-foot²-°F"}, "6.939643782\n"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.args[0]));
+    const CliRun run = RunCli(c.args);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+  }
 }
 
 TEST(ConvertCli, BatchPrintsOneLinePerInputLine) {
