@@ -28,6 +28,7 @@ constexpr std::string_view kUsage =
     "\n"
     "Converts VALUE in CATEGORY from unit FROM to unit TO and prints the result as the\n"
     "converter's output box shows it. Names are matched exactly (quote those with blanks).\n"
+    "Fractions has no input unit: give \"\" as FROM.\n"
     "\n"
     "  --format auto|scientific|fixed|commas   result format (default auto)\n"
     "  --precision N      digits for scientific, decimals for fixed and commas (default 4)\n"

@@ -2,12 +2,20 @@
 
 #include <cmath>
 
+#include "engine/conversion_messages.h"
+#include "engine/convert_fraction.h"
+#include "engine/convert_number_base.h"
+#include "engine/convert_temperature.h"
 #include "engine/parse_number.h"
 
 namespace quantivo::engine {
 namespace {
 
-constexpr const char* kResultTooLarge = "result too large";
+// The code of the unit at a list position, -1 when the position selects nothing.
+int CodeAt(const std::vector<catalogue::UnitRecord>& units, int position) {
+  if (position < 0 || position >= static_cast<int>(units.size())) return -1;
+  return static_cast<int>(units[position].Factor);
+}
 
 }  // namespace
 
@@ -15,9 +23,8 @@ std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
                           Extended inputFactor, Extended outputFactor, const ResultFormat& format,
                           const NumberLocale& locale) {
   if (text.empty() || inputUnit < 0 || outputUnit < 0) return {};
-  std::string completed;
-  const ParsedNumber parsed = ParseNumber(CompleteNumberText(text, completed));
-  if (parsed.ErrorPos > 0) return "invalid number [" + std::to_string(parsed.ErrorPos) + "]";
+  const ParsedNumber parsed = ParseInputText(text);
+  if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
   // The parser leaves a number beyond the extended range infinite.
   if (!std::isfinite(parsed.Value)) return kResultTooLarge;
 
@@ -33,12 +40,20 @@ std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category,
                         const NumberLocale& locale) {
   using catalogue::UnitCatalogue;
   if (category < 0 || category >= UnitCatalogue::CategoryCount) return {};
-  // The converters of the three special kinds are still to come.
-  if (category == UnitCatalogue::FractionsIndex) return {};
-  if (category == UnitCatalogue::NumbersIndex) return {};
-  if (category == UnitCatalogue::TemperatureIndex) return {};
-
   const auto& units = catalogue.Category(category).Units;
+  // The three special kinds know their units by code, so they convert the same
+  // whatever order the lists are in. Fractions has no input unit.
+  if (category == UnitCatalogue::FractionsIndex) {
+    return ConvertFraction(text, CodeAt(units, outputUnit));
+  }
+  if (category == UnitCatalogue::NumbersIndex) {
+    return ConvertNumberBase(text, CodeAt(units, inputUnit), CodeAt(units, outputUnit));
+  }
+  if (category == UnitCatalogue::TemperatureIndex) {
+    return ConvertTemperature(text, CodeAt(units, inputUnit), CodeAt(units, outputUnit), format,
+                              locale);
+  }
+
   const int count = static_cast<int>(units.size());
   // A position past the end of the table selects nothing, as -1 does.
   if (inputUnit >= count) inputUnit = -1;

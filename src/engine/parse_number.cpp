@@ -98,4 +98,9 @@ std::string_view CompleteNumberText(std::string_view text, std::string& storage)
   return storage;
 }
 
+ParsedNumber ParseInputText(std::string_view text) {
+  std::string storage;
+  return ParseNumber(CompleteNumberText(text, storage));
+}
+
 }  // namespace quantivo::engine

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "engine/extended.h"
@@ -23,5 +24,8 @@ ParsedNumber ParseNumber(std::string_view text);
 /// Completes a text the user may still be typing: a last "E", "e" or "." gets a "0"
 /// appended, so "1E" reads as 1 and "." as 0.
 std::string_view CompleteNumberText(std::string_view text, std::string& storage);
+
+/// Reads the input box text as the conversions do: completed, then parsed.
+ParsedNumber ParseInputText(std::string_view text);
 
 }  // namespace quantivo::engine

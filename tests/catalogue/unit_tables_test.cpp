@@ -7,26 +7,16 @@
 #include <vector>
 
 #include "catalogue/unit_catalogue.h"
-#include "engine/convert_text.h"
+#include "support/convert_by_name.h"
 
 namespace quantivo::catalogue {
 namespace {
 
-// The list position of a unit, found by name as a person picks it from the list.
-int PositionOf(const UnitCatalogue& catalogue, int category, std::string_view name) {
-  const auto names = catalogue.UnitNames(category);
-  const auto it = std::find(names.begin(), names.end(), name);
-  return it == names.end() ? -1 : static_cast<int>(it - names.begin());
-}
+using test::PositionOf;
 
 std::string Convert(const UnitCatalogue& catalogue, std::string_view category, const char* value,
                     std::string_view from, std::string_view to) {
-  const int index = catalogue.FindCategory(category);
-  const int in = PositionOf(catalogue, index, from);
-  const int out = PositionOf(catalogue, index, to);
-  if (index < 0 || in < 0 || out < 0) return "no such unit";
-  return engine::ConvertText(catalogue, index, in, out, value, engine::ResultFormat{},
-                             engine::NumberLocale{});
+  return test::ConvertByName(catalogue, category, value, from, to);
 }
 
 struct Conversion {

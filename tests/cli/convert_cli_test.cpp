@@ -144,9 +144,9 @@ TEST(ConvertCli, ListsCategoriesAndUnits) {
   EXPECT_EQ(index, 23);
 }
 
-// One conversion in each of the twenty categories that convert by factor, with names
-// as a script writes them, blanks and characters beyond ASCII included.
-TEST(ConvertCli, ConvertsInEveryFactorCategory) {
+// One conversion in each category, with names as a script writes them, blanks and
+// characters beyond ASCII included.
+TEST(ConvertCli, ConvertsInEveryCategory) {
   const struct {
     std::vector<std::string_view> args;
     const char* out;
@@ -164,6 +164,9 @@ TEST(ConvertCli, ConvertsInEveryFactorCategory) {
       {{"Power", "1", "ton (refrigeration)", "BTU/hour"}, "12000\n"},
       {{"Pressure", "760", "torr", "atmosphere"}, "1\n"},
       {{"Flow", "1", "gallon/minute", "inch³/minute"}, "231\n"},
+      {{"Temperature", "0", "Celsius", "Réaumur"}, "0\n"},
+      {{"Numbers", "mcm", "Roman numeral", "hexadecimal"}, "76C\n"},  // as the box upper-cases
+      {{"Fractions", "0.375", "", "[im]proper fraction"}, "3/8\n"},
       {{"Angle", "1", "revolution", "radian"}, "6.283185307\n"},
       {{"Light", "1", "phot", "lux"}, "10000\n"},
       {{"Computer", "1", "gigabyte", "megabit"}, "8192\n"},
@@ -188,9 +191,11 @@ TEST(ConvertCli, BatchPrintsOneLinePerInputLine) {
       "Length\tmeter\tfoot\t1,5\n"
       "Length\tmeter\tmeter\t1e3\r\n"
       "Length\tmeter\tmeter\t\n"
-      "Length\tfoot\tinch\t2";
+      "Length\tfoot\tinch\t2\n"
+      "Fractions\t\tmixed number\t-0.5\n"
+      "Numbers\tdecimal\tRoman numeral\t2026";
   const CliRun run = RunCli({"--batch"}, input);
-  EXPECT_EQ(run.out, "5000\n\ninvalid number [2]\n1000\n\n24\n");
+  EXPECT_EQ(run.out, "5000\n\ninvalid number [2]\n1000\n\n24\n-0 and 1/2\nMMXXVI\n");
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.status, 0);
 }

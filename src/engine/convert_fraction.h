@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quantivo::engine {
+
+/// Fraction output codes, as the Fractions table carries them.
+enum FractionCode { kImproperFraction = 1, kMixedNumber };
+
+/// Writes the decimal in the input box text as the fraction that reproduces it
+/// exactly: "7/4" as an [im]proper fraction, "1 and 3/4" as a mixed number; a whole
+/// number stays as it is. The output unit is given by its code, -1 for none. Failures
+/// are "invalid number [p]", "result too large" and "decimal too precise".
+std::string ConvertFraction(std::string_view text, int outputCode);
+
+}  // namespace quantivo::engine

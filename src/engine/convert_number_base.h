@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quantivo::engine {
+
+/// Number system codes, as the Numbers table carries them: 1 binary, 2 octal,
+/// 3 decimal, 4 hexadecimal, 5 Roman numeral, and 6 to 40 for base code - 4.
+inline constexpr int kRomanNumeralCode = 5;
+
+/// Rewrites a whole number from one number system to another. Units are given by
+/// their codes; -1 means no unit is selected. Values run from 0 to 2147483647, Roman
+/// output to 999999; letters in results are upper case. Failures are the texts
+/// "invalid ... number", "invalid Roman numeral" and "result too large".
+std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCode);
+
+/// Reads a Roman numeral of the letters IVXLCDM from its right end: a letter worth
+/// more than the one before it counts as their difference. Nothing else is checked,
+/// so "IIII" is 4. A value beyond 2147483647 gives -1.
+long long ReadRomanNumeral(std::string_view text);
+
+/// Writes a value as a Roman numeral, "M" as often as needed; 0 gives "".
+std::string WriteRomanNumeral(int value);
+
+}  // namespace quantivo::engine

@@ -1,0 +1,65 @@
+#include "engine/convert_temperature.h"
+
+#include <cmath>
+
+#include "engine/conversion_messages.h"
+#include "engine/parse_number.h"
+
+namespace quantivo::engine {
+namespace {
+
+// Each step below is one extended operation, left to right as bracketed: the last
+// bits of a result depend on that order (Fahrenheit multiplies by 5 and then by a
+// ninth rather than dividing by 9).
+constexpr Extended kNinth = 1.0L / 9;  // a single division, so the nearest value
+constexpr Extended kFifth = 0.2L;
+constexpr Extended kKelvinOffset = 273.15L;
+constexpr Extended kRankineOffset = 491.67L;
+
+Extended ToCelsius(Extended x, int code) {
+  switch (code) {
+    case kFahrenheit:
+      return ((x - 32) * 5) * kNinth;
+    case kKelvin:
+      return x - kKelvinOffset;
+    case kRankine:
+      return ((x - kRankineOffset) * 5) * kNinth;
+    case kReaumur:
+      return x * 1.25L;
+    default:
+      return x;
+  }
+}
+
+Extended FromCelsius(Extended c, int code) {
+  switch (code) {
+    case kFahrenheit:
+      return ((c * 9) * kFifth) + 32;
+    case kKelvin:
+      return c + kKelvinOffset;
+    case kRankine:
+      return ((c * 9) * kFifth) + kRankineOffset;
+    case kReaumur:
+      return c * 0.8L;
+    default:
+      return c;
+  }
+}
+
+}  // namespace
+
+std::string ConvertTemperature(std::string_view text, int inputCode, int outputCode,
+                               const ResultFormat& format, const NumberLocale& locale) {
+  if (text.empty() || inputCode < 0 || outputCode < 0) return {};
+  const ParsedNumber parsed = ParseInputText(text);
+  if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
+
+  // The Celsius value is a variable of its own, so it is rounded to extended before
+  // the second formula; an overflow on the way leaves the result infinite.
+  const Extended celsius = ToCelsius(parsed.Value, inputCode);
+  const Extended result = FromCelsius(celsius, outputCode);
+  if (!std::isfinite(result)) return kResultTooLarge;
+  return FormatResult(result, format, locale);
+}
+
+}  // namespace quantivo::engine

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/format_result.h"
+
+namespace quantivo::engine {
+
+/// Temperature unit codes, as the Temperature table carries them.
+enum TemperatureCode { kCelsius = 1, kFahrenheit, kKelvin, kRankine, kReaumur };
+
+/// Converts the input box text from one temperature scale to another through
+/// Celsius. Units are given by their codes; -1 means no unit is selected and gives
+/// the empty text, as an empty input does. Any other code counts as Celsius.
+std::string ConvertTemperature(std::string_view text, int inputCode, int outputCode,
+                               const ResultFormat& format, const NumberLocale& locale);
+
+}  // namespace quantivo::engine
