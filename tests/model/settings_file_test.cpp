@@ -1,0 +1,381 @@
+#include "model/settings_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace quantivo::model {
+namespace {
+
+using catalogue::UnitCatalogue;
+
+constexpr int kLength = 0;
+constexpr int kTemperature = 13;
+constexpr int kFractions = 17;
+constexpr int kComputer = 18;
+
+class RecordedMessages : public UserMessages {
+ public:
+  void ShowInformation(std::string_view text) override { Information.emplace_back(text); }
+  void ShowError(std::string_view text) override { Errors.emplace_back(text); }
+  std::vector<std::string> Information;
+  std::vector<std::string> Errors;
+};
+
+class SettingsTest : public testing::Test {
+ protected:
+  void Load(const std::string& text) {
+    ProfileFile file;
+    file.LoadText(text);
+    LoadSettings(m_model, file, m_messages);
+  }
+  std::string Save(const std::string& existing = "") const {
+    ProfileFile file;
+    file.LoadText(existing);
+    SaveSettings(m_model, file);
+    return file.Text();
+  }
+  static std::string ValueOf(const std::string& text, const std::string& section,
+                             const std::string& key) {
+    ProfileFile file;
+    file.LoadText(text);
+    return file.ReadString(section, key, "<missing>");
+  }
+
+  UnitCatalogue m_catalogue;
+  ConverterModel m_model{m_catalogue, engine::NumberLocale{}};
+  RecordedMessages m_messages;
+};
+
+TEST_F(SettingsTest, NoFileGivesTheDefaults) {
+  Load("");
+  EXPECT_EQ(m_model.IndexTabs(), m_model.IndexTabs());
+  EXPECT_EQ(m_model.IndexTabs()[0], "Length");
+  EXPECT_EQ(m_model.TabIndex(), 0);
+  EXPECT_EQ(m_model.InputList().Selected, -1);
+  EXPECT_EQ(m_model.OutputList().Selected, -1);
+  EXPECT_EQ(m_model.InputText(), "");
+  EXPECT_EQ(m_model.Format.View, engine::ViewType::AutoFormat);
+  EXPECT_EQ(m_model.Format.Precision, 4);
+  EXPECT_FALSE(m_model.SortedUnitLists());
+  EXPECT_EQ(m_model.MainFont, (FontSpec{"Arial", 10, 0, false}));  // regular, not bold
+  EXPECT_TRUE(m_messages.Information.empty());
+  EXPECT_TRUE(m_messages.Errors.empty());
+}
+
+// A fresh file holds its sections and keys in the order they are written.
+TEST_F(SettingsTest, FreshFileLayout) {
+  Load("");
+  const std::string dashes(50, '-');
+  std::string expected =
+      "[Quantivo]\n"
+      "0---------=" +
+      dashes +
+      "\n"
+      "1-WARNING-=MODIFYING ANY PORTION OF THIS INI FILE MAY PREVENT\n"
+      "2-WARNING-=Quantivo FROM OPERATING PROPERLY!\n"
+      "3---------=" +
+      dashes +
+      "\n"
+      "TabIndex=0\n"
+      "FormTop=0\n"
+      "FormLeft=0\n"
+      "FormWidth=610\n"
+      "FormHeight=450\n"
+      "IsMaximized=0\n"
+      "ViewType=1\n"
+      "Precision=4\n"
+      "SortedUnitLists=0\n"
+      "Font1Name=Arial\n"
+      "Font1Size=10\n"
+      "Font1Color=0\n"
+      "Font1Bold=0\n"
+      "Font1Italic=0\n"
+      "Font2Name=Small Fonts\n"
+      "Font2Size=7\n"
+      "Font2Color=0\n"
+      "Font2Bold=0\n"
+      "Font2Italic=0\n"
+      "\n\n[IndexTabs]\n"
+      "TabCount=23\n"
+      "1=Length\n2=Area\n3=Volume\n4=Volume - Dry\n5=Time\n6=Speed\n7=Mass\n8=Density\n"
+      "9=Force\n10=Energy\n11=Power\n12=Pressure\n13=Flow\n14=Temperature\n15=Angle\n"
+      "16=Light\n17=Numbers\n18=Fractions\n19=Computer\n20=Dynamic Viscosity\n"
+      "21=Kinematic Viscosity\n22=Conductivity\n23=Thermal Conductivity\n";
+  for (const char* section : {"Length",       "Area",
+                              "Volume",       "DryVolume",
+                              "Time",         "Speed",
+                              "Mass",         "Density",
+                              "Force",        "Energy",
+                              "Power",        "Pressure",
+                              "Temperature",  "Angle",
+                              "Light",        "Numbers",
+                              "Fractions",    "Flow",
+                              "Viscosity1",   "Viscosity2",
+                              "Conductivity", "ThermalConductivity",
+                              "Computer"}) {
+    expected += "\n\n[" + std::string(section) + "]\n";
+    if (std::string(section) != "Fractions") expected += "FormatIn=-1\n";
+    expected += "FormatOut=-1\nValueIn=\n";
+  }
+  EXPECT_EQ(Save(), expected);
+}
+
+TEST_F(SettingsTest, StaleTabCountKeepsTheBuiltInOrder) {
+  Load("[IndexTabs]\nTabCount=22\n1=Area\n2=Length\n");
+  ASSERT_EQ(m_messages.Information.size(), 1u);
+  EXPECT_EQ(m_messages.Information[0],
+            "Because of the addition of new unit categories in this version of Quantivo, any "
+            "custom category arranging will need to be redone.");
+  EXPECT_EQ(m_model.IndexTabs()[0], "Length");
+  const std::string saved = Save("[IndexTabs]\nTabCount=22\n1=Area\n2=Length\n");
+  EXPECT_EQ(ValueOf(saved, "IndexTabs", "TabCount"), "23");
+  EXPECT_EQ(ValueOf(saved, "IndexTabs", "1"), "Length");
+  EXPECT_EQ(ValueOf(saved, "IndexTabs", "2"), "Area");
+
+  m_messages.Information.clear();
+  Load(saved);
+  EXPECT_TRUE(m_messages.Information.empty());
+}
+
+TEST_F(SettingsTest, StoredTabOrderAndSelection) {
+  Load(
+      "[Quantivo]\nTabIndex=1\n[IndexTabs]\nTabCount=23\n1=Area\n2=Temperature\n3=volume\n"
+      "[Temperature]\nFormatIn=0\nFormatOut=1\nValueIn=100\n");
+  EXPECT_EQ(m_model.IndexTabs()[0], "Area");
+  EXPECT_EQ(m_model.IndexTabs()[2], "volume");  // taken as it is
+  EXPECT_EQ(m_model.IndexTabs()[3], "Volume - Dry");
+  EXPECT_EQ(m_model.TabIndex(), 1);
+  EXPECT_EQ(m_model.CurrentCategory(), kTemperature);
+  EXPECT_EQ(m_model.OutputText(), "212");
+}
+
+TEST_F(SettingsTest, IntegersInEveryForm) {
+  Load(
+      "[Quantivo]\nViewType=7\nPrecision=0x0A\nFormWidth=$300\nSortedUnitLists=2\n"
+      "FormTop=junk\n");
+  EXPECT_EQ(m_model.Format.View, engine::ViewType::AutoFormat);
+  EXPECT_EQ(m_model.Format.Precision, 10);
+  EXPECT_EQ(m_model.Window.FormWidth, 768);
+  EXPECT_EQ(m_model.Window.FormTop, 0);  // the window's current value
+  EXPECT_TRUE(m_model.SortedUnitLists());
+  const std::string saved = Save();
+  EXPECT_EQ(ValueOf(saved, "Quantivo", "ViewType"), "1");
+  EXPECT_EQ(ValueOf(saved, "Quantivo", "SortedUnitLists"), "1");
+}
+
+TEST_F(SettingsTest, MaximizedWindowIgnoresTheStoredBounds) {
+  m_model.Window = {40, 50, 700, 500, false};
+  Load("[Quantivo]\nIsMaximized=1\nFormTop=1\nFormLeft=2\nFormWidth=3\nFormHeight=4\n");
+  EXPECT_EQ(m_model.Window, (WindowBounds{40, 50, 700, 500, true}));
+  Load("[Quantivo]\nIsMaximized=0\nFormTop=1\nFormLeft=2\nFormWidth=3\nFormHeight=4\n");
+  EXPECT_EQ(m_model.Window, (WindowBounds{1, 2, 3, 4, false}));
+}
+
+TEST_F(SettingsTest, SortStateComesBeforeThePositions) {
+  Load("[Quantivo]\nSortedUnitLists=1\n[Length]\nFormatIn=0\nFormatOut=2\nValueIn=1\n");
+  EXPECT_EQ(m_model.InputList().Entries[0], "angstrom");
+  EXPECT_EQ(m_model.InputList().Selected, 0);
+  EXPECT_EQ(m_model.OutputList().Entries[2], "centimeter");
+  EXPECT_EQ(m_model.OutputText(), "1E-8");
+}
+
+TEST_F(SettingsTest, ComputerPositions) {
+  Load("[Quantivo]\nTabIndex=18\n[Computer]\nFormatIn=1\nFormatOut=5\nValueIn=1\n");
+  EXPECT_EQ(m_model.CurrentCategory(), kComputer);
+  EXPECT_EQ(m_model.InputList().Selected, 1);
+  EXPECT_EQ(m_model.OutputList().Selected, 5);
+  EXPECT_EQ(m_model.OutputText(), "0.0625");  // 1 nibble is 1/16 of a quadruple-word
+}
+
+TEST_F(SettingsTest, FractionsStoresNoInputPosition) {
+  m_model.SetViewState(kFractions, {1, 1, "0.5"});
+  const std::string saved = Save();
+  EXPECT_EQ(ValueOf(saved, "Fractions", "FormatIn"), "<missing>");
+  EXPECT_EQ(ValueOf(saved, "Fractions", "FormatOut"), "1");
+  EXPECT_NE(saved.find("[Fractions]\nFormatOut=1\nValueIn=0.5\n"), std::string::npos);
+  // A stored FormatIn is not read either: the model keeps its own.
+  Load("[Fractions]\nFormatIn=5\nFormatOut=0\nValueIn=0.25\n");
+  EXPECT_EQ(m_model.ViewState(kFractions), (CategoryViewState{1, 0, "0.25"}));
+}
+
+TEST_F(SettingsTest, FontsKeepOnlyBoldAndItalic) {
+  m_model.MainFont = {"Courier", 12, 255, false, false, true, true};
+  Load("[Quantivo]\nFont1Name=" + std::string(40, 'F') +
+       "\nFont1Italic=1\nFont2Name=\n"
+       "Font2Size=$0C\nFont2Color=0x00FF00\nFont2Bold=1\n");
+  EXPECT_EQ(m_model.MainFont, (FontSpec{std::string(31, 'F'), 12, 255, false, true}));
+  EXPECT_EQ(m_model.TabFont, (FontSpec{"Small Fonts", 12, 0xFF00, true, false}));
+}
+
+// The tab strip refuses the stored tab; everything after it takes its default.
+TEST_F(SettingsTest, TabIndexOutOfBoundsStopsReadingTheFile) {
+  Load(
+      "[Quantivo]\nTabIndex=30\nViewType=2\nSortedUnitLists=1\nFormWidth=800\n"
+      "[Length]\nFormatIn=3\nFormatOut=19\nValueIn=5\n");
+  EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Tab index out of bounds"}));
+  EXPECT_EQ(m_model.TabIndex(), 0);
+  EXPECT_EQ(m_model.Format.View, engine::ViewType::AutoFormat);
+  EXPECT_FALSE(m_model.SortedUnitLists());
+  EXPECT_EQ(m_model.Window.FormWidth, 610);
+  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{-1, -1, ""}));
+  EXPECT_EQ(m_model.InputText(), "");
+}
+
+TEST_F(SettingsTest, SavingKeepsWhatTheProgramDoesNotKnow) {
+  const std::string existing =
+      "; my notes\n[Quantivo]\nPrecision=7\nMine=1\n[Plugins]\nx=y\n[Length]\nValueIn=9\n";
+  m_model.Format.Precision = 3;
+  const std::string saved = Save(existing);
+  EXPECT_EQ(saved.rfind("; my notes\n", 0), 0u);
+  EXPECT_NE(saved.find("[Quantivo]\nPrecision=3\nMine=1\n0---------="), std::string::npos);
+  EXPECT_EQ(ValueOf(saved, "Plugins", "x"), "y");
+  EXPECT_LT(saved.find("[Plugins]"), saved.find("[IndexTabs]"));
+}
+
+// Every field survives a save and a load into a fresh model.
+TEST_F(SettingsTest, RoundTripOfEveryField) {
+  UnitCatalogue catalogue;
+  ConverterModel changed(catalogue, engine::NumberLocale{});
+  changed.SetSortedUnitLists(true);
+  std::vector<std::string> order = changed.IndexTabs();
+  std::reverse(order.begin(), order.end());
+  changed.SetCategoryOrder(order);
+  for (int i = 0; i < UnitCatalogue::CategoryCount; ++i) {
+    changed.SetViewState(i, {i % 3, (i * 7) % 5, "1." + std::to_string(i) + " é"});
+  }
+  changed.SelectTab(4);
+  changed.Format = {engine::ViewType::Scientific, 12};
+  changed.Window = {-20, 30, 1024, 768, true};
+  changed.MainFont = {"DejaVu Sans", 14, 0x123456, true, true};
+  changed.TabFont = {"Noto Sans", 8, -1, false, true};
+
+  ProfileFile file;
+  SaveSettings(changed, file);
+  LoadSettings(m_model, file, m_messages);
+
+  EXPECT_TRUE(m_messages.Information.empty());
+  EXPECT_TRUE(m_messages.Errors.empty());
+  EXPECT_EQ(m_model.IndexTabs(), changed.IndexTabs());
+  EXPECT_EQ(m_model.TabIndex(), 4);
+  EXPECT_TRUE(m_model.SortedUnitLists());
+  EXPECT_EQ(m_model.Format.View, engine::ViewType::Scientific);
+  EXPECT_EQ(m_model.Format.Precision, 12);
+  // A maximized window keeps its current bounds; the flag itself survives.
+  EXPECT_TRUE(m_model.Window.IsMaximized);
+  EXPECT_EQ(m_model.MainFont, changed.MainFont);
+  EXPECT_EQ(m_model.TabFont, changed.TabFont);
+  for (int i = 0; i < UnitCatalogue::CategoryCount; ++i) {
+    SCOPED_TRACE(i);
+    CategoryViewState expected = changed.ViewState(i);
+    if (i == kFractions) expected.FormatIn = 0;  // not stored; a fresh model's own
+    EXPECT_EQ(m_model.ViewState(i), expected);
+  }
+  EXPECT_EQ(m_model.InputText(), changed.InputText());
+  EXPECT_EQ(m_model.OutputText(), changed.OutputText());
+
+  changed.Window.IsMaximized = false;
+  SaveSettings(changed, file);
+  LoadSettings(m_model, file, m_messages);
+  EXPECT_EQ(m_model.Window, (WindowBounds{-20, 30, 1024, 768, false}));
+}
+
+// On disk: a fresh folder, a file that cannot be replaced, and one that is a folder.
+class SettingsFileTest : public SettingsTest {
+ protected:
+  void SetUp() override {
+    char folder[] = "/tmp/quantivo-settings-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder), nullptr);
+    m_folder = folder;
+    m_path = (m_folder / "config" / kSettingsFileName).string();
+  }
+  void TearDown() override {
+    std::error_code error;
+    std::filesystem::permissions(m_folder / "config", std::filesystem::perms::owner_all, error);
+    std::filesystem::remove_all(m_folder, error);
+  }
+  static std::string Contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  std::filesystem::path m_folder;
+  std::string m_path;
+};
+
+TEST_F(SettingsFileTest, MissingFileLoadsDefaultsAndSaveCreatesIt) {
+  LoadSettingsFile(m_model, m_path, m_messages);
+  EXPECT_EQ(m_model.InputList().Selected, -1);
+  m_model.SetInputText("12");
+  ASSERT_TRUE(SaveSettingsFile(m_model, m_path, m_messages));
+  EXPECT_TRUE(m_messages.Errors.empty());
+  EXPECT_EQ(ValueOf(Contents(m_path), "Length", "ValueIn"), "12");
+  // Nothing is left beside it.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder / "config"),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST_F(SettingsFileTest, FailedSaveReportsAndKeepsTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+  std::filesystem::create_directories(m_folder / "config");
+  const std::string old = "[Quantivo]\nPrecision=7\n[Mine]\nkeep=1\n";
+  std::ofstream(m_path) << old;
+  std::filesystem::permissions(
+      m_folder / "config", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_FALSE(SaveSettingsFile(m_model, m_path, m_messages));
+  EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Unable to write to " + m_path}));
+  EXPECT_EQ(Contents(m_path), old);
+}
+
+// A write that fails part-way, as on a full disk: the file size limit stops it.
+TEST_F(SettingsFileTest, WriteFailingPartWayKeepsTheOldFile) {
+  std::filesystem::create_directories(m_folder / "config");
+  const std::string old = "[Quantivo]\nPrecision=7\n[Mine]\nkeep=1\n";
+  std::ofstream(m_path) << old;
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const rlimit small{200, limit.rlim_max};
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool saved = SaveSettingsFile(m_model, m_path, m_messages);
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Unable to write to " + m_path}));
+  EXPECT_EQ(Contents(m_path), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder / "config"),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+TEST_F(SettingsFileTest, AFolderInPlaceOfTheFile) {
+  std::filesystem::create_directories(m_path);
+  LoadSettingsFile(m_model, m_path, m_messages);
+  EXPECT_EQ(m_model.TabIndex(), 0);
+  EXPECT_FALSE(SaveSettingsFile(m_model, m_path, m_messages));
+  EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Unable to write to " + m_path}));
+  EXPECT_TRUE(std::filesystem::is_directory(m_path));
+}
+
+TEST_F(SettingsFileTest, SaveKeepsTheFileModeAndUnknownKeys) {
+  std::filesystem::create_directories(m_folder / "config");
+  std::ofstream(m_path) << "[Mine]\nkeep=1\n";
+  ::chmod(m_path.c_str(), 0640);
+  ASSERT_TRUE(SaveSettingsFile(m_model, m_path, m_messages));
+  struct stat info {};
+  ASSERT_EQ(::stat(m_path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+  EXPECT_EQ(ValueOf(Contents(m_path), "Mine", "keep"), "1");
+}
+
+}  // namespace
+}  // namespace quantivo::model
