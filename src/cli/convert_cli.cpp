@@ -10,6 +10,7 @@
 
 #include "catalogue/unit_catalogue.h"
 #include "engine/convert_text.h"
+#include "model/converter_model.h"
 
 namespace quantivo::cli {
 namespace {
@@ -146,15 +147,6 @@ class NameLookup {
   std::unordered_map<std::string_view, int> m_units[UnitCatalogue::CategoryCount];
 };
 
-// The input box holds letters in upper case; nothing else is changed.
-std::string AsInputBoxText(std::string_view value) {
-  std::string text(value);
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return text;
-}
-
 struct Request {
   std::string_view Category;
   std::string_view From;
@@ -181,8 +173,8 @@ class Converter {
                "\" in category \"" + std::string(request.Category) + "\"";
       return false;
     }
-    result = engine::ConvertText(m_catalogue, category, *from, *to, AsInputBoxText(request.Value),
-                                 m_format, m_locale);
+    result = engine::ConvertText(m_catalogue, category, *from, *to,
+                                 model::InputBoxText(request.Value), m_format, m_locale);
     return true;
   }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "engine/parse_number.h"
 #include "engine/power_of_ten.h"
 
 namespace quantivo::engine {
@@ -225,6 +226,26 @@ std::string FormatResult(Extended value, const ResultFormat& format, const Numbe
       break;
   }
   return out;
+}
+
+std::string ResultAsInputText(std::string_view shown, const NumberLocale& locale) {
+  std::string text;
+  text.reserve(shown.size());
+  while (!shown.empty()) {
+    if (!locale.Thousands.empty() && shown.starts_with(locale.Thousands)) {
+      shown.remove_prefix(locale.Thousands.size());
+    } else if (!locale.Decimal.empty() && shown.starts_with(locale.Decimal)) {
+      text.push_back('.');
+      shown.remove_prefix(locale.Decimal.size());
+    } else {
+      text.push_back(shown.front());
+      shown.remove_prefix(1);
+    }
+  }
+  // The error position is of no interest: a text that fails reads as 0.
+  const ParsedNumber parsed = ParseNumber(text);
+  const Extended value = parsed.ErrorPos == 0 ? parsed.Value : 0;
+  return FormatResult(value, ResultFormat{}, NumberLocale{});
 }
 
 }  // namespace quantivo::engine

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "engine/extended.h"
 
@@ -34,5 +35,10 @@ ViewType ViewTypeFromNumber(long long number);
 /// as AutoFormat. Never fails: infinity shows as
 /// "INF" and not-a-number as "NAN", both without sign.
 std::string FormatResult(Extended value, const ResultFormat& format, const NumberLocale& locale);
+
+/// A result as shown, read back as an input text: the locale's thousands separator
+/// dropped, its decimal separator read as ".", the number formatted as AutoFormat with
+/// ".". A text that is no number (empty, a message, "INF") reads as 0.
+std::string ResultAsInputText(std::string_view shown, const NumberLocale& locale);
 
 }  // namespace quantivo::engine

@@ -8,6 +8,14 @@ namespace quantivo::model {
 
 using catalogue::UnitCatalogue;
 
+std::string InputBoxText(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
 ConverterModel::ConverterModel(UnitCatalogue& catalogue, engine::NumberLocale locale)
     : m_catalogue(catalogue), m_locale(std::move(locale)) {
   RefreshUnitLists();
@@ -53,16 +61,19 @@ bool ConverterModel::SelectTab(int position) {
   if (position < -1 || position >= static_cast<int>(m_indexTabs.size())) return false;
   SwitchCategory(position);
   m_tabIndex = position;
+  Notify(kTabs);
   return true;
 }
 
 void ConverterModel::SetTabCaption(int position, std::string caption) {
   m_indexTabs.at(position) = std::move(caption);
+  Notify(kTabs);
 }
 
 void ConverterModel::SetCategoryOrder(std::vector<std::string> captions) {
   m_indexTabs = std::move(captions);
   m_tabIndex = -1;
+  Notify(kTabs);
   if (!m_indexTabs.empty()) SelectTab(0);
 }
 
@@ -116,9 +127,10 @@ void ConverterModel::MainChange() {
                                     m_outputList.Selected, m_inputText, Format, m_locale));
 }
 
-void ConverterModel::SetInputText(std::string text) {
-  if (text == m_inputText) return;
-  m_inputText = std::move(text);
+void ConverterModel::SetInputText(std::string_view text) {
+  std::string upper = InputBoxText(text);
+  if (upper == m_inputText) return;
+  m_inputText = std::move(upper);
   Notify(kInputText);
   MainChange();
 }
@@ -131,6 +143,35 @@ void ConverterModel::ClickInputList(int position) {
 void ConverterModel::ClickOutputList(int position) {
   SelectInList(m_outputList, position, kOutputListSelection);
   MainChange();
+}
+
+std::optional<std::string> ConverterModel::InvertConversion() {
+  const int category = CurrentCategory();
+  if (category == UnitCatalogue::FractionsIndex || category == UnitCatalogue::NumbersIndex) {
+    return kCannotInvert;
+  }
+  const int inputUnit = m_inputList.Selected;
+  const int outputUnit = m_outputList.Selected;
+  if (inputUnit < 0 || outputUnit < 0) return kBothUnitsNeeded;
+  SelectInList(m_inputList, outputUnit, kInputListSelection);
+  SelectInList(m_outputList, inputUnit, kOutputListSelection);
+  const std::string input = engine::ResultAsInputText(m_outputText, m_locale);
+  if (InputBoxText(input) == m_inputText) {
+    // No change of text converts nothing, yet the exchanged units must be stored,
+    // or the category would come back with its units the other way round.
+    MainChange();
+  } else {
+    SetInputText(input);
+  }
+  return std::nullopt;
+}
+
+void ConverterModel::ClearAll() {
+  ResetViewStates();
+  SelectTab(0);
+  SelectInList(m_inputList, -1, kInputListSelection);
+  SelectInList(m_outputList, -1, kOutputListSelection);
+  SetInputText({});
 }
 
 void ConverterModel::Notify(unsigned parts) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,6 +62,7 @@ enum ShownPart : unsigned {
   kInputText = 1u << 4,
   kOutputText = 1u << 5,
   kInputListVisible = 1u << 6,
+  kTabs = 1u << 7,  // the tab captions or the selected tab
 };
 
 /// The window's side: told which shown values changed, so it can mirror them in its
@@ -70,6 +72,15 @@ class ShownValuesObserver {
   virtual ~ShownValuesObserver() = default;
   virtual void ShownValuesChanged(unsigned parts) = 0;
 };
+
+/// The input box holds letters in upper case: a to z become A to Z, nothing else
+/// changes.
+std::string InputBoxText(std::string_view text);
+
+/// The refusals of Invert Current Conversion.
+inline constexpr const char* kCannotInvert = "You cannot invert this type of conversion.";
+inline constexpr const char* kBothUnitsNeeded =
+    "Both units must be selected before you can invert the conversion.";
 
 /// The state behind the main window: tab order and selection, what each category
 /// last showed, the sort state, the result format, the window's bounds and fonts,
@@ -139,12 +150,22 @@ class ConverterModel {
   /// False only while Fractions is shown; its label shows exactly when this is false.
   bool InputListVisible() const { return m_inputListVisible; }
 
-  /// A new input text, typed or set by a command: when it differs from the shown
-  /// one, it is stored and MainChange runs. The same text does nothing.
-  void SetInputText(std::string text);
+  /// A new input text, typed or set by a command, with its letters in upper case:
+  /// when it differs from the shown one, it is stored and MainChange runs. The same
+  /// text does nothing.
+  void SetInputText(std::string_view text);
   /// The user selected position p in a list (-1 clears it): MainChange runs.
   void ClickInputList(int position);
   void ClickOutputList(int position);
+
+  // Commands.
+  /// Exchanges the two units and feeds the shown result back as the input. Returns
+  /// the refusal (kCannotInvert in Numbers and Fractions, kBothUnitsNeeded without
+  /// both units), in which case nothing changes.
+  std::optional<std::string> InvertConversion();
+  /// Forgets every category's state, goes to the first tab and empties the lists'
+  /// selections and the input box.
+  void ClearAll();
 
   // Plain values, read and written by the settings file and the dialogs.
   engine::ResultFormat Format;

@@ -246,5 +246,36 @@ TEST(FormatResult, EighteenDigitsOfEveryBinaryMagnitude) {
   }
 }
 
+// A shown result read back as input, with the separators of the locale in use, and
+// formatted as AutoFormat (ten significant digits).
+TEST(ResultAsInputText, ReadsTheShownNumber) {
+  const NumberLocale english;
+  const NumberLocale german{",", "."};
+  const NumberLocale french{",", "\u202F"};
+  constexpr struct {
+    const char* shown;
+    int locale;  // 0 English, 1 German, 2 French
+    const char* input;
+  } kCases[] = {
+      {"1,234.5678", 0, "1234.5678"},
+      {"1.234.567,8901", 1, "1234567.89"},
+      {"1\u202F234,5", 2, "1234.5"},
+      {"3.28", 0, "3.28"},
+      {"1.000E+010", 0, "1E10"},
+      {"1,6E+010", 1, "1.6E10"},
+      {"0.001", 0, "0.001"},
+      {"", 0, "0"},
+      {"result too large", 0, "0"},
+      {"invalid number [2]", 0, "0"},
+      {"INF", 0, "0"},
+      {"-1234567890123", 0, "-1.23456789E12"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.shown);
+    const NumberLocale& locale = c.locale == 0 ? english : c.locale == 1 ? german : french;
+    EXPECT_EQ(ResultAsInputText(c.shown, locale), c.input);
+  }
+}
+
 }  // namespace
 }  // namespace quantivo::engine

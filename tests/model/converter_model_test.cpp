@@ -237,5 +237,102 @@ TEST_F(ConverterModelTest, ResultFormatAppliesAtTheNextConversion) {
   EXPECT_EQ(m_model.OutputText(), "1,234,500.00");
 }
 
+TEST_F(ConverterModelTest, InputTextHoldsLettersInUpperCase) {
+  Enter("meter", "kilometer", "2e3");
+  EXPECT_EQ(m_model.InputText(), "2E3");
+  EXPECT_EQ(m_model.ViewState(kLength).ValueIn, "2E3");
+  EXPECT_EQ(m_model.OutputText(), "2");
+}
+
+TEST_F(ConverterModelTest, InvertExchangesUnitsAndFeedsTheResultBack) {
+  Enter("meter", "kilometer", "1");
+  ASSERT_EQ(m_model.OutputText(), "0.001");
+  EXPECT_EQ(m_model.InvertConversion(), std::nullopt);
+  EXPECT_EQ(SelectedInput(), "kilometer");
+  EXPECT_EQ(SelectedOutput(), "meter");
+  EXPECT_EQ(m_model.InputText(), "0.001");
+  EXPECT_EQ(m_model.OutputText(), "1");
+
+  // Digits the format hid are lost; the result is read back as shown.
+  m_model.Format = {engine::ViewType::FixedWithCommas, 4};
+  Enter("kilometer", "meter", "1.2345678");
+  ASSERT_EQ(m_model.OutputText(), "1,234.5678");
+  m_model.InvertConversion();
+  EXPECT_EQ(m_model.InputText(), "1234.5678");
+  m_model.Format = {engine::ViewType::Fixed, 2};
+  Enter("meter", "foot", "1");
+  ASSERT_EQ(m_model.OutputText(), "3.28");
+  m_model.InvertConversion();
+  EXPECT_EQ(m_model.InputText(), "3.28");
+}
+
+TEST_F(ConverterModelTest, InvertReadsMessagesAndEmptyResultsAsZero) {
+  Enter("meter", "millimeter", "");
+  m_model.InvertConversion();
+  EXPECT_EQ(m_model.InputText(), "0");
+  EXPECT_EQ(m_model.OutputText(), "0");
+  Enter("meter", "millimeter", "1E4932");
+  ASSERT_EQ(m_model.OutputText(), "result too large");
+  m_model.InvertConversion();
+  EXPECT_EQ(m_model.InputText(), "0");
+}
+
+// -40 is the same in both scales: the texts stay, the exchanged units are stored.
+TEST_F(ConverterModelTest, InvertWithUnchangedTextStillStoresTheUnits) {
+  m_model.SelectTab(kTemperature);
+  Enter("Celsius", "Fahrenheit", "100");
+  m_model.InvertConversion();
+  EXPECT_EQ(m_model.InputText(), "212");
+  EXPECT_EQ(m_model.OutputText(), "100");
+  EXPECT_EQ(SelectedInput(), "Fahrenheit");
+
+  Enter("Celsius", "Fahrenheit", "-40");
+  m_model.InvertConversion();
+  EXPECT_EQ(m_model.InputText(), "-40");
+  EXPECT_EQ(m_model.OutputText(), "-40");
+  EXPECT_EQ(m_model.ViewState(kTemperature), (CategoryViewState{1, 0, "-40"}));
+}
+
+TEST_F(ConverterModelTest, InvertRefusals) {
+  constexpr struct {
+    int tab;
+    int inputUnit;
+    int outputUnit;
+    const char* message;
+  } kCases[] = {
+      {16, 3, 0, "You cannot invert this type of conversion."},
+      {16, -1, -1, "You cannot invert this type of conversion."},  // the category first
+      {kFractions, 0, 1, "You cannot invert this type of conversion."},
+      {kLength, -1, 3, "Both units must be selected before you can invert the conversion."},
+      {kTemperature, 0, -1, "Both units must be selected before you can invert the conversion."},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.message);
+    m_model.SelectTab(c.tab);
+    m_model.ClickInputList(c.inputUnit);
+    m_model.ClickOutputList(c.outputUnit);
+    m_model.SetInputText("10");
+    const CategoryViewState before = m_model.ViewState(c.tab);
+    EXPECT_EQ(m_model.InvertConversion(), std::optional<std::string>(c.message));
+    EXPECT_EQ(m_model.ViewState(c.tab), before);
+    EXPECT_EQ(m_model.InputText(), "10");
+  }
+}
+
+TEST_F(ConverterModelTest, ClearAllGoesToTheFirstTabWithNothingSelected) {
+  Enter("meter", "foot", "5");
+  m_model.SelectTab(4);
+  Enter("day", "hour", "2");
+  m_model.ClearAll();
+  EXPECT_EQ(m_model.TabIndex(), 0);
+  EXPECT_EQ(m_model.InputList().Selected, -1);
+  EXPECT_EQ(m_model.OutputList().Selected, -1);
+  EXPECT_EQ(m_model.InputText(), "");
+  EXPECT_EQ(m_model.OutputText(), "");
+  m_model.SelectTab(4);
+  EXPECT_EQ(m_model.InputText(), "");
+  EXPECT_EQ(m_model.InputList().Selected, -1);
+}
+
 }  // namespace
 }  // namespace quantivo::model
