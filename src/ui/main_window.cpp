@@ -1,0 +1,508 @@
+#include "ui/main_window.h"
+
+#include <qdrawutil.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "model/settings_file.h"
+#include "ui/qt_convert.h"
+
+namespace quantivo::ui {
+namespace {
+
+using model::ConverterModel;
+
+// A window position the settings file did not give: the window system places it.
+constexpr int kUnplaced = INT_MIN;
+
+constexpr unsigned kAllShownParts = model::kInputListEntries | model::kInputListSelection |
+                                    model::kOutputListEntries | model::kOutputListSelection |
+                                    model::kInputText | model::kOutputText |
+                                    model::kInputListVisible | model::kTabs;
+
+Bounds BoundsOf(const QWidget* widget) {
+  const QRect r = widget->geometry();
+  return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void SetBounds(QWidget* widget, const Bounds& b) {
+  widget->setGeometry(b.Left, b.Top, b.Width, b.Height);
+}
+
+void MirrorList(QListWidget* list, const model::UnitList& shown, bool entriesChanged) {
+  const QSignalBlocker blocker(list);
+  if (entriesChanged) {
+    list->clear();
+    for (const std::string_view name : shown.Entries) list->addItem(ToQString(name));
+  }
+  if (shown.Selected < 0) {
+    list->setCurrentRow(-1);
+    list->clearSelection();
+  } else {
+    list->setCurrentRow(shown.Selected);
+  }
+}
+
+// Some screen shows the top of the window, where it is grabbed to be moved.
+bool TopIsOnAScreen(const QRect& frame) {
+  const QRect top(frame.left(), frame.top(), frame.width(), 32);
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->availableGeometry().intersects(top)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void WorkingPanel::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  emit Resized();
+}
+
+void WorkingPanel::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  // A lowered bevel inside a border of 10 pixels.
+  QPainter painter(this);
+  qDrawShadePanel(&painter, rect().adjusted(10, 10, -10, -10), palette(), true, 1);
+}
+
+Tfrm_Converter::Tfrm_Converter(QString settingsPath, WindowMessages& messages, QWidget* parent)
+    : QMainWindow(parent), m_settingsPath(std::move(settingsPath)), m_messages(messages) {
+  CreateControls();
+  CreateMenus();
+  FormCreate();
+}
+
+Tfrm_Converter::~Tfrm_Converter() {
+  FormDestroy();
+}
+
+void Tfrm_Converter::FormCreate() {
+  setWindowTitle(QStringLiteral("Quantivo"));
+  m_model = std::make_unique<ConverterModel>(m_catalogue, SystemNumberLocale());
+  m_model->Window = {kUnplaced, kUnplaced, 610, 450, false};
+  try {
+    model::LoadSettingsFile(*m_model, ToStdString(m_settingsPath), m_messages);
+  } catch (const std::exception& error) {
+    m_messages.ShowError(error.what());
+  }
+  m_model->SetObserver(this);
+  ShownValuesChanged(kAllShownParts);
+  ApplyFonts();
+  ApplyWindowBounds();
+  txt_In->setFocus();
+}
+
+void Tfrm_Converter::FormDestroy() {
+  if (!m_model) return;
+  m_model->SetObserver(nullptr);
+  try {
+    RecordWindowBounds();
+    model::SaveSettingsFile(*m_model, ToStdString(m_settingsPath), m_messages);
+  } catch (const std::exception& error) {
+    m_messages.ShowError(error.what());
+  }
+}
+
+void Tfrm_Converter::CreateControls() {
+  auto* central = new QWidget(this);
+  setCentralWidget(central);
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  Notebook1 = new QStackedWidget(central);
+  Notebook1->setObjectName(QStringLiteral("Notebook1"));
+  auto* page = new QWidget(Notebook1);
+  page->setObjectName(QStringLiteral("Units"));
+  Notebook1->addWidget(page);
+  auto* pageLayout = new QVBoxLayout(page);
+  pageLayout->setContentsMargins(0, 0, 0, 0);
+  pan = new WorkingPanel(page);
+  pan->setObjectName(QStringLiteral("pan"));
+  pageLayout->addWidget(pan);
+
+  TabSet1 = new QTabBar(central);
+  TabSet1->setObjectName(QStringLiteral("TabSet1"));
+  TabSet1->setShape(QTabBar::RoundedSouth);
+  TabSet1->setExpanding(false);
+  TabSet1->setUsesScrollButtons(true);
+  TabSet1->setElideMode(Qt::ElideNone);
+  layout->addWidget(Notebook1, 1);
+  layout->addWidget(TabSet1);
+
+  txt_In = new QLineEdit(pan);
+  txt_In->setObjectName(QStringLiteral("txt_In"));
+  txt_In->setGeometry(24, 24, 145, 24);
+  lst_In = new QListWidget(pan);
+  lst_In->setObjectName(QStringLiteral("lst_In"));
+  lst_In->setGeometry(64, 56, 105, 185);
+  lab = new QLabel(QString(QChar(0x2192)), pan);  // a right-pointing arrow
+  lab->setObjectName(QStringLiteral("lab"));
+  lab->setGeometry(184, 24, 26, 26);
+  lab->setAlignment(Qt::AlignCenter);
+  QFont arrowFont = lab->font();
+  arrowFont.setPixelSize(24);
+  lab->setFont(arrowFont);
+  txt_Out = new QLineEdit(pan);
+  txt_Out->setObjectName(QStringLiteral("txt_Out"));
+  txt_Out->setGeometry(224, 24, 145, 24);
+  txt_Out->setReadOnly(true);
+  txt_Out->setFocusPolicy(Qt::ClickFocus);  // skipped by the Tab key
+  QPalette buttonFace = txt_Out->palette();
+  buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
+  txt_Out->setPalette(buttonFace);
+  lst_Out = new QListWidget(pan);
+  lst_Out->setObjectName(QStringLiteral("lst_Out"));
+  lst_Out->setGeometry(264, 56, 105, 185);
+  lab2 = new QLabel(QStringLiteral("Decimal to Convert to a Fraction"), pan);
+  lab2->setObjectName(QStringLiteral("lab2"));
+  lab2->setGeometry(24, 56, 141, 185);
+  lab2->setWordWrap(true);
+  lab2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lab2->hide();
+  setTabOrder(txt_In, lst_In);
+  setTabOrder(lst_In, lst_Out);
+
+  connect(pan, &WorkingPanel::Resized, this, &Tfrm_Converter::On_Resize);
+  connect(txt_In, &QLineEdit::textChanged, this,
+          [this](const QString& text) { m_model->SetInputText(ToStdString(text)); });
+  connect(lst_In, &QListWidget::currentRowChanged, this,
+          [this](int row) { m_model->ClickInputList(row); });
+  connect(lst_Out, &QListWidget::currentRowChanged, this,
+          [this](int row) { m_model->ClickOutputList(row); });
+  // A click on a tab and a change made with the keyboard both go through the tab
+  // strip's selection rule.
+  connect(TabSet1, &QTabBar::tabBarClicked, this, [this](int index) {
+    if (index >= 0) m_model->SelectTab(index);
+  });
+  connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) {
+    if (index >= 0) m_model->SelectTab(index);
+  });
+
+  qApp->installEventFilter(this);
+}
+
+void Tfrm_Converter::CreateMenus() {
+  const auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
+                              const QKeySequence& shortcut, auto handler) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty()) {
+      action->setShortcut(shortcut);
+      // The window dispatches shortcuts itself, so that the Edit menu's rule runs
+      // first and no shortcut ever reaches a text box.
+      action->setShortcutContext(Qt::WidgetShortcut);
+      m_shortcutActions.append(action);
+    }
+    if constexpr (!std::is_same_v<decltype(handler), std::nullptr_t>) {
+      connect(action, &QAction::triggered, this, handler);
+    } else {
+      action->setEnabled(false);
+    }
+    return action;
+  };
+
+  auto* exit = menuBar()->addAction(QStringLiteral("E&xit!"));
+  exit->setObjectName(QStringLiteral("mnu_Exit1"));
+  connect(exit, &QAction::triggered, this, &Tfrm_Converter::mnu_Exit1Click);
+
+  mnu_Edit1 = menuBar()->addMenu(QStringLiteral("&Edit"));
+  mnu_Edit1->setObjectName(QStringLiteral("mnu_Edit1"));
+  connect(mnu_Edit1, &QMenu::aboutToShow, this, &Tfrm_Converter::mnu_Edit1Click);
+  mnu_Cut1 = addItem(mnu_Edit1, "mnu_Cut1", QStringLiteral("Cu&t"),
+                     QKeySequence(Qt::CTRL | Qt::Key_X), &Tfrm_Converter::mnu_Cut1Click);
+  mnu_Copy1 = addItem(mnu_Edit1, "mnu_Copy1", QStringLiteral("&Copy"),
+                      QKeySequence(Qt::CTRL | Qt::Key_C), &Tfrm_Converter::mnu_Copy1Click);
+  mnu_Paste1 = addItem(mnu_Edit1, "mnu_Paste1", QStringLiteral("&Paste"),
+                       QKeySequence(Qt::CTRL | Qt::Key_V), &Tfrm_Converter::mnu_Paste1Click);
+  mnu_Edit1->addSeparator()->setObjectName(QStringLiteral("mnu_N1"));
+  m_editActions = {
+      mnu_Cut1, mnu_Copy1, mnu_Paste1,
+      addItem(mnu_Edit1, "mnu_ReverseSelectedUnits1", QStringLiteral("&Invert Current Conversion"),
+              QKeySequence(Qt::CTRL | Qt::Key_I), &Tfrm_Converter::mnu_ReverseSelectedUnits1Click),
+      addItem(mnu_Edit1, "mnu_ClearInputTextBox1", QStringLiteral("Clear Input &Text Box"),
+              QKeySequence(Qt::CTRL | Qt::Key_T), &Tfrm_Converter::mnu_ClearInputTextBox1Click)};
+  addItem(mnu_Edit1, "mnu_Reset1", QStringLiteral("C&lear All Text and List Boxes"), QKeySequence(),
+          &Tfrm_Converter::mnu_Reset1Click);
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  options->setObjectName(QStringLiteral("mnu_Options1"));
+  addItem(options, "mnu_Result1", QStringLiteral("&Result Number Format..."),
+          QKeySequence(Qt::CTRL | Qt::Key_R), nullptr);
+  addItem(options, "mnu_Fonts1", QStringLiteral("&Fonts..."), QKeySequence(Qt::CTRL | Qt::Key_F),
+          nullptr);
+  options->addSeparator();
+  addItem(options, "mnu_ChooseUnitCategory1", QStringLiteral("Choose &Unit Category..."),
+          QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
+  addItem(options, "mnu_SortUnitLists1", QStringLiteral("&Sort Units Alphabetically"),
+          QKeySequence(Qt::CTRL | Qt::Key_S), nullptr);
+  addItem(options, "mnu_ArrangeOrderofCategories1", QStringLiteral("&Arrange Category Order..."),
+          QKeySequence(Qt::CTRL | Qt::Key_A), nullptr);
+
+  QMenu* reference = menuBar()->addMenu(QStringLiteral("&Reference"));
+  reference->setObjectName(QStringLiteral("mnu_Reference1"));
+  addItem(reference, "Calculator1", QStringLiteral("&Calculator"), QKeySequence(), nullptr);
+  addItem(reference, "mnu_MetricPrefixes1", QStringLiteral("&Metric Prefixes"), QKeySequence(),
+          nullptr);
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  help->setObjectName(QStringLiteral("mnu_Help1"));
+  addItem(help, "mnu_Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), nullptr);
+  addItem(help, "mnu_SearchforHelpOn1", QStringLiteral("&Search for Help On..."), QKeySequence(),
+          nullptr);
+  addItem(help, "mnu_HowtoUseHelp1", QStringLiteral("&How to Use Help"), QKeySequence(), nullptr);
+  help->addSeparator();
+  addItem(help, "mnu_About1", QStringLiteral("&About..."), QKeySequence(), nullptr);
+}
+
+void Tfrm_Converter::ApplyFonts() {
+  const QFont mainFont = ToQFont(m_model->MainFont);
+  const QColor color = ToQColor(m_model->MainFont.Color);
+  for (QWidget* widget : {static_cast<QWidget*>(txt_In), static_cast<QWidget*>(txt_Out),
+                          static_cast<QWidget*>(lst_In), static_cast<QWidget*>(lst_Out),
+                          static_cast<QWidget*>(lab2)}) {
+    widget->setFont(mainFont);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::WindowText, color);
+    widget->setPalette(palette);
+  }
+  // The boxes fit their height to the font.
+  for (QLineEdit* box : {txt_In, txt_Out}) box->resize(box->width(), box->sizeHint().height());
+
+  const QFont tabFont = ToQFont(m_model->TabFont);
+  TabSet1->setFont(tabFont);
+  QPalette tabPalette = TabSet1->palette();
+  tabPalette.setColor(QPalette::WindowText, ToQColor(m_model->TabFont.Color));
+  tabPalette.setColor(QPalette::ButtonText, ToQColor(m_model->TabFont.Color));
+  TabSet1->setPalette(tabPalette);
+  On_Resize();
+  // The tab strip is 9 pixels higher than its font's characters.
+  TabSet1->setFixedHeight(9 + QFontInfo(tabFont).pixelSize());
+}
+
+void Tfrm_Converter::ApplyWindowBounds() {
+  const model::WindowBounds& bounds = m_model->Window;
+  if (bounds.FormWidth > 0 && bounds.FormHeight > 0) resize(bounds.FormWidth, bounds.FormHeight);
+  if (bounds.FormTop != kUnplaced && bounds.FormLeft != kUnplaced) {
+    const QRect frame(bounds.FormLeft, bounds.FormTop, width(), height());
+    if (TopIsOnAScreen(frame)) {
+      move(frame.topLeft());
+    } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+      // The screen it was on is gone: open on the primary screen instead.
+      QRect centred(QPoint(), size());
+      centred.moveCenter(primary->availableGeometry().center());
+      move(centred.topLeft());
+    }
+  }
+  if (bounds.IsMaximized) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void Tfrm_Converter::RecordWindowBounds() {
+  m_model->Window = {pos().y(), pos().x(), width(), height(), isMaximized()};
+}
+
+void Tfrm_Converter::On_Resize() {
+  const WorkingAreaLayout current{BoundsOf(txt_In),  BoundsOf(lst_In),  BoundsOf(lab),
+                                  BoundsOf(txt_Out), BoundsOf(lst_Out), BoundsOf(lab2)};
+  const WorkingAreaLayout layout = LayoutWorkingArea(pan->width(), pan->height(), current);
+  SetBounds(txt_In, layout.txt_In);
+  SetBounds(lst_In, layout.lst_In);
+  SetBounds(lab, layout.lab);
+  SetBounds(txt_Out, layout.txt_Out);
+  SetBounds(lst_Out, layout.lst_Out);
+  SetBounds(lab2, layout.lab2);
+}
+
+void Tfrm_Converter::ShownValuesChanged(unsigned parts) {
+  const ConverterModel& model = *m_model;
+  if (parts & (model::kInputListEntries | model::kInputListSelection)) {
+    MirrorList(lst_In, model.InputList(), parts & model::kInputListEntries);
+  }
+  if (parts & (model::kOutputListEntries | model::kOutputListSelection)) {
+    MirrorList(lst_Out, model.OutputList(), parts & model::kOutputListEntries);
+  }
+  if (parts & model::kInputText) {
+    const QString text = ToQString(model.InputText());
+    if (txt_In->text() != text) {
+      const QSignalBlocker blocker(txt_In);
+      // Letters turned to upper case keep the caret where it was.
+      const bool sameLength = txt_In->text().size() == text.size();
+      const int caret = txt_In->cursorPosition();
+      txt_In->setText(text);
+      if (sameLength) txt_In->setCursorPosition(caret);
+    }
+  }
+  if (parts & model::kOutputText) txt_Out->setText(ToQString(model.OutputText()));
+  if (parts & model::kInputListVisible) {
+    lst_In->setVisible(model.InputListVisible());
+    lab2->setVisible(!model.InputListVisible());
+  }
+  if (parts & model::kTabs) MirrorTabs();
+}
+
+void Tfrm_Converter::MirrorTabs() {
+  const QSignalBlocker blocker(TabSet1);
+  const std::vector<std::string>& captions = m_model->IndexTabs();
+  for (int i = 0; i < static_cast<int>(captions.size()); ++i) {
+    const QString caption = ToQString(captions[i]);
+    if (i < TabSet1->count()) {
+      if (TabSet1->tabText(i) != caption) TabSet1->setTabText(i, caption);
+    } else {
+      TabSet1->addTab(caption);
+    }
+  }
+  while (TabSet1->count() > static_cast<int>(captions.size()))
+    TabSet1->removeTab(TabSet1->count() - 1);
+  if (m_model->TabIndex() >= 0) TabSet1->setCurrentIndex(m_model->TabIndex());
+}
+
+bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && widget->window() == this) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (type == QEvent::ShortcutOverride) {
+        // Menu shortcuts come back as key presses, handled below, so that a text
+        // box never takes them as its own (Ctrl+A does not select the text).
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : m_shortcutActions) {
+          if (action->shortcut() == pressed) {
+            event->accept();
+            return true;
+          }
+        }
+      } else {
+        if (DispatchShortcut(key)) return true;
+        if (watched == txt_In && Key_Press(key)) return true;
+      }
+    }
+  } else if (watched == txt_In || watched == txt_Out) {
+    if (type == QEvent::FocusIn) {
+      Txt_Enter(static_cast<QLineEdit*>(watched));
+    } else if (type == QEvent::FocusOut) {
+      // Opening a menu or leaving the window moves no focus between controls.
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason &&
+          reason != Qt::ActiveWindowFocusReason) {
+        Txt_Exit();
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool Tfrm_Converter::DispatchShortcut(QKeyEvent* event) {
+  const QKeySequence pressed(event->keyCombination());
+  for (QAction* action : m_shortcutActions) {
+    if (action->shortcut() != pressed) continue;
+    if (m_editActions.contains(action)) mnu_Edit1Click();
+    if (action->isEnabled()) action->trigger();
+    return true;
+  }
+  return false;
+}
+
+bool Tfrm_Converter::Key_Press(QKeyEvent* event) {
+  const QString text = event->text();
+  if (text.isEmpty()) return false;  // no character: arrows, Home, function keys
+  const int tab = m_model->TabIndex();
+  const bool numbers = tab >= 0 && m_model->IndexTabs()[tab] == "Numbers";
+  for (const QChar qc : text) {
+    const char16_t c = qc.unicode();
+    // Control characters (Backspace, Enter, Escape, Ctrl combinations) and Delete.
+    if ((c >= 1 && c <= 31) || c == 127) continue;
+    const bool digit = c >= '0' && c <= '9';
+    const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    const bool numberSign = c == '+' || c == '-' || c == '.' || c == 'E' || c == 'e';
+    if (!(digit || (numbers ? letter : numberSign))) return true;  // swallowed
+  }
+  return false;
+}
+
+void Tfrm_Converter::Txt_Enter(QLineEdit* box) {
+  m_focusFlag = true;
+  m_activeTextBox = box;
+}
+
+void Tfrm_Converter::Txt_Exit() {
+  m_focusFlag = false;
+  m_activeTextBox = nullptr;
+}
+
+void Tfrm_Converter::mnu_Exit1Click() {
+  QCoreApplication::quit();
+}
+
+void Tfrm_Converter::mnu_Edit1Click() {
+  QLineEdit* box = m_activeTextBox;
+  if (!m_focusFlag || box == nullptr) {
+    mnu_Cut1->setEnabled(false);
+    mnu_Copy1->setEnabled(false);
+    mnu_Paste1->setEnabled(false);
+    return;
+  }
+  // In the read-only output box the whole result is what Copy takes.
+  if (box->isReadOnly() && !box->hasSelectedText()) box->selectAll();
+  mnu_Cut1->setEnabled(box->hasSelectedText() && !box->isReadOnly());
+  mnu_Copy1->setEnabled(box->hasSelectedText());
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  mnu_Paste1->setEnabled(clipboard->mimeData() != nullptr && clipboard->mimeData()->hasText() &&
+                         !box->isReadOnly());
+}
+
+void Tfrm_Converter::mnu_Cut1Click() {
+  QLineEdit* box = m_activeTextBox;
+  if (box == nullptr || !box->hasSelectedText()) return;
+  QGuiApplication::clipboard()->setText(box->selectedText());
+  box->insert(QString());
+}
+
+void Tfrm_Converter::mnu_Copy1Click() {
+  QLineEdit* box = m_activeTextBox;
+  if (box == nullptr || !box->hasSelectedText()) return;
+  QGuiApplication::clipboard()->setText(box->selectedText());
+}
+
+void Tfrm_Converter::mnu_Paste1Click() {
+  QLineEdit* box = m_activeTextBox;
+  if (box == nullptr) return;
+  box->insert(QGuiApplication::clipboard()->text());
+}
+
+void Tfrm_Converter::mnu_ReverseSelectedUnits1Click() {
+  if (const std::optional<std::string> refusal = m_model->InvertConversion()) {
+    m_messages.ShowCommandError(*refusal);
+  }
+}
+
+void Tfrm_Converter::mnu_ClearInputTextBox1Click() {
+  m_model->SetInputText({});
+}
+
+void Tfrm_Converter::mnu_Reset1Click() {
+  m_model->ClearAll();
+  txt_In->setFocus();
+}
+
+}  // namespace quantivo::ui

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <climits>
+#include <memory>
+
+#include "catalogue/unit_catalogue.h"
+#include "model/converter_model.h"
+#include "ui/message_boxes.h"
+#include "ui/working_area_layout.h"
+
+class QAction;
+class QKeyEvent;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QStackedWidget;
+class QTabBar;
+
+namespace quantivo::ui {
+
+/// The bevelled panel that holds the working area; it lays its controls out
+/// whenever its size changes.
+class WorkingPanel : public QFrame {
+  Q_OBJECT
+ public:
+  using QFrame::QFrame;
+
+ signals:
+  void Resized();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+};
+
+/// The main window. It mirrors the converter model's shown values in its controls
+/// and turns each user action into one model call.
+class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
+  Q_OBJECT
+ public:
+  /// Builds the window and reads the settings file at `settingsPath`; messages go to
+  /// `messages`, which must outlive the window.
+  Tfrm_Converter(QString settingsPath, WindowMessages& messages, QWidget* parent = nullptr);
+  /// Writes the settings file.
+  ~Tfrm_Converter() override;
+
+  /// True while one of the two text boxes has the keyboard focus; the box is then
+  /// the active text box.
+  bool FocusFlag() const { return m_focusFlag; }
+  QLineEdit* ActiveTextBox() const { return m_activeTextBox; }
+
+  /// Lays the working area out for the panel's size.
+  void On_Resize();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void FormDestroy();
+  void CreateControls();
+  void CreateMenus();
+  void ApplyFonts();
+  void ApplyWindowBounds();
+  void RecordWindowBounds();
+
+  void ShownValuesChanged(unsigned parts) override;
+  void MirrorTabs();
+
+  bool Key_Press(QKeyEvent* event);
+  void Txt_Enter(QLineEdit* box);
+  void Txt_Exit();
+  /// Carries out the menu command whose shortcut the key is; false for no command.
+  bool DispatchShortcut(QKeyEvent* event);
+
+  void mnu_Exit1Click();
+  void mnu_Edit1Click();
+  void mnu_Cut1Click();
+  void mnu_Copy1Click();
+  void mnu_Paste1Click();
+  void mnu_ReverseSelectedUnits1Click();
+  void mnu_ClearInputTextBox1Click();
+  void mnu_Reset1Click();
+
+  QString m_settingsPath;
+  WindowMessages& m_messages;
+  catalogue::UnitCatalogue m_catalogue;
+  std::unique_ptr<model::ConverterModel> m_model;
+
+  bool m_focusFlag = false;
+  QPointer<QLineEdit> m_activeTextBox;
+  bool m_windowPlaced = false;
+
+  QTabBar* TabSet1 = nullptr;
+  QStackedWidget* Notebook1 = nullptr;
+  WorkingPanel* pan = nullptr;
+  QLineEdit* txt_In = nullptr;
+  QListWidget* lst_In = nullptr;
+  QLabel* lab = nullptr;
+  QLineEdit* txt_Out = nullptr;
+  QListWidget* lst_Out = nullptr;
+  QLabel* lab2 = nullptr;
+
+  QMenu* mnu_Edit1 = nullptr;
+  QAction* mnu_Cut1 = nullptr;
+  QAction* mnu_Copy1 = nullptr;
+  QAction* mnu_Paste1 = nullptr;
+  QList<QAction*> m_editActions;
+  QList<QAction*> m_shortcutActions;
+};
+
+}  // namespace quantivo::ui

@@ -1,0 +1,33 @@
+#include "ui/message_boxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "ui/qt_convert.h"
+
+namespace quantivo::ui {
+namespace {
+
+void ShowBox(QMessageBox::Icon icon, const QString& caption, std::string_view text) {
+  QMessageBox box(icon, caption, ToQString(text), QMessageBox::Ok, QApplication::activeWindow());
+  box.exec();
+}
+
+}  // namespace
+
+void MessageBoxes::ShowInformation(std::string_view text) {
+  QApplication::beep();
+  ShowBox(QMessageBox::Information, QStringLiteral("Information"), text);
+}
+
+void MessageBoxes::ShowError(std::string_view text) {
+  // An error reported by the program itself is captioned with its name.
+  ShowBox(QMessageBox::Critical, QApplication::applicationName(), text);
+}
+
+void MessageBoxes::ShowCommandError(std::string_view text) {
+  QApplication::beep();
+  ShowBox(QMessageBox::Critical, QStringLiteral("Error"), text);
+}
+
+}  // namespace quantivo::ui

@@ -1,0 +1,51 @@
+#include "ui/qt_convert.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace quantivo::ui {
+
+QColor ToQColor(std::int32_t color) {
+  const auto bits = static_cast<std::uint32_t>(color);
+  return QColor(static_cast<int>(bits & 0xFF), static_cast<int>((bits >> 8) & 0xFF),
+                static_cast<int>((bits >> 16) & 0xFF));
+}
+
+std::int32_t FromQColor(const QColor& color) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(color.red()) |
+                                   static_cast<std::uint32_t>(color.green()) << 8 |
+                                   static_cast<std::uint32_t>(color.blue()) << 16);
+}
+
+QFont ToQFont(const model::FontSpec& spec) {
+  QFont font(ToQString(spec.Name));
+  // A size the font system cannot take keeps the default size.
+  if (spec.Size > 0) font.setPointSize(spec.Size);
+  font.setBold(spec.Bold);
+  font.setItalic(spec.Italic);
+  font.setUnderline(spec.Underline);
+  font.setStrikeOut(spec.StrikeOut);
+  return font;
+}
+
+model::FontSpec FromQFont(const QFont& font, std::int32_t color) {
+  const int size =
+      font.pointSize() > 0
+          ? font.pointSize()
+          : static_cast<int>(std::lround(font.pointSizeF() > 0 ? font.pointSizeF() : 10));
+  return {ToStdString(font.family()),
+          size,
+          color,
+          font.bold(),
+          font.italic(),
+          font.underline(),
+          font.strikeOut()};
+}
+
+engine::NumberLocale SystemNumberLocale() {
+  const QLocale locale = QLocale::system();
+  return engine::MakeNumberLocale(ToStdString(locale.decimalPoint()).c_str(),
+                                  ToStdString(locale.groupSeparator()).c_str());
+}
+
+}  // namespace quantivo::ui

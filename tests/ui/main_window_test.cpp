@@ -1,0 +1,360 @@
+#include "ui/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/working_area_layout.h"
+
+// Failures show the text, not its bytes.
+void PrintTo(const QString& text, std::ostream* out) {
+  *out << text.toStdString();
+}
+
+namespace quantivo::ui {
+namespace {
+
+class RecordedMessages : public WindowMessages {
+ public:
+  void ShowInformation(std::string_view text) override { Shown.emplace_back(text); }
+  void ShowError(std::string_view text) override { Shown.emplace_back(text); }
+  void ShowCommandError(std::string_view text) override {
+    Shown.push_back("Error: " + std::string(text));
+  }
+  std::vector<std::string> Shown;
+};
+
+TEST(LayoutWorkingArea, DesignSize) {
+  const WorkingAreaLayout design{{24, 24, 145, 24},  {64, 56, 105, 185},  {184, 24, 26, 26},
+                                 {224, 24, 145, 24}, {264, 56, 105, 185}, {24, 56, 141, 185}};
+  const WorkingAreaLayout l = LayoutWorkingArea(602, 386, design);
+  EXPECT_EQ(l.txt_In, (Bounds{24, 24, 223, 24}));
+  EXPECT_EQ(l.txt_Out, (Bounds{355, 24, 223, 24}));
+  EXPECT_EQ(l.lab, (Bounds{288, 24, 26, 26}));
+  EXPECT_EQ(l.lst_In, (Bounds{86, 56, 161, 306}));
+  EXPECT_EQ(l.lst_Out, (Bounds{417, 56, 161, 306}));
+  EXPECT_EQ(l.lab2, (Bounds{24, 56, 223, 306}));
+  // 0.37 x 500 = 185 exactly; 0.72 x 185 = 133.2; the arrow centres in 185 + 24 ... 291.
+  const WorkingAreaLayout narrow = LayoutWorkingArea(500, 300, design);
+  EXPECT_EQ(narrow.txt_Out, (Bounds{291, 24, 185, 24}));
+  EXPECT_EQ(narrow.lst_Out, (Bounds{343, 56, 133, 220}));
+  EXPECT_EQ(narrow.lab.Left, 237);
+}
+
+class MainWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_folder.isValid());
+    Open();
+  }
+  void TearDown() override { m_window.reset(); }
+
+  void Open() {
+    m_window = std::make_unique<Tfrm_Converter>(SettingsPath(), m_messages);
+    m_window->show();
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    txt_In = Find<QLineEdit>("txt_In");
+    txt_Out = Find<QLineEdit>("txt_Out");
+    lst_In = Find<QListWidget>("lst_In");
+    lst_Out = Find<QListWidget>("lst_Out");
+    lab2 = Find<QLabel>("lab2");
+    TabSet1 = Find<QTabBar>("TabSet1");
+  }
+  // Destroying the window writes the settings; a new one reads them.
+  void Restart() {
+    m_window.reset();
+    Open();
+  }
+  QString SettingsPath() const { return m_folder.filePath("QUANTIVO.INI"); }
+
+  template <typename T>
+  T* Find(const char* name) const {
+    T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QAction* Action(const char* name) const { return Find<QAction>(name); }
+
+  void ClickUnit(QListWidget* list, const char* name) {
+    const QList<QListWidgetItem*> items =
+        list->findItems(QString::fromUtf8(name), Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name;
+    list->scrollToItem(items[0]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(items[0]).center());
+  }
+  void ClickTab(int index) {
+    TabSet1->setCurrentIndex(index);  // the keyboard's way; a click may need scrolling
+  }
+  static QString Selected(const QListWidget* list) {
+    return list->currentRow() < 0 ? QString() : list->currentItem()->text();
+  }
+  void Type(const char* keys) {
+    txt_In->setFocus();
+    QTest::keyClicks(txt_In, QString::fromLatin1(keys));
+  }
+  void OpenEditMenu() {
+    QMenu* menu = Find<QMenu>("mnu_Edit1");
+    menu->popup(m_window->mapToGlobal(QPoint(0, 0)));
+    menu->hide();
+  }
+
+  QTemporaryDir m_folder;
+  RecordedMessages m_messages;
+  std::unique_ptr<Tfrm_Converter> m_window;
+  QLineEdit* txt_In = nullptr;
+  QLineEdit* txt_Out = nullptr;
+  QListWidget* lst_In = nullptr;
+  QListWidget* lst_Out = nullptr;
+  QLabel* lab2 = nullptr;
+  QTabBar* TabSet1 = nullptr;
+};
+
+TEST_F(MainWindowTest, StartsWithLengthAndTheInputBoxFocused) {
+  EXPECT_EQ(m_window->windowTitle(), "Quantivo");
+  EXPECT_EQ(TabSet1->count(), 23);
+  EXPECT_EQ(TabSet1->tabText(0), "Length");
+  EXPECT_EQ(TabSet1->shape(), QTabBar::RoundedSouth);
+  EXPECT_EQ(lst_In->count(), 38);
+  EXPECT_EQ(lst_In->currentRow(), -1);
+  EXPECT_TRUE(txt_In->hasFocus());
+  EXPECT_TRUE(m_window->FocusFlag());
+  EXPECT_EQ(m_window->ActiveTextBox(), txt_In);
+  EXPECT_TRUE(txt_Out->isReadOnly());
+  EXPECT_EQ(txt_Out->focusPolicy(), Qt::ClickFocus);
+  EXPECT_TRUE(m_messages.Shown.empty());
+}
+
+TEST_F(MainWindowTest, TypingConverts) {
+  ClickUnit(lst_In, "kilometer");
+  ClickUnit(lst_Out, "meter");
+  Type("5");
+  EXPECT_EQ(txt_Out->text(), "5000");
+  QTest::keyClick(txt_In, Qt::Key_Backspace);
+  EXPECT_EQ(txt_Out->text(), "");
+  Type("1,5");
+  EXPECT_EQ(txt_Out->text(), "15000");
+}
+
+TEST_F(MainWindowTest, KeyFilterGoesByTheTabCaption) {
+  constexpr struct {
+    int tab;
+    const char* keys;
+    const char* text;
+  } kCases[] = {
+      {0, "1,5", "15"}, {0, "2e3", "2E3"}, {0, "-1.5E+2", "-1.5E+2"}, {0, "a b!", ""},
+      {16, "ff", "FF"}, {16, "1.5", "15"}, {16, "z 9", "Z9"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.keys);
+    ClickTab(c.tab);
+    txt_In->clear();
+    Type(c.keys);
+    EXPECT_EQ(txt_In->text(), c.text);
+  }
+}
+
+TEST_F(MainWindowTest, CategoriesComeBackAsTheyWereLeft) {
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "foot");
+  Type("5");
+  ASSERT_EQ(txt_Out->text(), "16.40419948");
+  ClickTab(1);
+  EXPECT_EQ(lst_In->item(0)->text(), "kilometer²");
+  EXPECT_EQ(txt_In->text(), "");
+  EXPECT_EQ(txt_Out->text(), "");
+  ClickTab(0);
+  EXPECT_EQ(Selected(lst_In), "meter");
+  EXPECT_EQ(Selected(lst_Out), "foot");
+  EXPECT_EQ(txt_In->text(), "5");
+  EXPECT_EQ(txt_Out->text(), "16.40419948");
+}
+
+TEST_F(MainWindowTest, FractionsShowsTheLabelInPlaceOfTheInputList) {
+  ClickTab(17);
+  EXPECT_TRUE(lst_In->isHidden());
+  EXPECT_TRUE(lab2->isVisible());
+  EXPECT_EQ(lab2->text(), "Decimal to Convert to a Fraction");
+  ClickUnit(lst_Out, "mixed number");
+  Type("1.75");
+  EXPECT_EQ(txt_Out->text(), "1 and 3/4");
+  ClickTab(13);
+  EXPECT_TRUE(lst_In->isVisible());
+  EXPECT_TRUE(lab2->isHidden());
+}
+
+TEST_F(MainWindowTest, NarrowingKeepsTheRightColumnAtTheEdge) {
+  m_window->resize(520, 380);
+  QApplication::processEvents();
+  const QWidget* pan = Find<QWidget>("pan");
+  EXPECT_EQ(txt_Out->geometry().right() + 1, pan->width() - 24);
+  EXPECT_EQ(lst_Out->geometry().right(), txt_Out->geometry().right());
+  EXPECT_EQ(lst_In->geometry().right(), txt_In->geometry().right());
+  EXPECT_EQ(lst_In->geometry().bottom() + 1, pan->height() - 24);
+}
+
+TEST_F(MainWindowTest, EditMenuEnablingFollowsTheFocus) {
+  QAction* cut = Action("mnu_Cut1");
+  QAction* copy = Action("mnu_Copy1");
+  QAction* paste = Action("mnu_Paste1");
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "centimeter");
+  Type("2");
+  QGuiApplication::clipboard()->setText("7");
+
+  // Input box, nothing selected, text on the clipboard.
+  txt_In->setFocus();
+  txt_In->deselect();
+  OpenEditMenu();
+  EXPECT_TRUE(m_window->FocusFlag());
+  EXPECT_FALSE(cut->isEnabled());
+  EXPECT_FALSE(copy->isEnabled());
+  EXPECT_TRUE(paste->isEnabled());
+
+  // Output box, nothing selected: the whole result is selected for Copy.
+  QTest::mouseClick(txt_Out, Qt::LeftButton);
+  txt_Out->deselect();
+  OpenEditMenu();
+  EXPECT_EQ(m_window->ActiveTextBox(), txt_Out);
+  EXPECT_EQ(txt_Out->selectedText(), "200");
+  EXPECT_FALSE(cut->isEnabled());
+  EXPECT_TRUE(copy->isEnabled());
+  EXPECT_FALSE(paste->isEnabled());
+
+  // A unit list: nothing is enabled, and Ctrl+C does nothing.
+  lst_In->setFocus();
+  EXPECT_FALSE(m_window->FocusFlag());
+  OpenEditMenu();
+  EXPECT_FALSE(cut->isEnabled());
+  EXPECT_FALSE(copy->isEnabled());
+  EXPECT_FALSE(paste->isEnabled());
+  QTest::keyClick(lst_In, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
+}
+
+TEST_F(MainWindowTest, CutCopyAndPasteGoThroughTheClipboard) {
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "millimeter");
+  Type("12.5");
+  txt_In->setSelection(2, 2);  // ".5"
+  QTest::keyClick(txt_In, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), ".5");
+  EXPECT_EQ(txt_In->text(), "12");
+  EXPECT_EQ(txt_Out->text(), "12000");
+
+  txt_In->setCursorPosition(0);
+  QTest::keyClick(txt_In, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(txt_In->text(), ".512");
+  EXPECT_EQ(txt_Out->text(), "512");
+
+  QGuiApplication::clipboard()->setText("3e2");
+  txt_In->selectAll();
+  QTest::keyClick(txt_In, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(txt_In->text(), "3E2");  // letters in upper case, pasted or typed
+  EXPECT_EQ(txt_Out->text(), "300000");
+
+  QTest::mouseClick(txt_Out, Qt::LeftButton);
+  txt_Out->deselect();
+  QTest::keyClick(txt_Out, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "300000");
+}
+
+TEST_F(MainWindowTest, CtrlAIsTheMenuShortcutNotSelectAll) {
+  Type("123");
+  txt_In->deselect();
+  QTest::keyClick(txt_In, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_FALSE(txt_In->hasSelectedText());
+  EXPECT_EQ(txt_In->text(), "123");
+}
+
+TEST_F(MainWindowTest, InvertExchangesTheUnits) {
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "kilometer");
+  Type("1");
+  ASSERT_EQ(txt_Out->text(), "0.001");
+  QTest::keyClick(txt_In, Qt::Key_I, Qt::ControlModifier);
+  EXPECT_EQ(Selected(lst_In), "kilometer");
+  EXPECT_EQ(Selected(lst_Out), "meter");
+  EXPECT_EQ(txt_In->text(), "0.001");
+  EXPECT_EQ(txt_Out->text(), "1");
+
+  ClickTab(13);
+  ClickUnit(lst_In, "Celsius");
+  ClickUnit(lst_Out, "Fahrenheit");
+  Type("100");
+  Action("mnu_ReverseSelectedUnits1")->trigger();
+  EXPECT_EQ(txt_In->text(), "212");
+  EXPECT_EQ(Selected(lst_In), "Fahrenheit");
+  EXPECT_EQ(txt_Out->text(), "100");
+  EXPECT_TRUE(m_messages.Shown.empty());
+}
+
+TEST_F(MainWindowTest, InvertRefusals) {
+  ClickTab(16);
+  Action("mnu_ReverseSelectedUnits1")->trigger();
+  ClickTab(2);
+  ClickUnit(lst_In, "liter");
+  Action("mnu_ReverseSelectedUnits1")->trigger();
+  EXPECT_EQ(m_messages.Shown,
+            (std::vector<std::string>{
+                "Error: You cannot invert this type of conversion.",
+                "Error: Both units must be selected before you can invert the conversion."}));
+  EXPECT_EQ(Selected(lst_In), "liter");
+}
+
+TEST_F(MainWindowTest, ClearAllForgetsEveryCategory) {
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "foot");
+  Type("5");
+  ClickTab(4);
+  ClickUnit(lst_In, "day");
+  ClickUnit(lst_Out, "hour");
+  Type("2");
+  lst_Out->setFocus();
+  Action("mnu_Reset1")->trigger();
+  EXPECT_EQ(TabSet1->currentIndex(), 0);
+  EXPECT_EQ(lst_In->currentRow(), -1);
+  EXPECT_EQ(lst_Out->currentRow(), -1);
+  EXPECT_EQ(txt_In->text(), "");
+  EXPECT_EQ(txt_Out->text(), "");
+  EXPECT_TRUE(txt_In->hasFocus());
+  ClickTab(4);
+  EXPECT_EQ(lst_In->currentRow(), -1);
+  EXPECT_EQ(txt_In->text(), "");
+
+  Type("9");
+  QTest::keyClick(txt_In, Qt::Key_T, Qt::ControlModifier);
+  EXPECT_EQ(txt_In->text(), "");
+}
+
+TEST_F(MainWindowTest, ARestartFindsEverythingAsItWasLeft) {
+  ClickTab(5);
+  ClickUnit(lst_In, "knot");
+  ClickUnit(lst_Out, "kilometer/hour");
+  Type("10");
+  ASSERT_EQ(txt_Out->text(), "18.52");
+  m_window->resize(640, 480);
+  Restart();
+  EXPECT_EQ(TabSet1->currentIndex(), 5);
+  EXPECT_EQ(Selected(lst_In), "knot");
+  EXPECT_EQ(Selected(lst_Out), "kilometer/hour");
+  EXPECT_EQ(txt_In->text(), "10");
+  EXPECT_EQ(txt_Out->text(), "18.52");
+  EXPECT_EQ(m_window->size(), QSize(640, 480));
+  EXPECT_TRUE(m_messages.Shown.empty());
+}
+
+}  // namespace
+}  // namespace quantivo::ui
