@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -354,6 +356,36 @@ TEST_F(MainWindowTest, ARestartFindsEverythingAsItWasLeft) {
   EXPECT_EQ(txt_Out->text(), "18.52");
   EXPECT_EQ(m_window->size(), QSize(640, 480));
   EXPECT_TRUE(m_messages.Shown.empty());
+}
+
+TEST_F(MainWindowTest, SettingsProblemsAreShownAndTheWindowGoesOn) {
+  m_window.reset();
+  QFile file(SettingsPath());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Quantivo]\nTabIndex=40\nFormLeft=-9000\nFormTop=-9000\n[IndexTabs]\nTabCount=5\n");
+  file.close();
+  Open();
+  EXPECT_EQ(m_messages.Shown.size(), 2u);
+  EXPECT_EQ(m_messages.Shown.back(), "Tab index out of bounds");
+  EXPECT_EQ(TabSet1->currentIndex(), 0);
+  ClickUnit(lst_In, "kilometer");
+  ClickUnit(lst_Out, "meter");
+  Type("2");
+  EXPECT_EQ(txt_Out->text(), "2000");
+}
+
+// A window stored on a screen that is gone opens on the primary screen.
+TEST_F(MainWindowTest, WindowOffEveryScreenOpensOnThePrimaryOne) {
+  m_window.reset();
+  QFile file(SettingsPath());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Quantivo]\nFormLeft=-9000\nFormTop=5000\nFormWidth=600\nFormHeight=400\n");
+  file.close();
+  Open();
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(screen.intersects(m_window->frameGeometry()))
+      << m_window->x() << "," << m_window->y();
+  EXPECT_EQ(m_window->size(), QSize(600, 400));
 }
 
 }  // namespace
