@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPainter>
+#include <QProcess>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedWidget>
@@ -23,6 +24,10 @@
 #include <exception>
 
 #include "model/settings_file.h"
+#include "ui/about_dialog.h"
+#include "ui/arrange_units_dialog.h"
+#include "ui/choose_units_dialog.h"
+#include "ui/number_format_dialog.h"
 #include "ui/qt_convert.h"
 
 namespace quantivo::ui {
@@ -97,7 +102,15 @@ Tfrm_Converter::~Tfrm_Converter() {
 
 void Tfrm_Converter::FormCreate() {
   setWindowTitle(QStringLiteral("Quantivo"));
-  m_model = std::make_unique<ConverterModel>(m_catalogue, SystemNumberLocale());
+  m_locale = SystemNumberLocale();
+  m_calculators = {QStringLiteral("gnome-calculator"),
+                   QStringLiteral("kcalc"),
+                   QStringLiteral("qalculate-qt"),
+                   QStringLiteral("qalculate-gtk"),
+                   QStringLiteral("speedcrunch"),
+                   QStringLiteral("galculator"),
+                   QStringLiteral("xcalc")};
+  m_model = std::make_unique<ConverterModel>(m_catalogue, m_locale);
   m_model->Window = {kUnplaced, kUnplaced, 610, 450, false};
   try {
     model::LoadSettingsFile(*m_model, ToStdString(m_settingsPath), m_messages);
@@ -106,6 +119,7 @@ void Tfrm_Converter::FormCreate() {
   }
   m_model->SetObserver(this);
   ShownValuesChanged(kAllShownParts);
+  mnu_SortUnitLists1->setChecked(m_model->SortedUnitLists());
   ApplyFonts();
   ApplyWindowBounds();
   txt_In->setFocus();
@@ -213,11 +227,7 @@ void Tfrm_Converter::CreateMenus() {
       action->setShortcutContext(Qt::WidgetShortcut);
       m_shortcutActions.append(action);
     }
-    if constexpr (!std::is_same_v<decltype(handler), std::nullptr_t>) {
-      connect(action, &QAction::triggered, this, handler);
-    } else {
-      action->setEnabled(false);
-    }
+    connect(action, &QAction::triggered, this, handler);
     return action;
   };
 
@@ -247,31 +257,37 @@ void Tfrm_Converter::CreateMenus() {
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->setObjectName(QStringLiteral("mnu_Options1"));
   addItem(options, "mnu_Result1", QStringLiteral("&Result Number Format..."),
-          QKeySequence(Qt::CTRL | Qt::Key_R), nullptr);
+          QKeySequence(Qt::CTRL | Qt::Key_R), &Tfrm_Converter::mnu_Result1Click);
   addItem(options, "mnu_Fonts1", QStringLiteral("&Fonts..."), QKeySequence(Qt::CTRL | Qt::Key_F),
-          nullptr);
+          &Tfrm_Converter::mnu_Fonts1Click);
   options->addSeparator();
   addItem(options, "mnu_ChooseUnitCategory1", QStringLiteral("Choose &Unit Category..."),
-          QKeySequence(Qt::CTRL | Qt::Key_U), nullptr);
-  addItem(options, "mnu_SortUnitLists1", QStringLiteral("&Sort Units Alphabetically"),
-          QKeySequence(Qt::CTRL | Qt::Key_S), nullptr);
+          QKeySequence(Qt::CTRL | Qt::Key_U), &Tfrm_Converter::mnu_ChooseUnitCategory1Click);
+  mnu_SortUnitLists1 =
+      addItem(options, "mnu_SortUnitLists1", QStringLiteral("&Sort Units Alphabetically"),
+              QKeySequence(Qt::CTRL | Qt::Key_S), &Tfrm_Converter::mnu_SortUnitLists1Click);
+  mnu_SortUnitLists1->setCheckable(true);
   addItem(options, "mnu_ArrangeOrderofCategories1", QStringLiteral("&Arrange Category Order..."),
-          QKeySequence(Qt::CTRL | Qt::Key_A), nullptr);
+          QKeySequence(Qt::CTRL | Qt::Key_A), &Tfrm_Converter::mnu_ArrangeOrderofCategories1Click);
 
   QMenu* reference = menuBar()->addMenu(QStringLiteral("&Reference"));
   reference->setObjectName(QStringLiteral("mnu_Reference1"));
-  addItem(reference, "Calculator1", QStringLiteral("&Calculator"), QKeySequence(), nullptr);
+  addItem(reference, "Calculator1", QStringLiteral("&Calculator"), QKeySequence(),
+          &Tfrm_Converter::Calculator1Click);
   addItem(reference, "mnu_MetricPrefixes1", QStringLiteral("&Metric Prefixes"), QKeySequence(),
-          nullptr);
+          &Tfrm_Converter::mnu_MetricPrefixes1Click);
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnu_Help1"));
-  addItem(help, "mnu_Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1), nullptr);
+  addItem(help, "mnu_Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1),
+          &Tfrm_Converter::mnu_Contents1Click);
   addItem(help, "mnu_SearchforHelpOn1", QStringLiteral("&Search for Help On..."), QKeySequence(),
-          nullptr);
-  addItem(help, "mnu_HowtoUseHelp1", QStringLiteral("&How to Use Help"), QKeySequence(), nullptr);
+          &Tfrm_Converter::mnu_SearchforHelpOn1Click);
+  addItem(help, "mnu_HowtoUseHelp1", QStringLiteral("&How to Use Help"), QKeySequence(),
+          &Tfrm_Converter::mnu_HowtoUseHelp1Click);
   help->addSeparator();
-  addItem(help, "mnu_About1", QStringLiteral("&About..."), QKeySequence(), nullptr);
+  addItem(help, "mnu_About1", QStringLiteral("&About..."), QKeySequence(),
+          &Tfrm_Converter::mnu_About1Click);
 }
 
 void Tfrm_Converter::ApplyFonts() {
@@ -503,6 +519,94 @@ void Tfrm_Converter::mnu_ClearInputTextBox1Click() {
 void Tfrm_Converter::mnu_Reset1Click() {
   m_model->ClearAll();
   txt_In->setFocus();
+}
+
+void Tfrm_Converter::mnu_Result1Click() {
+  Tfrm_NumberFormat dialog(
+      m_model->Format, m_locale, [this](const QString& k) { ShowHelpTopic(k); }, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  m_model->Format = dialog.Format();
+  m_model->MainChange();
+}
+
+void Tfrm_Converter::mnu_Fonts1Click() {
+  Tfrm_Fonts dialog(
+      m_model->MainFont, m_model->TabFont, m_chooseFont, m_messages,
+      [this](const QString& k) { ShowHelpTopic(k); }, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  m_model->MainFont = dialog.MainFont();
+  m_model->TabFont = dialog.TabFont();
+  ApplyFonts();
+}
+
+void Tfrm_Converter::mnu_ChooseUnitCategory1Click() {
+  Tfrm_ChooseUnits dialog(
+      TabCaptions(), m_model->TabIndex(), ToQFont(m_model->MainFont),
+      [this](const QString& k) { ShowHelpTopic(k); }, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  m_model->SelectTab(dialog.SelectedPosition());
+}
+
+void Tfrm_Converter::mnu_SortUnitLists1Click() {
+  m_model->SetSortedUnitLists(mnu_SortUnitLists1->isChecked());
+}
+
+void Tfrm_Converter::mnu_ArrangeOrderofCategories1Click() {
+  QStringList builtIn;
+  for (const std::string_view name : m_catalogue.CategoryNames()) builtIn.append(ToQString(name));
+  Tfrm_ArrangeUnits dialog(
+      TabCaptions(), builtIn, ToQFont(m_model->MainFont),
+      [this](const QString& k) { ShowHelpTopic(k); }, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  std::vector<std::string> captions;
+  for (const QString& caption : dialog.Captions()) captions.push_back(ToStdString(caption));
+  m_model->SetCategoryOrder(std::move(captions));
+}
+
+void Tfrm_Converter::Calculator1Click() {
+  // The first calculator of the desktop that starts; the program does not wait for it.
+  for (const QString& program : m_calculators) {
+    if (QProcess::startDetached(program, {})) return;
+  }
+  m_messages.ShowCommandError("Unable to start the Windows Calculator.");
+}
+
+void Tfrm_Converter::mnu_MetricPrefixes1Click() {
+  ShowHelpTopic(QStringLiteral("MetricPrefixes"));
+}
+
+void Tfrm_Converter::mnu_Contents1Click() {
+  Help().ShowContents();
+}
+
+void Tfrm_Converter::mnu_SearchforHelpOn1Click() {
+  Help().ShowIndex();
+}
+
+void Tfrm_Converter::mnu_HowtoUseHelp1Click() {
+  Help().ShowHelpOnHelp();
+}
+
+void Tfrm_Converter::mnu_About1Click() {
+  Tfrm_About dialog(catalogue::UnitCatalogue::TotalUnitCount, this);
+  dialog.exec();
+}
+
+void Tfrm_Converter::ShowHelpTopic(const QString& keyword) {
+  Help().ShowHelpTopic(keyword);
+}
+
+// One help window, opened on first use. It has no parent, so a dialog that is modal
+// to the main window leaves it usable.
+HelpWindow& Tfrm_Converter::Help() {
+  if (!m_helpWindow) m_helpWindow = std::make_unique<HelpWindow>(HelpCollectionPath());
+  return *m_helpWindow;
+}
+
+QStringList Tfrm_Converter::TabCaptions() const {
+  QStringList captions;
+  for (const std::string& caption : m_model->IndexTabs()) captions.append(ToQString(caption));
+  return captions;
 }
 
 }  // namespace quantivo::ui

@@ -5,11 +5,14 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <climits>
 #include <memory>
 
 #include "catalogue/unit_catalogue.h"
 #include "model/converter_model.h"
+#include "ui/fonts_dialog.h"
+#include "ui/help_window.h"
 #include "ui/message_boxes.h"
 #include "ui/working_area_layout.h"
 
@@ -57,6 +60,15 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   /// Lays the working area out for the panel's size.
   void On_Resize();
 
+  /// Opens the help window at the topic whose identifier is the keyword.
+  void ShowHelpTopic(const QString& keyword);
+  /// The help window, once a help command has opened it.
+  HelpWindow* OpenHelpWindow() const { return m_helpWindow.get(); }
+  /// The font chooser of the Fonts dialog's Change... buttons.
+  void SetFontChooser(ChooseFontFunction chooseFont) { m_chooseFont = std::move(chooseFont); }
+  /// The programs the Calculator command tries, in order.
+  void SetCalculators(QStringList programs) { m_calculators = std::move(programs); }
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -86,11 +98,28 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void mnu_ReverseSelectedUnits1Click();
   void mnu_ClearInputTextBox1Click();
   void mnu_Reset1Click();
+  void mnu_Result1Click();
+  void mnu_Fonts1Click();
+  void mnu_ChooseUnitCategory1Click();
+  void mnu_SortUnitLists1Click();
+  void mnu_ArrangeOrderofCategories1Click();
+  void Calculator1Click();
+  void mnu_MetricPrefixes1Click();
+  void mnu_Contents1Click();
+  void mnu_SearchforHelpOn1Click();
+  void mnu_HowtoUseHelp1Click();
+  void mnu_About1Click();
+  HelpWindow& Help();
+  QStringList TabCaptions() const;
 
   QString m_settingsPath;
   WindowMessages& m_messages;
   catalogue::UnitCatalogue m_catalogue;
   std::unique_ptr<model::ConverterModel> m_model;
+  engine::NumberLocale m_locale;
+  std::unique_ptr<HelpWindow> m_helpWindow;
+  ChooseFontFunction m_chooseFont = ChooseFontWithDialog;
+  QStringList m_calculators;
 
   bool m_focusFlag = false;
   QPointer<QLineEdit> m_activeTextBox;
@@ -110,6 +139,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   QAction* mnu_Cut1 = nullptr;
   QAction* mnu_Copy1 = nullptr;
   QAction* mnu_Paste1 = nullptr;
+  QAction* mnu_SortUnitLists1 = nullptr;
   QList<QAction*> m_editActions;
   QList<QAction*> m_shortcutActions;
 };

@@ -30,4 +30,9 @@ void MessageBoxes::ShowCommandError(std::string_view text) {
   ShowBox(QMessageBox::Critical, QStringLiteral("Error"), text);
 }
 
+void MessageBoxes::ShowWarning(std::string_view text) {
+  QApplication::beep();
+  ShowBox(QMessageBox::Warning, QStringLiteral("Warning"), text);
+}
+
 }  // namespace quantivo::ui

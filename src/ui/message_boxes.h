@@ -13,6 +13,9 @@ class WindowMessages : public model::UserMessages {
   /// A refused command: the error sound, then a box captioned "Error" with the error
   /// icon and one OK button.
   virtual void ShowCommandError(std::string_view text) = 0;
+  /// A warning: the warning sound, then a box captioned "Warning" with the warning
+  /// icon and one OK button.
+  virtual void ShowWarning(std::string_view text) = 0;
 };
 
 /// The real boxes, modal over the active window.
@@ -21,6 +24,7 @@ class MessageBoxes : public WindowMessages {
   void ShowInformation(std::string_view text) override;
   void ShowError(std::string_view text) override;
   void ShowCommandError(std::string_view text) override;
+  void ShowWarning(std::string_view text) override;
 };
 
 }  // namespace quantivo::ui

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,29 +14,16 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/working_area_layout.h"
-
-// Failures show the text, not its bytes.
-void PrintTo(const QString& text, std::ostream* out) {
-  *out << text.toStdString();
-}
+#include "ui_test_support.h"
 
 namespace quantivo::ui {
 namespace {
-
-class RecordedMessages : public WindowMessages {
- public:
-  void ShowInformation(std::string_view text) override { Shown.emplace_back(text); }
-  void ShowError(std::string_view text) override { Shown.emplace_back(text); }
-  void ShowCommandError(std::string_view text) override {
-    Shown.push_back("Error: " + std::string(text));
-  }
-  std::vector<std::string> Shown;
-};
 
 TEST(LayoutWorkingArea, DesignSize) {
   const WorkingAreaLayout design{{24, 24, 145, 24},  {64, 56, 105, 185},  {184, 24, 26, 26},
@@ -276,7 +264,15 @@ TEST_F(MainWindowTest, CutCopyAndPasteGoThroughTheClipboard) {
 TEST_F(MainWindowTest, CtrlAIsTheMenuShortcutNotSelectAll) {
   Type("123");
   txt_In->deselect();
+  bool arranged = false;
+  QTimer::singleShot(0, [&] {
+    if (QDialog* dialog = m_window->findChild<QDialog*>("frm_ArrangeUnits")) {
+      arranged = dialog->isVisible();
+      dialog->reject();
+    }
+  });
   QTest::keyClick(txt_In, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(arranged);
   EXPECT_FALSE(txt_In->hasSelectedText());
   EXPECT_EQ(txt_In->text(), "123");
 }

@@ -1,0 +1,128 @@
+#include "ui/about_dialog.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QSysInfo>
+
+#include "ui/dialog_parts.h"
+
+namespace quantivo::ui {
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+void ProgramPicture::paintEvent(QPaintEvent*) {
+  // Two scales, one above the other, and the arrow that converts between them.
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r = rect();
+  QLinearGradient sky(r.topLeft(), r.bottomLeft());
+  sky.setColorAt(0, QColor(0x1f, 0x4e, 0x8c));
+  sky.setColorAt(1, QColor(0x0b, 0x23, 0x45));
+  p.fillRect(r, sky);
+
+  const qreal w = r.width();
+  const qreal h = r.height();
+  const auto drawScale = [&](qreal top, int ticks, const QColor& colour) {
+    const QRectF bar(w * 0.08, top, w * 0.84, h * 0.16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawRoundedRect(bar, h * 0.02, h * 0.02);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), qMax<qreal>(1.0, w / 180)));
+    for (int i = 0; i <= ticks; ++i) {
+      const qreal x = bar.left() + bar.width() * (0.04 + 0.92 * i / ticks);
+      const qreal length = (i % 5 == 0) ? bar.height() * 0.6 : bar.height() * 0.3;
+      p.drawLine(QPointF(x, bar.top()), QPointF(x, bar.top() + length));
+    }
+  };
+  drawScale(h * 0.14, 20, QColor(0xf2, 0xc1, 0x4e));
+  drawScale(h * 0.70, 16, QColor(0x9f, 0xd8, 0x6b));
+
+  QPainterPath arrow;
+  const qreal cx = w * 0.5;
+  arrow.moveTo(cx - w * 0.06, h * 0.34);
+  arrow.lineTo(cx + w * 0.06, h * 0.34);
+  arrow.lineTo(cx + w * 0.06, h * 0.48);
+  arrow.lineTo(cx + w * 0.13, h * 0.48);
+  arrow.lineTo(cx, h * 0.64);
+  arrow.lineTo(cx - w * 0.13, h * 0.48);
+  arrow.lineTo(cx - w * 0.06, h * 0.48);
+  arrow.closeSubpath();
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::white);
+  p.drawPath(arrow);
+}
+
+QString Tfrm_About::VersionPlatform() {
+  return QStringLiteral("%1-bit").arg(QSysInfo::WordSize);
+}
+
+Tfrm_About::Tfrm_About(int totalUnits, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frm_About"));
+  SetUpDialog(this, QStringLiteral("About"), 474, 227);
+
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("Panel1"));
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setGeometry(8, 8, 227, 177);
+  auto* picture = new ProgramPicture(panel);
+  picture->setObjectName(QStringLiteral("Image1"));
+  picture->setGeometry(panel->contentsRect());
+
+  QFont titleFont(QStringLiteral("Times New Roman"));
+  titleFont.setBold(true);
+  titleFont.setItalic(true);
+  titleFont.setPixelSize(29);
+  // A white shadow one pixel right of and below the title.
+  auto* shadow = new QLabel(QStringLiteral("Quantivo"), this);
+  shadow->setObjectName(QStringLiteral("Label2"));
+  shadow->setGeometry(253, 9, 210, 33);
+  auto* title = new QLabel(QStringLiteral("Quantivo"), this);
+  title->setObjectName(QStringLiteral("Label1"));
+  title->setGeometry(252, 8, 210, 33);
+  for (QLabel* label : {shadow, title}) {
+    label->setFont(titleFont);
+    label->setAlignment(Qt::AlignCenter);
+  }
+  QPalette white = shadow->palette();
+  white.setColor(QPalette::WindowText, Qt::white);
+  shadow->setPalette(white);
+
+  auto* version = new QLabel(QStringLiteral("Version 1.81 - Jun 29, 1997"), this);
+  version->setObjectName(QStringLiteral("Label3"));
+  version->setGeometry(248, 48, 217, 17);
+  version->setAlignment(Qt::AlignCenter);
+  auto* rule = new QFrame(this);
+  rule->setObjectName(QStringLiteral("Bevel1"));
+  rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+  rule->setGeometry(248, 93, 217, 2);
+
+  AddLabel(this, "Label8", QStringLiteral("Total Units Supported: "), 8, 200);
+  QLabel* units = AddLabel(this, "Label9", QString::number(totalUnits), 120, 200);
+  AddLabel(this, "Label10", QStringLiteral("Version Platform:"), 344, 200);
+  QLabel* platform = AddLabel(this, "Label11", VersionPlatform(), 430, 200);
+  for (QLabel* label : {units, platform}) {
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    label->adjustSize();
+  }
+
+  QPushButton* ok = AddButton(this, "OKButton", QStringLiteral("OK"), 191, 194, 90, 27, true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  ok->setFocus();
+}
+
+}  // namespace quantivo::ui

@@ -1,0 +1,47 @@
+#include "ui/choose_units_dialog.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace quantivo::ui {
+
+Tfrm_ChooseUnits::Tfrm_ChooseUnits(const QStringList& captions, int selected, const QFont& listFont,
+                                   const ShowHelpTopicFunction& showHelpTopic, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(QStringLiteral("frm_ChooseUnits"));
+  SetUpDialog(this, QStringLiteral("Choose Category"), 249, 269);
+
+  auto* label = new QLabel(QStringLiteral("Choose a Unit Category:"), this);
+  label->setObjectName(QStringLiteral("Label1"));
+  label->move(8, 8);
+  label->adjustSize();
+  lst_Units = new QListWidget(this);
+  lst_Units->setObjectName(QStringLiteral("lst_Units"));
+  lst_Units->setGeometry(8, 24, 233, 201);
+  lst_Units->setFont(listFont);
+  lst_Units->addItems(captions);
+  lst_Units->setCurrentRow(selected);
+  connect(lst_Units, &QListWidget::itemDoubleClicked, this, &Tfrm_ChooseUnits::lst_UnitsDblClick);
+
+  QPushButton* help =
+      AddHelpButton(this, 8, 233, QStringLiteral("ChooseUnitCategoryScreen"), showHelpTopic);
+  QPushButton* cancel = AddButton(this, "btn_Cancel", QStringLiteral("Cancel"), 88, 233, 73, 27);
+  QPushButton* ok = AddButton(this, "btn_OK", QStringLiteral("OK"), 168, 233, 73, 27, true);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  setTabOrder(lst_Units, cancel);
+  setTabOrder(cancel, ok);
+  setTabOrder(ok, help);
+  lst_Units->setFocus();
+}
+
+int Tfrm_ChooseUnits::SelectedPosition() const {
+  return lst_Units->currentRow();
+}
+
+void Tfrm_ChooseUnits::lst_UnitsDblClick() {
+  accept();
+}
+
+}  // namespace quantivo::ui

@@ -1,0 +1,42 @@
+#include "ui/dialog_parts.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QStyle>
+
+namespace quantivo::ui {
+
+void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height) {
+  dialog->setWindowTitle(caption);
+  dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  dialog->setWindowModality(Qt::WindowModal);
+  dialog->setFixedSize(width, height);
+}
+
+QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& keyword,
+                           const ShowHelpTopicFunction& showHelpTopic) {
+  auto* button = new QPushButton(dialog);
+  button->setObjectName(QStringLiteral("btn_Help"));
+  button->setIcon(dialog->style()->standardIcon(QStyle::SP_DialogHelpButton));
+  button->setToolTip(QStringLiteral("Help"));
+  button->setAccessibleName(QStringLiteral("Help"));
+  button->setAutoDefault(false);
+  button->setGeometry(left, top, 25, 27);
+  QObject::connect(button, &QPushButton::clicked, dialog, [showHelpTopic, keyword] {
+    if (showHelpTopic) showHelpTopic(keyword);
+  });
+  return button;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, int left, int top,
+                       int width, int height, bool isDefault) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(left, top, width, height);
+  button->setAutoDefault(false);
+  button->setDefault(isDefault);
+  return button;
+}
+
+}  // namespace quantivo::ui

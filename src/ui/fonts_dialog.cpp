@@ -1,0 +1,152 @@
+#include "ui/fonts_dialog.h"
+
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "ui/qt_convert.h"
+
+namespace quantivo::ui {
+namespace {
+
+constexpr const char* kNoUnderline = "Strikeout and underline attributes are not allowed.";
+
+QPushButton* AddChangeButton(QWidget* parent, const char* name) {
+  QPushButton* button = AddButton(parent, name, QStringLiteral("Change..."), 168, 35, 89, 27);
+  button->setIcon(parent->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+  return button;
+}
+
+void ShowColour(QPushButton* button, const QColor& colour) {
+  QPixmap swatch(16, 16);
+  swatch.fill(colour);
+  button->setIcon(QIcon(swatch));
+}
+
+}  // namespace
+
+std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed, QWidget* parent) {
+  QDialog chooser(parent);
+  chooser.setWindowTitle(QStringLiteral("Font"));
+  chooser.setWindowModality(Qt::WindowModal);
+  auto* layout = new QVBoxLayout(&chooser);
+  // The system's font dialog, embedded, gives face, style, size and the effects;
+  // the colour comes from the button below it.
+  auto* fonts = new QFontDialog(ToQFont(seed), &chooser);
+  fonts->setWindowFlags(Qt::Widget);
+  fonts->setOptions(QFontDialog::NoButtons);
+  layout->addWidget(fonts);
+  QColor colour = ToQColor(seed.Color);
+  auto* colourButton = new QPushButton(QStringLiteral("&Colour..."), &chooser);
+  ShowColour(colourButton, colour);
+  QObject::connect(colourButton, &QPushButton::clicked, &chooser, [&] {
+    const QColor chosen = QColorDialog::getColor(colour, &chooser);
+    if (chosen.isValid()) {
+      colour = chosen;
+      ShowColour(colourButton, colour);
+    }
+  });
+  layout->addWidget(colourButton, 0, Qt::AlignLeft);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &chooser);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &chooser, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &chooser, &QDialog::reject);
+  layout->addWidget(buttons);
+  if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+  return FromQFont(fonts->currentFont(), FromQColor(colour));
+}
+
+Tfrm_Fonts::Tfrm_Fonts(model::FontSpec mainFont, model::FontSpec tabFont,
+                       ChooseFontFunction chooseFont, WindowMessages& messages,
+                       const ShowHelpTopicFunction& showHelpTopic, QWidget* parent)
+    : QDialog(parent),
+      m_mainFont(std::move(mainFont)),
+      m_tabFont(std::move(tabFont)),
+      m_chooseFont(std::move(chooseFont)),
+      m_messages(messages) {
+  setObjectName(QStringLiteral("frm_Fonts"));
+  SetUpDialog(this, QStringLiteral("Fonts"), 297, 237);
+
+  const auto addGroup = [this](const char* name, const QString& title, int top, QLabel*& sample,
+                               const char* buttonName) {
+    auto* group = new QGroupBox(title, this);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(8, top, 281, 89);
+    sample = new QLabel(QStringLiteral("Sample Text - 12345"), group);
+    sample->setGeometry(14, 24, 137, 49);
+    return AddChangeButton(group, buttonName);
+  };
+  QPushButton* change1 =
+      addGroup("GroupBox1", QStringLiteral("Text and List Boxes"), 8, Label1, "btn_Font1");
+  Label1->setObjectName(QStringLiteral("Label1"));
+  QPushButton* change2 =
+      addGroup("GroupBox2", QStringLiteral("Index Tab Font"), 104, Label2, "btn_Font2");
+  Label2->setObjectName(QStringLiteral("Label2"));
+  connect(change1, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font1Click);
+  connect(change2, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font2Click);
+
+  QPushButton* help = AddHelpButton(this, 8, 201, QStringLiteral("FontsScreen"), showHelpTopic);
+  QPushButton* cancel = AddButton(this, "btn_Cancel", QStringLiteral("Cancel"), 56, 201, 73, 27);
+  QPushButton* reset = AddButton(this, "btn_Reset", QStringLiteral("Reset"), 136, 201, 73, 27);
+  QPushButton* ok = AddButton(this, "btn_OK", QStringLiteral("OK"), 216, 201, 73, 27, true);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(reset, &QPushButton::clicked, this, &Tfrm_Fonts::btn_ResetClick);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  setTabOrder(change1, change2);
+  setTabOrder(change2, cancel);
+  setTabOrder(cancel, reset);
+  setTabOrder(reset, ok);
+  setTabOrder(ok, help);
+
+  ShowSample(Label1, m_mainFont);
+  ShowSample(Label2, m_tabFont);
+}
+
+model::FontSpec Tfrm_Fonts::DefaultMainFont() {
+  return {"Arial", 10, 0, true, false};
+}
+
+model::FontSpec Tfrm_Fonts::DefaultTabFont() {
+  return {"Small Fonts", 7, 0, false, false};
+}
+
+void Tfrm_Fonts::btn_Font1Click() {
+  ChangeFont(m_mainFont, Label1);
+}
+
+void Tfrm_Fonts::btn_Font2Click() {
+  ChangeFont(m_tabFont, Label2);
+}
+
+void Tfrm_Fonts::btn_ResetClick() {
+  m_mainFont = DefaultMainFont();
+  m_tabFont = DefaultTabFont();
+  ShowSample(Label1, m_mainFont);
+  ShowSample(Label2, m_tabFont);
+}
+
+void Tfrm_Fonts::ChangeFont(model::FontSpec& font, QLabel* sample) {
+  std::optional<model::FontSpec> chosen = m_chooseFont ? m_chooseFont(font, this) : std::nullopt;
+  if (!chosen) return;
+  // The fonts the program keeps have neither underline nor strike-out: one warning
+  // even when both are taken away.
+  const bool taken = chosen->Underline || chosen->StrikeOut;
+  chosen->Underline = false;
+  chosen->StrikeOut = false;
+  if (taken) m_messages.ShowWarning(kNoUnderline);
+  font = *chosen;
+  ShowSample(sample, font);
+}
+
+void Tfrm_Fonts::ShowSample(QLabel* sample, const model::FontSpec& font) {
+  sample->setFont(ToQFont(font));
+  QPalette palette = sample->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(font.Color));
+  sample->setPalette(palette);
+}
+
+}  // namespace quantivo::ui

@@ -1,0 +1,220 @@
+#include "ui/help_window.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHelpContentWidget>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace quantivo::ui {
+namespace {
+
+constexpr const char* kPages = "qthelp://org.quantivo.help/doc/";
+
+QUrl Page(const char* file) {
+  return QUrl(QString::fromLatin1(kPages) + QString::fromLatin1(file));
+}
+
+// The search index is written beside the collection file; an installed one is
+// read-only, so the collection and its pages are read from a copy in the cache.
+QString WritableCopy(const QString& collectionFile) {
+  const QFileInfo collection(collectionFile);
+  if (QFileInfo(collection.absolutePath()).isWritable()) return collectionFile;
+  const QString cache =
+      QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/help");
+  QDir().mkpath(cache);
+  const QDir source = collection.absoluteDir();
+  for (const QString& name : source.entryList({QStringLiteral("*.qhc"), QStringLiteral("*.qch")})) {
+    const QString from = source.filePath(name);
+    const QString to = QDir(cache).filePath(name);
+    if (QFileInfo(to).lastModified() != QFileInfo(from).lastModified() ||
+        QFileInfo(to).size() != QFileInfo(from).size()) {
+      QFile::remove(to);
+      QFile::copy(from, to);
+      QFile(to).setFileTime(QFileInfo(from).lastModified(), QFileDevice::FileModificationTime);
+      QFile(to).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    }
+  }
+  return QDir(cache).filePath(collection.fileName());
+}
+
+}  // namespace
+
+QString HelpCollectionPath() {
+  const QString fromEnvironment = qEnvironmentVariable("QUANTIVO_HELP");
+  if (!fromEnvironment.isEmpty()) return fromEnvironment;
+  const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                .filePath(QStringLiteral("../share/quantivo/help/quantivo.qhc"));
+  if (QFileInfo::exists(installed)) return QDir::cleanPath(installed);
+#ifdef QUANTIVO_BUILD_HELP
+  return QStringLiteral(QUANTIVO_BUILD_HELP);
+#else
+  return QDir::cleanPath(installed);
+#endif
+}
+
+HelpBrowser::HelpBrowser(QHelpEngine* engine, QWidget* parent)
+    : QTextBrowser(parent), m_engine(engine) {
+  setOpenExternalLinks(true);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+  if (m_engine != nullptr && name.scheme() == QLatin1String("qthelp")) {
+    return m_engine->fileData(name);
+  }
+  return QTextBrowser::loadResource(type, name);
+}
+
+HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("HelpWindow"));
+  setWindowTitle(QStringLiteral("Quantivo Help"));
+  resize(860, 600);
+
+  if (QFileInfo::exists(collectionFile)) {
+    m_engine = new QHelpEngine(WritableCopy(collectionFile), this);
+    m_ready = m_engine->setupData() && !m_engine->registeredDocumentations().isEmpty();
+  }
+  m_browser = new HelpBrowser(m_ready ? m_engine : nullptr, this);
+  m_browser->setObjectName(QStringLiteral("HelpBrowser"));
+  if (!m_ready) {
+    setCentralWidget(m_browser);
+    ShowMissing(collectionFile);
+    return;
+  }
+
+  m_tabs = new QTabWidget(this);
+  m_tabs->setObjectName(QStringLiteral("HelpTabs"));
+  m_tabs->addTab(m_engine->contentWidget(), QStringLiteral("&Contents"));
+
+  auto* index = new QWidget(m_tabs);
+  auto* indexLayout = new QVBoxLayout(index);
+  indexLayout->addWidget(new QLabel(QStringLiteral("&Look for:"), index));
+  m_indexFilter = new QLineEdit(index);
+  m_indexFilter->setObjectName(QStringLiteral("IndexFilter"));
+  indexLayout->addWidget(m_indexFilter);
+  indexLayout->addWidget(m_engine->indexWidget());
+  m_tabs->addTab(index, QStringLiteral("&Index"));
+  connect(m_indexFilter, &QLineEdit::textChanged, this,
+          [this](const QString& text) { m_engine->indexWidget()->filterIndices(text); });
+  connect(m_indexFilter, &QLineEdit::returnPressed, m_engine->indexWidget(),
+          &QHelpIndexWidget::activateCurrentItem);
+
+  auto* search = new QWidget(m_tabs);
+  auto* searchLayout = new QVBoxLayout(search);
+  QHelpSearchEngine* searchEngine = m_engine->searchEngine();
+  searchLayout->addWidget(searchEngine->queryWidget());
+  searchLayout->addWidget(searchEngine->resultWidget());
+  m_tabs->addTab(search, QStringLiteral("&Search"));
+  connect(searchEngine->queryWidget(), &QHelpSearchQueryWidget::search, this,
+          [searchEngine] { searchEngine->search(searchEngine->queryWidget()->searchInput()); });
+  connect(m_tabs, &QTabWidget::currentChanged, this, [this, search](int) {
+    if (m_tabs->currentWidget() == search && !m_indexed) {
+      m_indexed = true;
+      m_engine->searchEngine()->reindexDocumentation();
+    }
+  });
+
+  connect(m_engine->contentWidget(), &QHelpContentWidget::linkActivated, this,
+          &HelpWindow::ShowPage);
+  connect(m_engine->indexWidget(), &QHelpIndexWidget::documentActivated, this,
+          [this](const QHelpLink& link, const QString&) { ShowPage(link.url); });
+  connect(m_engine->indexWidget(), &QHelpIndexWidget::documentsActivated, this,
+          [this](const QList<QHelpLink>& links, const QString&) {
+            if (!links.isEmpty()) ShowPage(links.first().url);
+          });
+  connect(searchEngine->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this,
+          &HelpWindow::ShowPage);
+
+  auto* splitter = new QSplitter(this);
+  splitter->addWidget(m_tabs);
+  splitter->addWidget(m_browser);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({240, 620});
+  setCentralWidget(splitter);
+
+  QToolBar* tools = addToolBar(QStringLiteral("Navigation"));
+  tools->setObjectName(QStringLiteral("HelpNavigation"));
+  tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"), m_browser,
+                   &QTextBrowser::backward);
+  tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"),
+                   m_browser, &QTextBrowser::forward);
+  tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Contents"), this,
+                   &HelpWindow::ShowContents);
+  m_engine->contentWidget()->expandToDepth(0);
+  ShowPage(Page("index.html"));
+}
+
+QUrl HelpWindow::CurrentPage() const {
+  return m_browser->source();
+}
+
+void HelpWindow::ShowContents() {
+  if (m_ready) {
+    m_tabs->setCurrentIndex(0);
+    ShowPage(Page("index.html"));
+  }
+  Present();
+}
+
+void HelpWindow::ShowIndex() {
+  if (m_ready) {
+    m_tabs->setCurrentIndex(1);
+    m_indexFilter->clear();
+    m_indexFilter->setFocus();
+  }
+  Present();
+}
+
+void HelpWindow::ShowHelpOnHelp() {
+  if (m_ready) ShowPage(Page("how-to-use-help.html"));
+  Present();
+}
+
+bool HelpWindow::ShowHelpTopic(const QString& keyword) {
+  bool found = false;
+  if (m_ready) {
+    const QList<QHelpLink> links = m_engine->documentsForIdentifier(keyword);
+    if (!links.isEmpty()) {
+      ShowPage(links.first().url);
+      found = true;
+    }
+  }
+  Present();
+  return found;
+}
+
+void HelpWindow::Present() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void HelpWindow::ShowPage(const QUrl& url) {
+  m_browser->setSource(url);
+  if (m_engine != nullptr) {
+    const QModelIndex index = m_engine->contentWidget()->indexOf(url);
+    if (index.isValid()) m_engine->contentWidget()->setCurrentIndex(index);
+  }
+}
+
+void HelpWindow::ShowMissing(const QString& collectionFile) {
+  m_browser->setHtml(
+      QStringLiteral("<h2>Help is not available</h2><p>The help file <tt>%1</tt> cannot be "
+                     "found or read.</p><p>Build the program again, or reinstall it, to put "
+                     "the help file back.</p>")
+          .arg(collectionFile.toHtmlEscaped()));
+}
+
+}  // namespace quantivo::ui

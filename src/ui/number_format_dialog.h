@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+#include "engine/format_result.h"
+#include "ui/dialog_parts.h"
+
+class QLabel;
+class QRadioButton;
+class QSpinBox;
+
+namespace quantivo::ui {
+
+/// "Result Number Format": the four formats, the precision 0 to 9 for the three
+/// that use it, and a live sample; OK gives the format shown.
+class Tfrm_NumberFormat : public QDialog {
+  Q_OBJECT
+ public:
+  Tfrm_NumberFormat(const engine::ResultFormat& format, engine::NumberLocale locale,
+                    const ShowHelpTopicFunction& showHelpTopic, QWidget* parent = nullptr);
+
+  /// The format the dialog shows: the selected button's view type and the precision.
+  engine::ResultFormat Format() const;
+
+  /// The value every sample shows.
+  static constexpr engine::Extended kSampleValue = 1234567.890123456L;
+
+ private:
+  void RadioButton1Click();
+  void SpinEdit1Change();
+
+  engine::NumberLocale m_locale;
+  QRadioButton* m_buttons[4] = {};
+  QSpinBox* SpinEdit1 = nullptr;
+  QLabel* Label1 = nullptr;
+};
+
+}  // namespace quantivo::ui

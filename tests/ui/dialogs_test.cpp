@@ -1,0 +1,457 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+#include <memory>
+
+#include "ui/about_dialog.h"
+#include "ui/arrange_units_dialog.h"
+#include "ui/choose_units_dialog.h"
+#include "ui/fonts_dialog.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+#include "ui/number_format_dialog.h"
+#include "ui_test_support.h"
+
+namespace quantivo::ui {
+namespace {
+
+const QStringList kBuiltIn = {"Length",
+                              "Area",
+                              "Volume",
+                              "Volume - Dry",
+                              "Time",
+                              "Speed",
+                              "Mass",
+                              "Density",
+                              "Force",
+                              "Energy",
+                              "Power",
+                              "Pressure",
+                              "Flow",
+                              "Temperature",
+                              "Angle",
+                              "Light",
+                              "Numbers",
+                              "Fractions",
+                              "Computer",
+                              "Dynamic Viscosity",
+                              "Kinematic Viscosity",
+                              "Conductivity",
+                              "Thermal Conductivity"};
+
+template <typename T>
+T* Child(const QWidget* parent, const char* name) {
+  T* child = parent->findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
+
+// Runs `interact` on the dialog of type T once `open` has shown it, and closes it
+// should `interact` leave it open.
+template <typename T>
+void WithModalDialog(const std::function<void()>& open, const std::function<void(T*)>& interact) {
+  bool seen = false;
+  std::function<void()> look = [&] {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<T*>(widget);
+      if (dialog == nullptr || !dialog->isVisible()) continue;
+      seen = true;
+      interact(dialog);
+      if (dialog->isVisible()) dialog->reject();
+      return;
+    }
+    QTimer::singleShot(10, look);
+  };
+  QTimer::singleShot(0, look);
+  open();
+  EXPECT_TRUE(seen);
+}
+
+TEST(ArrangeDialog, UpAndDownFollowTheSelection) {
+  Tfrm_ArrangeUnits dialog(kBuiltIn, kBuiltIn, QFont(), {});
+  auto* list = Child<QListWidget>(&dialog, "lst_Units");
+  auto* up = Child<QToolButton>(&dialog, "btn_MoveUp");
+  auto* down = Child<QToolButton>(&dialog, "btn_MoveDn");
+  EXPECT_EQ(list->currentRow(), -1);
+  EXPECT_FALSE(up->isEnabled());
+  EXPECT_FALSE(down->isEnabled());
+  list->setCurrentRow(0);
+  EXPECT_FALSE(up->isEnabled());
+  EXPECT_TRUE(down->isEnabled());
+  list->setCurrentRow(22);
+  EXPECT_TRUE(up->isEnabled());
+  EXPECT_FALSE(down->isEnabled());
+
+  list->setCurrentRow(1);  // Area moves to the top and stays selected
+  up->click();
+  EXPECT_EQ(dialog.Captions().mid(0, 2), (QStringList{"Area", "Length"}));
+  EXPECT_EQ(list->currentRow(), 0);
+  EXPECT_FALSE(up->isEnabled());
+  down->click();
+  down->click();
+  EXPECT_EQ(dialog.Captions().mid(0, 3), (QStringList{"Length", "Volume", "Area"}));
+  EXPECT_EQ(list->currentRow(), 2);
+}
+
+TEST(ArrangeDialog, SortAndReset) {
+  QStringList shuffled = kBuiltIn;
+  std::reverse(shuffled.begin(), shuffled.end());
+  Tfrm_ArrangeUnits dialog(shuffled, kBuiltIn, QFont(), {});
+  auto* list = Child<QListWidget>(&dialog, "lst_Units");
+  list->setCurrentRow(3);
+  Child<QToolButton>(&dialog, "cmd_Sort")->click();
+  EXPECT_EQ(dialog.Captions(), (QStringList{"Angle",
+                                            "Area",
+                                            "Computer",
+                                            "Conductivity",
+                                            "Density",
+                                            "Dynamic Viscosity",
+                                            "Energy",
+                                            "Flow",
+                                            "Force",
+                                            "Fractions",
+                                            "Kinematic Viscosity",
+                                            "Length",
+                                            "Light",
+                                            "Mass",
+                                            "Numbers",
+                                            "Power",
+                                            "Pressure",
+                                            "Speed",
+                                            "Temperature",
+                                            "Thermal Conductivity",
+                                            "Time",
+                                            "Volume",
+                                            "Volume - Dry"}));
+  EXPECT_EQ(list->currentRow(), -1);
+  EXPECT_FALSE(Child<QToolButton>(&dialog, "btn_MoveUp")->isEnabled());
+  list->setCurrentRow(3);
+  Child<QPushButton>(&dialog, "btn_Reset")->click();
+  EXPECT_EQ(dialog.Captions(), kBuiltIn);
+  EXPECT_EQ(list->currentRow(), -1);
+  EXPECT_FALSE(Child<QToolButton>(&dialog, "btn_MoveDn")->isEnabled());
+}
+
+TEST(NumberFormatDialog, SamplesFollowTheChoice) {
+  Tfrm_NumberFormat dialog({engine::ViewType::AutoFormat, 6}, engine::NumberLocale{}, {});
+  auto* spin = Child<QSpinBox>(&dialog, "SpinEdit1");
+  auto* sample = Child<QLabel>(&dialog, "Label1");
+  EXPECT_FALSE(spin->isEnabled());
+  EXPECT_EQ(spin->value(), 6);
+  EXPECT_EQ(sample->text(), "1234567.89");
+
+  constexpr struct {
+    const char* button;
+    int precision;
+    const char* sample;
+  } kCases[] = {
+      {"RadioButton3", 4, "1234567.8901"},    {"RadioButton3", 5, "1234567.89012"},
+      {"RadioButton2", 4, "1.235E+006"},      {"RadioButton4", 4, "1,234,567.8901"},
+      {"RadioButton4", 0, "1,234,568"},       {"RadioButton1", 9, "1234567.89"},
+      {"RadioButton2", 9, "1.23456789E+006"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.button) + " " + std::to_string(c.precision));
+    Child<QRadioButton>(&dialog, c.button)->click();
+    spin->setValue(c.precision);
+    EXPECT_EQ(sample->text(), c.sample);
+    EXPECT_EQ(spin->isEnabled(), std::string(c.button) != "RadioButton1");
+  }
+  EXPECT_EQ(dialog.Format().View, engine::ViewType::Scientific);
+  EXPECT_EQ(dialog.Format().Precision, 9);
+}
+
+TEST(NumberFormatDialog, StoredPrecisionIsShownWithinZeroToNine) {
+  EXPECT_EQ(Tfrm_NumberFormat({engine::ViewType::Fixed, 12}, {}, {}).Format().Precision, 9);
+  EXPECT_EQ(Tfrm_NumberFormat({engine::ViewType::Fixed, -3}, {}, {}).Format().Precision, 0);
+  // A view type from a hand-edited file shows as AutoFormat.
+  EXPECT_EQ(Tfrm_NumberFormat({static_cast<engine::ViewType>(7), 4}, {}, {}).Format().View,
+            engine::ViewType::AutoFormat);
+}
+
+TEST(FontsDialog, UnderlineAndStrikeOutAreTakenAwayWithOneWarning) {
+  RecordedMessages messages;
+  model::FontSpec offered{"DejaVu Serif", 14, 0x0000FF, false, true, true, true};
+  Tfrm_Fonts dialog(Tfrm_Fonts::DefaultMainFont(), Tfrm_Fonts::DefaultTabFont(),
+                    [&](const model::FontSpec&, QWidget*) { return offered; }, messages, {});
+  Child<QPushButton>(&dialog, "btn_Font1")->click();
+  EXPECT_EQ(
+      messages.Shown,
+      (std::vector<std::string>{"Warning: Strikeout and underline attributes are not allowed."}));
+  EXPECT_EQ(dialog.MainFont(), (model::FontSpec{"DejaVu Serif", 14, 0x0000FF, false, true}));
+  EXPECT_FALSE(Child<QLabel>(&dialog, "Label1")->font().underline());
+
+  offered.StrikeOut = false;  // underline alone: one warning as well
+  Child<QPushButton>(&dialog, "btn_Font2")->click();
+  EXPECT_EQ(messages.Shown.size(), 2u);
+  offered.Underline = false;
+  Child<QPushButton>(&dialog, "btn_Font2")->click();
+  EXPECT_EQ(messages.Shown.size(), 2u);
+
+  Child<QPushButton>(&dialog, "btn_Reset")->click();
+  EXPECT_EQ(dialog.MainFont(), (model::FontSpec{"Arial", 10, 0, true, false}));
+  EXPECT_EQ(dialog.TabFont(), (model::FontSpec{"Small Fonts", 7, 0, false, false}));
+}
+
+TEST(FontsDialog, CancelledChooserKeepsTheSample) {
+  RecordedMessages messages;
+  const model::FontSpec main{"Courier", 11, 0, false, false};
+  Tfrm_Fonts dialog(main, Tfrm_Fonts::DefaultTabFont(),
+                    [](const model::FontSpec&, QWidget*) { return std::nullopt; }, messages, {});
+  Child<QPushButton>(&dialog, "btn_Font1")->click();
+  EXPECT_EQ(dialog.MainFont(), main);
+  EXPECT_TRUE(messages.Shown.empty());
+}
+
+TEST(AboutDialog, ShowsTheUnitsAndTheWordSizeOfThisBuild) {
+  Tfrm_About dialog(425);
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label8")->text(), "Total Units Supported: ");
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label9")->text(), "425");
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label3")->text(), "Version 1.81 - Jun 29, 1997");
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label11")->text(),
+            sizeof(void*) == 8 ? QString("64-bit") : QString("32-bit"));
+}
+
+TEST(HelpWindow, EveryTopicOpensItsPage) {
+  HelpWindow help(HelpCollectionPath());
+  ASSERT_TRUE(help.HasHelp()) << HelpCollectionPath().toStdString();
+  constexpr struct {
+    const char* keyword;
+    const char* page;
+  } kTopics[] = {{"MetricPrefixes", "metric-prefixes.html"},
+                 {"ChooseUnitCategoryScreen", "choose-category.html"},
+                 {"ArrangeCategoryOrderScreen", "arrange-categories.html"},
+                 {"FontsScreen", "fonts.html"},
+                 {"NumberFormatScreen", "number-format.html"}};
+  for (const auto& t : kTopics) {
+    SCOPED_TRACE(t.keyword);
+    EXPECT_TRUE(help.ShowHelpTopic(QString::fromLatin1(t.keyword)));
+    EXPECT_EQ(help.CurrentPage().fileName(), t.page);
+    EXPECT_FALSE(Child<QTextBrowser>(&help, "HelpBrowser")->toPlainText().isEmpty());
+  }
+  EXPECT_FALSE(help.ShowHelpTopic("NoSuchTopic"));
+  help.ShowContents();
+  EXPECT_EQ(help.CurrentPage().fileName(), "index.html");
+  help.ShowHelpOnHelp();
+  EXPECT_EQ(help.CurrentPage().fileName(), "how-to-use-help.html");
+  help.ShowIndex();
+  EXPECT_EQ(Child<QLineEdit>(&help, "IndexFilter")->text(), "");
+}
+
+TEST(HelpWindow, AMissingHelpFileIsReportedInTheWindow) {
+  HelpWindow help("/nonexistent/quantivo.qhc");
+  EXPECT_FALSE(help.HasHelp());
+  EXPECT_FALSE(help.ShowHelpTopic("FontsScreen"));
+  help.ShowContents();
+  EXPECT_TRUE(Child<QTextBrowser>(&help, "HelpBrowser")->toPlainText().contains("cannot be found"));
+}
+
+class WindowCommandsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_folder.isValid());
+    m_window = std::make_unique<Tfrm_Converter>(m_folder.filePath("QUANTIVO.INI"), m_messages);
+    m_window->show();
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    txt_In = Child<QLineEdit>(m_window.get(), "txt_In");
+    txt_Out = Child<QLineEdit>(m_window.get(), "txt_Out");
+    lst_In = Child<QListWidget>(m_window.get(), "lst_In");
+    lst_Out = Child<QListWidget>(m_window.get(), "lst_Out");
+    TabSet1 = Child<QTabBar>(m_window.get(), "TabSet1");
+  }
+  QAction* Action(const char* name) const { return Child<QAction>(m_window.get(), name); }
+  void Select(QListWidget* list, const char* name) {
+    const auto items = list->findItems(QString::fromUtf8(name), Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name;
+    list->setCurrentItem(items[0]);
+  }
+  void Enter(const char* from, const char* to, const char* text) {
+    Select(lst_In, from);
+    Select(lst_Out, to);
+    txt_In->setText(QString::fromLatin1(text));
+  }
+
+  QTemporaryDir m_folder;
+  RecordedMessages m_messages;
+  std::unique_ptr<Tfrm_Converter> m_window;
+  QLineEdit* txt_In = nullptr;
+  QLineEdit* txt_Out = nullptr;
+  QListWidget* lst_In = nullptr;
+  QListWidget* lst_Out = nullptr;
+  QTabBar* TabSet1 = nullptr;
+};
+
+TEST_F(WindowCommandsTest, SortingTogglesAndForgetsEveryCategory) {
+  Enter("meter", "foot", "5");
+  TabSet1->setCurrentIndex(1);
+  Enter("acre", "hectare", "2");
+  QTest::keyClick(txt_In, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_TRUE(Action("mnu_SortUnitLists1")->isChecked());
+  EXPECT_EQ(txt_In->text(), "");
+  EXPECT_EQ(lst_In->currentRow(), -1);
+  EXPECT_EQ(lst_In->item(0)->text(), "acre");
+  TabSet1->setCurrentIndex(18);
+  EXPECT_EQ(lst_In->item(0)->text(), "bit");
+  EXPECT_EQ(lst_In->item(2)->text(), "double-word");
+  TabSet1->setCurrentIndex(0);
+  EXPECT_EQ(lst_In->currentRow(), -1);
+  EXPECT_EQ(txt_In->text(), "");
+
+  Action("mnu_SortUnitLists1")->trigger();
+  EXPECT_FALSE(Action("mnu_SortUnitLists1")->isChecked());
+  EXPECT_EQ(lst_In->item(0)->text(), "kilometer");
+}
+
+TEST_F(WindowCommandsTest, ChooseCategory) {
+  Enter("meter", "foot", "5");
+  WithModalDialog<Tfrm_ChooseUnits>([&] { Action("mnu_ChooseUnitCategory1")->trigger(); },
+                                    [](Tfrm_ChooseUnits* dialog) {
+                                      EXPECT_EQ(dialog->SelectedPosition(), 0);
+                                      QTest::keyClick(Child<QListWidget>(dialog, "lst_Units"),
+                                                      Qt::Key_Return);
+                                    });
+  EXPECT_EQ(TabSet1->currentIndex(), 0);
+  EXPECT_EQ(txt_Out->text(), "16.40419948");
+
+  WithModalDialog<Tfrm_ChooseUnits>(
+      [&] { Action("mnu_ChooseUnitCategory1")->trigger(); },
+      [](Tfrm_ChooseUnits* dialog) {
+        auto* list = Child<QListWidget>(dialog, "lst_Units");
+        const QListWidgetItem* mass = list->findItems("Mass", Qt::MatchExactly).first();
+        const QPoint centre = list->visualItemRect(mass).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+      });
+  EXPECT_EQ(TabSet1->currentIndex(), 6);
+  EXPECT_EQ(lst_In->item(0)->text(), "kilogram");
+}
+
+TEST_F(WindowCommandsTest, ArrangeOkSwitchesToTheFirstTabAndCancelChangesNothing) {
+  TabSet1->setCurrentIndex(4);
+  WithModalDialog<Tfrm_ArrangeUnits>([&] { Action("mnu_ArrangeOrderofCategories1")->trigger(); },
+                                     [](Tfrm_ArrangeUnits* dialog) {
+                                       Child<QToolButton>(dialog, "cmd_Sort")->click();
+                                       dialog->reject();
+                                     });
+  EXPECT_EQ(TabSet1->tabText(0), "Length");
+  EXPECT_EQ(TabSet1->currentIndex(), 4);
+
+  WithModalDialog<Tfrm_ArrangeUnits>([&] { Action("mnu_ArrangeOrderofCategories1")->trigger(); },
+                                     [](Tfrm_ArrangeUnits* dialog) { dialog->accept(); });
+  EXPECT_EQ(TabSet1->tabText(0), "Length");
+  EXPECT_EQ(TabSet1->currentIndex(), 0);  // the order stays, the first tab is shown
+
+  WithModalDialog<Tfrm_ArrangeUnits>([&] { Action("mnu_ArrangeOrderofCategories1")->trigger(); },
+                                     [](Tfrm_ArrangeUnits* dialog) {
+                                       Child<QToolButton>(dialog, "cmd_Sort")->click();
+                                       Child<QPushButton>(dialog, "btn_OK")->click();
+                                     });
+  EXPECT_EQ(TabSet1->tabText(0), "Angle");
+  EXPECT_EQ(lst_In->item(0)->text(), "degree");
+
+  // Numbers keeps its key filter under its caption, wherever its tab now stands.
+  const int numbers = 14;
+  ASSERT_EQ(TabSet1->tabText(numbers), "Numbers");
+  TabSet1->setCurrentIndex(numbers);
+  txt_In->setFocus();
+  QTest::keyClicks(txt_In, "ff");
+  EXPECT_EQ(txt_In->text(), "FF");
+}
+
+TEST_F(WindowCommandsTest, NewResultFormatReformatsAtOnce) {
+  Enter("kilometer", "meter", "1.23456");
+  ASSERT_EQ(txt_Out->text(), "1234.56");
+  WithModalDialog<Tfrm_NumberFormat>([&] { Action("mnu_Result1")->trigger(); },
+                                     [](Tfrm_NumberFormat* dialog) {
+                                       Child<QRadioButton>(dialog, "RadioButton2")->click();
+                                       Child<QSpinBox>(dialog, "SpinEdit1")->setValue(2);
+                                       dialog->accept();
+                                     });
+  EXPECT_EQ(txt_Out->text(), "1.2E+003");
+  WithModalDialog<Tfrm_NumberFormat>([&] { Action("mnu_Result1")->trigger(); },
+                                     [](Tfrm_NumberFormat* dialog) {
+                                       Child<QRadioButton>(dialog, "RadioButton4")->click();
+                                       dialog->reject();
+                                     });
+  EXPECT_EQ(txt_Out->text(), "1.2E+003");
+}
+
+TEST_F(WindowCommandsTest, FontsApplyToBoxesListsAndTabs) {
+  m_window->SetFontChooser([](const model::FontSpec& seed, QWidget*) {
+    model::FontSpec chosen = seed;
+    chosen.Italic = true;
+    chosen.Color = 0x0000FF;  // red
+    chosen.Size = 12;
+    return std::optional<model::FontSpec>(chosen);
+  });
+  WithModalDialog<Tfrm_Fonts>([&] { Action("mnu_Fonts1")->trigger(); },
+                              [](Tfrm_Fonts* dialog) {
+                                Child<QPushButton>(dialog, "btn_Font1")->click();
+                                Child<QPushButton>(dialog, "btn_Font2")->click();
+                                dialog->accept();
+                              });
+  for (QWidget* widget : {static_cast<QWidget*>(txt_In), static_cast<QWidget*>(txt_Out),
+                          static_cast<QWidget*>(lst_In), static_cast<QWidget*>(lst_Out)}) {
+    EXPECT_TRUE(widget->font().italic());
+    EXPECT_EQ(widget->palette().color(QPalette::Text), QColor(Qt::red));
+  }
+  EXPECT_EQ(TabSet1->font().pointSize(), 12);
+  EXPECT_EQ(TabSet1->height(), 9 + QFontInfo(TabSet1->font()).pixelSize());
+
+  WithModalDialog<Tfrm_Fonts>([&] { Action("mnu_Fonts1")->trigger(); },
+                              [](Tfrm_Fonts* dialog) {
+                                Child<QPushButton>(dialog, "btn_Reset")->click();
+                                dialog->reject();
+                              });
+  EXPECT_TRUE(txt_In->font().italic());
+  WithModalDialog<Tfrm_Fonts>([&] { Action("mnu_Fonts1")->trigger(); },
+                              [](Tfrm_Fonts* dialog) {
+                                Child<QPushButton>(dialog, "btn_Reset")->click();
+                                dialog->accept();
+                              });
+  EXPECT_FALSE(txt_In->font().italic());
+  EXPECT_TRUE(txt_In->font().bold());
+  EXPECT_EQ(TabSet1->font().pointSize(), 7);
+}
+
+TEST_F(WindowCommandsTest, HelpOpensFromTheWindowAndFromADialog) {
+  QTest::keyClick(lst_In, Qt::Key_F1);
+  ASSERT_NE(m_window->OpenHelpWindow(), nullptr);
+  EXPECT_TRUE(m_window->OpenHelpWindow()->isVisible());
+  EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "index.html");
+
+  WithModalDialog<Tfrm_Fonts>([&] { Action("mnu_Fonts1")->trigger(); },
+                              [this](Tfrm_Fonts* dialog) {
+                                Child<QPushButton>(dialog, "btn_Help")->click();
+                                EXPECT_TRUE(dialog->isVisible());
+                                EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(),
+                                          "fonts.html");
+                                dialog->reject();
+                              });
+  Action("mnu_MetricPrefixes1")->trigger();
+  EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "metric-prefixes.html");
+}
+
+TEST_F(WindowCommandsTest, NoCalculatorIsReported) {
+  m_window->SetCalculators({"/nonexistent/calculator", "quantivo-no-such-calculator"});
+  Action("Calculator1")->trigger();
+  EXPECT_EQ(m_messages.Shown,
+            (std::vector<std::string>{"Error: Unable to start the Windows Calculator."}));
+}
+
+}  // namespace
+}  // namespace quantivo::ui
