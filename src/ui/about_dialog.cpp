@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSysInfo>
+#include <algorithm>
 
 #include "ui/dialog_parts.h"
 
@@ -109,9 +110,11 @@ Tfrm_About::Tfrm_About(int totalUnits, QWidget* parent) : QDialog(parent) {
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   rule->setGeometry(248, 93, 217, 2);
 
-  AddLabel(this, "Label8", QStringLiteral("Total Units Supported: "), 8, 200);
+  QLabel* unitsCaption =
+      AddLabel(this, "Label8", QStringLiteral("Total Units Supported: "), 8, 200);
   QLabel* units = AddLabel(this, "Label9", QString::number(totalUnits), 120, 200);
-  AddLabel(this, "Label10", QStringLiteral("Version Platform:"), 344, 200);
+  QLabel* platformCaption =
+      AddLabel(this, "Label10", QStringLiteral("Version Platform:"), 344, 200);
   QLabel* platform = AddLabel(this, "Label11", VersionPlatform(), 430, 200);
   for (QLabel* label : {units, platform}) {
     QFont bold = label->font();
@@ -119,6 +122,11 @@ Tfrm_About::Tfrm_About(int totalUnits, QWidget* parent) : QDialog(parent) {
     label->setFont(bold);
     label->adjustSize();
   }
+  // A wider system font than the design's must not run a caption into its value.
+  units->move(std::max(units->x(), unitsCaption->geometry().right() + 4), units->y());
+  const int overhang = platformCaption->width() + 4 + platform->width() - (width() - 8 - 344);
+  if (overhang > 0) platformCaption->move(344 - overhang, platformCaption->y());
+  platform->move(std::max(platform->x(), platformCaption->geometry().right() + 4), platform->y());
 
   QPushButton* ok = AddButton(this, "OKButton", QStringLiteral("OK"), 191, 194, 90, 27, true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

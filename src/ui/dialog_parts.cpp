@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QPushButton>
-#include <QStyle>
 
 namespace quantivo::ui {
 
@@ -12,13 +11,21 @@ void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height)
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   dialog->setWindowModality(Qt::WindowModal);
   dialog->setFixedSize(width, height);
+  // Labels and buttons are drawn 11 pixels high, which the fixed places are made for.
+  QFont font = dialog->font();
+  font.setPixelSize(11);
+  dialog->setFont(font);
 }
 
 QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& keyword,
                            const ShowHelpTopicFunction& showHelpTopic) {
   auto* button = new QPushButton(dialog);
   button->setObjectName(QStringLiteral("btn_Help"));
-  button->setIcon(dialog->style()->standardIcon(QStyle::SP_DialogHelpButton));
+  // A question mark reads as help on every desktop; not every icon theme has a glyph.
+  button->setText(QStringLiteral("?"));
+  QFont bold = button->font();
+  bold.setBold(true);
+  button->setFont(bold);
   button->setToolTip(QStringLiteral("Help"));
   button->setAccessibleName(QStringLiteral("Help"));
   button->setAutoDefault(false);

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QHelpIndexModel>
 #include <QHelpIndexWidget>
 #include <QHelpLink>
 #include <QHelpSearchEngine>
@@ -108,6 +110,10 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
   m_tabs->addTab(index, QStringLiteral("&Index"));
   connect(m_indexFilter, &QLineEdit::textChanged, this,
           [this](const QString& text) { m_engine->indexWidget()->filterIndices(text); });
+  // The index is read in the background; a search typed before then applies once it
+  // is there.
+  connect(m_engine->indexModel(), &QHelpIndexModel::indexCreated, this,
+          [this] { m_engine->indexWidget()->filterIndices(m_indexFilter->text()); });
   connect(m_indexFilter, &QLineEdit::returnPressed, m_engine->indexWidget(),
           &QHelpIndexWidget::activateCurrentItem);
 
@@ -152,6 +158,9 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
                    m_browser, &QTextBrowser::forward);
   tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Contents"), this,
                    &HelpWindow::ShowContents);
+  // The contents arrive once the engine has read them; show their first level.
+  connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this,
+          [this] { m_engine->contentWidget()->expandToDepth(0); });
   m_engine->contentWidget()->expandToDepth(0);
   ShowPage(Page("index.html"));
 }

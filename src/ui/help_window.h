@@ -46,6 +46,8 @@ class HelpWindow : public QMainWindow {
   void ShowHelpOnHelp();
   /// The topic whose identifier is `keyword`; false when the help file has none.
   bool ShowHelpTopic(const QString& keyword);
+  /// The help engine behind the window; nullptr without a help file.
+  QHelpEngine* Engine() const { return m_ready ? m_engine : nullptr; }
 
  private:
   void Present();

@@ -2,11 +2,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEngine>
+#include <QHelpIndexWidget>
+#include <QHelpSearchEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -249,6 +253,26 @@ TEST(HelpWindow, EveryTopicOpensItsPage) {
   EXPECT_EQ(help.CurrentPage().fileName(), "how-to-use-help.html");
   help.ShowIndex();
   EXPECT_EQ(Child<QLineEdit>(&help, "IndexFilter")->text(), "");
+}
+
+// The index finds partial keywords; full-text search finds words inside the pages.
+TEST(HelpWindow, IndexAndFullTextSearch) {
+  HelpWindow help(HelpCollectionPath());
+  ASSERT_TRUE(help.HasHelp());
+  help.ShowIndex();
+  QTest::keyClicks(Child<QLineEdit>(&help, "IndexFilter"), "roma");
+  const QAbstractItemModel* index = help.Engine()->indexWidget()->model();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return index->rowCount() > 0; }, 20000));
+  EXPECT_TRUE(index->index(0, 0).data().toString().contains("Roman", Qt::CaseInsensitive));
+
+  QHelpSearchEngine* search = help.Engine()->searchEngine();
+  QSignalSpy indexed(search, &QHelpSearchEngine::indexingFinished);
+  search->reindexDocumentation();
+  ASSERT_TRUE(indexed.wait(20000));
+  QSignalSpy searched(search, &QHelpSearchEngine::searchingFinished);
+  search->search(QStringLiteral("Rankine"));
+  ASSERT_TRUE(searched.wait(20000));
+  EXPECT_GT(search->searchResultCount(), 0);
 }
 
 TEST(HelpWindow, AMissingHelpFileIsReportedInTheWindow) {
