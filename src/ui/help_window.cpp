@@ -54,19 +54,6 @@ QString WritableCopy(const QString& collectionFile) {
 
 }  // namespace
 
-QString HelpCollectionPath() {
-  const QString fromEnvironment = qEnvironmentVariable("QUANTIVO_HELP");
-  if (!fromEnvironment.isEmpty()) return fromEnvironment;
-  const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                .filePath(QStringLiteral("../share/quantivo/help/quantivo.qhc"));
-  if (QFileInfo::exists(installed)) return QDir::cleanPath(installed);
-#ifdef QUANTIVO_BUILD_HELP
-  return QStringLiteral(QUANTIVO_BUILD_HELP);
-#else
-  return QDir::cleanPath(installed);
-#endif
-}
-
 HelpBrowser::HelpBrowser(QHelpEngine* engine, QWidget* parent)
     : QTextBrowser(parent), m_engine(engine) {
   setOpenExternalLinks(true);
@@ -227,3 +214,8 @@ void HelpWindow::ShowMissing(const QString& collectionFile) {
 }
 
 }  // namespace quantivo::ui
+
+extern "C" Q_DECL_EXPORT quantivo::ui::HelpViewer* quantivo_create_help_viewer(
+    const QString& collectionFile) {
+  return new quantivo::ui::HelpWindow(collectionFile);
+}

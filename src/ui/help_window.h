@@ -5,16 +5,13 @@
 #include <QTextBrowser>
 #include <QUrl>
 
+#include "ui/help_viewer.h"
+
 class QHelpEngine;
 class QLineEdit;
 class QTabWidget;
 
 namespace quantivo::ui {
-
-/// The help file: the collection the build compiles from the pages in help/. Looked
-/// for beside an installed program, then in the build tree; QUANTIVO_HELP names
-/// another.
-QString HelpCollectionPath();
 
 /// Shows pages of the help file, which lives in a QHelpEngine.
 class HelpBrowser : public QTextBrowser {
@@ -29,23 +26,18 @@ class HelpBrowser : public QTextBrowser {
 
 /// The help window: contents, a keyword index with a search field, full-text search
 /// and the pages. A help file that cannot be found is reported in the window.
-class HelpWindow : public QMainWindow {
+class HelpWindow : public QMainWindow, public HelpViewer {
   Q_OBJECT
  public:
   explicit HelpWindow(const QString& collectionFile, QWidget* parent = nullptr);
 
-  /// Whether the help file was found and read.
-  bool HasHelp() const { return m_ready; }
-  /// The page shown.
-  QUrl CurrentPage() const;
-
-  void ShowContents();
-  /// The keyword index with an empty search field, ready for typing.
-  void ShowIndex();
-  /// The page on how to use this window.
-  void ShowHelpOnHelp();
-  /// The topic whose identifier is `keyword`; false when the help file has none.
-  bool ShowHelpTopic(const QString& keyword);
+  bool HasHelp() const override { return m_ready; }
+  QUrl CurrentPage() const override;
+  void ShowContents() override;
+  void ShowIndex() override;
+  void ShowHelpOnHelp() override;
+  bool ShowHelpTopic(const QString& keyword) override;
+  QWidget* Window() override { return this; }
   /// The help engine behind the window; nullptr without a help file.
   QHelpEngine* Engine() const { return m_ready ? m_engine : nullptr; }
 

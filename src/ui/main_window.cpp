@@ -598,8 +598,8 @@ void Tfrm_Converter::ShowHelpTopic(const QString& keyword) {
 
 // One help window, opened on first use. It has no parent, so a dialog that is modal
 // to the main window leaves it usable.
-HelpWindow& Tfrm_Converter::Help() {
-  if (!m_helpWindow) m_helpWindow = std::make_unique<HelpWindow>(HelpCollectionPath());
+HelpViewer& Tfrm_Converter::Help() {
+  if (!m_helpWindow) m_helpWindow = LoadHelpViewer(HelpCollectionPath());
   return *m_helpWindow;
 }
 

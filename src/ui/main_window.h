@@ -12,7 +12,7 @@
 #include "catalogue/unit_catalogue.h"
 #include "model/converter_model.h"
 #include "ui/fonts_dialog.h"
-#include "ui/help_window.h"
+#include "ui/help_viewer.h"
 #include "ui/message_boxes.h"
 #include "ui/working_area_layout.h"
 
@@ -63,7 +63,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   /// Opens the help window at the topic whose identifier is the keyword.
   void ShowHelpTopic(const QString& keyword);
   /// The help window, once a help command has opened it.
-  HelpWindow* OpenHelpWindow() const { return m_helpWindow.get(); }
+  HelpViewer* OpenHelpWindow() const { return m_helpWindow.get(); }
   /// The font chooser of the Fonts dialog's Change... buttons.
   void SetFontChooser(ChooseFontFunction chooseFont) { m_chooseFont = std::move(chooseFont); }
   /// The programs the Calculator command tries, in order.
@@ -109,7 +109,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void mnu_SearchforHelpOn1Click();
   void mnu_HowtoUseHelp1Click();
   void mnu_About1Click();
-  HelpWindow& Help();
+  HelpViewer& Help();
   QStringList TabCaptions() const;
 
   QString m_settingsPath;
@@ -117,7 +117,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   catalogue::UnitCatalogue m_catalogue;
   std::unique_ptr<model::ConverterModel> m_model;
   engine::NumberLocale m_locale;
-  std::unique_ptr<HelpWindow> m_helpWindow;
+  std::unique_ptr<HelpViewer> m_helpWindow;
   ChooseFontFunction m_chooseFont = ChooseFontWithDialog;
   QStringList m_calculators;
 

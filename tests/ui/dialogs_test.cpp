@@ -24,6 +24,7 @@
 #include "ui/arrange_units_dialog.h"
 #include "ui/choose_units_dialog.h"
 #include "ui/fonts_dialog.h"
+#include "ui/help_viewer.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/number_format_dialog.h"
@@ -455,7 +456,8 @@ TEST_F(WindowCommandsTest, FontsApplyToBoxesListsAndTabs) {
 TEST_F(WindowCommandsTest, HelpOpensFromTheWindowAndFromADialog) {
   QTest::keyClick(lst_In, Qt::Key_F1);
   ASSERT_NE(m_window->OpenHelpWindow(), nullptr);
-  EXPECT_TRUE(m_window->OpenHelpWindow()->isVisible());
+  EXPECT_TRUE(m_window->OpenHelpWindow()->Window()->isVisible());
+  EXPECT_TRUE(m_window->OpenHelpWindow()->HasHelp());
   EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "index.html");
 
   WithModalDialog<Tfrm_Fonts>([&] { Action("mnu_Fonts1")->trigger(); },
