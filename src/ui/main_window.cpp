@@ -197,8 +197,10 @@ void Tfrm_Converter::CreateControls() {
   setTabOrder(lst_In, lst_Out);
 
   connect(pan, &WorkingPanel::Resized, this, &Tfrm_Converter::On_Resize);
-  connect(txt_In, &QLineEdit::textChanged, this,
-          [this](const QString& text) { m_model->SetInputText(ToStdString(text)); });
+  connect(txt_In, &QLineEdit::textChanged, this, [this](const QString& text) {
+    m_model->SetInputText(ToStdString(text));
+    BoundUndoHistory();
+  });
   connect(lst_In, &QListWidget::currentRowChanged, this,
           [this](int row) { m_model->ClickInputList(row); });
   connect(lst_Out, &QListWidget::currentRowChanged, this,
@@ -374,6 +376,24 @@ void Tfrm_Converter::ShownValuesChanged(unsigned parts) {
     lab2->setVisible(!model.InputListVisible());
   }
   if (parts & model::kTabs) MirrorTabs();
+}
+
+// The input box keeps every edit for Undo, without limit; a person who types all day
+// would see the memory grow. After this many edits the history starts again.
+void Tfrm_Converter::BoundUndoHistory() {
+  constexpr int kUndoSteps = 1000;
+  if (++m_inputEdits < kUndoSteps) return;
+  m_inputEdits = 0;
+  const QSignalBlocker blocker(txt_In);
+  const int caret = txt_In->cursorPosition();
+  const int selectionStart = txt_In->selectionStart();
+  const int selectionLength = txt_In->selectionLength();
+  txt_In->setText(txt_In->text());  // clears the history, keeps the text
+  if (selectionStart >= 0) {
+    txt_In->setSelection(selectionStart, selectionLength);
+  } else {
+    txt_In->setCursorPosition(caret);
+  }
 }
 
 void Tfrm_Converter::MirrorTabs() {

@@ -83,6 +83,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
 
   void ShownValuesChanged(unsigned parts) override;
   void MirrorTabs();
+  void BoundUndoHistory();
 
   bool Key_Press(QKeyEvent* event);
   void Txt_Enter(QLineEdit* box);
@@ -124,6 +125,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   bool m_focusFlag = false;
   QPointer<QLineEdit> m_activeTextBox;
   bool m_windowPlaced = false;
+  int m_inputEdits = 0;
 
   QTabBar* TabSet1 = nullptr;
   QStackedWidget* Notebook1 = nullptr;

@@ -1,0 +1,25 @@
+#!/bin/bash
+# quantivo-convert in a script's hands: one batch of LINES conversions (default
+# 1,000,000), start-up included, and the median of RUNS single invocations.
+#   bench/cli/run.sh QUANTIVO_CONVERT [LINES] [RUNS]
+set -eu
+tool=$1 lines=${2:-1000000} runs=${3:-21}
+input=$(mktemp)
+trap 'rm -f "$input"' EXIT
+# Length, mile to kilometer, with a value that changes on every line.
+awk -v n="$lines" 'BEGIN { for (i = 1; i <= n; i++) printf "Length\tmile\tkilometer\t%d.%d\n", i % 1000, i % 97 }' > "$input"
+
+now() { date +%s%N; }
+start=$(now)
+results=$(LC_ALL=C "$tool" --batch < "$input" | wc -l)
+elapsed=$(( $(now) - start ))
+[ "$results" -eq "$lines" ] || { echo "expected $lines results, got $results" >&2; exit 1; }
+awk -v n="$lines" -v ns="$elapsed" 'BEGIN { printf "batch     lines=%d seconds=%.3f per_second=%.0f\n", n, ns / 1e9, n / (ns / 1e9) }'
+
+times=()
+for _ in $(seq 1 "$runs"); do
+  start=$(now)
+  LC_ALL=C "$tool" Length 1 mile kilometer > /dev/null
+  times+=( $(( $(now) - start )) )
+done
+printf '%s\n' "${times[@]}" | sort -n | awk '{ v[NR] = $1 } END { printf "single    runs=%d median_ms=%.2f\n", NR, v[int((NR + 1) / 2)] / 1e6 }'

@@ -1,0 +1,78 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "catalogue/unit_catalogue.h"
+#include "engine/convert_text.h"
+#include "engine/format_result.h"
+#include "engine/parse_number.h"
+
+namespace {
+
+using quantivo::catalogue::UnitCatalogue;
+using namespace quantivo::engine;
+
+void BM_ParseNumber(benchmark::State& state, const char* text) {
+  for (auto _ : state) benchmark::DoNotOptimize(ParseNumber(text));
+}
+BENCHMARK_CAPTURE(BM_ParseNumber, short, "12.5");
+BENCHMARK_CAPTURE(BM_ParseNumber, long,
+                  "123456789012345678901234567890.123456789012345678901234567890");
+BENCHMARK_CAPTURE(BM_ParseNumber, exponent, "-6.02214076E-23");
+
+void BM_FormatResult(benchmark::State& state, ViewType view) {
+  const ResultFormat format{view, 4};
+  const NumberLocale locale;
+  Extended value = 1234567.890123456L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(value);
+    benchmark::DoNotOptimize(FormatResult(value, format, locale));
+  }
+}
+BENCHMARK_CAPTURE(BM_FormatResult, AutoFormat, ViewType::AutoFormat);
+BENCHMARK_CAPTURE(BM_FormatResult, Scientific, ViewType::Scientific);
+BENCHMARK_CAPTURE(BM_FormatResult, Fixed, ViewType::Fixed);
+BENCHMARK_CAPTURE(BM_FormatResult, FixedWithCommas, ViewType::FixedWithCommas);
+
+struct Conversion {
+  int Category;
+  int From;
+  int To;
+  const char* Text;
+};
+
+void BM_ConvertText(benchmark::State& state, Conversion c) {
+  const UnitCatalogue catalogue;
+  const ResultFormat format;
+  const NumberLocale locale;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(
+        ConvertText(catalogue, c.Category, c.From, c.To, c.Text, format, locale));
+  }
+}
+// Length mile to kilometer; Temperature Fahrenheit to Celsius; Numbers decimal to
+// Roman and hexadecimal to binary; Fractions to a mixed number.
+BENCHMARK_CAPTURE(BM_ConvertText, Linear, Conversion{0, 11, 0, "26.2"});
+BENCHMARK_CAPTURE(BM_ConvertText, Temperature, Conversion{13, 1, 0, "98.6"});
+BENCHMARK_CAPTURE(BM_ConvertText, NumbersDecimalToRoman, Conversion{16, 2, 4, "3888"});
+BENCHMARK_CAPTURE(BM_ConvertText, NumbersHexToBinary, Conversion{16, 3, 0, "7FFFFFFF"});
+BENCHMARK_CAPTURE(BM_ConvertText, Fractions, Conversion{17, -1, 1, "123.456"});
+
+void BM_SortUnitTables(benchmark::State& state) {
+  UnitCatalogue catalogue;
+  for (auto _ : state) {
+    catalogue.BuildTables();
+    catalogue.SortUnitTables();
+  }
+}
+BENCHMARK(BM_SortUnitTables)->Name("BM_SortUnitTables (with BuildTables)");
+
+void BM_BuildTables(benchmark::State& state) {
+  UnitCatalogue catalogue;
+  for (auto _ : state) catalogue.BuildTables();
+}
+BENCHMARK(BM_BuildTables);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,135 @@
+// The real window, in-process and offscreen: a key press in the input box until the
+// output box holds the new result, a category switch, sorting switched on and off,
+// and the resident size after many conversions.
+#include <benchmark/benchmark.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/main_window.h"
+
+namespace {
+
+using quantivo::ui::Tfrm_Converter;
+
+bool g_smoke = false;
+
+class SilentMessages : public quantivo::ui::WindowMessages {
+ public:
+  void ShowInformation(std::string_view) override {}
+  void ShowError(std::string_view) override {}
+  void ShowCommandError(std::string_view) override {}
+  void ShowWarning(std::string_view) override {}
+};
+
+// A window with kilometer and meter selected in Length and "1" typed.
+struct Window {
+  Window() : window(folder.filePath("QUANTIVO.INI"), messages) {
+    window.show();
+    input = window.findChild<QLineEdit*>("txt_In");
+    output = window.findChild<QLineEdit*>("txt_Out");
+    tabs = window.findChild<QTabBar*>("TabSet1");
+    window.findChild<QListWidget*>("lst_In")->setCurrentRow(0);
+    window.findChild<QListWidget*>("lst_Out")->setCurrentRow(3);
+    input->setFocus();
+    QTest::keyClick(input, Qt::Key_1);
+    QApplication::processEvents();
+  }
+  QTemporaryDir folder;
+  SilentMessages messages;
+  Tfrm_Converter window;
+  QLineEdit* input = nullptr;
+  QLineEdit* output = nullptr;
+  QTabBar* tabs = nullptr;
+};
+
+long ResidentKib() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
+  }
+  return -1;
+}
+
+// Typing a digit and taking it back by turns: each press converts again.
+void BM_KeyPressToResult(benchmark::State& state) {
+  Window w;
+  bool type = true;
+  for (auto _ : state) {
+    const QString before = w.output->text();
+    QTest::keyClick(w.input, type ? Qt::Key_5 : Qt::Key_Backspace);
+    if (w.output->text() == before) state.SkipWithError("the result did not change");
+    type = !type;
+  }
+}
+BENCHMARK(BM_KeyPressToResult)->Iterations(1000)->Unit(benchmark::kMicrosecond);
+
+void BM_CategorySwitch(benchmark::State& state) {
+  Window w;
+  int tab = 1;
+  for (auto _ : state) {
+    w.tabs->setCurrentIndex(tab);
+    tab = tab == 1 ? 0 : 1;
+  }
+}
+BENCHMARK(BM_CategorySwitch)->Unit(benchmark::kMicrosecond);
+
+void BM_ToggleSorting(benchmark::State& state) {
+  Window w;
+  QAction* sort = w.window.findChild<QAction*>("mnu_SortUnitLists1");
+  for (auto _ : state) sort->trigger();
+}
+BENCHMARK(BM_ToggleSorting)->Unit(benchmark::kMicrosecond);
+
+// Conversions must not leave memory behind: the resident size after 100,000 key
+// presses, against the size after a warm-up of 10,000.
+void BM_ResidentGrowth(benchmark::State& state) {
+  Window w;
+  const int presses = g_smoke ? 1000 : 100000;
+  for (int i = 0; i < presses / 10; ++i) {
+    QTest::keyClick(w.input, i % 2 == 0 ? Qt::Key_7 : Qt::Key_Backspace);
+  }
+  QApplication::processEvents();
+  const long before = ResidentKib();
+  for (auto _ : state) {
+    for (int i = 0; i < presses; ++i) {
+      QTest::keyClick(w.input, i % 2 == 0 ? Qt::Key_7 : Qt::Key_Backspace);
+      if (i % 1000 == 0) QApplication::processEvents();
+    }
+  }
+  QApplication::processEvents();
+  state.counters["presses"] = presses;
+  state.counters["growth_kib"] = static_cast<double>(ResidentKib() - before);
+}
+BENCHMARK(BM_ResidentGrowth)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<char*> args;
+  for (int i = 0; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--smoke") == 0) {
+      g_smoke = true;
+    } else {
+      args.push_back(argv[i]);
+    }
+  }
+  int count = static_cast<int>(args.size());
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(count, args.data());
+  QApplication::setApplicationName(QStringLiteral("Quantivo"));
+  benchmark::Initialize(&count, args.data());
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
