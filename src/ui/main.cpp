@@ -42,6 +42,8 @@ void QuitOnSignals(QObject* parent) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quantivo"));
+  // The launcher's name, so that desktops show its icon for the window.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quantivo.Quantivo"));
   QuitOnSignals(&app);
 
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
