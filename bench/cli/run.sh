@@ -9,17 +9,25 @@ trap 'rm -f "$input"' EXIT
 # Length, mile to kilometer, with a value that changes on every line.
 awk -v n="$lines" 'BEGIN { for (i = 1; i <= n; i++) printf "Length\tmile\tkilometer\t%d.%d\n", i % 1000, i % 97 }' > "$input"
 
-now() { date +%s%N; }
-start=$(now)
+# Microseconds from bash's own clock, read without starting a process.
+start=${EPOCHREALTIME/./}
 results=$(LC_ALL=C "$tool" --batch < "$input" | wc -l)
-elapsed=$(( $(now) - start ))
+elapsed=$(( (10#${EPOCHREALTIME/./} - 10#$start) * 1000 ))
 [ "$results" -eq "$lines" ] || { echo "expected $lines results, got $results" >&2; exit 1; }
 awk -v n="$lines" -v ns="$elapsed" 'BEGIN { printf "batch     lines=%d seconds=%.3f per_second=%.0f\n", n, ns / 1e9, n / (ns / 1e9) }'
 
-times=()
-for _ in $(seq 1 "$runs"); do
-  start=$(now)
-  LC_ALL=C "$tool" Length 1 mile kilometer > /dev/null
-  times+=( $(( $(now) - start )) )
-done
-printf '%s\n' "${times[@]}" | sort -n | awk '{ v[NR] = $1 } END { printf "single    runs=%d median_ms=%.2f\n", NR, v[int((NR + 1) / 2)] / 1e6 }'
+# The median of single runs of a command, and of /bin/true as the floor: what starting
+# any program costs on this machine.
+single() {  # label command...
+  local label=$1 times=() start
+  shift
+  for _ in $(seq 1 "$runs"); do
+    start=${EPOCHREALTIME/./}
+    LC_ALL=C "$@" > /dev/null
+    times+=( $(( (10#${EPOCHREALTIME/./} - 10#$start) * 1000 )) )
+  done
+  printf '%s\n' "${times[@]}" | sort -n |
+    awk -v label="$label" '{ v[NR] = $1 } END { printf "%-9s runs=%d median_ms=%.2f\n", label, NR, v[int((NR + 1) / 2)] / 1e6 }'
+}
+single single "$tool" Length 1 mile kilometer
+single true /bin/true
