@@ -55,8 +55,10 @@ int DigitValue(char c) {
   return 36;
 }
 
+// 0 for a character that is no Roman letter, so that no text reads out of bounds.
 int RomanValue(char c) {
-  return kRomanValues[kRomanLetters.find(c)];
+  const std::size_t i = kRomanLetters.find(c);
+  return i == std::string_view::npos ? 0 : kRomanValues[i];
 }
 
 bool IsValid(std::string_view text, int code) {

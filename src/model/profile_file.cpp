@@ -103,6 +103,9 @@ std::string_view CutText(std::string_view text, std::size_t maxBytes) {
   std::size_t end = maxBytes;
   // Step back over continuation bytes so that no character is split.
   while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+  // A value never ends in blanks when it is read; one cut short must not either,
+  // or saving and reading it again would change it.
+  while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
   return text.substr(0, end);
 }
 

@@ -51,7 +51,8 @@ class ProfileFile {
 /// eight hexadecimal digits give the 32-bit pattern (so "$FFFFFFFF" is -1).
 std::optional<int> ParseProfileInteger(std::string_view text);
 
-/// The text cut to at most `maxBytes` bytes, never inside a UTF-8 character.
+/// The text cut to at most `maxBytes` bytes, never inside a UTF-8 character, without
+/// the blanks a cut leaves at its end.
 std::string_view CutText(std::string_view text, std::size_t maxBytes);
 
 }  // namespace quantivo::model

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -34,7 +35,9 @@ constexpr std::size_t kMaxFaceName = 31;
 void ReadFont(const ProfileFile& file, const char* prefix, FontSpec& font) {
   const std::string p = prefix;
   const std::string name = file.ReadString(kMainSection, p + "Name", font.Name);
-  if (!name.empty()) font.Name = CutText(name, kMaxFaceName);
+  // An empty name, or one that is nothing once cut, leaves the face as it is.
+  const std::string_view cut = CutText(name, kMaxFaceName);
+  if (!cut.empty()) font.Name = cut;
   font.Size = file.ReadInteger(kMainSection, p + "Size", font.Size);
   font.Color = file.ReadInteger(kMainSection, p + "Color", font.Color);
   // Only bold and italic are stored; a missing key leaves the font regular.
@@ -123,9 +126,29 @@ mode_t NewFileMode() {
   return 0666 & ~mask;
 }
 
+// A save cut short (the process killed, the machine off) leaves its new file beside
+// the settings file. Such files older than this are removed; a younger one may be
+// another instance saving at this moment.
+constexpr auto kStaleAge = std::chrono::minutes(10);
+
+void RemoveStaleTemporaries(const std::filesystem::path& path) {
+  const std::string prefix = path.filename().string() + ".";
+  std::error_code error;
+  const auto now = std::filesystem::file_time_type::clock::now();
+  for (const auto& entry : std::filesystem::directory_iterator(
+           path.has_parent_path() ? path.parent_path() : ".", error)) {
+    const std::string name = entry.path().filename().string();
+    // mkstemp's names: the file's own name, a point and six characters.
+    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
+    const auto written = entry.last_write_time(error);
+    if (!error && now - written > kStaleAge) std::filesystem::remove(entry.path(), error);
+  }
+}
+
 // Writes the text to a new file beside `path` and renames it into place, so that the
 // file at `path` is at every moment either the old one or the new one, whole.
 bool ReplaceFile(const std::filesystem::path& path, std::string_view text, mode_t mode) {
+  RemoveStaleTemporaries(path);
   std::string temporary = path.string() + ".XXXXXX";
   const int fd = ::mkstemp(temporary.data());
   if (fd < 0) return false;

@@ -113,6 +113,13 @@ TEST(ConvertNumberBase, LongRomanNumeralsStayInRange) {
   EXPECT_EQ(ConvertNumberBase(largest + "I", kRomanNumeralCode, 3), "result too large");
 }
 
+// The reading is safe on any text: a character that is no Roman letter counts as 0.
+TEST(ConvertNumberBase, ReadingSkipsWhatIsNoRomanLetter) {
+  EXPECT_EQ(ReadRomanNumeral("MXQ"), 1010);
+  EXPECT_EQ(ReadRomanNumeral("??"), 0);
+  EXPECT_EQ(ReadRomanNumeral(std::string(5, '\xFF')), 0);
+}
+
 TEST(ConvertNumberBase, RomanWritingRoundTrips) {
   for (int value = 1; value <= 4000; ++value) {
     const std::string roman = WriteRomanNumeral(value);

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -207,6 +208,26 @@ TEST_F(SettingsTest, FractionsStoresNoInputPosition) {
   EXPECT_EQ(m_model.ViewState(kFractions), (CategoryViewState{1, 0, "0.25"}));
 }
 
+// What a cut leaves must read back the same after a save.
+TEST_F(SettingsTest, CutValuesSurviveASaveUnchanged) {
+  const std::string file = "[Quantivo]\nFont1Name=" + std::string(30, 'A') +
+                           " B\nFont2Name=" + std::string(40, '\x80') + "\n[Length]\nValueIn=1" +
+                           std::string(1030, ' ') + "2\n";
+  Load(file);
+  EXPECT_EQ(m_model.MainFont.Name, std::string(30, 'A'));
+  EXPECT_EQ(m_model.TabFont.Name, "Small Fonts");  // nothing left once cut
+  EXPECT_EQ(m_model.ViewState(kLength).ValueIn, "1");
+  const std::string saved = Save(file);
+  UnitCatalogue catalogue;
+  ConverterModel again(catalogue, engine::NumberLocale{});
+  ProfileFile profile;
+  profile.LoadText(saved);
+  LoadSettings(again, profile, m_messages);
+  EXPECT_EQ(again.MainFont, m_model.MainFont);
+  EXPECT_EQ(again.TabFont, m_model.TabFont);
+  EXPECT_EQ(again.ViewState(kLength), m_model.ViewState(kLength));
+}
+
 TEST_F(SettingsTest, FontsKeepOnlyBoldAndItalic) {
   m_model.MainFont = {"Courier", 12, 255, false, false, true, true};
   Load("[Quantivo]\nFont1Name=" + std::string(40, 'F') +
@@ -364,6 +385,23 @@ TEST_F(SettingsFileTest, AFolderInPlaceOfTheFile) {
   EXPECT_FALSE(SaveSettingsFile(m_model, m_path, m_messages));
   EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Unable to write to " + m_path}));
   EXPECT_TRUE(std::filesystem::is_directory(m_path));
+}
+
+// A save cut short leaves its new file behind; the next save clears away old ones
+// and leaves a young one, which may be another instance's save under way.
+TEST_F(SettingsFileTest, OldLeftoversOfCutShortSavesAreRemoved) {
+  std::filesystem::create_directories(m_folder / "config");
+  const std::string stale = m_path + ".a1B2c3";
+  const std::string young = m_path + ".d4E5f6";
+  const std::string other = (m_folder / "config" / "QUANTIVO.INI.bak").string();
+  for (const std::string& file : {stale, young, other}) std::ofstream(file) << "[Quantivo]\n";
+  const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  std::filesystem::last_write_time(stale, hourAgo);
+  std::filesystem::last_write_time(other, hourAgo);
+  ASSERT_TRUE(SaveSettingsFile(m_model, m_path, m_messages));
+  EXPECT_FALSE(std::filesystem::exists(stale));
+  EXPECT_TRUE(std::filesystem::exists(young));
+  EXPECT_TRUE(std::filesystem::exists(other));
 }
 
 TEST_F(SettingsFileTest, SaveKeepsTheFileModeAndUnknownKeys) {

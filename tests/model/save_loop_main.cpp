@@ -1,0 +1,70 @@
+// Saves the settings file over and over until it is killed, alternating two versions,
+// for the tests that kill a save part-way.
+//
+//     quantivo_save_loop PATH          save versions 1, 0, 1, 0, ... to PATH, writing
+//                                      one byte to standard output after each save
+//     quantivo_save_loop PATH VERSION  save that version (0 or 1) once and exit
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "catalogue/unit_catalogue.h"
+#include "model/converter_model.h"
+#include "model/settings_file.h"
+#include "model/user_messages.h"
+
+namespace {
+
+using quantivo::catalogue::UnitCatalogue;
+using quantivo::model::ConverterModel;
+
+class StandardErrorMessages : public quantivo::model::UserMessages {
+ public:
+  void ShowInformation(std::string_view text) override { Print(text); }
+  void ShowError(std::string_view text) override { Print(text); }
+
+ private:
+  static void Print(std::string_view text) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+  }
+};
+
+// Version 0 makes a file of about 2 kB, version 1 one of about 25 kB, so that a file
+// cut short or put together from both cannot pass for either.
+void ApplyVersion(ConverterModel& model, int version) {
+  model.SelectTab(version == 0 ? 0 : 5);
+  model.Format = {version == 0 ? quantivo::engine::ViewType::AutoFormat
+                               : quantivo::engine::ViewType::Scientific,
+                  version == 0 ? 4 : 9};
+  model.Window.FormTop = version == 0 ? 10 : 200;
+  for (int category = 0; category < UnitCatalogue::CategoryCount; ++category) {
+    const char digit = static_cast<char>('0' + category % 10);
+    model.SetViewState(category, {version, version + 1,
+                                  version == 0 ? std::string(1, digit) : std::string(1000, digit)});
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s PATH [VERSION]\n", argv[0]);
+    return 2;
+  }
+  const std::string path = argv[1];
+  UnitCatalogue catalogue;
+  ConverterModel model(catalogue, quantivo::engine::NumberLocale{});
+  StandardErrorMessages messages;
+  if (argc == 3) {
+    ApplyVersion(model, std::string_view(argv[2]) == "1" ? 1 : 0);
+    return quantivo::model::SaveSettingsFile(model, path, messages) ? 0 : 1;
+  }
+  for (long round = 0;; ++round) {
+    ApplyVersion(model, round % 2 == 0 ? 1 : 0);
+    if (!quantivo::model::SaveSettingsFile(model, path, messages)) return 1;
+    if (::write(STDOUT_FILENO, "S", 1) != 1) return 1;
+  }
+}
