@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "model/settings_file.h"
+#include "support/recorded_messages.h"
 
 extern char** environ;
 
@@ -32,13 +33,7 @@ namespace {
 
 using catalogue::UnitCatalogue;
 
-class RecordedMessages : public UserMessages {
- public:
-  void ShowInformation(std::string_view text) override { Information.emplace_back(text); }
-  void ShowError(std::string_view text) override { Errors.emplace_back(text); }
-  std::vector<std::string> Information;
-  std::vector<std::string> Errors;
-};
+using test::RecordedMessages;
 
 std::string Contents(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -1,4 +1,5 @@
 #include "model/settings_file.h"
+#include "support/recorded_messages.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -23,13 +24,7 @@ constexpr int kTemperature = 13;
 constexpr int kFractions = 17;
 constexpr int kComputer = 18;
 
-class RecordedMessages : public UserMessages {
- public:
-  void ShowInformation(std::string_view text) override { Information.emplace_back(text); }
-  void ShowError(std::string_view text) override { Errors.emplace_back(text); }
-  std::vector<std::string> Information;
-  std::vector<std::string> Errors;
-};
+using test::RecordedMessages;
 
 class SettingsTest : public testing::Test {
  protected:
