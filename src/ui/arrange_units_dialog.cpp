@@ -33,14 +33,8 @@ Tfrm_ArrangeUnits::Tfrm_ArrangeUnits(const QStringList& captions, QStringList bu
   setObjectName(QStringLiteral("frm_ArrangeUnits"));
   SetUpDialog(this, QStringLiteral("Arrange Category Order"), 297, 268);
 
-  auto* label = new QLabel(QStringLiteral("Arrange the Unit Categories in any order:"), this);
-  label->setObjectName(QStringLiteral("Label1"));
-  label->move(8, 8);
-  label->adjustSize();
-  lst_Units = new QListWidget(this);
-  lst_Units->setObjectName(QStringLiteral("lst_Units"));
-  lst_Units->setGeometry(8, 24, 233, 201);
-  lst_Units->setFont(listFont);
+  lst_Units =
+      AddCategoryList(this, QStringLiteral("Arrange the Unit Categories in any order:"), listFont);
   connect(lst_Units, &QListWidget::currentRowChanged, this, &Tfrm_ArrangeUnits::lst_UnitsClick);
 
   btn_MoveUp = AddFlatButton(this, "btn_MoveUp", QStringLiteral("&Up"), QStyle::SP_ArrowUp, 24);

@@ -12,14 +12,7 @@ Tfrm_ChooseUnits::Tfrm_ChooseUnits(const QStringList& captions, int selected, co
   setObjectName(QStringLiteral("frm_ChooseUnits"));
   SetUpDialog(this, QStringLiteral("Choose Category"), 249, 269);
 
-  auto* label = new QLabel(QStringLiteral("Choose a Unit Category:"), this);
-  label->setObjectName(QStringLiteral("Label1"));
-  label->move(8, 8);
-  label->adjustSize();
-  lst_Units = new QListWidget(this);
-  lst_Units->setObjectName(QStringLiteral("lst_Units"));
-  lst_Units->setGeometry(8, 24, 233, 201);
-  lst_Units->setFont(listFont);
+  lst_Units = AddCategoryList(this, QStringLiteral("Choose a Unit Category:"), listFont);
   lst_Units->addItems(captions);
   lst_Units->setCurrentRow(selected);
   connect(lst_Units, &QListWidget::itemDoubleClicked, this, &Tfrm_ChooseUnits::lst_UnitsDblClick);

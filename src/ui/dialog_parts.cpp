@@ -1,6 +1,8 @@
 #include "ui/dialog_parts.h"
 
 #include <QDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace quantivo::ui {
@@ -34,6 +36,18 @@ QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& ke
     if (showHelpTopic) showHelpTopic(keyword);
   });
   return button;
+}
+
+QListWidget* AddCategoryList(QDialog* dialog, const QString& caption, const QFont& listFont) {
+  auto* label = new QLabel(caption, dialog);
+  label->setObjectName(QStringLiteral("Label1"));
+  label->move(8, 8);
+  label->adjustSize();
+  auto* list = new QListWidget(dialog);
+  list->setObjectName(QStringLiteral("lst_Units"));
+  list->setGeometry(8, 24, 233, 201);
+  list->setFont(listFont);
+  return list;
 }
 
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, int left, int top,

@@ -4,6 +4,8 @@
 #include <functional>
 
 class QDialog;
+class QFont;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -19,6 +21,10 @@ void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height)
 /// A button showing the help glyph only, at the given place, that opens `keyword`.
 QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& keyword,
                            const ShowHelpTopicFunction& showHelpTopic);
+
+/// The categories' list of the two order dialogs, under its caption, in the font of
+/// the main window's lists.
+QListWidget* AddCategoryList(QDialog* dialog, const QString& caption, const QFont& listFont);
 
 /// A text button at the given place. `isDefault` makes Enter press it.
 QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, int left, int top,

@@ -17,14 +17,14 @@ std::int32_t FromQColor(const QColor& color) {
                                    static_cast<std::uint32_t>(color.blue()) << 16);
 }
 
-QFont ToQFont(const model::FontSpec& spec) {
-  QFont font(ToQString(spec.Name));
+QFont ToQFont(const model::FontSpec& stored) {
+  QFont font(ToQString(stored.Name));
   // A size the font system cannot take keeps the default size.
-  if (spec.Size > 0) font.setPointSize(spec.Size);
-  font.setBold(spec.Bold);
-  font.setItalic(spec.Italic);
-  font.setUnderline(spec.Underline);
-  font.setStrikeOut(spec.StrikeOut);
+  if (stored.Size > 0) font.setPointSize(stored.Size);
+  font.setBold(stored.Bold);
+  font.setItalic(stored.Italic);
+  font.setUnderline(stored.Underline);
+  font.setStrikeOut(stored.StrikeOut);
   return font;
 }
 

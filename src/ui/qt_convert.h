@@ -26,7 +26,7 @@ inline std::string ToStdString(const QString& text) {
 QColor ToQColor(std::int32_t color);
 std::int32_t FromQColor(const QColor& color);
 
-QFont ToQFont(const model::FontSpec& spec);
+QFont ToQFont(const model::FontSpec& stored);
 /// The font's face, size in points, bold, italic, underline and strike-out, with
 /// the colour kept apart, as a font dialog gives them.
 model::FontSpec FromQFont(const QFont& font, std::int32_t color);
