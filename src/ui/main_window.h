@@ -124,7 +124,6 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
 
   bool m_focusFlag = false;
   QPointer<QLineEdit> m_activeTextBox;
-  bool m_windowPlaced = false;
   int m_inputEdits = 0;
 
   QTabBar* TabSet1 = nullptr;
