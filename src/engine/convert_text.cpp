@@ -11,10 +11,17 @@
 namespace quantivo::engine {
 namespace {
 
-// The code of the unit at a list position, -1 when the position selects nothing.
+// The record a list position designates; none for -1 or a position past the table.
+const catalogue::UnitRecord* RecordAt(const std::vector<catalogue::UnitRecord>& units,
+                                      int position) {
+  if (position < 0 || position >= static_cast<int>(units.size())) return nullptr;
+  return &units[position];
+}
+
+// The unit's code, -1 for no unit.
 int CodeAt(const std::vector<catalogue::UnitRecord>& units, int position) {
-  if (position < 0 || position >= static_cast<int>(units.size())) return -1;
-  return static_cast<int>(units[position].Factor);
+  const catalogue::UnitRecord* record = RecordAt(units, position);
+  return record != nullptr ? static_cast<int>(record->Factor) : -1;
 }
 
 }  // namespace
@@ -54,13 +61,10 @@ std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category,
                               locale);
   }
 
-  const int count = static_cast<int>(units.size());
-  // A position past the end of the table selects nothing, as -1 does.
-  if (inputUnit >= count) inputUnit = -1;
-  if (outputUnit >= count) outputUnit = -1;
-  const Extended inputFactor = inputUnit >= 0 ? units[inputUnit].Factor : 1;
-  const Extended outputFactor = outputUnit >= 0 ? units[outputUnit].Factor : 1;
-  return ConvertLinear(text, inputUnit, outputUnit, inputFactor, outputFactor, format, locale);
+  const catalogue::UnitRecord* input = RecordAt(units, inputUnit);
+  const catalogue::UnitRecord* output = RecordAt(units, outputUnit);
+  if (input == nullptr || output == nullptr) return {};
+  return ConvertLinear(text, inputUnit, outputUnit, input->Factor, output->Factor, format, locale);
 }
 
 }  // namespace quantivo::engine

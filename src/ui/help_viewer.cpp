@@ -16,8 +16,7 @@ class MissingHelpViewer : public HelpViewer {
     m_browser.setObjectName(QStringLiteral("HelpBrowser"));
     m_browser.setWindowTitle(QStringLiteral("Quantivo Help"));
     m_browser.resize(520, 240);
-    m_browser.setHtml(
-        QStringLiteral("<h2>Help is not available</h2><p>%1</p>").arg(reason.toHtmlEscaped()));
+    m_browser.setHtml(MissingHelpPage(reason));
   }
   bool HasHelp() const override { return false; }
   QUrl CurrentPage() const override { return {}; }

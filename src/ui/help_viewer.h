@@ -29,6 +29,12 @@ class HelpViewer {
   virtual QWidget* Window() = 0;
 };
 
+/// The page a help window shows in place of help it cannot show, with the reason.
+/// Inline, as both the program and the help library show it.
+inline QString MissingHelpPage(const QString& reason) {
+  return QStringLiteral("<h2>Help is not available</h2><p>%1</p>").arg(reason.toHtmlEscaped());
+}
+
 /// The help file: the collection the build compiles from the pages in help/. Looked
 /// for beside an installed program, then in the build tree; QUANTIVO_HELP names
 /// another.

@@ -206,11 +206,10 @@ void HelpWindow::ShowPage(const QUrl& url) {
 }
 
 void HelpWindow::ShowMissing(const QString& collectionFile) {
-  m_browser->setHtml(
-      QStringLiteral("<h2>Help is not available</h2><p>The help file <tt>%1</tt> cannot be "
-                     "found or read.</p><p>Build the program again, or reinstall it, to put "
-                     "the help file back.</p>")
-          .arg(collectionFile.toHtmlEscaped()));
+  m_browser->setHtml(MissingHelpPage(
+      QStringLiteral("The help file %1 cannot be found or read. Build the program again, or "
+                     "reinstall it, to put the help file back.")
+          .arg(collectionFile)));
 }
 
 }  // namespace quantivo::ui
