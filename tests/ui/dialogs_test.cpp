@@ -284,21 +284,8 @@ TEST(HelpWindow, AMissingHelpFileIsReportedInTheWindow) {
   EXPECT_TRUE(Child<QTextBrowser>(&help, "HelpBrowser")->toPlainText().contains("cannot be found"));
 }
 
-class WindowCommandsTest : public testing::Test {
+class WindowCommandsTest : public OpenWindowTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_folder.isValid());
-    m_window = std::make_unique<Tfrm_Converter>(m_folder.filePath("QUANTIVO.INI"), m_messages);
-    m_window->show();
-    m_window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
-    txt_In = Child<QLineEdit>(m_window.get(), "txt_In");
-    txt_Out = Child<QLineEdit>(m_window.get(), "txt_Out");
-    lst_In = Child<QListWidget>(m_window.get(), "lst_In");
-    lst_Out = Child<QListWidget>(m_window.get(), "lst_Out");
-    TabSet1 = Child<QTabBar>(m_window.get(), "TabSet1");
-  }
-  QAction* Action(const char* name) const { return Child<QAction>(m_window.get(), name); }
   void Select(QListWidget* list, const char* name) {
     const auto items = list->findItems(QString::fromUtf8(name), Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1) << name;
@@ -309,15 +296,6 @@ class WindowCommandsTest : public testing::Test {
     Select(lst_Out, to);
     txt_In->setText(QString::fromLatin1(text));
   }
-
-  QTemporaryDir m_folder;
-  RecordedMessages m_messages;
-  std::unique_ptr<Tfrm_Converter> m_window;
-  QLineEdit* txt_In = nullptr;
-  QLineEdit* txt_Out = nullptr;
-  QListWidget* lst_In = nullptr;
-  QListWidget* lst_Out = nullptr;
-  QTabBar* TabSet1 = nullptr;
 };
 
 TEST_F(WindowCommandsTest, SortingTogglesAndForgetsEveryCategory) {

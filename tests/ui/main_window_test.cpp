@@ -42,40 +42,13 @@ TEST(LayoutWorkingArea, DesignSize) {
   EXPECT_EQ(narrow.lab.Left, 237);
 }
 
-class MainWindowTest : public testing::Test {
+class MainWindowTest : public OpenWindowTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(m_folder.isValid());
-    Open();
-  }
-  void TearDown() override { m_window.reset(); }
-
-  void Open() {
-    m_window = std::make_unique<Tfrm_Converter>(SettingsPath(), m_messages);
-    m_window->show();
-    m_window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
-    txt_In = Find<QLineEdit>("txt_In");
-    txt_Out = Find<QLineEdit>("txt_Out");
-    lst_In = Find<QListWidget>("lst_In");
-    lst_Out = Find<QListWidget>("lst_Out");
-    lab2 = Find<QLabel>("lab2");
-    TabSet1 = Find<QTabBar>("TabSet1");
-  }
   // Destroying the window writes the settings; a new one reads them.
   void Restart() {
     m_window.reset();
     Open();
   }
-  QString SettingsPath() const { return m_folder.filePath("QUANTIVO.INI"); }
-
-  template <typename T>
-  T* Find(const char* name) const {
-    T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-  }
-  QAction* Action(const char* name) const { return Find<QAction>(name); }
 
   void ClickUnit(QListWidget* list, const char* name) {
     const QList<QListWidgetItem*> items =
@@ -100,16 +73,6 @@ class MainWindowTest : public testing::Test {
     menu->popup(m_window->mapToGlobal(QPoint(0, 0)));
     menu->hide();
   }
-
-  QTemporaryDir m_folder;
-  RecordedMessages m_messages;
-  std::unique_ptr<Tfrm_Converter> m_window;
-  QLineEdit* txt_In = nullptr;
-  QLineEdit* txt_Out = nullptr;
-  QListWidget* lst_In = nullptr;
-  QListWidget* lst_Out = nullptr;
-  QLabel* lab2 = nullptr;
-  QTabBar* TabSet1 = nullptr;
 };
 
 TEST_F(MainWindowTest, StartsWithLengthAndTheInputBoxFocused) {

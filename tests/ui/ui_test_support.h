@@ -1,11 +1,21 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QString>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "ui/main_window.h"
 #include "ui/message_boxes.h"
 
 // Failures show the text, not its bytes.
@@ -27,6 +37,49 @@ class RecordedMessages : public WindowMessages {
     Shown.push_back("Warning: " + std::string(text));
   }
   std::vector<std::string> Shown;
+};
+
+/// The real window, shown and active, with its settings in a folder of its own, and
+/// its working controls at hand.
+class OpenWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_folder.isValid());
+    Open();
+  }
+  void TearDown() override { m_window.reset(); }
+
+  void Open() {
+    m_window = std::make_unique<Tfrm_Converter>(SettingsPath(), m_messages);
+    m_window->show();
+    m_window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    txt_In = Find<QLineEdit>("txt_In");
+    txt_Out = Find<QLineEdit>("txt_Out");
+    lst_In = Find<QListWidget>("lst_In");
+    lst_Out = Find<QListWidget>("lst_Out");
+    lab2 = Find<QLabel>("lab2");
+    TabSet1 = Find<QTabBar>("TabSet1");
+  }
+  QString SettingsPath() const { return m_folder.filePath("QUANTIVO.INI"); }
+
+  template <typename T>
+  T* Find(const char* name) const {
+    T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+  QAction* Action(const char* name) const { return Find<QAction>(name); }
+
+  QTemporaryDir m_folder;
+  RecordedMessages m_messages;
+  std::unique_ptr<Tfrm_Converter> m_window;
+  QLineEdit* txt_In = nullptr;
+  QLineEdit* txt_Out = nullptr;
+  QListWidget* lst_In = nullptr;
+  QListWidget* lst_Out = nullptr;
+  QLabel* lab2 = nullptr;
+  QTabBar* TabSet1 = nullptr;
 };
 
 }  // namespace quantivo::ui
