@@ -1,7 +1,9 @@
 #include "convert_cli.h"
 
+#include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cstring>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -19,6 +21,7 @@ using catalogue::UnitCatalogue;
 using engine::ResultFormat;
 using engine::ViewType;
 
+constexpr int kIoError = 1;
 constexpr int kUsageError = 2;
 constexpr std::string_view kProgram = "quantivo-convert";
 
@@ -38,6 +41,83 @@ constexpr std::string_view kUsage =
     "                     empty line\n"
     "  --list [CATEGORY]  list the categories, or the units of CATEGORY\n"
     "  --help             show this help\n";
+
+// The length of the UTF-8 character `text` starts with, or 0 where it starts with none.
+std::size_t Utf8Length(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  if (lead < 0x80) return 1;
+  std::size_t length = 0;
+  unsigned char low = 0x80;
+  unsigned char high = 0xBF;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;   // no overlong forms
+    if (lead == 0xED) high = 0x9F;  // no surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;  // nothing beyond U+10FFFF
+  } else {
+    return 0;
+  }
+  if (text.size() < length) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    const auto next = static_cast<unsigned char>(text[i]);
+    if (next < low || next > high) return 0;
+    low = 0x80;
+    high = 0xBF;
+  }
+  return length;
+}
+
+// User text as a message echoes it: control characters (C1 ones included), quotes,
+// backslashes and bytes that are not UTF-8 become C escapes, so no name can send
+// the terminal a control sequence.
+std::string Escaped(std::string_view text) {
+  constexpr std::string_view kNamed = "\n\t\r\"\\";
+  constexpr std::string_view kNamedLetters = "ntr\"\\";
+  constexpr std::string_view kHex = "0123456789abcdef";
+  std::string escaped;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const std::size_t length = Utf8Length(text.substr(i));
+    const bool c1Control =
+        byte == 0xC2 && length == 2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+    if ((length == 1 && byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') ||
+        (length > 1 && !c1Control)) {
+      escaped.append(text.substr(i, length));
+      i += length;
+      continue;
+    }
+    escaped.push_back('\\');
+    if (const std::size_t named = kNamed.find(static_cast<char>(byte)); named != kNamed.npos) {
+      escaped.push_back(kNamedLetters[named]);
+    } else {
+      escaped.push_back('x');
+      escaped.push_back(kHex[byte >> 4]);
+      escaped.push_back(kHex[byte & 0xF]);
+    }
+    ++i;
+  }
+  return escaped;
+}
+
+// Reports a failed read or write with the reason the system gave, if any.
+int ReportIoError(std::ostream& err, std::string_view what, int error) {
+  err << kProgram << ": error " << what;
+  if (error != 0) err << ": " << std::strerror(error);
+  err << '\n';
+  return kIoError;
+}
+
+// Flushes the results and reports a write failure since errno was last cleared.
+int FinishOutput(std::ostream& out, std::ostream& err, int status) {
+  out.flush();
+  if (!out) return ReportIoError(err, "writing standard output", errno);
+  return status;
+}
 
 struct Options {
   ResultFormat Format;
@@ -95,15 +175,15 @@ std::optional<std::string> ParseArguments(const std::vector<std::string_view>& a
       if (i + 1 == args.size()) return "option " + std::string(name) + " needs a value";
       value = args[++i];
     }
-    if (!takesValue && value) return "option " + std::string(name) + " takes no value";
+    if (!takesValue && value) return "option " + Escaped(name) + " takes no value";
 
     if (name == "--format") {
       const std::optional<ViewType> view = ParseFormat(*value);
-      if (!view) return "unknown format \"" + std::string(*value) + "\"";
+      if (!view) return "unknown format \"" + Escaped(*value) + "\"";
       options.Format.View = *view;
     } else if (name == "--precision") {
       const std::optional<int> precision = ParsePrecision(*value);
-      if (!precision) return "precision \"" + std::string(*value) + "\" is not an integer";
+      if (!precision) return "precision \"" + Escaped(*value) + "\" is not an integer";
       options.Format.Precision = *precision;
     } else if (name == "--batch") {
       options.Batch = true;
@@ -112,7 +192,7 @@ std::optional<std::string> ParseArguments(const std::vector<std::string_view>& a
     } else if (name == "--help") {
       options.Help = true;
     } else {
-      return "unknown option " + std::string(name);
+      return "unknown option " + Escaped(name);
     }
   }
   if (options.Help) return std::nullopt;
@@ -163,14 +243,14 @@ class Converter {
   bool Convert(const Request& request, std::string& result) const {
     const int category = m_catalogue.FindCategory(request.Category);
     if (category < 0) {
-      result = "unknown category \"" + std::string(request.Category) + "\"";
+      result = "unknown category \"" + Escaped(request.Category) + "\"";
       return false;
     }
     const std::optional<int> from = m_lookup.Unit(category, request.From);
     const std::optional<int> to = m_lookup.Unit(category, request.To);
     if (!from || !to) {
-      result = "unknown unit \"" + std::string(!from ? request.From : request.To) +
-               "\" in category \"" + std::string(request.Category) + "\"";
+      result = "unknown unit \"" + Escaped(!from ? request.From : request.To) +
+               "\" in category \"" + Escaped(request.Category) + "\"";
       return false;
     }
     result = engine::ConvertText(m_catalogue, category, *from, *to,
@@ -187,27 +267,31 @@ class Converter {
 
 int RunList(const Options& options, std::ostream& out, std::ostream& err) {
   const UnitCatalogue catalogue;
+  errno = 0;
   if (options.Positional.empty()) {
     for (const std::string_view name : catalogue.CategoryNames()) out << name << '\n';
-    return 0;
+    return FinishOutput(out, err, 0);
   }
   const int category = catalogue.FindCategory(options.Positional[0]);
   if (category < 0) {
-    err << kProgram << ": unknown category \"" << options.Positional[0] << "\"\n";
+    err << kProgram << ": unknown category \"" << Escaped(options.Positional[0]) << "\"\n";
     return kUsageError;
   }
   for (const std::string_view name : catalogue.UnitNames(category)) out << name << '\n';
-  return 0;
+  return FinishOutput(out, err, 0);
 }
 
 // One result line per input line, in order. Output is flushed whenever no more
-// input is waiting, so a script may feed one line and wait for its answer.
+// input is waiting, so a script may feed one line and wait for its answer. Reading
+// stops at the first failure to write, and a read error is told from the end of input.
 int RunBatch(const Converter& converter, std::istream& in, std::ostream& out, std::ostream& err) {
   int status = 0;
   std::string line;
   std::string result;
   long long lineNumber = 0;
-  while (std::getline(in, line)) {
+  for (;;) {
+    errno = 0;
+    if (!std::getline(in, line)) break;
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const std::string_view text = line;
@@ -218,21 +302,27 @@ int RunBatch(const Converter& converter, std::istream& in, std::ostream& out, st
       err << kProgram << ": line " << lineNumber
           << ": expected CATEGORY<TAB>FROM<TAB>TO<TAB>VALUE\n";
       status = kUsageError;
-      out << '\n';
+      result.clear();
     } else {
       const Request request{text.substr(0, tab1), text.substr(tab1 + 1, tab2 - tab1 - 1),
                             text.substr(tab2 + 1, tab3 - tab2 - 1), text.substr(tab3 + 1)};
-      if (converter.Convert(request, result)) {
-        out << result << '\n';
-      } else {
+      if (!converter.Convert(request, result)) {
         err << kProgram << ": line " << lineNumber << ": " << result << '\n';
         status = kUsageError;
-        out << '\n';
+        result.clear();
       }
     }
-    if (in.rdbuf()->in_avail() <= 0) out.flush();
+    errno = 0;
+    out << result << '\n';
+    if (out && in.rdbuf()->in_avail() <= 0) out.flush();
+    if (!out) return ReportIoError(err, "writing standard output", errno);
   }
-  return status;
+  if (in.bad()) {
+    ReportIoError(err, "reading standard input", errno);
+    status = kIoError;
+  }
+  errno = 0;
+  return FinishOutput(out, err, status);
 }
 
 }  // namespace
@@ -245,8 +335,9 @@ int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, s
     return kUsageError;
   }
   if (options.Help) {
+    errno = 0;
     out << kUsage;
-    return 0;
+    return FinishOutput(out, err, 0);
   }
   if (options.List) return RunList(options, out, err);
 
@@ -259,8 +350,9 @@ int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, s
     err << kProgram << ": " << result << '\n';
     return kUsageError;
   }
+  errno = 0;
   out << result << '\n';
-  return 0;
+  return FinishOutput(out, err, 0);
 }
 
 }  // namespace quantivo::cli

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
 
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  const int status = quantivo::cli::RunConvertCli(args, std::cin, std::cout, std::cerr, locale);
-  std::cout.flush();
-  return std::cout ? status : 1;
+  // Reports its own read and write errors. A closed pipe on standard output ends the
+  // program by SIGPIPE, quietly, as it ends other filters.
+  return quantivo::cli::RunConvertCli(args, std::cin, std::cout, std::cerr, locale);
 }

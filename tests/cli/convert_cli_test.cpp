@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <sstream>
+#include <stdexcept>
+#include <streambuf>
 #include <string>
 #include <vector>
 
@@ -219,6 +223,149 @@ TEST(ConvertCli, BatchReportsUnknownNamesByLineAndGoesOn) {
 TEST(ConvertCli, BatchValueKeepsEverythingAfterTheThirdTab) {
   const CliRun run = RunCli({"--batch"}, "Length\tmeter\tmeter\t1\t2\n");
   EXPECT_EQ(run.out, "invalid number [2]\n");
+}
+
+// Every message that echoes a name writes its control characters, quotes,
+// backslashes and stray bytes as C escapes; UTF-8 characters stay as they are.
+TEST(ConvertCli, EchoedNamesAreEscaped) {
+  const struct {
+    std::vector<std::string_view> args;
+    const char* input;
+    const char* message;
+  } kCases[] = {
+      {{"Len\x1b[31mgth", "1", "meter", "meter"}, "", "unknown category \"Len\\x1b[31mgth\""},
+      {{"Length", "1", "meter", "a\tb\rc\nd\x7f\x01"},
+       "",
+       "unknown unit \"a\\tb\\rc\\nd\\x7f\\x01\" in category \"Length\""},
+      {{"Length", "1", "say \"hi\" \\n", "meter"},
+       "",
+       "unknown unit \"say \\\"hi\\\" \\\\n\" in category \"Length\""},
+      {{"Length", "1", "foot²-°F 𝄞", "meter"},
+       "",
+       "unknown unit \"foot²-°F 𝄞\" in category \"Length\""},
+      // Stray, truncated, overlong, surrogate and out-of-range bytes, and a C1 control.
+      {{"Length", "1", "\xff\xc3 \xc0\xaf \xed\xa0\x80 \xf4\x90\x80\x80 \xc2\x9b", "meter"},
+       "",
+       "unknown unit \"\\xff\\xc3 \\xc0\\xaf \\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80 \\xc2\\x9b\" in "
+       "category \"Length\""},
+      {{"--list", "A\x1b]0;x\x07"}, "", "unknown category \"A\\x1b]0;x\\x07\""},
+      {{"--format", "\x1b[2J"}, "", "unknown format \"\\x1b[2J\""},
+      {{"--precision", "4\n"}, "", "precision \"4\\n\" is not an integer"},
+      {{"--x\x1b"}, "", "unknown option --x\\x1b"},
+      {{"--x\x1b=1"}, "", "option --x\\x1b takes no value"},
+      {{"--batch"},
+       "Length\tmeter\tme\x1bter\t1\n",
+       "line 1: unknown unit \"me\\x1bter\" in category \"Length\""},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.message);
+    const CliRun run = RunCli(c.args, c.input);
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), std::string("quantivo-convert: ") + c.message);
+    EXPECT_EQ(run.status, 2);
+  }
+}
+
+// Hands out `text`, then fails the way a file buffer does: errno set, an exception
+// the stream turns into badbit.
+class FailingInput : public std::streambuf {
+ public:
+  FailingInput(std::string text, int error) : m_text(std::move(text)), m_error(error) {
+    setg(m_text.data(), m_text.data(), m_text.data() + m_text.size());
+  }
+
+ protected:
+  int_type underflow() override {
+    errno = m_error;
+    throw std::runtime_error("read failed");
+  }
+
+ private:
+  std::string m_text;
+  int m_error;
+};
+
+// Takes `room` characters, then fails each write with errno set.
+class FailingOutput : public std::streambuf {
+ public:
+  FailingOutput(std::size_t room, int error) : m_room(room), m_error(error) {}
+  std::string Written;
+
+ protected:
+  int_type overflow(int_type c) override {
+    if (m_room == 0) {
+      errno = m_error;
+      return traits_type::eof();
+    }
+    --m_room;
+    Written.push_back(traits_type::to_char_type(c));
+    return c;
+  }
+
+ private:
+  std::size_t m_room;
+  int m_error;
+};
+
+TEST(ConvertCli, ReadErrorIsToldFromTheEndOfInput) {
+  const std::string reason = std::string(": ") + std::strerror(EIO);
+  const struct {
+    const char* input;
+    int error;
+    const char* out;
+    const char* badLines;
+  } kCases[] = {
+      {"", EIO, "", ""},
+      {"Length\tmeter\tmeter\t1\nLength\tmeter\tfoot", EIO, "1\n", ""},
+      // The read error outranks the unknown name.
+      {"Nope\tmeter\tmeter\t1\n", EIO, "\n",
+       "quantivo-convert: line 1: unknown category \"Nope\"\n"},
+      {"Length\tmeter\tmeter\t1\n", 0, "1\n", ""},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.input);
+    FailingInput buffer(c.input, c.error);
+    std::istream in(&buffer);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunConvertCli({"--batch"}, in, out, err, {});
+    EXPECT_EQ(out.str(), c.out);
+    EXPECT_EQ(err.str(), std::string(c.badLines) +
+                             "quantivo-convert: error reading standard input" +
+                             (c.error != 0 ? reason : "") + "\n");
+    EXPECT_EQ(status, 1);
+  }
+}
+
+TEST(ConvertCli, WriteErrorIsReportedOnceAndStopsTheBatch) {
+  const std::string message = std::string("quantivo-convert: error writing standard output: ") +
+                              std::strerror(ENOSPC) + "\n";
+  constexpr std::string_view kLine = "Length\tmeter\tmeter\t1\n";
+  std::string manyLines;
+  for (int i = 0; i < 100; ++i) manyLines += kLine;
+  const struct {
+    std::vector<std::string_view> args;
+    std::size_t room;
+    const char* written;
+    std::streamoff inputRead;
+  } kCases[] = {
+      {{"Length", "1", "meter", "meter"}, 1, "1", 0},
+      {{"--list"}, 20, "Length\nArea\nVolume\nV", 0},
+      {{"--help"}, 6, "Usage:", 0},
+      {{"--batch"}, 0, "", std::ssize(kLine)},
+      {{"--batch"}, 5, "1\n1\n1", 3 * std::ssize(kLine)},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.written);
+    std::istringstream in(manyLines);
+    FailingOutput buffer(c.room, ENOSPC);
+    std::ostream out(&buffer);
+    std::ostringstream err;
+    const int status = RunConvertCli(c.args, in, out, err, {});
+    EXPECT_EQ(buffer.Written, c.written);
+    EXPECT_EQ(err.str(), message);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(in.tellg(), c.inputRead);
+  }
 }
 
 }  // namespace
