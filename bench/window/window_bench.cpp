@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabBar>
@@ -34,7 +35,7 @@ class SilentMessages : public quantivo::ui::WindowMessages {
 
 // A window with kilometer and meter selected in Length and "1" typed.
 struct Window {
-  Window() : window(folder.filePath("QUANTIVO.INI"), messages) {
+  Window() : window(QFile::encodeName(folder.filePath("QUANTIVO.INI")).toStdString(), messages) {
     window.show();
     input = window.findChild<QLineEdit*>("txt_In");
     output = window.findChild<QLineEdit*>("txt_Out");

@@ -33,8 +33,19 @@ struct FontSpec {
   bool Underline = false;
   bool StrikeOut = false;
 
+  /// The sizes in points at which the window stays usable.
+  static constexpr int kMinSize = 6;
+  static constexpr int kMaxSize = 72;
+
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
+
+/// A font size moved into the usable range: a size outside it becomes the nearer end.
+constexpr int UsableFontSize(int size) {
+  return size < FontSpec::kMinSize   ? FontSpec::kMinSize
+         : size > FontSpec::kMaxSize ? FontSpec::kMaxSize
+                                     : size;
+}
 
 /// The window's place on the screen, in pixels.
 struct WindowBounds {

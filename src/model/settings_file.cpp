@@ -1,16 +1,8 @@
 #include "model/settings_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
+
+#include "model/atomic_file.h"
 
 namespace quantivo::model {
 namespace {
@@ -38,7 +30,8 @@ void ReadFont(const ProfileFile& file, const char* prefix, FontSpec& font) {
   // An empty name, or one that is nothing once cut, leaves the face as it is.
   const std::string_view cut = CutText(name, kMaxFaceName);
   if (!cut.empty()) font.Name = cut;
-  font.Size = file.ReadInteger(kMainSection, p + "Size", font.Size);
+  // A size the window cannot be used at is fitted, and written back fitted.
+  font.Size = UsableFontSize(file.ReadInteger(kMainSection, p + "Size", font.Size));
   font.Color = file.ReadInteger(kMainSection, p + "Color", font.Color);
   // Only bold and italic are stored; a missing key leaves the font regular.
   font.Underline = false;
@@ -91,82 +84,6 @@ void LoadAfterTabs(ConverterModel& model, const ProfileFile& file) {
     model.SetViewState(category, std::move(state));
   }
   model.SwitchCategory(model.TabIndex());
-}
-
-// The file's bytes: empty when there is no file, nothing when it exists but cannot
-// be read as a file.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path, bool& exists) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
-  exists = std::filesystem::exists(status);
-  if (!exists) return std::string();
-  if (!std::filesystem::is_regular_file(status)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return text;
-}
-
-bool WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(fd, text.data(), text.size());
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
-}
-
-mode_t NewFileMode() {
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  return 0666 & ~mask;
-}
-
-// A save cut short (the process killed, the machine off) leaves its new file beside
-// the settings file. Such files older than this are removed; a younger one may be
-// another instance saving at this moment.
-constexpr auto kStaleAge = std::chrono::minutes(10);
-
-void RemoveStaleTemporaries(const std::filesystem::path& path) {
-  const std::string prefix = path.filename().string() + ".";
-  std::error_code error;
-  const auto now = std::filesystem::file_time_type::clock::now();
-  for (const auto& entry : std::filesystem::directory_iterator(
-           path.has_parent_path() ? path.parent_path() : ".", error)) {
-    const std::string name = entry.path().filename().string();
-    // mkstemp's names: the file's own name, a point and six characters.
-    if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
-    const auto written = entry.last_write_time(error);
-    if (!error && now - written > kStaleAge) std::filesystem::remove(entry.path(), error);
-  }
-}
-
-// Writes the text to a new file beside `path` and renames it into place, so that the
-// file at `path` is at every moment either the old one or the new one, whole.
-bool ReplaceFile(const std::filesystem::path& path, std::string_view text, mode_t mode) {
-  RemoveStaleTemporaries(path);
-  std::string temporary = path.string() + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, text) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  // Make the rename itself durable; a failure here no longer risks the file.
-  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  return true;
 }
 
 }  // namespace
@@ -234,35 +151,38 @@ void SaveSettings(const ConverterModel& model, ProfileFile& file) {
   }
 }
 
+std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
+  // A relative or empty XDG_CONFIG_HOME is ignored, as the base-directory rules say.
+  std::string folder =
+      xdgConfigHome != nullptr && xdgConfigHome[0] == '/'
+          ? xdgConfigHome
+          : std::string(home != nullptr && home[0] != '\0' ? home : "/") + "/.config";
+  if (folder.back() != '/') folder.push_back('/');
+  return folder + "Quantivo/" + kSettingsFileName;
+}
+
 void LoadSettingsFile(ConverterModel& model, const std::string& path, UserMessages& messages) {
-  bool exists = false;
+  const std::optional<std::string> text = ReadFileText(path);
+  if (!text) messages.ShowError("Unable to read " + path);
   ProfileFile file;
-  file.LoadText(ReadWholeFile(path, exists).value_or(std::string()));
+  file.LoadText(text.value_or(std::string()));
   LoadSettings(model, file, messages);
 }
 
 bool SaveSettingsFile(const ConverterModel& model, const std::string& path,
                       UserMessages& messages) {
-  std::filesystem::path target = path;
-  std::error_code error;
-  // Through a link the file it points to is replaced, not the link.
-  if (std::filesystem::is_symlink(target, error)) {
-    target = std::filesystem::weakly_canonical(target, error);
-  }
-  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
-
-  bool exists = false;
-  const std::optional<std::string> old = ReadWholeFile(target, exists);
-  struct stat info {};
   const bool ok = [&] {
+    // Through a link the file it leads to is replaced, and the link stays. A path
+    // that cannot be followed to its end is never written.
+    const std::optional<std::filesystem::path> target = ResolveLinks(path);
+    if (!target) return false;
     // A file that exists but cannot be read would lose what only it holds.
+    const std::optional<std::string> old = ReadFileText(*target);
     if (!old) return false;
     ProfileFile file;
     file.LoadText(*old);
     SaveSettings(model, file);
-    const mode_t mode =
-        exists && ::stat(target.c_str(), &info) == 0 ? (info.st_mode & 07777) : NewFileMode();
-    return ReplaceFile(target, file.Text(), mode);
+    return ReplaceFileText(*target, file.Text());
   }();
   if (!ok) messages.ShowError("Unable to write to " + path);
   return ok;

@@ -22,14 +22,21 @@ void LoadSettings(ConverterModel& model, const ProfileFile& file, UserMessages& 
 /// Writes everything LoadSettings reads, in a fixed order of sections and keys.
 void SaveSettings(const ConverterModel& model, ProfileFile& file);
 
-/// LoadSettings from the file at `path`; a file that is missing or cannot be read
-/// gives the defaults.
+/// Where the settings file lives: Quantivo/QUANTIVO.INI in $XDG_CONFIG_HOME, or in
+/// ~/.config when that is unset, empty or relative. The path keeps the bytes of the
+/// two variables, whatever their encoding, so reading and writing reach one file.
+std::string SettingsFilePath(const char* xdgConfigHome, const char* home);
+
+/// LoadSettings from the file at `path`. A missing file gives the defaults; one that
+/// exists but cannot be read is reported as "Unable to read" and the path, and gives
+/// the defaults too.
 void LoadSettingsFile(ConverterModel& model, const std::string& path, UserMessages& messages);
 
 /// SaveSettings into the file at `path`, keeping what the file holds that the
-/// program does not know. The new file is written whole beside the old one and
-/// renamed over it, so a failed save leaves the old file as it was; the failure is
-/// reported as "Unable to write to" and the path. Returns whether it succeeded.
+/// program does not know. A link is written through to its target. The file is
+/// replaced whole (ReplaceFileText), so a failed save leaves it as it was; a file that
+/// cannot be read, a path that cannot be followed, and every failed step are reported
+/// as "Unable to write to" and the path. Returns whether it succeeded.
 bool SaveSettingsFile(const ConverterModel& model, const std::string& path, UserMessages& messages);
 
 }  // namespace quantivo::model

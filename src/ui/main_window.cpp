@@ -66,13 +66,18 @@ void MirrorList(QListWidget* list, const model::UnitList& shown, bool entriesCha
   }
 }
 
-// Some screen shows the top of the window, where it is grabbed to be moved.
-bool TopIsOnAScreen(const QRect& frame) {
-  const QRect top(frame.left(), frame.top(), frame.width(), 32);
+// The screen whose available area shows the top strip of the frame, where it is
+// grabbed to be moved; nothing when none does. In 64 bits, as a stored position may
+// be anywhere in the range of int.
+const QScreen* ScreenShowingTop(long long left, long long top, long long width) {
   for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(top)) return true;
+    const QRect area = screen->availableGeometry();
+    if (left <= area.right() && left + width > area.left() && top <= area.bottom() &&
+        top + 32 > area.top()) {
+      return screen;
+    }
   }
-  return false;
+  return nullptr;
 }
 
 }  // namespace
@@ -89,7 +94,7 @@ void WorkingPanel::paintEvent(QPaintEvent* event) {
   qDrawShadePanel(&painter, rect().adjusted(10, 10, -10, -10), palette(), true, 1);
 }
 
-Tfrm_Converter::Tfrm_Converter(QString settingsPath, WindowMessages& messages, QWidget* parent)
+Tfrm_Converter::Tfrm_Converter(std::string settingsPath, WindowMessages& messages, QWidget* parent)
     : QMainWindow(parent), m_settingsPath(std::move(settingsPath)), m_messages(messages) {
   CreateControls();
   CreateMenus();
@@ -113,7 +118,7 @@ void Tfrm_Converter::FormCreate() {
   m_model = std::make_unique<ConverterModel>(m_catalogue, m_locale);
   m_model->Window = {kUnplaced, kUnplaced, 610, 450, false};
   try {
-    model::LoadSettingsFile(*m_model, ToStdString(m_settingsPath), m_messages);
+    model::LoadSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
     m_messages.ShowError(error.what());
   }
@@ -130,7 +135,7 @@ void Tfrm_Converter::FormDestroy() {
   m_model->SetObserver(nullptr);
   try {
     RecordWindowBounds();
-    model::SaveSettingsFile(*m_model, ToStdString(m_settingsPath), m_messages);
+    model::SaveSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
     m_messages.ShowError(error.what());
   }
@@ -323,17 +328,24 @@ void Tfrm_Converter::ApplyFonts() {
 
 void Tfrm_Converter::ApplyWindowBounds() {
   const model::WindowBounds& bounds = m_model->Window;
-  if (bounds.FormWidth > 0 && bounds.FormHeight > 0) resize(bounds.FormWidth, bounds.FormHeight);
-  if (bounds.FormTop != kUnplaced && bounds.FormLeft != kUnplaced) {
-    const QRect frame(bounds.FormLeft, bounds.FormTop, width(), height());
-    if (TopIsOnAScreen(frame)) {
-      move(frame.topLeft());
-    } else if (const QScreen* primary = QGuiApplication::primaryScreen()) {
-      // The screen it was on is gone: open on the primary screen instead.
-      QRect centred(QPoint(), size());
-      centred.moveCenter(primary->availableGeometry().center());
-      move(centred.topLeft());
-    }
+  const bool placed = bounds.FormTop != kUnplaced && bounds.FormLeft != kUnplaced;
+  const long long storedWidth = bounds.FormWidth > 0 ? bounds.FormWidth : width();
+  const QScreen* onScreen =
+      placed ? ScreenShowingTop(bounds.FormLeft, bounds.FormTop, storedWidth) : nullptr;
+  // Where it was is gone (or never was): the primary screen.
+  const QScreen* screen = onScreen != nullptr ? onScreen : QGuiApplication::primaryScreen();
+  // A stored size larger than the screen shrinks to it; one far larger would take
+  // the window system's memory.
+  QSize size(bounds.FormWidth > 0 ? bounds.FormWidth : width(),
+             bounds.FormHeight > 0 ? bounds.FormHeight : height());
+  if (screen != nullptr) size = size.boundedTo(screen->availableGeometry().size());
+  resize(size);
+  if (placed && onScreen != nullptr) {
+    move(bounds.FormLeft, bounds.FormTop);
+  } else if (placed && screen != nullptr) {
+    QRect centred(QPoint(), size);
+    centred.moveCenter(screen->availableGeometry().center());
+    move(centred.topLeft());
   }
   if (bounds.IsMaximized) setWindowState(windowState() | Qt::WindowMaximized);
 }

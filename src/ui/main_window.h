@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <climits>
 #include <memory>
+#include <string>
 
 #include "catalogue/unit_catalogue.h"
 #include "model/converter_model.h"
@@ -46,9 +47,9 @@ class WorkingPanel : public QFrame {
 class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   Q_OBJECT
  public:
-  /// Builds the window and reads the settings file at `settingsPath`; messages go to
-  /// `messages`, which must outlive the window.
-  Tfrm_Converter(QString settingsPath, WindowMessages& messages, QWidget* parent = nullptr);
+  /// Builds the window and reads the settings file at `settingsPath` (the file
+  /// system's bytes); messages go to `messages`, which must outlive the window.
+  Tfrm_Converter(std::string settingsPath, WindowMessages& messages, QWidget* parent = nullptr);
   /// Writes the settings file.
   ~Tfrm_Converter() override;
 
@@ -113,7 +114,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   HelpViewer& Help();
   QStringList TabCaptions() const;
 
-  QString m_settingsPath;
+  std::string m_settingsPath;
   WindowMessages& m_messages;
   catalogue::UnitCatalogue m_catalogue;
   std::unique_ptr<model::ConverterModel> m_model;

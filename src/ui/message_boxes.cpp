@@ -2,13 +2,20 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "ui/qt_convert.h"
+#include "ui/termination_signals.h"
 
 namespace quantivo::ui {
 namespace {
 
 void ShowBox(QMessageBox::Icon icon, const QString& caption, std::string_view text) {
+  // The program is ending and nobody is there to click OK: the text goes to the log.
+  if (TerminationSignals::Requested()) {
+    std::fprintf(stderr, "quantivo: %.*s\n", static_cast<int>(text.size()), text.data());
+    return;
+  }
   QMessageBox box(icon, caption, ToQString(text), QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }

@@ -34,7 +34,7 @@ model::FontSpec FromQFont(const QFont& font, std::int32_t color) {
           ? font.pointSize()
           : static_cast<int>(std::lround(font.pointSizeF() > 0 ? font.pointSizeF() : 10));
   return {ToStdString(font.family()),
-          size,
+          model::UsableFontSize(size),
           color,
           font.bold(),
           font.italic(),

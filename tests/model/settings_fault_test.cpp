@@ -23,6 +23,7 @@
 #include <thread>
 #include <vector>
 
+#include "model/atomic_file.h"
 #include "model/settings_file.h"
 #include "support/recorded_messages.h"
 
@@ -147,7 +148,7 @@ class SettingsFault : public testing::Test {
   /// The temporary files a save left beside the settings file: its name, a point and
   /// six more characters.
   std::vector<std::filesystem::path> LeftBehind(const std::filesystem::path& folder) const {
-    const std::string prefix = std::string(kSettingsFileName) + ".";
+    const std::string prefix = TemporaryNamePrefix(kSettingsFileName);
     std::vector<std::filesystem::path> left;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       const std::string name = entry.path().filename().string();

@@ -1,5 +1,4 @@
 #include "model/settings_file.h"
-#include "support/recorded_messages.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -13,6 +12,9 @@
 #include <iterator>
 #include <string>
 #include <vector>
+
+#include "model/atomic_file.h"
+#include "support/recorded_messages.h"
 
 namespace quantivo::model {
 namespace {
@@ -232,6 +234,22 @@ TEST_F(SettingsTest, FontsKeepOnlyBoldAndItalic) {
   EXPECT_EQ(m_model.TabFont, (FontSpec{"Small Fonts", 12, 0xFF00, true, false}));
 }
 
+// A stored size the window cannot be used at is fitted, and saved fitted.
+TEST_F(SettingsTest, FontSizesAreFittedToAUsableRange) {
+  constexpr struct {
+    const char* stored;
+    int size;
+  } kCases[] = {{"0", 6},   {"-12", 6}, {"5", 6},           {"6", 6},
+                {"72", 72}, {"73", 72}, {"2147483647", 72}, {"$FFFFFFFF", 6}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.stored);
+    Load(std::string("[Quantivo]\nFont1Size=") + c.stored + "\nFont2Size=" + c.stored + "\n");
+    EXPECT_EQ(m_model.MainFont.Size, c.size);
+    EXPECT_EQ(m_model.TabFont.Size, c.size);
+    EXPECT_EQ(ValueOf(Save(), "Quantivo", "Font1Size"), std::to_string(c.size));
+  }
+}
+
 // The tab strip refuses the stored tab; everything after it takes its default.
 TEST_F(SettingsTest, TabIndexOutOfBoundsStopsReadingTheFile) {
   Load(
@@ -378,25 +396,109 @@ TEST_F(SettingsFileTest, AFolderInPlaceOfTheFile) {
   LoadSettingsFile(m_model, m_path, m_messages);
   EXPECT_EQ(m_model.TabIndex(), 0);
   EXPECT_FALSE(SaveSettingsFile(m_model, m_path, m_messages));
-  EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Unable to write to " + m_path}));
+  EXPECT_EQ(m_messages.Errors,
+            (std::vector<std::string>{"Unable to read " + m_path, "Unable to write to " + m_path}));
   EXPECT_TRUE(std::filesystem::is_directory(m_path));
 }
 
-// A save cut short leaves its new file behind; the next save clears away old ones
-// and leaves a young one, which may be another instance's save under way.
-TEST_F(SettingsFileTest, OldLeftoversOfCutShortSavesAreRemoved) {
+// The user's own copies beside the file are theirs, however they are named; only the
+// old leftovers of our own cut-short saves go.
+TEST_F(SettingsFileTest, CopiesBesideTheFileSurviveSaves) {
   std::filesystem::create_directories(m_folder / "config");
-  const std::string stale = m_path + ".a1B2c3";
-  const std::string young = m_path + ".d4E5f6";
-  const std::string other = (m_folder / "config" / "QUANTIVO.INI.bak").string();
-  for (const std::string& file : {stale, young, other}) std::ofstream(file) << "[Quantivo]\n";
-  const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
-  std::filesystem::last_write_time(stale, hourAgo);
-  std::filesystem::last_write_time(other, hourAgo);
-  ASSERT_TRUE(SaveSettingsFile(m_model, m_path, m_messages));
-  EXPECT_FALSE(std::filesystem::exists(stale));
-  EXPECT_TRUE(std::filesystem::exists(young));
-  EXPECT_TRUE(std::filesystem::exists(other));
+  const std::filesystem::path backup = m_folder / "config" / "QUANTIVO.INI.backup";
+  const std::filesystem::path leftover =
+      m_folder / "config" / (TemporaryNamePrefix(kSettingsFileName) + "a1B2c3");
+  for (const auto& file : {backup, leftover}) {
+    std::ofstream(file) << "[Quantivo]\n";
+    std::filesystem::last_write_time(
+        file, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+  }
+  for (int save = 0; save < 10; ++save) ASSERT_TRUE(SaveSettingsFile(m_model, m_path, m_messages));
+  EXPECT_TRUE(std::filesystem::exists(backup));
+  EXPECT_FALSE(std::filesystem::exists(leftover));
+}
+
+// Started from the home folder with a settings file that is a link loop: nothing in
+// the current folder may go, and the save says it failed.
+TEST_F(SettingsFileTest, ALinkLoopTouchesNothing) {
+  const std::filesystem::path home = m_folder / "home";
+  std::filesystem::create_directories(home);
+  std::filesystem::create_directories(m_folder / "config");
+  std::filesystem::create_symlink(kSettingsFileName, m_path);
+  for (const char* name : {".bashrc", ".zshenv", ".pypirc"}) {
+    std::ofstream(home / name) << "export X=1\n";
+    std::filesystem::last_write_time(
+        home / name, std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+  }
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(home);
+  LoadSettingsFile(m_model, m_path, m_messages);
+  const bool saved = SaveSettingsFile(m_model, m_path, m_messages);
+  std::filesystem::current_path(before);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(m_messages.Errors,
+            (std::vector<std::string>{"Unable to read " + m_path, "Unable to write to " + m_path}));
+  for (const char* name : {".bashrc", ".zshenv", ".pypirc"}) {
+    EXPECT_TRUE(std::filesystem::exists(home / name)) << name;
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(m_path));
+}
+
+// A file that is there but cannot be read is reported at start, the program goes on
+// with the defaults, and the save at exit does not replace it.
+TEST_F(SettingsFileTest, AnUnreadableFileIsReportedAtStartAndKept) {
+  std::filesystem::create_directories(m_folder / "config");
+  ASSERT_EQ(::mkfifo(m_path.c_str(), 0600), 0);
+  LoadSettingsFile(m_model, m_path, m_messages);
+  EXPECT_EQ(m_model.TabIndex(), 0);
+  EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Unable to read " + m_path}));
+  EXPECT_FALSE(SaveSettingsFile(m_model, m_path, m_messages));
+  EXPECT_EQ(m_messages.Errors.back(), "Unable to write to " + m_path);
+  EXPECT_TRUE(std::filesystem::is_fifo(m_path));
+}
+
+TEST_F(SettingsFileTest, AReadOnlyFileIsNotReplaced) {
+  std::filesystem::create_directories(m_folder / "config");
+  const std::string old = "[Quantivo]\nPrecision=7\n";
+  std::ofstream(m_path) << old;
+  ::chmod(m_path.c_str(), 0444);
+  EXPECT_FALSE(SaveSettingsFile(m_model, m_path, m_messages));
+  EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Unable to write to " + m_path}));
+  EXPECT_EQ(Contents(m_path), old);
+}
+
+// The folder's name is bytes, not necessarily UTF-8: reading and writing reach the
+// same file.
+TEST_F(SettingsFileTest, FolderNamesThatAreNotUtf8) {
+  const std::string config = (m_folder / "conf\xFF\xFEig").string();
+  EXPECT_EQ(SettingsFilePath(config.c_str(), "/home/u"), config + "/Quantivo/QUANTIVO.INI");
+  const std::string path = SettingsFilePath(config.c_str(), "/home/u");
+  m_model.SetInputText("12");
+  ASSERT_TRUE(SaveSettingsFile(m_model, path, m_messages));
+  ConverterModel loaded{m_catalogue, engine::NumberLocale{}};
+  LoadSettingsFile(loaded, path, m_messages);
+  EXPECT_EQ(loaded.ViewState(kLength).ValueIn, "12");
+  EXPECT_TRUE(m_messages.Errors.empty());
+}
+
+TEST(SettingsFilePath, FollowsTheBaseDirectoryRules) {
+  struct Case {
+    const char* xdgConfigHome;
+    const char* home;
+    const char* path;
+  };
+  const Case kCases[] = {
+      {"/x/config", "/home/u", "/x/config/Quantivo/QUANTIVO.INI"},
+      {"/x/config/", "/home/u", "/x/config/Quantivo/QUANTIVO.INI"},
+      {nullptr, "/home/u", "/home/u/.config/Quantivo/QUANTIVO.INI"},
+      {"", "/home/u", "/home/u/.config/Quantivo/QUANTIVO.INI"},
+      {"relative", "/home/u", "/home/u/.config/Quantivo/QUANTIVO.INI"},
+      {nullptr, nullptr, "//.config/Quantivo/QUANTIVO.INI"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.xdgConfigHome != nullptr ? c.xdgConfigHome : "(unset)");
+    EXPECT_EQ(SettingsFilePath(c.xdgConfigHome, c.home), c.path);
+  }
 }
 
 TEST_F(SettingsFileTest, SaveKeepsTheFileModeAndUnknownKeys) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -50,7 +51,8 @@ class OpenWindowTest : public testing::Test {
   void TearDown() override { m_window.reset(); }
 
   void Open() {
-    m_window = std::make_unique<Tfrm_Converter>(SettingsPath(), m_messages);
+    m_window = std::make_unique<Tfrm_Converter>(QFile::encodeName(SettingsPath()).toStdString(),
+                                                m_messages);
     m_window->show();
     m_window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));

@@ -1,0 +1,163 @@
+// Replacing a file of the user's: links, modes, owners, folders and the leftovers of
+// saves that were cut short.
+
+#include "model/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace quantivo::model {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char folder[] = "/tmp/quantivo-atomic-XXXXXX";
+    ASSERT_NE(::mkdtemp(folder), nullptr);
+    m_folder = folder;
+  }
+  void TearDown() override {
+    std::error_code error;
+    fs::remove_all(m_folder, error);
+  }
+  static std::string Contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  static void Write(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+  }
+  static void MakeOld(const fs::path& path) {
+    fs::last_write_time(path, fs::file_time_type::clock::now() - std::chrono::hours(1));
+  }
+  static struct stat Status(const fs::path& path) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(path.c_str(), &info), 0) << path;
+    return info;
+  }
+
+  fs::path m_folder;
+};
+
+TEST_F(AtomicFileTest, LinksAreWrittenThroughAndStayLinks) {
+  const fs::path dotfiles = m_folder / "dotfiles";
+  fs::create_directories(dotfiles);
+  Write(dotfiles / "real.ini", "old");
+  // A link to a link, the second one relative.
+  fs::create_symlink("real.ini", dotfiles / "relative");
+  fs::create_symlink(dotfiles / "relative", m_folder / "settings.ini");
+
+  const std::optional<fs::path> target = ResolveLinks(m_folder / "settings.ini");
+  ASSERT_TRUE(target);
+  EXPECT_EQ(fs::canonical(*target), fs::canonical(dotfiles / "real.ini"));
+  ASSERT_TRUE(ReplaceFileText(*target, "new"));
+  EXPECT_TRUE(fs::is_symlink(m_folder / "settings.ini"));
+  EXPECT_EQ(Contents(dotfiles / "real.ini"), "new");
+
+  // A dangling link leads to the file to be made, in a folder that is made too.
+  fs::create_symlink(m_folder / "missing" / "made.ini", m_folder / "dangling");
+  const std::optional<fs::path> dangling = ResolveLinks(m_folder / "dangling");
+  ASSERT_TRUE(dangling);
+  ASSERT_TRUE(ReplaceFileText(*dangling, "made"));
+  EXPECT_TRUE(fs::is_symlink(m_folder / "dangling"));
+  EXPECT_EQ(Contents(m_folder / "missing" / "made.ini"), "made");
+}
+
+TEST_F(AtomicFileTest, PathsThatCannotBeFollowedResolveToNothing) {
+  fs::create_symlink("loop", m_folder / "loop");
+  fs::create_symlink("b", m_folder / "a");
+  fs::create_symlink("a", m_folder / "b");
+  Write(m_folder / "file", "x");
+  EXPECT_FALSE(ResolveLinks(m_folder / "loop"));
+  EXPECT_FALSE(ResolveLinks(m_folder / "a"));
+  EXPECT_FALSE(ResolveLinks(m_folder / "file" / "below"));  // a file is no folder
+  EXPECT_FALSE(ReadFileText(m_folder / "loop"));
+}
+
+TEST_F(AtomicFileTest, ReadOnlyFilesAndFoldersInPlaceAreNotReplaced) {
+  Write(m_folder / "read-only", "keep");
+  ::chmod((m_folder / "read-only").c_str(), 0444);
+  fs::create_directories(m_folder / "folder");
+  EXPECT_FALSE(ReplaceFileText(m_folder / "read-only", "new"));
+  EXPECT_FALSE(ReplaceFileText(m_folder / "folder", "new"));
+  EXPECT_EQ(Contents(m_folder / "read-only"), "keep");
+  EXPECT_EQ(Status(m_folder / "read-only").st_mode & 07777, 0444u);
+  EXPECT_TRUE(fs::is_directory(m_folder / "folder"));
+  // Nothing is left beside them.
+  EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 2);
+}
+
+TEST_F(AtomicFileTest, TheModeIsKeptAndNewFilesAndFoldersFollowTheRules) {
+  Write(m_folder / "kept", "old");
+  ::chmod((m_folder / "kept").c_str(), 0640);
+  ASSERT_TRUE(ReplaceFileText(m_folder / "kept", "new"));
+  EXPECT_EQ(Status(m_folder / "kept").st_mode & 07777, 0640u);
+
+  const mode_t mask = ::umask(022);
+  const bool made = ReplaceFileText(m_folder / "config" / "Quantivo" / "new.ini", "new");
+  ::umask(mask);
+  ASSERT_TRUE(made);
+  EXPECT_EQ(Status(m_folder / "config" / "Quantivo" / "new.ini").st_mode & 07777, 0644u);
+  EXPECT_EQ(Status(m_folder / "config").st_mode & 07777, 0700u);
+  EXPECT_EQ(Status(m_folder / "config" / "Quantivo").st_mode & 07777, 0700u);
+}
+
+// Only root can make a file of another owner; the owner must survive the save.
+TEST_F(AtomicFileTest, AnotherOwnersFileKeepsItsOwner) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can give a file to another user";
+  const fs::path path = m_folder / "theirs";
+  Write(path, "old");
+  ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+  ::chmod(path.c_str(), 0666);
+  ASSERT_TRUE(ReplaceFileText(path, "new"));
+  EXPECT_EQ(Contents(path), "new");
+  EXPECT_EQ(Status(path).st_uid, 65534u);
+  EXPECT_EQ(Status(path).st_gid, 65534u);
+  EXPECT_EQ(Status(path).st_mode & 07777, 0666u);
+}
+
+TEST_F(AtomicFileTest, OnlyOwnOldLeftoversAreRemoved) {
+  const std::string ours = TemporaryNamePrefix("QUANTIVO.INI");
+  struct Case {
+    std::string name;
+    bool old;
+    bool removed;
+  };
+  const Case kCases[] = {
+      {ours + "a1B2c3", true, true},
+      {ours + "d4E5f6", false, false},  // another instance may be saving
+      {ours + "a1B2c", true, false},
+      {ours + "a1-2c3", true, false},
+      {"QUANTIVO.INI.backup", true, false},
+      {"QUANTIVO.INI.a1B2c3", true, false},
+      {".bashrc", true, false},
+  };
+  for (const Case& c : kCases) {
+    Write(m_folder / c.name, "[Quantivo]\n");
+    if (c.old) MakeOld(m_folder / c.name);
+  }
+  for (int save = 0; save < 10; ++save) ASSERT_TRUE(ReplaceFileText(m_folder / "QUANTIVO.INI", ""));
+  for (const Case& c : kCases) EXPECT_EQ(fs::exists(m_folder / c.name), !c.removed) << c.name;
+}
+
+TEST_F(AtomicFileTest, ReadingSaysWhatCannotBeRead) {
+  Write(m_folder / "file", "text");
+  ASSERT_EQ(::mkfifo((m_folder / "fifo").c_str(), 0600), 0);
+  fs::create_directories(m_folder / "folder");
+  EXPECT_EQ(ReadFileText(m_folder / "file"), "text");
+  EXPECT_EQ(ReadFileText(m_folder / "missing"), "");
+  EXPECT_FALSE(ReadFileText(m_folder / "fifo"));  // and it did not wait for a writer
+  EXPECT_FALSE(ReadFileText(m_folder / "folder"));
+}
+
+}  // namespace
+}  // namespace quantivo::model
