@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "model/profile_file.h"
 #include "ui/working_area_layout.h"
 #include "ui_test_support.h"
 
@@ -345,6 +346,46 @@ TEST_F(MainWindowTest, WindowOffEveryScreenOpensOnThePrimaryOne) {
   EXPECT_TRUE(screen.intersects(m_window->frameGeometry()))
       << m_window->x() << "," << m_window->y();
   EXPECT_EQ(m_window->size(), QSize(600, 400));
+}
+
+// Whatever the file says, the window fits its screen, opens and converts; the sizes
+// it saves are the fitted ones.
+TEST_F(MainWindowTest, StoredValuesAreFittedToWhatTheWindowCanBear) {
+  const char* const kStored[] = {
+      "FormWidth=65536\n",
+      "FormWidth=2147483647\nFormHeight=2147483647\n",
+      "FormLeft=2147483647\nFormTop=-2147483648\nFormWidth=-5\nFormHeight=0\n",
+      "FormLeft=-2147483648\nFormTop=2147483647\nFormWidth=2147483647\n",
+      "Font1Size=2147483647\nFont2Size=-2147483648\nPrecision=2147483647\nViewType=3\n",
+  };
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  for (const char* stored : kStored) {
+    SCOPED_TRACE(stored);
+    m_window.reset();
+    QFile file(SettingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray("[Quantivo]\n") + stored);
+    file.close();
+    Open();
+    EXPECT_LE(m_window->width(), screen.width());
+    EXPECT_LE(m_window->height(), screen.height());
+    EXPECT_TRUE(screen.intersects(m_window->frameGeometry()));
+    ClickUnit(lst_In, "kilometer");
+    ClickUnit(lst_Out, "meter");
+    Type("5");
+    EXPECT_FALSE(txt_Out->text().isEmpty());
+    m_window.reset();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    model::ProfileFile saved;
+    saved.LoadText(file.readAll().toStdString());
+    file.close();
+    EXPECT_LE(saved.ReadInteger("Quantivo", "FormWidth", -1), screen.width());
+    EXPECT_LE(saved.ReadInteger("Quantivo", "FormHeight", -1), screen.height());
+    for (const char* key : {"Font1Size", "Font2Size"}) {
+      EXPECT_GE(saved.ReadInteger("Quantivo", key, -1), 6) << key;
+      EXPECT_LE(saved.ReadInteger("Quantivo", key, -1), 72) << key;
+    }
+  }
 }
 
 }  // namespace
