@@ -2,26 +2,36 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
-// Debian's SimpleIni is used header-only, without its wide-character converters.
-#define SI_NO_CONVERSION
-#define SI_IMPLEMENTATION
-#include <SimpleIni.h>
-
 namespace quantivo::model {
 
-// CSimpleIniA compares section and key names without regard to case and keeps the
-// order in which sections and keys were loaded or added.
-struct ProfileFile::Impl {
-  CSimpleIniA Ini;
-  // Comments after the last entry belong to nothing, so the library drops them;
-  // they are kept here and written back at the end.
-  std::string TrailingComments;
+namespace {
+
+constexpr std::string_view kBlanks = " \t\r";
+constexpr std::string_view kLineBreak = "\n";
+
+// One line of the file, its line break included, or a run of lines that are neither
+// headers nor keys: those are never changed one by one, and a file of a million blank
+// lines stays small. The text lives in the loaded copy, a written string or a constant.
+struct Line {
+  std::string_view Text;
+  // Where the key lies in the text; a length of 0 marks a line that is no key line.
+  std::size_t KeyBegin = 0;
+  std::size_t KeyLength = 0;
+
+  std::string_view Key() const { return Text.substr(KeyBegin, KeyLength); }
 };
 
-namespace {
+// A header line and the lines up to the next one. Key lines all lie before
+// KeyEnd, so that a new key goes in there, ahead of blank lines and comments.
+struct Section {
+  std::string_view Name;
+  std::vector<Line> Lines;
+  std::size_t KeyEnd = 0;
+};
 
 bool IsHexDigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -32,38 +42,97 @@ int HexValue(char c) {
   return (c | 0x20) - 'a' + 10;
 }
 
-bool IsBlankLine(std::string_view line) {
-  return line.find_first_not_of(" \t\r") == std::string_view::npos;
+char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
 }
 
-bool IsCommentLine(std::string_view line) {
-  const std::size_t first = line.find_first_not_of(" \t");
-  return first != std::string_view::npos && (line[first] == ';' || line[first] == '#');
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
-// The comment lines after the last section or key, each ended by a line break.
-std::string TrailingComments(std::string_view text) {
-  std::vector<std::string_view> lines;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = std::min(text.find('\n', start), text.size());
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
+std::string_view Trim(std::string_view text, std::string_view blanks = kBlanks) {
+  const std::size_t first = text.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// The line without its line break: "\n", "\r\n", a NUL, or none at the end of the file.
+std::string_view Content(std::string_view line) {
+  if (line.empty()) return line;
+  if (line.back() == '\0') return line.substr(0, line.size() - 1);
+  if (line.back() != '\n') return line;
+  const bool crlf = line.size() >= 2 && line[line.size() - 2] == '\r';
+  return line.substr(0, line.size() - (crlf ? 2 : 1));
+}
+
+bool IsTerminated(std::string_view line) {
+  return Content(line).size() < line.size();
+}
+
+std::optional<std::string_view> HeaderName(std::string_view line) {
+  const std::string_view content = Content(line);
+  const std::size_t open = content.find_first_not_of(" \t");
+  if (open == std::string_view::npos || content[open] != '[') return std::nullopt;
+  const std::size_t close = content.find(']', open + 1);
+  if (close == std::string_view::npos) return std::nullopt;
+  return Trim(content.substr(open + 1, close - open - 1), " \t");
+}
+
+// A line that is no section header, with its key found if it has one.
+Line ParseLine(std::string_view text) {
+  Line line{text, 0, 0};
+  const std::string_view content = Content(text);
+  const std::size_t first = content.find_first_not_of(" \t");
+  if (first == std::string_view::npos || content[first] == ';' || content[first] == '#') {
+    return line;
   }
-  std::size_t first = lines.size();
-  while (first > 0 && (IsBlankLine(lines[first - 1]) || IsCommentLine(lines[first - 1]))) {
-    --first;
-  }
-  std::string comments;
-  for (std::size_t i = first; i < lines.size(); ++i) {
-    std::string_view line = lines[i];
-    if (!IsCommentLine(line)) continue;
-    if (line.back() == '\r') line.remove_suffix(1);
-    comments.append(line).push_back('\n');
-  }
-  return comments;
+  const std::size_t equals = content.find('=');
+  if (equals == std::string_view::npos) return line;
+  const std::string_view key = Trim(content.substr(0, equals));
+  if (key.empty()) return line;
+  line.KeyBegin = static_cast<std::size_t>(key.data() - text.data());
+  line.KeyLength = key.size();
+  return line;
+}
+
+// The text after the first "=" of a key line, without blanks at its ends.
+std::string_view ValueOf(const Line& line) {
+  const std::string_view content = Content(line.Text);
+  return Trim(content.substr(content.find('=') + 1));
 }
 
 }  // namespace
+
+struct ProfileFile::Impl {
+  // The bytes as loaded; lines point into them until they are rewritten.
+  std::string Loaded;
+  // Rewritten and added lines; a deque, so that the lines' views stay valid.
+  std::deque<std::string> Written;
+  // The first holds the lines before any header; it has no name and is never searched.
+  std::vector<Section> Sections = std::vector<Section>(1);
+
+  std::string_view Keep(std::string text) { return Written.emplace_back(std::move(text)); }
+
+  // The line a read uses: the first line with the key in the first section of that
+  // name that holds it, as the first occurrence wins.
+  Line* Find(std::string_view section, std::string_view key) {
+    if (key.empty()) return nullptr;
+    for (std::size_t s = 1; s < Sections.size(); ++s) {
+      if (!EqualsIgnoringCase(Sections[s].Name, section)) continue;
+      for (std::size_t i = 1; i < Sections[s].KeyEnd; ++i) {
+        Line& line = Sections[s].Lines[i];
+        if (EqualsIgnoringCase(line.Key(), key)) return &line;
+      }
+    }
+    return nullptr;
+  }
+
+  // Gives the last line of the file a line break before anything is put after it.
+  void Terminate(Line& line) {
+    if (!IsTerminated(line.Text)) line.Text = Keep(std::string(line.Text) + '\n');
+  }
+};
 
 std::optional<int> ParseProfileInteger(std::string_view text) {
   bool negative = false;
@@ -109,39 +178,62 @@ std::string_view CutText(std::string_view text, std::size_t maxBytes) {
   return text.substr(0, end);
 }
 
-ProfileFile::ProfileFile() : m_impl(std::make_unique<Impl>()) {
-  m_impl->Ini.SetSpaces(false);
-}
+ProfileFile::ProfileFile() : m_impl(std::make_unique<Impl>()) {}
 
 ProfileFile::~ProfileFile() = default;
 
 void ProfileFile::LoadText(std::string_view text) {
-  m_impl->Ini.Reset();
-  // The library reads up to the first NUL byte; a NUL ends a line instead, so what
-  // follows it is still read.
-  std::string data(text);
-  for (char& c : data) {
-    if (c == '\0') c = '\n';
+  Impl& impl = *m_impl;
+  impl.Loaded.assign(text);
+  impl.Written.clear();
+  impl.Sections.assign(1, Section{});
+  const std::string_view loaded = impl.Loaded;
+  bool inRun = false;
+  for (std::size_t start = 0; start < loaded.size();) {
+    std::size_t end = start;
+    while (end < loaded.size() && loaded[end] != '\n' && loaded[end] != '\0') ++end;
+    end = std::min(end + 1, loaded.size());
+    const std::string_view lineText = loaded.substr(start, end - start);
+    start = end;
+    if (const std::optional<std::string_view> name = HeaderName(lineText)) {
+      impl.Sections.push_back(Section{*name, {Line{lineText, 0, 0}}, 1});
+      inRun = false;
+      continue;
+    }
+    Section& section = impl.Sections.back();
+    const Line line = ParseLine(lineText);
+    if (line.KeyLength == 0 && inRun) {
+      Line& run = section.Lines.back();
+      run.Text = std::string_view(run.Text.data(), run.Text.size() + lineText.size());
+      continue;
+    }
+    section.Lines.push_back(line);
+    inRun = line.KeyLength == 0;
+    if (!inRun) section.KeyEnd = section.Lines.size();
   }
-  m_impl->Ini.LoadData(data.data(), data.size());
-  m_impl->TrailingComments = TrailingComments(data);
 }
 
 std::string ProfileFile::Text() const {
+  std::size_t size = 0;
+  for (const Section& section : m_impl->Sections) {
+    for (const Line& line : section.Lines) size += line.Text.size();
+  }
   std::string text;
-  m_impl->Ini.Save(text);
-  if (!m_impl->TrailingComments.empty()) {
-    if (!text.empty() && text.back() != '\n') text.push_back('\n');
-    text += m_impl->TrailingComments;
+  text.reserve(size);
+  for (const Section& section : m_impl->Sections) {
+    for (const Line& line : section.Lines) text += line.Text;
   }
   return text;
 }
 
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
-  const char* value =
-      m_impl->Ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
-  if (value == nullptr) return std::string(defaultValue);
+  const Line* line = m_impl->Find(section, key);
+  if (line == nullptr) return std::string(defaultValue);
+  // A carriage return alone ends no line, but a value is written back with it as a
+  // blank: read it so, and a saved value reads back the same.
+  std::string value(ValueOf(*line));
+  std::replace(value.begin(), value.end(), '\r', ' ');
   return std::string(CutText(value, kMaxValueLength));
 }
 
@@ -158,11 +250,43 @@ bool ProfileFile::ReadBool(std::string_view section, std::string_view key,
 
 void ProfileFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
-  std::string line(value);
-  for (char& c : line) {
-    if (c == '\n' || c == '\r') c = ' ';
+  Impl& impl = *m_impl;
+  std::string oneLine(value);
+  std::replace_if(
+      oneLine.begin(), oneLine.end(), [](char c) { return c == '\n' || c == '\r' || c == '\0'; },
+      ' ');
+
+  if (Line* line = impl.Find(section, key)) {
+    // An unchanged value leaves the line as the user wrote it.
+    if (ValueOf(*line) == oneLine) return;
+    const std::string_view breakAtEnd = line->Text.substr(Content(line->Text).size());
+    const std::size_t keyLength = line->KeyLength;
+    line->Text = impl.Keep(std::string(line->Key()) + '=' + oneLine + std::string(breakAtEnd));
+    line->KeyBegin = 0;
+    line->KeyLength = keyLength;
+    return;
   }
-  m_impl->Ini.SetValue(std::string(section).c_str(), std::string(key).c_str(), line.c_str());
+
+  const std::string_view newLine = impl.Keep(std::string(key) + '=' + oneLine + '\n');
+  for (std::size_t s = 1; s < impl.Sections.size(); ++s) {
+    Section& existing = impl.Sections[s];
+    if (!EqualsIgnoringCase(existing.Name, section)) continue;
+    impl.Terminate(existing.Lines[existing.KeyEnd - 1]);
+    existing.Lines.insert(existing.Lines.begin() + static_cast<std::ptrdiff_t>(existing.KeyEnd),
+                          ParseLine(newLine));
+    ++existing.KeyEnd;
+    return;
+  }
+
+  // A new section goes to the end, after two blank lines unless the file is empty.
+  Section& last = impl.Sections.back();
+  if (!last.Lines.empty()) {
+    impl.Terminate(last.Lines.back());
+    last.Lines.insert(last.Lines.end(), 2, Line{kLineBreak, 0, 0});
+  }
+  const std::string_view header = impl.Keep("[" + std::string(section) + "]\n");
+  impl.Sections.push_back(
+      Section{HeaderName(header).value_or(""), {Line{header, 0, 0}, ParseLine(newLine)}, 2});
 }
 
 void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int value) {

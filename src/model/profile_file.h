@@ -8,10 +8,11 @@
 namespace quantivo::model {
 
 /// An INI file in memory, read and written the way profile files are: section and
-/// key names match without regard to case, values lose the blanks at their ends, a
-/// missing key gives the caller's default, an existing key is updated in place, a new
-/// key goes to the end of its section and a new section to the end of the file. Keys,
-/// sections and comments the program does not know survive a save.
+/// key names match without regard to case, the first of several equal sections or keys
+/// wins, values lose the blanks at their ends, a missing key gives the caller's default,
+/// an existing key is updated in place, a new key goes after the last key of its section
+/// and a new section to the end of the file. Every line the program does not write keeps
+/// its bytes, so hand edits survive a save.
 class ProfileFile {
  public:
   /// The longest value a read returns, in bytes; the rest is cut off.
@@ -22,12 +23,14 @@ class ProfileFile {
   ProfileFile(const ProfileFile&) = delete;
   ProfileFile& operator=(const ProfileFile&) = delete;
 
-  /// Replaces the contents with those of a file's text. Any bytes are accepted;
-  /// lines that are no section, key or comment are ignored.
+  /// Replaces the contents with those of a file's text. Any bytes are accepted; a line
+  /// ends at "\n" or at a NUL byte, and lines that are no section or key are kept as
+  /// they are.
   void LoadText(std::string_view text);
-  /// The file's text: the sections and keys in their order, "key=value" lines.
+  /// The file's text: the loaded bytes with the program's writes in them.
   std::string Text() const;
 
+  /// A key's value, cut to kMaxValueLength bytes, or the default if there is no such key.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;
   /// A decimal integer, or hexadecimal after "$" or "0x"; anything else gives the
@@ -36,7 +39,8 @@ class ProfileFile {
   /// An integer as above; any integer but 0 is true.
   bool ReadBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
-  /// Writes a value. Line breaks in it become blanks, as a value is one line.
+  /// Writes a value. Line breaks and NUL bytes in it become blanks, as a value is one
+  /// line. Writing the value a key already has changes nothing.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int value);
   void WriteBool(std::string_view section, std::string_view key, bool value);

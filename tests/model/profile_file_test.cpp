@@ -71,8 +71,8 @@ TEST(ProfileFile, CutsLongValues) {
   EXPECT_EQ(file.ReadString("A", "utf8", ""), std::string(1022, 'x'));
 }
 
-// A changed key keeps its place, a new key ends its section, a new section ends the
-// file, and whatever the program does not know stays.
+// A changed key keeps its place, a new key follows its section's last key, a new
+// section ends the file, and every other line keeps its bytes.
 TEST(ProfileFile, WritesInPlaceAndKeepsTheUnknown) {
   ProfileFile file;
   file.LoadText(
@@ -89,20 +89,111 @@ TEST(ProfileFile, WritesInPlaceAndKeepsTheUnknown) {
   file.WriteBool("Fresh", "On", true);
   EXPECT_EQ(file.Text(),
             "; written by hand\n"
-            "\n\n"
             "[Quantivo]\n"
-            "\n"
             "; the selected tab\n"
             "TabIndex=5\n"
             "Custom=keep me\n"
             "NewKey=new\n"
-            "\n\n"
             "[Unknown]\n"
             "x=1\n"
+            "; the end\n"
             "\n\n"
             "[Fresh]\n"
-            "On=1\n"
-            "; the end\n");
+            "On=1\n");
+}
+
+TEST(ProfileFile, OneWriteChangesOnlyItsLine) {
+  using namespace std::string_literals;
+  const struct {
+    const char* what;
+    std::string before, section, key, value, after;
+  } kCases[] = {
+      {"spelling and line break kept", "[A]\r\n  kEy = 1 \r\n", "a", "KEY", "2",
+       "[A]\r\nkEy=2\r\n"},
+      {"line ended by a NUL", "[A]\0x=1\0y=1"s, "A", "x", "2", "[A]\0x=2\0y=1"s},
+      {"last line without a break", "[A]\nx=1", "A", "x", "2", "[A]\nx=2"},
+      {"first duplicate", "[A]\nx=1\nx=2\n", "A", "x", "3", "[A]\nx=3\nx=2\n"},
+      {"first section holding the key", "[A]\ny=1\n[a]\nx=1\n", "A", "x", "2",
+       "[A]\ny=1\n[a]\nx=2\n"},
+      {"new key into the first section", "[A]\ny=1\n[a]\nx=1\n", "A", "z", "3",
+       "[A]\ny=1\nz=3\n[a]\nx=1\n"},
+      {"new key before a trailing comment", "[A]\nx=1\n\n; note\n[B]\n", "A", "y", "2",
+       "[A]\nx=1\ny=2\n\n; note\n[B]\n"},
+      {"new key after a header", "[A] ; keys\n; note\n", "A", "y", "2",
+       "[A] ; keys\ny=2\n; note\n"},
+      {"new key after an unended line", "[A]\nx=1", "A", "y", "2", "[A]\nx=1\ny=2\n"},
+      {"new section after an unended line", "[A]\nx=1", "B", "y", "2", "[A]\nx=1\n\n\n[B]\ny=2\n"},
+      {"new section into an empty file", "", "B", "y", "2", "[B]\ny=2\n"},
+      {"value made one line", "", "B", "y", "a\nb\r\0c"s, "[B]\ny=a b  c\n"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    ProfileFile file;
+    file.LoadText(c.before);
+    file.WriteString(c.section, c.key, c.value);
+    EXPECT_EQ(file.Text(), c.after);
+  }
+}
+
+// Lines the program does not write keep their bytes while it writes other keys.
+TEST(ProfileFile, HandEditsSurviveWritesToOtherKeys) {
+  using namespace std::string_literals;
+  const struct {
+    const char* what;
+    std::string lines;
+  } kCases[] = {
+      {"blanks around =", "Precision = 6\n"},
+      {"comment after a value", "Mine = 6 ; six\n"},
+      {"duplicate keys", "Dup=1\ndup=2\n"},
+      {"line without =", "just words\n"},
+      {"bytes after a NUL", "Name=a\0b=c\n"s},
+      {"CRLF", "Crlf=1\r\n; note\r\n"},
+      {"comment after the last key", "Last=1\n; the end\n"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.what);
+    ProfileFile file;
+    file.LoadText("[Units]\nKept=1\n[Quantivo]\nTabIndex=3\n" + c.lines);
+    file.WriteInteger("Quantivo", "TabIndex", 5);
+    file.WriteInteger("Units", "Added", 1);
+    file.WriteBool("Fresh", "On", true);
+    EXPECT_EQ(file.Text(), "[Units]\nKept=1\nAdded=1\n[Quantivo]\nTabIndex=5\n" + c.lines +
+                               "\n\n[Fresh]\nOn=1\n");
+  }
+}
+
+TEST(ProfileFile, WritingTheValuesReadChangesNothing) {
+  using namespace std::string_literals;
+  const std::string text = "[A]\r\n Spaced =  x y \r\nDup=1\ndup=2\nCut=a\0b=c\n; end"s;
+  ProfileFile file;
+  file.LoadText(text);
+  for (const char* key : {"Spaced", "DUP", "Cut", "b"}) {
+    file.WriteString("a", key, file.ReadString("A", key, "<missing>"));
+  }
+  EXPECT_EQ(file.Text(), text);
+}
+
+TEST(ProfileFile, TheFirstOccurrenceIsRead) {
+  using namespace std::string_literals;
+  ProfileFile file;
+  // " = 6" has no key; it lies among the keys that a search passes.
+  file.LoadText(
+      "y=0\n[A]\nx=1\nX=2\n[ a ] after the name\nx=3\nz=4\n = 6\n; w=5\nno key\nv= a=b \n[B]\0k=7"s);
+  const struct {
+    const char *section, *key, *value;
+  } kCases[] = {
+      {"", "y", "-"},        // before any section
+      {"A", "x", "1"},       // the first of two
+      {"a", "z", "4"},       // in the second section of that name
+      {"A", "; w", "-"},     // a comment
+      {"A", "no key", "-"},  // a line without "="
+      {"A", "v", "a=b"},     // after the first "="
+      {"B", "k", "7"},       // after a NUL
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.section) + "/" + c.key);
+    EXPECT_EQ(file.ReadString(c.section, c.key, "-"), c.value);
+  }
 }
 
 TEST(ProfileFile, ValuesStayOnOneLine) {
@@ -113,6 +204,9 @@ TEST(ProfileFile, ValuesStayOnOneLine) {
   again.LoadText(file.Text());
   EXPECT_EQ(again.ReadString("A", "text", ""), "one two  three");
   EXPECT_EQ(again.ReadString("A", "after", ""), "1");
+  // A carriage return alone ends no line; it reads as the blank it is saved as.
+  again.LoadText("[A]\ntext=1\r2\n");
+  EXPECT_EQ(again.ReadString("A", "text", ""), "1 2");
 }
 
 TEST(ProfileFile, SurvivesFilesThatAreNotText) {
@@ -129,6 +223,8 @@ TEST(ProfileFile, SurvivesFilesThatAreNotText) {
     SCOPED_TRACE(i);
     ProfileFile file;
     file.LoadText(cases[i]);
+    // Loading alone changes no byte; compared whole, as printing 10 MB helps nobody.
+    EXPECT_TRUE(file.Text() == cases[i]);
     EXPECT_EQ(file.ReadInteger("Nowhere", "k", 7), 7);
     if (i > 0) {
       EXPECT_EQ(file.ReadInteger("B", "z", 0), 1);  // what follows is still read
