@@ -21,6 +21,8 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
 #include <exception>
 
 #include "model/settings_file.h"
@@ -350,6 +352,27 @@ void Tfrm_Converter::ApplyWindowBounds() {
   if (bounds.IsMaximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
+// The window system adds its frame only once the window is shown: a window fitted to
+// the screen may then stand out of it by its title bar. Fitted again at its first
+// showing, frame and all, the tab strip at its foot stays on the screen.
+void Tfrm_Converter::FitFrameToScreen() {
+  const QScreen* shownOn = screen();
+  if (shownOn == nullptr || isMaximized() || isFullScreen()) return;
+  const QRect area = shownOn->availableGeometry();
+  const QRect frame = frameGeometry();
+  const QSize margins = frame.size() - size();
+  const QSize fitted = size().boundedTo(area.size() - margins);
+  if (fitted == size()) return;
+  resize(fitted);
+  move(std::clamp(frame.left(), area.left(), area.right() + 1 - fitted.width() - margins.width()),
+       std::clamp(frame.top(), area.top(), area.bottom() + 1 - fitted.height() - margins.height()));
+}
+
+void Tfrm_Converter::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!m_frameFitted && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
+}
+
 void Tfrm_Converter::RecordWindowBounds() {
   m_model->Window = {pos().y(), pos().x(), width(), height(), isMaximized()};
 }
@@ -429,6 +452,13 @@ void Tfrm_Converter::MirrorTabs() {
 
 bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  if (type == QEvent::Expose && watched == windowHandle() && !m_frameFitted &&
+      windowHandle()->isExposed()) {
+    m_frameFitted = true;
+    windowHandle()->removeEventFilter(this);
+    FitFrameToScreen();
+    return false;
+  }
   if (type == QEvent::ShortcutOverride || type == QEvent::KeyPress) {
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (widget != nullptr && widget->window() == this) {

@@ -72,6 +72,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FormCreate();
@@ -80,6 +81,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void CreateMenus();
   void ApplyFonts();
   void ApplyWindowBounds();
+  void FitFrameToScreen();
   void RecordWindowBounds();
 
   void ShownValuesChanged(unsigned parts) override;
@@ -123,6 +125,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   ChooseFontFunction m_chooseFont = ChooseFontWithDialog;
   QStringList m_calculators;
 
+  bool m_frameFitted = false;
   bool m_focusFlag = false;
   QPointer<QLineEdit> m_activeTextBox;
   int m_inputEdits = 0;
