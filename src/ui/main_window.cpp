@@ -203,6 +203,15 @@ void Tfrm_Converter::CreateControls() {
   // Every entry is one line of the same font: measuring one lays out the rest, which
   // saves measuring 79 names before the first paint.
   for (QListWidget* list : {lst_In, lst_Out}) list->setUniformItemSizes(true);
+  // A text box's turn ends when another control of the window takes the focus,
+  // whatever came between: a menu, the menu bar's keyboard mode, another window.
+  // Those take the focus without ending it, as they move it to no control.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now != nullptr && now != txt_In && now != txt_Out && now->window() == this &&
+        qobject_cast<QMenuBar*>(now) == nullptr) {
+      Txt_Exit();
+    }
+  });
   setTabOrder(txt_In, lst_In);
   setTabOrder(lst_In, lst_Out);
 
@@ -478,17 +487,8 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
         if (watched == txt_In && Key_Press(key)) return true;
       }
     }
-  } else if (watched == txt_In || watched == txt_Out) {
-    if (type == QEvent::FocusIn) {
-      Txt_Enter(static_cast<QLineEdit*>(watched));
-    } else if (type == QEvent::FocusOut) {
-      // Opening a menu or leaving the window moves no focus between controls.
-      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-      if (reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason &&
-          reason != Qt::ActiveWindowFocusReason) {
-        Txt_Exit();
-      }
-    }
+  } else if ((watched == txt_In || watched == txt_Out) && type == QEvent::FocusIn) {
+    Txt_Enter(static_cast<QLineEdit*>(watched));
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -195,6 +196,27 @@ TEST_F(MainWindowTest, EditMenuEnablingFollowsTheFocus) {
   EXPECT_FALSE(copy->isEnabled());
   EXPECT_FALSE(paste->isEnabled());
   QTest::keyClick(lst_In, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
+}
+
+// Whatever came before, a unit list that takes the focus leaves nothing to cut, copy
+// or paste: here a menu opened with the mouse and closed with Escape came between.
+TEST_F(MainWindowTest, AListTakingTheFocusEndsTheTextBoxesTurn) {
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "centimeter");
+  Type("2");
+  QTest::mouseClick(txt_Out, Qt::LeftButton);
+  QMenuBar* bar = m_window->menuBar();
+  QMenu* edit = Find<QMenu>("mnu_Edit1");
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+  QTest::keyClick(edit, Qt::Key_Escape);
+  ClickUnit(lst_Out, "meter");
+  EXPECT_FALSE(m_window->FocusFlag());
+  OpenEditMenu();
+  EXPECT_FALSE(Action("mnu_Copy1")->isEnabled());
+  QGuiApplication::clipboard()->setText("7");
+  QTest::keyClick(lst_Out, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
 }
 
