@@ -1,6 +1,7 @@
 #include "ui/help_window.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpContentModel>
@@ -56,7 +57,21 @@ QString WritableCopy(const QString& collectionFile) {
 
 HelpBrowser::HelpBrowser(QHelpEngine* engine, QWidget* parent)
     : QTextBrowser(parent), m_engine(engine) {
-  setOpenExternalLinks(true);
+  // The browser would hand every link of a qthelp page to the desktop, which cannot
+  // open them: the links are followed here instead.
+  setOpenLinks(false);
+  connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::FollowLink);
+}
+
+void HelpBrowser::FollowLink(const QUrl& link) {
+  const QUrl url = source().resolved(link);
+  // A page of the help file (or a place in one) opens here, with Back and Forward;
+  // an address outside it opens in the desktop's browser.
+  if (url.scheme() == QLatin1String("qthelp")) {
+    setSource(url);
+  } else {
+    QDesktopServices::openUrl(url);
+  }
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
@@ -89,8 +104,11 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
 
   auto* index = new QWidget(m_tabs);
   auto* indexLayout = new QVBoxLayout(index);
-  indexLayout->addWidget(new QLabel(QStringLiteral("&Look for:"), index));
+  auto* lookFor = new QLabel(QStringLiteral("&Look for:"), index);
+  indexLayout->addWidget(lookFor);
   m_indexFilter = new QLineEdit(index);
+  // With its buddy the label shows "L" as the access key and Alt+L goes to the field.
+  lookFor->setBuddy(m_indexFilter);
   m_indexFilter->setObjectName(QStringLiteral("IndexFilter"));
   indexLayout->addWidget(m_indexFilter);
   indexLayout->addWidget(m_engine->indexWidget());
@@ -121,6 +139,8 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
 
   connect(m_engine->contentWidget(), &QHelpContentWidget::linkActivated, this,
           &HelpWindow::ShowPage);
+  // Whatever opened the page (the contents, a link, Back), the contents mark it.
+  connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkInContents);
   connect(m_engine->indexWidget(), &QHelpIndexWidget::documentActivated, this,
           [this](const QHelpLink& link, const QString&) { ShowPage(link.url); });
   connect(m_engine->indexWidget(), &QHelpIndexWidget::documentsActivated, this,
@@ -199,10 +219,11 @@ void HelpWindow::Present() {
 
 void HelpWindow::ShowPage(const QUrl& url) {
   m_browser->setSource(url);
-  if (m_engine != nullptr) {
-    const QModelIndex index = m_engine->contentWidget()->indexOf(url);
-    if (index.isValid()) m_engine->contentWidget()->setCurrentIndex(index);
-  }
+}
+
+void HelpWindow::MarkInContents(const QUrl& url) {
+  const QModelIndex index = m_engine->contentWidget()->indexOf(url);
+  if (index.isValid()) m_engine->contentWidget()->setCurrentIndex(index);
 }
 
 void HelpWindow::ShowMissing(const QString& collectionFile) {

@@ -21,6 +21,8 @@ class HelpBrowser : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& name) override;
 
  private:
+  void FollowLink(const QUrl& link);
+
   QHelpEngine* m_engine;
 };
 
@@ -44,6 +46,7 @@ class HelpWindow : public QMainWindow, public HelpViewer {
  private:
   void Present();
   void ShowPage(const QUrl& url);
+  void MarkInContents(const QUrl& url);
   void ShowMissing(const QString& collectionFile);
 
   QHelpEngine* m_engine = nullptr;

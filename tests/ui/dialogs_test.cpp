@@ -15,8 +15,11 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -254,6 +257,13 @@ TEST(HelpWindow, EveryTopicOpensItsPage) {
   EXPECT_EQ(help.CurrentPage().fileName(), "how-to-use-help.html");
   help.ShowIndex();
   EXPECT_EQ(Child<QLineEdit>(&help, "IndexFilter")->text(), "");
+  // "&Look for:" shows its access key, not the "&", only with its field as buddy.
+  const QList<QLabel*> labels = help.findChildren<QLabel*>();
+  const auto lookFor = std::find_if(labels.begin(), labels.end(), [](const QLabel* label) {
+    return label->text() == "&Look for:";
+  });
+  ASSERT_NE(lookFor, labels.end());
+  EXPECT_EQ((*lookFor)->buddy(), Child<QLineEdit>(&help, "IndexFilter"));
 }
 
 // The index finds partial keywords; full-text search finds words inside the pages.
@@ -274,6 +284,36 @@ TEST(HelpWindow, IndexAndFullTextSearch) {
   search->search(QStringLiteral("Rankine"));
   ASSERT_TRUE(searched.wait(20000));
   EXPECT_GT(search->searchResultCount(), 0);
+}
+
+// A link in a page opens its page in the help window, by mouse or by keyboard, and
+// Back goes back.
+TEST(HelpWindow, LinksOpenTheirPages) {
+  HelpWindow help(HelpCollectionPath());
+  ASSERT_TRUE(help.HasHelp());
+  help.ShowContents();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+  auto* browser = Child<QTextBrowser>(&help, "HelpBrowser");
+  const QTextCursor link = browser->document()->find(QStringLiteral("Unit Categories"));
+  ASSERT_FALSE(link.isNull());
+  ASSERT_EQ(link.charFormat().anchorHref(), "categories.html");
+  QTextCursor inside(browser->document());
+  inside.setPosition(link.selectionStart() + 2);
+  browser->setTextCursor(inside);
+  browser->ensureCursorVisible();
+  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(inside).center());
+  EXPECT_EQ(help.CurrentPage().fileName(), "categories.html");
+  browser->backward();
+  EXPECT_EQ(help.CurrentPage().fileName(), "index.html");
+
+  browser->setFocus();
+  QTest::keyClick(browser, Qt::Key_Tab);
+  ASSERT_TRUE(browser->textCursor().charFormat().isAnchor() ||
+              browser->textCursor().hasSelection());
+  const QString target = browser->textCursor().charFormat().anchorHref();
+  QTest::keyClick(browser, Qt::Key_Return);
+  EXPECT_EQ(help.CurrentPage().fileName(), QUrl(target).fileName());
+  EXPECT_NE(help.CurrentPage().fileName(), "index.html");
 }
 
 TEST(HelpWindow, AMissingHelpFileIsReportedInTheWindow) {
