@@ -1,5 +1,6 @@
 #include "convert_cli.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <climits>
@@ -9,7 +10,9 @@
 #include <ostream>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
+#include "catalogue/name_match.h"
 #include "catalogue/unit_catalogue.h"
 #include "engine/convert_text.h"
 #include "model/converter_model.h"
@@ -26,20 +29,26 @@ constexpr int kUsageError = 2;
 constexpr std::string_view kProgram = "quantivo-convert";
 
 constexpr std::string_view kUsage =
-    "Usage: quantivo-convert [OPTIONS] CATEGORY VALUE FROM TO\n"
+    "Usage: quantivo-convert [OPTIONS] [CATEGORY] VALUE FROM TO\n"
     "       quantivo-convert [OPTIONS] --batch\n"
-    "       quantivo-convert --list [CATEGORY]\n"
+    "       quantivo-convert [OPTIONS] --table [--sorted] [CATEGORY] VALUE FROM\n"
+    "       quantivo-convert --list [--sorted] [CATEGORY]\n"
     "\n"
-    "Converts VALUE in CATEGORY from unit FROM to unit TO and prints the result as the\n"
-    "converter's output box shows it. Names are matched exactly (quote those with blanks).\n"
-    "Fractions has no input unit: give \"\" as FROM.\n"
+    "Converts VALUE from unit FROM to unit TO and prints the result as the converter's\n"
+    "output box shows it. Without CATEGORY, the one category that holds both units is\n"
+    "used. A name that is not exact may differ in case, write \"2\", \"3\" and \"deg\" for\n"
+    "\"\u00b2\", \"\u00b3\" and \"\u00b0\", or be the start of one name only (quote names with\n"
+    "blanks). Fractions has no input unit: give \"\" as FROM.\n"
     "\n"
     "  --format auto|scientific|fixed|commas   result format (default auto)\n"
     "  --precision N      digits for scientific, decimals for fixed and commas (default 4)\n"
     "  --batch            read CATEGORY<TAB>FROM<TAB>TO<TAB>VALUE lines from standard input\n"
     "                     and print one result line for each; an empty FROM or TO gives an\n"
     "                     empty line\n"
+    "  --table            print VALUE converted into every unit of the category, one\n"
+    "                     UNIT<TAB>RESULT line each, in list order\n"
     "  --list [CATEGORY]  list the categories, or the units of CATEGORY\n"
+    "  --sorted           with --table and --list: units in alphabetical order\n"
     "  --help             show this help\n";
 
 // The length of the UTF-8 character `text` starts with, or 0 where it starts with none.
@@ -123,6 +132,8 @@ struct Options {
   ResultFormat Format;
   bool Batch = false;
   bool List = false;
+  bool Table = false;
+  bool Sorted = false;
   bool Help = false;
   std::vector<std::string_view> Positional;
 };
@@ -189,6 +200,10 @@ std::optional<std::string> ParseArguments(const std::vector<std::string_view>& a
       options.Batch = true;
     } else if (name == "--list") {
       options.List = true;
+    } else if (name == "--table") {
+      options.Table = true;
+    } else if (name == "--sorted") {
+      options.Sorted = true;
     } else if (name == "--help") {
       options.Help = true;
     } else {
@@ -196,39 +211,123 @@ std::optional<std::string> ParseArguments(const std::vector<std::string_view>& a
     }
   }
   if (options.Help) return std::nullopt;
-  if (options.Batch && options.List) return "--batch and --list cannot be combined";
-  if (options.Batch && !options.Positional.empty()) return "--batch takes no other arguments";
-  if (options.List && options.Positional.size() > 1) return "--list takes at most one category";
-  if (!options.Batch && !options.List && options.Positional.size() != 4) {
-    return "expected CATEGORY VALUE FROM TO";
+  const std::size_t count = options.Positional.size();
+  if (options.Batch + options.List + options.Table > 1) {
+    return "--batch, --list and --table cannot be combined";
+  }
+  if (options.Sorted && !options.List && !options.Table) {
+    return "--sorted goes with --list or --table";
+  }
+  if (options.Batch && count != 0) return "--batch takes no other arguments";
+  if (options.List && count > 1) return "--list takes at most one category";
+  if (options.Table && count != 2 && count != 3) return "expected [CATEGORY] VALUE FROM";
+  if (!options.Batch && !options.List && !options.Table && count != 3 && count != 4) {
+    return "expected [CATEGORY] VALUE FROM TO";
   }
   return std::nullopt;
 }
 
-// Finds categories and units by their exact names.
+std::string Quoted(std::string_view name) {
+  return "\"" + Escaped(name) + "\"";
+}
+
+// "; did you mean "a", "b" or "c"?", or nothing when no name is near.
+std::string Suggestion(const std::vector<std::string_view>& names, std::string_view typed) {
+  const std::vector<std::string_view> nearest = catalogue::NearestNames(names, typed, 3);
+  if (nearest.empty()) return {};
+  std::string text = "; did you mean ";
+  for (std::size_t i = 0; i < nearest.size(); ++i) {
+    if (i > 0) text += i + 1 == nearest.size() ? " or " : ", ";
+    text += Quoted(nearest[i]);
+  }
+  return text + "?";
+}
+
+// Finds categories and units by name: an exact name, as a script gives it, through a
+// hash table; any other by the forgiving rules of FindName.
 class NameLookup {
  public:
-  explicit NameLookup(const UnitCatalogue& catalogue) {
+  explicit NameLookup(const UnitCatalogue& catalogue) : m_catalogue(catalogue) {
     for (int c = 0; c < UnitCatalogue::CategoryCount; ++c) {
-      const std::vector<std::string_view> names = catalogue.UnitNames(c);
-      for (int i = 0; i < static_cast<int>(names.size()); ++i) m_units[c].emplace(names[i], i);
+      m_names[c] = catalogue.UnitNames(c);
+      for (int i = 0; i < static_cast<int>(m_names[c].size()); ++i) {
+        m_units[c].emplace(m_names[c][static_cast<std::size_t>(i)], i);
+      }
     }
+  }
+
+  /// The category's index, -1 if no name or more than one fits.
+  int Category(std::string_view name) const {
+    const int exact = m_catalogue.FindCategory(name);
+    return exact >= 0 ? exact : catalogue::FindName(m_catalogue.CategoryNames(), name).Position;
   }
 
   /// The list position of the unit, -1 for an empty name, nothing if unknown.
   std::optional<int> Unit(int category, std::string_view name) const {
-    if (name.empty()) return -1;
-    const auto found = m_units[category].find(name);
-    if (found == m_units[category].end()) return std::nullopt;
-    return found->second;
+    const catalogue::NameMatch match = FindUnit(category, name);
+    if (match.Position < 0 && !name.empty()) return std::nullopt;
+    return match.Position;
+  }
+
+  std::string UnknownCategory(std::string_view name) const {
+    return "unknown category " + Quoted(name) + Suggestion(m_catalogue.CategoryNames(), name);
+  }
+  std::string UnknownUnit(int category, std::string_view name) const {
+    return "unknown unit " + Quoted(name) + " in category " +
+           Quoted(m_catalogue.Category(category).DisplayName) + Suggestion(m_names[category], name);
+  }
+  /// A unit name in no category: the nearest names of all.
+  std::string UnknownUnit(std::string_view name) const {
+    std::vector<std::string_view> all;
+    for (const auto& names : m_names) all.insert(all.end(), names.begin(), names.end());
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    return "unknown unit " + Quoted(name) + Suggestion(all, name);
+  }
+
+  /// The categories that hold a unit for every one of `names` (an empty one fits
+  /// all), found by the closest rule any category allows: "meter" names the Length
+  /// unit exactly, so Area's "meter²", which it only begins, does not count.
+  std::vector<int> CategoriesHolding(std::initializer_list<std::string_view> names) const {
+    std::vector<int> holding;
+    auto best = catalogue::MatchRule::Prefix;
+    for (int c = 0; c < UnitCatalogue::CategoryCount; ++c) {
+      auto loosest = catalogue::MatchRule::Exact;
+      const bool all = std::all_of(names.begin(), names.end(), [&](std::string_view name) {
+        const catalogue::NameMatch match = FindUnit(c, name);
+        loosest = std::max(loosest, match.Rule);
+        return name.empty() || match.Position >= 0;
+      });
+      if (!all || loosest > best) continue;
+      if (loosest < best) holding.clear();
+      best = loosest;
+      holding.push_back(c);
+    }
+    return holding;
+  }
+  std::string CategoryList(const std::vector<int>& categories) const {
+    std::string list;
+    for (const int c : categories) {
+      list += (list.empty() ? "" : ", ") + std::string(m_catalogue.Category(c).DisplayName);
+    }
+    return list;
   }
 
  private:
+  catalogue::NameMatch FindUnit(int category, std::string_view name) const {
+    if (name.empty()) return {};
+    const auto found = m_units[category].find(name);
+    if (found != m_units[category].end()) return {found->second, catalogue::MatchRule::Exact};
+    return catalogue::FindName(m_names[category], name);
+  }
+
+  const UnitCatalogue& m_catalogue;
+  std::vector<std::string_view> m_names[UnitCatalogue::CategoryCount];
   std::unordered_map<std::string_view, int> m_units[UnitCatalogue::CategoryCount];
 };
 
 struct Request {
-  std::string_view Category;
+  std::optional<std::string_view> Category;  // nothing: found from the unit names
   std::string_view From;
   std::string_view To;
   std::string_view Value;
@@ -237,28 +336,87 @@ struct Request {
 class Converter {
  public:
   Converter(const Options& options, const engine::NumberLocale& locale)
-      : m_lookup(m_catalogue), m_format(options.Format), m_locale(locale) {}
+      : m_lookup(Sorted(m_catalogue, options.Sorted)), m_format(options.Format), m_locale(locale) {}
 
   /// The output text of one request, or an error message naming what is unknown.
   bool Convert(const Request& request, std::string& result) const {
-    const int category = m_catalogue.FindCategory(request.Category);
-    if (category < 0) {
-      result = "unknown category \"" + Escaped(request.Category) + "\"";
-      return false;
-    }
+    const int category = FindCategory(request, false, result);
+    if (category < 0) return false;
     const std::optional<int> from = m_lookup.Unit(category, request.From);
     const std::optional<int> to = m_lookup.Unit(category, request.To);
     if (!from || !to) {
-      result = "unknown unit \"" + Escaped(!from ? request.From : request.To) +
-               "\" in category \"" + Escaped(request.Category) + "\"";
+      result = m_lookup.UnknownUnit(category, !from ? request.From : request.To);
       return false;
     }
-    result = engine::ConvertText(m_catalogue, category, *from, *to,
-                                 model::InputBoxText(request.Value), m_format, m_locale);
+    result = ConvertTo(category, *from, *to, request.Value);
     return true;
   }
 
+  /// VALUE in every unit of the category, "unit<TAB>result" lines in list order.
+  bool Table(const Request& request, std::string& result) const {
+    const int category = FindCategory(request, true, result);
+    if (category < 0) return false;
+    const std::optional<int> from = m_lookup.Unit(category, request.From);
+    if (!from) {
+      result = m_lookup.UnknownUnit(category, request.From);
+      return false;
+    }
+    result.clear();
+    const std::vector<std::string_view> names = m_catalogue.UnitNames(category);
+    for (int to = 0; to < static_cast<int>(names.size()); ++to) {
+      result.append(names[static_cast<std::size_t>(to)]).push_back('\t');
+      result += ConvertTo(category, *from, to, request.Value);
+      result.push_back('\n');
+    }
+    return true;
+  }
+
+  const UnitCatalogue& Catalogue() const { return m_catalogue; }
+  const NameLookup& Lookup() const { return m_lookup; }
+
  private:
+  static const UnitCatalogue& Sorted(UnitCatalogue& catalogue, bool sorted) {
+    if (sorted) catalogue.SortUnitTables();
+    return catalogue;
+  }
+
+  std::string ConvertTo(int category, int from, int to, std::string_view value) const {
+    return engine::ConvertText(m_catalogue, category, from, to, model::InputBoxText(value),
+                               m_format, m_locale);
+  }
+
+  // The named category, or the one that holds the units named (FROM alone for a
+  // table); -1 with the message.
+  int FindCategory(const Request& request, bool table, std::string& message) const {
+    if (request.Category) {
+      const int category = m_lookup.Category(*request.Category);
+      if (category < 0) message = m_lookup.UnknownCategory(*request.Category);
+      return category;
+    }
+    const std::vector<int> holding = table ? m_lookup.CategoriesHolding({request.From})
+                                           : m_lookup.CategoriesHolding({request.From, request.To});
+    if (holding.size() == 1) return holding.front();
+    if (holding.size() > 1) {
+      message = (table ? "unit " + Quoted(request.From) + " is"
+                       : "units " + Quoted(request.From) + " and " + Quoted(request.To) + " are") +
+                " in more than one category: " + m_lookup.CategoryList(holding) +
+                "; name the category: quantivo-convert " + (table ? "--table " : "") +
+                "CATEGORY VALUE FROM" + (table ? "" : " TO");
+      return -1;
+    }
+    const std::vector<int> withFrom = m_lookup.CategoriesHolding({request.From});
+    const std::vector<int> withTo = m_lookup.CategoriesHolding({request.To});
+    if (withFrom.empty() || withTo.empty()) {
+      const std::string_view unknown = withFrom.empty() ? request.From : request.To;
+      const std::vector<int>& other = withFrom.empty() ? withTo : withFrom;
+      message = other.size() == 1 && !table ? m_lookup.UnknownUnit(other.front(), unknown)
+                                            : m_lookup.UnknownUnit(unknown);
+    } else {
+      message = "no category holds both " + Quoted(request.From) + " and " + Quoted(request.To);
+    }
+    return -1;
+  }
+
   UnitCatalogue m_catalogue;
   NameLookup m_lookup;
   ResultFormat m_format;
@@ -266,15 +424,17 @@ class Converter {
 };
 
 int RunList(const Options& options, std::ostream& out, std::ostream& err) {
-  const UnitCatalogue catalogue;
+  UnitCatalogue catalogue;
+  if (options.Sorted) catalogue.SortUnitTables();
   errno = 0;
   if (options.Positional.empty()) {
     for (const std::string_view name : catalogue.CategoryNames()) out << name << '\n';
     return FinishOutput(out, err, 0);
   }
-  const int category = catalogue.FindCategory(options.Positional[0]);
+  const NameLookup lookup(catalogue);
+  const int category = lookup.Category(options.Positional[0]);
   if (category < 0) {
-    err << kProgram << ": unknown category \"" << Escaped(options.Positional[0]) << "\"\n";
+    err << kProgram << ": " << lookup.UnknownCategory(options.Positional[0]) << "\n";
     return kUsageError;
   }
   for (const std::string_view name : catalogue.UnitNames(category)) out << name << '\n';
@@ -344,14 +504,23 @@ int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, s
   const Converter converter(options, locale);
   if (options.Batch) return RunBatch(converter, in, out, err);
 
-  const auto& p = options.Positional;
+  // With one positional argument more, the first is the category.
+  std::vector<std::string_view> p = options.Positional;
+  std::optional<std::string_view> category;
+  if (p.size() == (options.Table ? 3u : 4u)) {
+    category = p.front();
+    p.erase(p.begin());
+  }
   std::string result;
-  if (!converter.Convert({p[0], p[2], p[3], p[1]}, result)) {
+  const bool done = options.Table ? converter.Table({category, p[1], {}, p[0]}, result)
+                                  : converter.Convert({category, p[1], p[2], p[0]}, result);
+  if (!done) {
     err << kProgram << ": " << result << '\n';
     return kUsageError;
   }
   errno = 0;
-  out << result << '\n';
+  out << result;
+  if (!options.Table) out << '\n';
   return FinishOutput(out, err, 0);
 }
 

@@ -67,32 +67,91 @@ TEST(ConvertCli, ResultsUseTheGivenSeparators) {
   EXPECT_EQ(run.out, "1.234.567,5000\n");
 }
 
-TEST(ConvertCli, UnknownNamesAreReportedOnStandardError) {
+TEST(ConvertCli, UnknownNamesAreReportedWithTheNearestNames) {
   const struct {
     std::vector<std::string_view> args;
     const char* err;
   } kCases[] = {
-      {{"Lenght", "1", "meter", "foot"}, "quantivo-convert: unknown category \"Lenght\"\n"},
-      {{"length", "1", "meter", "foot"}, "quantivo-convert: unknown category \"length\"\n"},
+      {{"Lenght", "1", "meter", "foot"},
+       "unknown category \"Lenght\"; did you mean \"Length\" or \"Light\"?"},
       {{"Length", "1", "metre", "foot"},
-       "quantivo-convert: unknown unit \"metre\" in category \"Length\"\n"},
-      {{"Length", "1", "meter", "Foot"},
-       "quantivo-convert: unknown unit \"Foot\" in category \"Length\"\n"},
-      {{"--list", "Nope"}, "quantivo-convert: unknown category \"Nope\"\n"},
+       "unknown unit \"metre\" in category \"Length\"; did you mean \"meter\"?"},
+      {{"Length", "1", "meter", "furlongs2"},
+       "unknown unit \"furlongs2\" in category \"Length\"; did you mean \"furlong\"?"},
+      {{"--list", "Nope"}, "unknown category \"Nope\""},
+      // Without a category: the one that knows the other name, or all of them.
+      {{"1", "kilometre", "meter"},
+       "unknown unit \"kilometre\" in category \"Length\"; did you mean \"kilometer\"?"},
+      {{"1", "zzz", "qqq"}, "unknown unit \"zzz\""},
+      {{"1", "meter", "gram"}, "no category holds both \"meter\" and \"gram\""},
+      {{"1", "pint", "liter"},
+       "units \"pint\" and \"liter\" are in more than one category: Volume, Volume - Dry; name "
+       "the category: quantivo-convert CATEGORY VALUE FROM TO"},
+      {{"--table", "1", "pint"},
+       "unit \"pint\" is in more than one category: Volume, Volume - Dry; name the category: "
+       "quantivo-convert --table CATEGORY VALUE FROM"},
+      // A prefix of two names is no guess.
+      {{"Length", "1", "kilo", "foot"},
+       "unknown unit \"kilo\" in category \"Length\"; did you mean \"kilometer\" or "
+       "\"kiloparsec\"?"},
   };
   for (const auto& c : kCases) {
     const CliRun run = RunCli(c.args);
     SCOPED_TRACE(c.err);
-    EXPECT_EQ(run.err, c.err);
+    EXPECT_EQ(run.err, std::string("quantivo-convert: ") + c.err + "\n");
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.status, 2);
   }
 }
 
+// A name that is not exact finds the one unit or category it stands for.
+TEST(ConvertCli, ForgivingNamesAndNoCategory) {
+  const struct {
+    std::vector<std::string_view> args;
+    const char* out;
+  } kCases[] = {
+      {{"1", "mile", "kilometer"}, "1.609344\n"},
+      {{"1", "MILE", "Kilom"}, "1.609344\n"},
+      {{"length", "1", "Meter", "FOOT"}, "3.280839895\n"},
+      {{"1", "foot2", "meter2"}, "0.09290304\n"},  // Area, not Kinematic Viscosity
+      {{"1", "meter", "foot"}, "3.280839895\n"},   // exact in Length, a prefix elsewhere
+      {{"thermal", "1", "watt/meter-k", "btu-inch/hour-foot2-degf"}, "6.939643782\n"},
+      {{"-40", "fahr", "cels"}, "-40\n"},
+      {{"123.456", "", "mixed number"}, "123 and 57/125\n"},
+  };
+  for (const auto& c : kCases) {
+    const CliRun run = RunCli(c.args);
+    SCOPED_TRACE(c.out);
+    EXPECT_EQ(run.out, c.out);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.status, 0);
+  }
+  const CliRun batch = RunCli({"--batch"}, "length\tKILOMETER\tm\t1\nLength\tmeter\tfoot\t1\n");
+  EXPECT_EQ(batch.err,
+            "quantivo-convert: line 1: unknown unit \"m\" in category \"Length\"; did you mean "
+            "\"meter\", \"millimeter\" or \"micrometer\"?\n");
+  EXPECT_EQ(batch.out, "\n3.280839895\n");
+}
+
+TEST(ConvertCli, TableShowsTheValueInEveryUnit) {
+  const CliRun length = RunCli({"--table", "Length", "1", "meter"});
+  EXPECT_EQ(length.status, 0);
+  EXPECT_EQ(std::count(length.out.begin(), length.out.end(), '\n'), 38);
+  EXPECT_EQ(length.out.rfind("kilometer\t0.001\nhectometer\t0.01\n", 0), 0u);
+  EXPECT_EQ(RunCli({"--table", "1", "meter"}).out, length.out);
+  EXPECT_EQ(
+      RunCli({"--table", "--sorted", "--format", "fixed", "Temperature", "100", "Celsius"}).out,
+      "Celsius\t100.0000\nFahrenheit\t212.0000\nKelvin\t373.1500\nRankine\t671.6700\n"
+      "R\u00e9aumur\t80.0000\n");
+  EXPECT_EQ(RunCli({"--list", "--sorted", "Computer"}).out.rfind("bit\nbyte\n", 0), 0u);
+}
+
 TEST(ConvertCli, BadOptionsPrintUsage) {
   const std::vector<std::string_view> kBad[] = {
       {},
-      {"Length", "1", "meter"},
+      {"1", "meter"},
+      {"--table", "Length", "1", "meter", "foot"},
+      {"--sorted", "Length", "1", "meter", "foot"},
       {"--format", "hex", "Length", "1", "meter", "meter"},
       {"--precision", "four", "Length", "1", "meter", "meter"},
       {"--precision", "1.5", "Length", "1", "meter", "meter"},
@@ -214,8 +273,10 @@ TEST(ConvertCli, BatchReportsUnknownNamesByLineAndGoesOn) {
   const CliRun run = RunCli({"--batch", "--format", "fixed", "--precision", "1"}, input);
   EXPECT_EQ(run.out, "1.0\n\n\n\n1.5\n");
   EXPECT_EQ(run.err,
-            "quantivo-convert: line 2: unknown category \"Lenght\"\n"
-            "quantivo-convert: line 3: unknown unit \"metre\" in category \"Length\"\n"
+            "quantivo-convert: line 2: unknown category \"Lenght\"; did you mean \"Length\" or "
+            "\"Light\"?\n"
+            "quantivo-convert: line 3: unknown unit \"metre\" in category \"Length\"; did you "
+            "mean \"meter\"?\n"
             "quantivo-convert: line 4: expected CATEGORY<TAB>FROM<TAB>TO<TAB>VALUE\n");
   EXPECT_EQ(run.status, 2);
 }
@@ -250,7 +311,7 @@ TEST(ConvertCli, EchoedNamesAreEscaped) {
       {{"--x\x1b"}, "", "unknown option --x\\x1b"},
       {{"--batch"},
        "Length\tmeter\tme\x1bter\t1\n",
-       "line 1: unknown unit \"me\\x1bter\" in category \"Length\""},
+       "line 1: unknown unit \"me\\x1bter\" in category \"Length\"; did you mean \"meter\"?"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.message);
