@@ -12,12 +12,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/profile_file.h"
@@ -218,6 +220,61 @@ TEST_F(MainWindowTest, AListTakingTheFocusEndsTheTextBoxesTurn) {
   QGuiApplication::clipboard()->setText("7");
   QTest::keyClick(lst_Out, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
+}
+
+// What a list shows selected is what converts: a click below the last unit or a
+// Ctrl+click on the selected one leaves it selected.
+TEST_F(MainWindowTest, AUnitListIsNeverEmptiedByAClick) {
+  ClickTab(13);  // Temperature: five units, and room below them
+  ClickUnit(lst_In, "Celsius");
+  ClickUnit(lst_Out, "Fahrenheit");
+  Type("100");
+  const QPoint belowTheUnits(10, lst_In->viewport()->height() - 5);
+  ASSERT_FALSE(lst_In->indexAt(belowTheUnits).isValid());
+  const QRect celsius = lst_In->visualItemRect(lst_In->item(lst_In->currentRow()));
+  for (const auto& [where, modifiers] :
+       {std::pair{belowTheUnits, Qt::KeyboardModifiers()},
+        std::pair{celsius.center(), Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
+    QTest::mouseClick(lst_In->viewport(), Qt::LeftButton, modifiers, where);
+    ASSERT_EQ(lst_In->selectedItems().size(), 1);
+    EXPECT_EQ(lst_In->selectedItems().front()->text(), "Celsius");
+    EXPECT_EQ(Selected(lst_In), "Celsius");
+    EXPECT_EQ(txt_Out->text(), "212");
+  }
+}
+
+// The focus coming to a list without a selected unit selects nothing; an arrow key
+// does.
+TEST_F(MainWindowTest, FocusSelectsNoUnit) {
+  ClickTab(1);  // Area, never used
+  txt_In->setFocus();
+  QTest::keyClick(txt_In, Qt::Key_Tab);
+  ASSERT_TRUE(lst_In->hasFocus());
+  EXPECT_EQ(lst_In->currentRow(), -1);
+  EXPECT_TRUE(lst_In->selectedItems().isEmpty());
+  QTest::keyClick(lst_In, Qt::Key_Tab);
+  ASSERT_TRUE(lst_Out->hasFocus());
+  EXPECT_EQ(lst_Out->currentRow(), -1);
+  Restart();
+  ClickTab(1);
+  EXPECT_EQ(lst_In->currentRow(), -1);
+  EXPECT_EQ(lst_Out->currentRow(), -1);
+  lst_In->setFocus();
+  QTest::keyClick(lst_In, Qt::Key_Down);
+  EXPECT_EQ(lst_In->currentRow(), 0);
+  EXPECT_EQ(lst_In->selectedItems().size(), 1);
+}
+
+// A category shows its selected units, or the top of its lists, whatever the
+// category before it showed.
+TEST_F(MainWindowTest, EachListShowsItsSelectedUnit) {
+  ClickUnit(lst_In, "fingerbreadth (Biblical)");
+  ASSERT_GT(lst_In->verticalScrollBar()->value(), 0);
+  ClickTab(1);
+  EXPECT_EQ(lst_In->verticalScrollBar()->value(), 0);
+  ClickTab(0);
+  EXPECT_TRUE(
+      lst_In->viewport()->rect().contains(lst_In->visualItemRect(lst_In->currentItem()).center()));
 }
 
 TEST_F(MainWindowTest, CutCopyAndPasteGoThroughTheClipboard) {
