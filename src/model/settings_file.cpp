@@ -49,8 +49,7 @@ void WriteFont(ProfileFile& file, const char* prefix, const FontSpec& font) {
   file.WriteBool(kMainSection, p + "Italic", font.Italic);
 }
 
-// Everything after the tab selection; `file` is empty when the tab strip refused the
-// stored tab, so that all of it takes its default.
+// Everything after the tab selection.
 void LoadAfterTabs(ConverterModel& model, const ProfileFile& file) {
   const bool isMaximized = file.ReadBool(kMainSection, "IsMaximized", model.Window.IsMaximized);
   const int viewType = file.ReadInteger(kMainSection, "ViewType", 1);
@@ -104,10 +103,10 @@ void LoadSettings(ConverterModel& model, const ProfileFile& file, UserMessages& 
     }
   }
 
+  // A stored tab the strip refuses is reported; the first tab stays selected and the
+  // rest of the file is read as usual, so one bad key loses the user nothing else.
   if (!model.SelectTab(file.ReadInteger(kMainSection, "TabIndex", model.TabIndex()))) {
     messages.ShowError(kTabIndexOutOfBounds);
-    LoadAfterTabs(model, ProfileFile());
-    return;
   }
   LoadAfterTabs(model, file);
 }

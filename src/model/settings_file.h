@@ -16,7 +16,7 @@ inline constexpr const char* kSettingsFileName = "QUANTIVO.INI";
 /// state, result format, window bounds, fonts and every category's remembered state;
 /// then shows the selected category. A missing key keeps the default; the model's
 /// current window bounds and fonts are the defaults of theirs. A stored tab the tab
-/// strip refuses is reported, and everything after it takes its default.
+/// strip refuses is reported, and the first tab stays selected.
 void LoadSettings(ConverterModel& model, const ProfileFile& file, UserMessages& messages);
 
 /// Writes everything LoadSettings reads, in a fixed order of sections and keys.

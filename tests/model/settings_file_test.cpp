@@ -250,17 +250,19 @@ TEST_F(SettingsTest, FontSizesAreFittedToAUsableRange) {
 }
 
 // The tab strip refuses the stored tab; everything after it takes its default.
-TEST_F(SettingsTest, TabIndexOutOfBoundsStopsReadingTheFile) {
+// The tab strip refuses the stored tab: the first tab is shown and nothing else of
+// the file is lost.
+TEST_F(SettingsTest, TabIndexOutOfBoundsKeepsEverythingElse) {
   Load(
       "[Quantivo]\nTabIndex=30\nViewType=2\nSortedUnitLists=1\nFormWidth=800\n"
       "[Length]\nFormatIn=3\nFormatOut=19\nValueIn=5\n");
   EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Tab index out of bounds"}));
   EXPECT_EQ(m_model.TabIndex(), 0);
-  EXPECT_EQ(m_model.Format.View, engine::ViewType::AutoFormat);
-  EXPECT_FALSE(m_model.SortedUnitLists());
-  EXPECT_EQ(m_model.Window.FormWidth, 610);
-  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{-1, -1, ""}));
-  EXPECT_EQ(m_model.InputText(), "");
+  EXPECT_EQ(m_model.Format.View, engine::ViewType::Scientific);
+  EXPECT_TRUE(m_model.SortedUnitLists());
+  EXPECT_EQ(m_model.Window.FormWidth, 800);
+  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{3, 19, "5"}));
+  EXPECT_EQ(m_model.InputText(), "5");
 }
 
 TEST_F(SettingsTest, SavingKeepsWhatTheProgramDoesNotKnow) {
