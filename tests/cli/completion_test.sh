@@ -1,0 +1,62 @@
+# The shell completion of quantivo-convert, run against the built program.
+#   bash completion_test.sh COMPLETIONS_DIR PROGRAM
+# The bash function is called as bash calls it; the zsh and fish files are only
+# parsed, by those shells where they are installed.
+completions=$1
+program=$2
+PATH=$(dirname "$program"):$PATH
+source "$completions/quantivo-convert.bash" || exit 1
+
+failures=0
+
+# expect "REPLY..." WORD...: completing the last WORD offers exactly these
+# replies, in this order, written as they go into the line (blank-separated).
+expect()
+{
+    local expected=$1 got
+    shift
+    COMP_WORDS=("$@")
+    COMP_CWORD=$(($# - 1))
+    COMP_LINE="$*"
+    COMP_POINT=${#COMP_LINE}
+    COMPREPLY=()
+    _quantivo_convert
+    got="${COMPREPLY[*]}"
+    if [[ $got != "$expected" ]]; then
+        echo "FAIL: $* -> [$got], expected [$expected]"
+        failures=$((failures + 1))
+    fi
+}
+
+expect 'Length' quantivo-convert Len
+expect 'Volume Volume\ -\ Dry' quantivo-convert Vol
+expect 'Volume\ -\ Dry' quantivo-convert 'Volume\ -\ D'
+# Inside an open quote only the text after the quote is replaced, unescaped.
+expect 'Volume - Dry' quantivo-convert '"Volume - D'
+expect 'BTU-inch/hour-foot²-°F' quantivo-convert '"Thermal Conductivity"' 1 BTU-inch
+expect 'kilometer' quantivo-convert Length 1 kilom
+expect 'foot\ \(US\ Survey\)' quantivo-convert --precision 2 Length 1 meter 'foot\ \('
+# No category: the units of every category, each once.
+expect 'kilometer kilometer² kilometer/hour kilometer/minute kilometer/second' \
+    quantivo-convert 1 kilom
+expect 'pint' quantivo-convert 1 liter pin
+expect 'kilometer' quantivo-convert --table Length 1 kilom
+expect '' quantivo-convert --table Length 1 kilometer ''
+expect 'Volume Volume\ -\ Dry' quantivo-convert --list Vol
+expect '--list' quantivo-convert --li
+expect 'scientific' quantivo-convert --format s
+expect 'scientific' quantivo-convert --format = s
+# The command word as typed is the program asked for the names.
+PATH=/nonexistent expect 'Length' "$program" Len
+
+for shell in zsh fish; do
+    file=$completions/quantivo-convert.fish
+    [[ $shell == zsh ]] && file=$completions/_quantivo-convert
+    if command -v $shell > /dev/null; then
+        $shell -n "$file" || { echo "FAIL: $shell -n $file"; failures=$((failures + 1)); }
+    else
+        echo "skipped: $shell is not installed"
+    fi
+done
+
+((failures == 0)) && echo "ok" || exit 1
