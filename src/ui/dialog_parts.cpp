@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ui/choice_list.h"
+
 namespace quantivo::ui {
 
 void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height) {
@@ -43,7 +45,7 @@ QListWidget* AddCategoryList(QDialog* dialog, const QString& caption, const QFon
   label->setObjectName(QStringLiteral("Label1"));
   label->move(8, 8);
   label->adjustSize();
-  auto* list = new QListWidget(dialog);
+  auto* list = new ChoiceList(dialog);
   list->setObjectName(QStringLiteral("lst_Units"));
   list->setGeometry(8, 24, 233, 201);
   list->setFont(listFont);

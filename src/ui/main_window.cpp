@@ -28,10 +28,10 @@
 #include "model/settings_file.h"
 #include "ui/about_dialog.h"
 #include "ui/arrange_units_dialog.h"
+#include "ui/choice_list.h"
 #include "ui/choose_units_dialog.h"
 #include "ui/number_format_dialog.h"
 #include "ui/qt_convert.h"
-#include "ui/unit_list_box.h"
 
 namespace quantivo::ui {
 namespace {
@@ -178,7 +178,7 @@ void Tfrm_Converter::CreateControls() {
   txt_In = new QLineEdit(pan);
   txt_In->setObjectName(QStringLiteral("txt_In"));
   txt_In->setGeometry(24, 24, 145, 24);
-  lst_In = new UnitListBox(pan);
+  lst_In = new ChoiceList(pan);
   lst_In->setObjectName(QStringLiteral("lst_In"));
   lst_In->setGeometry(64, 56, 105, 185);
   lab = new QLabel(QString(QChar(0x2192)), pan);  // a right-pointing arrow
@@ -196,7 +196,7 @@ void Tfrm_Converter::CreateControls() {
   QPalette buttonFace = txt_Out->palette();
   buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
   txt_Out->setPalette(buttonFace);
-  lst_Out = new UnitListBox(pan);
+  lst_Out = new ChoiceList(pan);
   lst_Out->setObjectName(QStringLiteral("lst_Out"));
   lst_Out->setGeometry(264, 56, 105, 185);
   lab2 = new QLabel(QStringLiteral("Decimal to Convert to a Fraction"), pan);

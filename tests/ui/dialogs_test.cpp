@@ -103,6 +103,18 @@ TEST(ArrangeDialog, UpAndDownFollowTheSelection) {
   EXPECT_TRUE(up->isEnabled());
   EXPECT_FALSE(down->isEnabled());
 
+  // Shown, the focus in the list selects nothing and leaves Up and Down off; an
+  // arrow key selects.
+  list->setCurrentRow(-1);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  list->setFocus();
+  EXPECT_EQ(list->currentRow(), -1);
+  EXPECT_FALSE(down->isEnabled());
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(list->currentRow(), 0);
+  EXPECT_TRUE(down->isEnabled());
+
   list->setCurrentRow(1);  // Area moves to the top and stays selected
   up->click();
   EXPECT_EQ(dialog.Captions().mid(0, 2), (QStringList{"Area", "Length"}));

@@ -1,4 +1,4 @@
-#include "ui/unit_list_box.h"
+#include "ui/choice_list.h"
 
 #include <QHelpEvent>
 #include <QSignalBlocker>
@@ -6,8 +6,8 @@
 
 namespace quantivo::ui {
 
-QItemSelectionModel::SelectionFlags UnitListBox::selectionCommand(const QModelIndex& index,
-                                                                  const QEvent* event) const {
+QItemSelectionModel::SelectionFlags ChoiceList::selectionCommand(const QModelIndex& index,
+                                                                 const QEvent* event) const {
   // Nowhere to go (empty space below the units): nothing changes. Anywhere else the
   // unit becomes the one selected, Ctrl or not.
   if (!index.isValid()) return QItemSelectionModel::NoUpdate;
@@ -16,7 +16,7 @@ QItemSelectionModel::SelectionFlags UnitListBox::selectionCommand(const QModelIn
   return QItemSelectionModel::ClearAndSelect;
 }
 
-void UnitListBox::focusInEvent(QFocusEvent* event) {
+void ChoiceList::focusInEvent(QFocusEvent* event) {
   // The view makes its first unit current when the focus comes to a list with none,
   // and a current unit would convert: the list stays without one until a click or an
   // arrow key chooses.
@@ -31,7 +31,7 @@ void UnitListBox::focusInEvent(QFocusEvent* event) {
   viewport()->update();
 }
 
-bool UnitListBox::viewportEvent(QEvent* event) {
+bool ChoiceList::viewportEvent(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QListWidget::viewportEvent(event);
   const auto* help = static_cast<QHelpEvent*>(event);
   const QModelIndex index = indexAt(help->pos());
