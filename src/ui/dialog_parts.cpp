@@ -1,9 +1,11 @@
 #include "ui/dialog_parts.h"
 
 #include <QDialog>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui/choice_list.h"
 
@@ -19,6 +21,14 @@ void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height)
   QFont font = dialog->font();
   font.setPixelSize(11);
   dialog->setFont(font);
+  // In the middle of the screen that holds the main window, not over the window.
+  const QScreen* screen = dialog->parentWidget() != nullptr ? dialog->parentWidget()->screen()
+                                                            : QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    QRect place(QPoint(), dialog->size());
+    place.moveCenter(screen->availableGeometry().center());
+    dialog->move(place.topLeft());
+  }
 }
 
 QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& keyword,

@@ -14,8 +14,9 @@ namespace quantivo::ui {
 /// Opens the help topic whose identifier is the keyword.
 using ShowHelpTopicFunction = std::function<void(const QString& keyword)>;
 
-/// Makes a dialog of fixed client size with a close box only. It is modal to its
-/// parent window, so the help window stays usable while it is open.
+/// Makes a dialog of fixed client size with a close box only, placed in the middle of
+/// the screen that holds its parent. It is modal to its parent window, so the help
+/// window stays usable while it is open.
 void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height);
 
 /// A button showing the help glyph only, at the given place, that opens `keyword`.

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabBar>
@@ -393,6 +394,22 @@ TEST_F(WindowCommandsTest, ChooseCategory) {
       });
   EXPECT_EQ(TabSet1->currentIndex(), 6);
   EXPECT_EQ(lst_In->item(0)->text(), "kilogram");
+}
+
+// Dialogs open in the middle of the screen, wherever the main window stands.
+TEST_F(WindowCommandsTest, DialogsAreCentredOnTheScreen) {
+  m_window->move(5, 5);
+  const QPoint centre = m_window->screen()->availableGeometry().center();
+  for (const char* command : {"mnu_ChooseUnitCategory1", "mnu_ArrangeOrderofCategories1",
+                              "mnu_Result1", "mnu_Fonts1", "mnu_About1"}) {
+    SCOPED_TRACE(command);
+    WithModalDialog<QDialog>([&] { Action(command)->trigger(); },
+                             [&](QDialog* dialog) {
+                               EXPECT_LE((dialog->geometry().center() - centre).manhattanLength(),
+                                         4);
+                               dialog->reject();
+                             });
+  }
 }
 
 TEST_F(WindowCommandsTest, ArrangeOkSwitchesToTheFirstTabAndCancelChangesNothing) {
