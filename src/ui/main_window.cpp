@@ -140,12 +140,26 @@ void Tfrm_Converter::FormCreate() {
 void Tfrm_Converter::FormDestroy() {
   if (!m_model) return;
   m_model->SetObserver(nullptr);
+  SaveSettings();
+}
+
+void Tfrm_Converter::SaveSettings() {
+  // Once, at the first of: the window closing, Exit, the window going away.
+  if (m_saved || !m_model) return;
+  m_saved = true;
   try {
     RecordWindowBounds();
     model::SaveSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
     m_messages.ShowError(error.what());
   }
+}
+
+void Tfrm_Converter::closeEvent(QCloseEvent* event) {
+  // Saved while the window is still there, so that a failure is told over it and
+  // with the message loop running.
+  SaveSettings();
+  QMainWindow::closeEvent(event);
 }
 
 void Tfrm_Converter::CreateControls() {
@@ -537,6 +551,7 @@ void Tfrm_Converter::Txt_Exit() {
 }
 
 void Tfrm_Converter::mnu_Exit1Click() {
+  SaveSettings();
   QCoreApplication::quit();
 }
 

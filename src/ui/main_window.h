@@ -50,7 +50,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   /// Builds the window and reads the settings file at `settingsPath` (the file
   /// system's bytes); messages go to `messages`, which must outlive the window.
   Tfrm_Converter(std::string settingsPath, WindowMessages& messages, QWidget* parent = nullptr);
-  /// Writes the settings file.
+  /// Writes the settings file, unless closing the window or Exit already did.
   ~Tfrm_Converter() override;
 
   /// True while one of the two text boxes has the keyboard focus; the box is then
@@ -73,10 +73,13 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void FormCreate();
   void FormDestroy();
+  /// Writes the settings file, the first time only.
+  void SaveSettings();
   void CreateControls();
   void CreateMenus();
   void ApplyFonts();
@@ -126,6 +129,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   QStringList m_calculators;
 
   bool m_frameFitted = false;
+  bool m_saved = false;
   bool m_focusFlag = false;
   QPointer<QLineEdit> m_activeTextBox;
   int m_inputEdits = 0;

@@ -62,7 +62,9 @@ void TerminationSignals::OnSignal() {
       dialog->done(QDialog::Rejected);
     }
   }
-  // Ends the main loop if it runs; before it runs, main() sees Requested().
+  // Closing the windows saves the settings while the loop still runs; then the loop
+  // ends. Before it runs, main() sees Requested().
+  QApplication::closeAllWindows();
   QCoreApplication::quit();
 }
 

@@ -380,6 +380,30 @@ TEST_F(MainWindowTest, ClearAllForgetsEveryCategory) {
   EXPECT_EQ(txt_In->text(), "");
 }
 
+// The close box and Exit save while the window still stands, once: a save that
+// fails is told once, not again when the window goes away.
+TEST_F(MainWindowTest, ClosingSavesWhileTheWindowIsThereAndOnce) {
+  const auto savedText = [this] {
+    QFile file(SettingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  };
+  Type("7");
+  m_window->close();
+  EXPECT_TRUE(savedText().contains("ValueIn=7"));
+
+  Restart();
+  Type("8");
+  Action("mnu_Exit1")->trigger();
+  EXPECT_TRUE(savedText().contains("ValueIn=78"));
+
+  Restart();
+  ASSERT_TRUE(QFile::setPermissions(SettingsPath(), QFile::ReadOwner | QFile::ReadUser));
+  m_window->close();
+  m_window.reset();
+  EXPECT_EQ(m_messages.Shown,
+            (std::vector<std::string>{"Unable to write to " + SettingsPath().toStdString()}));
+}
+
 TEST_F(MainWindowTest, ARestartFindsEverythingAsItWasLeft) {
   ClickTab(5);
   ClickUnit(lst_In, "knot");
