@@ -40,6 +40,15 @@ using model::ConverterModel;
 
 // A window position the settings file did not give: the window system places it.
 constexpr int kUnplaced = INT_MIN;
+// A window size the settings file did not give: the window opens at its design size.
+constexpr int kUnsized = 0;
+
+// The working area below the menu bar at design: the panel, 602 x 386, over the tab
+// strip.
+constexpr QSize kDesignWorkingArea(602, 404);
+// The smallest working area at which the boxes, both lists (three units high) and the
+// tab strip still show.
+constexpr QSize kMinimumWorkingArea(300, 160);
 
 constexpr unsigned kAllShownParts = model::kInputListEntries | model::kInputListSelection |
                                     model::kOutputListEntries | model::kOutputListSelection |
@@ -123,7 +132,7 @@ void Tfrm_Converter::FormCreate() {
                    QStringLiteral("galculator"),
                    QStringLiteral("xcalc")};
   m_model = std::make_unique<ConverterModel>(m_catalogue, m_locale);
-  m_model->Window = {kUnplaced, kUnplaced, 610, 450, false};
+  m_model->Window = {kUnplaced, kUnplaced, kUnsized, kUnsized, false};
   try {
     model::LoadSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
@@ -164,6 +173,7 @@ void Tfrm_Converter::closeEvent(QCloseEvent* event) {
 
 void Tfrm_Converter::CreateControls() {
   auto* central = new QWidget(this);
+  central->setMinimumSize(kMinimumWorkingArea);
   setCentralWidget(central);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -342,8 +352,11 @@ void Tfrm_Converter::ApplyFonts() {
     palette.setColor(QPalette::WindowText, color);
     widget->setPalette(palette);
   }
-  // The boxes fit their height to the font.
-  for (QLineEdit* box : {txt_In, txt_Out}) box->resize(box->width(), box->sizeHint().height());
+  // The boxes keep their design height of 24 pixels and grow only for a font whose
+  // line, with a pixel of margin and the 2-pixel frame above and below, needs more.
+  for (QLineEdit* box : {txt_In, txt_Out}) {
+    box->resize(box->width(), std::max(24, box->fontMetrics().height() + 6));
+  }
 
   const QFont tabFont = ToQFont(m_model->TabFont);
   TabSet1->setFont(tabFont);
@@ -359,16 +372,21 @@ void Tfrm_Converter::ApplyFonts() {
 void Tfrm_Converter::ApplyWindowBounds() {
   const model::WindowBounds& bounds = m_model->Window;
   const bool placed = bounds.FormTop != kUnplaced && bounds.FormLeft != kUnplaced;
-  const long long storedWidth = bounds.FormWidth > 0 ? bounds.FormWidth : width();
+  // The stored size is the outer frame's; without one, the working area has its
+  // design size under the menu bar.
+  const bool sized = bounds.FormWidth > 0 && bounds.FormHeight > 0;
+  QSize size = sized ? QSize(bounds.FormWidth, bounds.FormHeight)
+                     : kDesignWorkingArea + QSize(0, menuBar()->sizeHint().height());
   const QScreen* onScreen =
-      placed ? ScreenShowingTop(bounds.FormLeft, bounds.FormTop, storedWidth) : nullptr;
+      placed ? ScreenShowingTop(bounds.FormLeft, bounds.FormTop, size.width()) : nullptr;
   // Where it was is gone (or never was): the primary screen.
   const QScreen* screen = onScreen != nullptr ? onScreen : QGuiApplication::primaryScreen();
-  // A stored size larger than the screen shrinks to it; one far larger would take
-  // the window system's memory.
-  QSize size(bounds.FormWidth > 0 ? bounds.FormWidth : width(),
-             bounds.FormHeight > 0 ? bounds.FormHeight : height());
+  // A stored size larger than the screen shrinks to it (one far larger would take the
+  // window system's memory), and one too small to use grows to the minimum.
   if (screen != nullptr) size = size.boundedTo(screen->availableGeometry().size());
+  size = size.expandedTo(minimumSizeHint());
+  // The frame's margins are known once it is shown; they come off then.
+  m_storedFrame = sized ? size : QSize();
   resize(size);
   if (placed && onScreen != nullptr) {
     move(bounds.FormLeft, bounds.FormTop);
@@ -402,7 +420,9 @@ void Tfrm_Converter::showEvent(QShowEvent* event) {
 }
 
 void Tfrm_Converter::RecordWindowBounds() {
-  m_model->Window = {pos().y(), pos().x(), width(), height(), isMaximized()};
+  // The outer frame, as the window is placed and sized by its frame.
+  const QRect frame = frameGeometry();
+  m_model->Window = {frame.top(), frame.left(), frame.width(), frame.height(), isMaximized()};
 }
 
 void Tfrm_Converter::On_Resize() {
@@ -484,6 +504,10 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
       windowHandle()->isExposed()) {
     m_frameFitted = true;
     windowHandle()->removeEventFilter(this);
+    // The stored size was the frame's: the margins the window system added come off.
+    if (m_storedFrame.isValid() && !isMaximized()) {
+      resize(m_storedFrame - (frameGeometry().size() - size()));
+    }
     FitFrameToScreen();
     return false;
   }

@@ -129,6 +129,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   QStringList m_calculators;
 
   bool m_frameFitted = false;
+  QSize m_storedFrame;
   bool m_saved = false;
   bool m_focusFlag = false;
   QPointer<QLineEdit> m_activeTextBox;

@@ -448,7 +448,48 @@ TEST_F(MainWindowTest, WindowOffEveryScreenOpensOnThePrimaryOne) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_TRUE(screen.intersects(m_window->frameGeometry()))
       << m_window->x() << "," << m_window->y();
-  EXPECT_EQ(m_window->size(), QSize(600, 400));
+  EXPECT_EQ(m_window->frameGeometry().size(), QSize(600, 400));
+}
+
+// At its design size the working area under the menu bar is 602 x 404 and the panel
+// 602 x 386; the stored size and place are the outer frame's, and a restart gives
+// the same frame.
+TEST_F(MainWindowTest, DesignSizeAndTheFrameItIsStoredBy) {
+  const auto* pan = Find<QWidget>("pan");
+  EXPECT_EQ(m_window->centralWidget()->size(), QSize(602, 404));
+  EXPECT_EQ(pan->size(), QSize(602, 386));
+  EXPECT_EQ(txt_In->width(), 223);
+  EXPECT_EQ(txt_Out->x(), 355);
+  EXPECT_EQ(lst_In->geometry(), QRect(86, 56, 161, 306));
+  EXPECT_EQ(lst_Out->geometry(), QRect(417, 56, 161, 306));
+  const QRect frame = m_window->frameGeometry();
+  Restart();
+  model::ProfileFile saved;
+  QFile file(SettingsPath());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  saved.LoadText(file.readAll().toStdString());
+  EXPECT_EQ(saved.ReadInteger("Quantivo", "FormWidth", -1), frame.width());
+  EXPECT_EQ(saved.ReadInteger("Quantivo", "FormHeight", -1), frame.height());
+  EXPECT_EQ(saved.ReadInteger("Quantivo", "FormLeft", -1), frame.left());
+  EXPECT_EQ(saved.ReadInteger("Quantivo", "FormTop", -1), frame.top());
+  EXPECT_EQ(m_window->frameGeometry(), frame);
+}
+
+// A stored size too small to use opens at the smallest size at which the boxes, both
+// lists and the tab strip show.
+TEST_F(MainWindowTest, ATinyStoredSizeOpensUsable) {
+  m_window.reset();
+  QFile file(SettingsPath());
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[Quantivo]\nFormWidth=50\nFormHeight=50\n");
+  file.close();
+  Open();
+  const int row = lst_In->sizeHintForRow(0);
+  for (const QListWidget* list : {lst_In, lst_Out}) EXPECT_GE(list->height(), 3 * row);
+  EXPECT_GE(lst_Out->x(), lst_In->x() + lst_In->width());
+  EXPECT_GE(txt_In->width(), 100);
+  EXPECT_GT(TabSet1->height(), 0);
+  EXPECT_LE(TabSet1->geometry().bottom(), m_window->centralWidget()->height());
 }
 
 // Whatever the file says, the window fits its screen, opens and converts; the sizes
