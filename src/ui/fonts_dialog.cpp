@@ -40,6 +40,10 @@ std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed,
   auto* fonts = new QFontDialog(ToQFont(seed), &chooser);
   fonts->setWindowFlags(Qt::Widget);
   fonts->setOptions(QFontDialog::NoButtons);
+  // Escape and Return inside it end the embedded dialog, which would only hide it:
+  // they end the chooser instead, as in any dialog.
+  QObject::connect(fonts, &QDialog::accepted, &chooser, &QDialog::accept);
+  QObject::connect(fonts, &QDialog::rejected, &chooser, &QDialog::reject);
   layout->addWidget(fonts);
   QColor colour = ToQColor(seed.Color);
   auto* colourButton = new QPushButton(QStringLiteral("&Colour..."), &chooser);
@@ -53,6 +57,7 @@ std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed,
   });
   layout->addWidget(colourButton, 0, Qt::AlignLeft);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &chooser);
+  buttons->button(QDialogButtonBox::Ok)->setDefault(true);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &chooser, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &chooser, &QDialog::reject);
   layout->addWidget(buttons);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QFontDialog>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
@@ -23,6 +25,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "ui/about_dialog.h"
 #include "ui/arrange_units_dialog.h"
@@ -235,6 +238,29 @@ TEST(FontsDialog, CancelledChooserKeepsTheSample) {
   Child<QPushButton>(&dialog, "btn_Font1")->click();
   EXPECT_EQ(dialog.MainFont(), main);
   EXPECT_TRUE(messages.Shown.empty());
+}
+
+// Escape and Return inside the font chooser cancel and accept it, leaving no empty
+// window behind.
+TEST(FontsDialog, EscapeAndReturnEndTheFontChooser) {
+  for (const auto& [key, accepted] :
+       {std::pair{Qt::Key_Escape, false}, std::pair{Qt::Key_Return, true}}) {
+    SCOPED_TRACE(accepted);
+    std::optional<model::FontSpec> chosen;
+    bool closedByKey = false;
+    WithModalDialog<QDialog>(
+        [&] {
+          chosen = ChooseFontWithDialog({"Arial", 12, 0, false, false}, nullptr);
+        },
+        [&](QDialog* chooser) {
+          auto* fonts = chooser->findChild<QFontDialog*>();
+          ASSERT_NE(fonts, nullptr);
+          QTest::keyClick(fonts->findChild<QAbstractItemView*>(), key);  // the font names
+          closedByKey = !chooser->isVisible();
+        });
+    EXPECT_TRUE(closedByKey);
+    EXPECT_EQ(chosen.has_value(), accepted);
+  }
 }
 
 TEST(AboutDialog, ShowsTheUnitsAndTheWordSizeOfThisBuild) {
