@@ -500,6 +500,16 @@ void Tfrm_Converter::MirrorTabs() {
 
 bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  // Escape in one of the menus closes it and gives the keys back to the control that
+  // had them. Left to itself, the menu bar would stay in its keyboard mode, take the
+  // next key typed and take the input box's selection with it.
+  if (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu != nullptr && menu->parentWidget() == menuBar()) {
+      menu->hide();
+      return true;
+    }
+  }
   if (type == QEvent::Expose && watched == windowHandle() && !m_frameFitted &&
       windowHandle()->isExposed()) {
     m_frameFitted = true;

@@ -202,17 +202,16 @@ TEST_F(MainWindowTest, EditMenuEnablingFollowsTheFocus) {
 }
 
 // Whatever came before, a unit list that takes the focus leaves nothing to cut, copy
-// or paste: here a menu opened with the mouse and closed with Escape came between.
+// or paste: here the menu bar's keyboard mode came between.
 TEST_F(MainWindowTest, AListTakingTheFocusEndsTheTextBoxesTurn) {
   ClickUnit(lst_In, "meter");
   ClickUnit(lst_Out, "centimeter");
   Type("2");
   QTest::mouseClick(txt_Out, Qt::LeftButton);
-  QMenuBar* bar = m_window->menuBar();
-  QMenu* edit = Find<QMenu>("mnu_Edit1");
-  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
-  QTest::keyClick(edit, Qt::Key_Escape);
+  // Alt alone puts the menu bar in its keyboard mode, which takes the focus from the
+  // box without any of the usual ways out of it.
+  QTest::keyClick(txt_Out, Qt::Key_Alt);
+  ASSERT_TRUE(m_window->menuBar()->hasFocus());
   ClickUnit(lst_Out, "meter");
   EXPECT_FALSE(m_window->FocusFlag());
   OpenEditMenu();
@@ -275,6 +274,22 @@ TEST_F(MainWindowTest, EachListShowsItsSelectedUnit) {
   ClickTab(0);
   EXPECT_TRUE(
       lst_In->viewport()->rect().contains(lst_In->visualItemRect(lst_In->currentItem()).center()));
+}
+
+// A menu opened with the mouse and closed with Escape gives the keys back to the box
+// that had them, its selection kept: the next digit typed replaces the selection.
+TEST_F(MainWindowTest, EscapeFromAMenuGivesTheKeysBack) {
+  Type("12");
+  txt_In->selectAll();
+  QMenuBar* bar = m_window->menuBar();
+  QMenu* options = Find<QMenu>("mnu_Options1");
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(options->menuAction()).center());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(options));
+  QTest::keyClick(options, Qt::Key_Escape);
+  EXPECT_EQ(QApplication::focusWidget(), txt_In);
+  EXPECT_EQ(txt_In->selectedText(), "12");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
+  EXPECT_EQ(txt_In->text(), "3");
 }
 
 TEST_F(MainWindowTest, CutCopyAndPasteGoThroughTheClipboard) {
