@@ -712,7 +712,36 @@ void Tfrm_Converter::mnu_About1Click() {
 }
 
 void Tfrm_Converter::ShowHelpTopic(const QString& keyword) {
+  QWidget* dialog = QApplication::activeModalWidget();
   Help().ShowHelpTopic(keyword);
+  if (dialog != nullptr && dialog != Help().Window()) KeepInView(dialog, Help().Window());
+}
+
+// A dialog's help goes beside the dialog, on the side with more room, narrowed to fit
+// but no narrower than it reads well; where that cannot be, the dialog stays on top,
+// so help never hides the dialog it is for.
+void Tfrm_Converter::KeepInView(QWidget* dialog, QWidget* help) {
+  constexpr int kNarrowestHelp = 480;
+  const QScreen* screen = dialog->screen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  const QRect beside = dialog->frameGeometry();
+  const QSize margins = help->frameGeometry().size() - help->size();
+  const int right = area.right() - beside.right();
+  const int left = beside.left() - area.left();
+  const int room = std::max(left, right) - margins.width();
+  const int width = std::min(help->width(), room);
+  const int height = std::min(help->height(), area.height() - margins.height());
+  if (width >= kNarrowestHelp) {
+    help->resize(width, height);
+    const int x = right >= left ? beside.right() + 1 : beside.left() - width - margins.width();
+    const int y =
+        std::clamp(beside.top(), area.top(), area.bottom() + 1 - height - margins.height());
+    help->move(x, y);
+  } else {
+    dialog->raise();
+    dialog->activateWindow();
+  }
 }
 
 // One help window, opened on first use. It has no parent, so a dialog that is modal

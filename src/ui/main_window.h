@@ -117,6 +117,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void mnu_HowtoUseHelp1Click();
   void mnu_About1Click();
   HelpViewer& Help();
+  void KeepInView(QWidget* dialog, QWidget* help);
   QStringList TabCaptions() const;
 
   std::string m_settingsPath;

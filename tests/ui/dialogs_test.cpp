@@ -533,14 +533,20 @@ TEST_F(WindowCommandsTest, HelpOpensFromTheWindowAndFromADialog) {
   EXPECT_TRUE(m_window->OpenHelpWindow()->HasHelp());
   EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "index.html");
 
-  WithModalDialog<Tfrm_Fonts>([&] { Action("mnu_Fonts1")->trigger(); },
-                              [this](Tfrm_Fonts* dialog) {
-                                Child<QPushButton>(dialog, "btn_Help")->click();
-                                EXPECT_TRUE(dialog->isVisible());
-                                EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(),
-                                          "fonts.html");
-                                dialog->reject();
-                              });
+  WithModalDialog<Tfrm_Fonts>(
+      [&] { Action("mnu_Fonts1")->trigger(); },
+      [this](Tfrm_Fonts* dialog) {
+        Child<QPushButton>(dialog, "btn_Help")->click();
+        EXPECT_TRUE(dialog->isVisible());
+        // Help goes beside the dialog, or the dialog stays on top.
+        const QWidget* help = m_window->OpenHelpWindow()->Window();
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+          return !help->frameGeometry().intersects(dialog->frameGeometry()) ||
+                 QApplication::activeWindow() == dialog;
+        }));
+        EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "fonts.html");
+        dialog->reject();
+      });
   Action("mnu_MetricPrefixes1")->trigger();
   EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "metric-prefixes.html");
 }
