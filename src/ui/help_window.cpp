@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QHelpContentItem>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -139,6 +140,13 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
 
   connect(m_engine->contentWidget(), &QHelpContentWidget::linkActivated, this,
           &HelpWindow::ShowPage);
+  // One click on an entry opens its page, as a link does.
+  connect(m_engine->contentWidget(), &QHelpContentWidget::clicked, this,
+          [this](const QModelIndex& entry) {
+            if (const QHelpContentItem* item = m_engine->contentModel()->contentItemAt(entry)) {
+              ShowPage(item->url());
+            }
+          });
   // Whatever opened the page (the contents, a link, Back), the contents mark it.
   connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpWindow::MarkInContents);
   connect(m_engine->indexWidget(), &QHelpIndexWidget::documentActivated, this,

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFontDialog>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
@@ -353,6 +354,22 @@ TEST(HelpWindow, LinksOpenTheirPages) {
   QTest::keyClick(browser, Qt::Key_Return);
   EXPECT_EQ(help.CurrentPage().fileName(), QUrl(target).fileName());
   EXPECT_NE(help.CurrentPage().fileName(), "index.html");
+}
+
+// One click on a Contents entry opens its page.
+TEST(HelpWindow, OneClickOnTheContentsOpensThePage) {
+  HelpWindow help(HelpCollectionPath());
+  ASSERT_TRUE(help.HasHelp());
+  help.ShowContents();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+  QHelpContentWidget* contents = help.Engine()->contentWidget();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return contents->model()->rowCount() > 0; }, 20000));
+  contents->expandToDepth(0);
+  const QModelIndex fonts = contents->indexOf(QUrl("qthelp://org.quantivo.help/doc/fonts.html"));
+  ASSERT_TRUE(fonts.isValid());
+  contents->scrollTo(fonts);
+  QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualRect(fonts).center());
+  EXPECT_EQ(help.CurrentPage().fileName(), "fonts.html");
 }
 
 TEST(HelpWindow, AMissingHelpFileIsReportedInTheWindow) {
