@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFile>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <memory>
 #include <string>
 #include <utility>
@@ -290,6 +292,24 @@ TEST_F(MainWindowTest, EscapeFromAMenuGivesTheKeysBack) {
   EXPECT_EQ(txt_In->selectedText(), "12");
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_3);
   EXPECT_EQ(txt_In->text(), "3");
+}
+
+// In a narrow window a unit name cut off by its list shows whole in a tooltip; one
+// that fits shows none.
+TEST_F(MainWindowTest, CutNamesShowWholeInATooltip) {
+  m_window->resize(m_window->minimumSizeHint());
+  const auto tipOver = [this](const char* name) {
+    QListWidgetItem* item = lst_In->findItems(QString::fromUtf8(name), Qt::MatchExactly).first();
+    lst_In->scrollToItem(item);
+    const QPoint at = lst_In->visualItemRect(item).center();
+    QHelpEvent hover(QEvent::ToolTip, at, lst_In->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(lst_In->viewport(), &hover);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+  };
+  EXPECT_EQ(tipOver("fingerbreadth (Biblical)"), "fingerbreadth (Biblical)");
+  QToolTip::hideText();
+  ASSERT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+  EXPECT_EQ(tipOver("rod"), "");
 }
 
 TEST_F(MainWindowTest, CutCopyAndPasteGoThroughTheClipboard) {
