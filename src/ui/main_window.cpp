@@ -46,9 +46,9 @@ constexpr int kUnsized = 0;
 // The working area below the menu bar at design: the panel, 602 x 386, over the tab
 // strip.
 constexpr QSize kDesignWorkingArea(602, 404);
-// The smallest working area at which the boxes, both lists (three units high) and the
-// tab strip still show.
-constexpr QSize kMinimumWorkingArea(300, 160);
+// The smallest working area at which the boxes, both lists (three units high, over
+// a scroll bar) and the tab strip still show.
+constexpr QSize kMinimumWorkingArea(320, 200);
 
 constexpr unsigned kAllShownParts = model::kInputListEntries | model::kInputListSelection |
                                     model::kOutputListEntries | model::kOutputListSelection |
