@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -209,18 +210,34 @@ TEST_F(MainWindowTest, AListTakingTheFocusEndsTheTextBoxesTurn) {
   ClickUnit(lst_In, "meter");
   ClickUnit(lst_Out, "centimeter");
   Type("2");
-  QTest::mouseClick(txt_Out, Qt::LeftButton);
-  // Alt alone puts the menu bar in its keyboard mode, which takes the focus from the
-  // box without any of the usual ways out of it.
-  QTest::keyClick(txt_Out, Qt::Key_Alt);
-  ASSERT_TRUE(m_window->menuBar()->hasFocus());
-  ClickUnit(lst_Out, "meter");
-  EXPECT_FALSE(m_window->FocusFlag());
-  OpenEditMenu();
-  EXPECT_FALSE(Action("mnu_Copy1")->isEnabled());
-  QGuiApplication::clipboard()->setText("7");
-  QTest::keyClick(lst_Out, Qt::Key_C, Qt::ControlModifier);
-  EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
+  QMenuBar* bar = m_window->menuBar();
+  QMenu* edit = Find<QMenu>("mnu_Edit1");
+  const std::function<void()> kBetween[] = {
+      // The Edit menu opened with the mouse and closed with Escape.
+      [&] {
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(edit->menuAction()).center());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(edit));
+        QTest::keyClick(edit, Qt::Key_Escape);
+      },
+      // Alt alone: the menu bar's keyboard mode takes the focus from the box without
+      // any of the usual ways out of it.
+      [&] {
+        QTest::keyClick(txt_Out, Qt::Key_Alt);
+        ASSERT_TRUE(bar->hasFocus());
+      },
+  };
+  for (const auto& between : kBetween) {
+    QTest::mouseClick(txt_Out, Qt::LeftButton);
+    between();
+    ClickUnit(lst_Out, "meter");
+    EXPECT_FALSE(m_window->FocusFlag());
+    OpenEditMenu();
+    EXPECT_FALSE(Action("mnu_Copy1")->isEnabled());
+    QGuiApplication::clipboard()->setText("7");
+    QTest::keyClick(lst_Out, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "7");
+  }
 }
 
 // What a list shows selected is what converts: a click below the last unit or a
