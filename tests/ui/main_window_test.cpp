@@ -56,6 +56,22 @@ class MainWindowTest : public OpenWindowTest {
     m_window.reset();
     Open();
   }
+  // An integer of the main section of the settings file as saved, -1 if missing.
+  int Saved(const char* key) const {
+    QFile file(SettingsPath());
+    model::ProfileFile saved;
+    if (file.open(QIODevice::ReadOnly)) saved.LoadText(file.readAll().toStdString());
+    return saved.ReadInteger("Quantivo", key, -1);
+  }
+  // A new window over a settings file that holds `settings`.
+  void OpenWith(const QByteArray& settings) {
+    m_window.reset();
+    QFile file(SettingsPath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(settings);
+    file.close();
+    Open();
+  }
 
   void ClickUnit(QListWidget* list, const char* name) {
     const QList<QListWidgetItem*> items =
@@ -474,12 +490,7 @@ TEST_F(MainWindowTest, ARestartFindsEverythingAsItWasLeft) {
 }
 
 TEST_F(MainWindowTest, SettingsProblemsAreShownAndTheWindowGoesOn) {
-  m_window.reset();
-  QFile file(SettingsPath());
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("[Quantivo]\nTabIndex=40\nFormLeft=-9000\nFormTop=-9000\n[IndexTabs]\nTabCount=5\n");
-  file.close();
-  Open();
+  OpenWith("[Quantivo]\nTabIndex=40\nFormLeft=-9000\nFormTop=-9000\n[IndexTabs]\nTabCount=5\n");
   EXPECT_EQ(m_messages.Shown.size(), 2u);
   EXPECT_EQ(m_messages.Shown.back(), "Tab index out of bounds");
   EXPECT_EQ(TabSet1->currentIndex(), 0);
@@ -491,12 +502,7 @@ TEST_F(MainWindowTest, SettingsProblemsAreShownAndTheWindowGoesOn) {
 
 // A window stored on a screen that is gone opens on the primary screen.
 TEST_F(MainWindowTest, WindowOffEveryScreenOpensOnThePrimaryOne) {
-  m_window.reset();
-  QFile file(SettingsPath());
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("[Quantivo]\nFormLeft=-9000\nFormTop=5000\nFormWidth=600\nFormHeight=400\n");
-  file.close();
-  Open();
+  OpenWith("[Quantivo]\nFormLeft=-9000\nFormTop=5000\nFormWidth=600\nFormHeight=400\n");
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   EXPECT_TRUE(screen.intersects(m_window->frameGeometry()))
       << m_window->x() << "," << m_window->y();
@@ -516,26 +522,17 @@ TEST_F(MainWindowTest, DesignSizeAndTheFrameItIsStoredBy) {
   EXPECT_EQ(lst_Out->geometry(), QRect(417, 56, 161, 306));
   const QRect frame = m_window->frameGeometry();
   Restart();
-  model::ProfileFile saved;
-  QFile file(SettingsPath());
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  saved.LoadText(file.readAll().toStdString());
-  EXPECT_EQ(saved.ReadInteger("Quantivo", "FormWidth", -1), frame.width());
-  EXPECT_EQ(saved.ReadInteger("Quantivo", "FormHeight", -1), frame.height());
-  EXPECT_EQ(saved.ReadInteger("Quantivo", "FormLeft", -1), frame.left());
-  EXPECT_EQ(saved.ReadInteger("Quantivo", "FormTop", -1), frame.top());
+  EXPECT_EQ(Saved("FormWidth"), frame.width());
+  EXPECT_EQ(Saved("FormHeight"), frame.height());
+  EXPECT_EQ(Saved("FormLeft"), frame.left());
+  EXPECT_EQ(Saved("FormTop"), frame.top());
   EXPECT_EQ(m_window->frameGeometry(), frame);
 }
 
 // A stored size too small to use opens at the smallest size at which the boxes, both
 // lists and the tab strip show.
 TEST_F(MainWindowTest, ATinyStoredSizeOpensUsable) {
-  m_window.reset();
-  QFile file(SettingsPath());
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("[Quantivo]\nFormWidth=50\nFormHeight=50\n");
-  file.close();
-  Open();
+  OpenWith("[Quantivo]\nFormWidth=50\nFormHeight=50\n");
   const int row = lst_In->sizeHintForRow(0);
   for (const QListWidget* list : {lst_In, lst_Out}) {
     EXPECT_GE(list->viewport()->height(), 3 * row);
@@ -559,12 +556,7 @@ TEST_F(MainWindowTest, StoredValuesAreFittedToWhatTheWindowCanBear) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   for (const char* stored : kStored) {
     SCOPED_TRACE(stored);
-    m_window.reset();
-    QFile file(SettingsPath());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(QByteArray("[Quantivo]\n") + stored);
-    file.close();
-    Open();
+    OpenWith(QByteArray("[Quantivo]\n") + stored);
     EXPECT_LE(m_window->width(), screen.width());
     EXPECT_LE(m_window->height(), screen.height());
     EXPECT_TRUE(screen.intersects(m_window->frameGeometry()));
@@ -573,15 +565,11 @@ TEST_F(MainWindowTest, StoredValuesAreFittedToWhatTheWindowCanBear) {
     Type("5");
     EXPECT_FALSE(txt_Out->text().isEmpty());
     m_window.reset();
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    model::ProfileFile saved;
-    saved.LoadText(file.readAll().toStdString());
-    file.close();
-    EXPECT_LE(saved.ReadInteger("Quantivo", "FormWidth", -1), screen.width());
-    EXPECT_LE(saved.ReadInteger("Quantivo", "FormHeight", -1), screen.height());
+    EXPECT_LE(Saved("FormWidth"), screen.width());
+    EXPECT_LE(Saved("FormHeight"), screen.height());
     for (const char* key : {"Font1Size", "Font2Size"}) {
-      EXPECT_GE(saved.ReadInteger("Quantivo", key, -1), 6) << key;
-      EXPECT_LE(saved.ReadInteger("Quantivo", key, -1), 72) << key;
+      EXPECT_GE(Saved(key), 6) << key;
+      EXPECT_LE(Saved(key), 72) << key;
     }
   }
 }
