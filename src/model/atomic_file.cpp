@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <ctime>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace quantivo::model {
@@ -55,6 +57,14 @@ bool WriteAll(int fd, std::string_view text) {
 }
 
 mode_t NewFileMode() {
+  // Read where the kernel shows it: setting the umask to learn it would change it for
+  // every thread for a moment.
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("Umask:", 0) == 0) {
+      return 0666 & ~static_cast<mode_t>(std::stoul(line.substr(6), nullptr, 8));
+    }
+  }
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
@@ -72,10 +82,11 @@ bool InGroup(gid_t group) {
   return false;
 }
 
-// Whether the file's mode grants writing to the class of users we are in. Root is
-// no exception: a file made read-only is meant to stay as it is.
+// Whether the file's mode grants writing to the class of users we are in. Root goes
+// by the owner's bit, as it writes for the owner: a file its owner made read-only is
+// meant to stay as it is.
 bool ModeLetsUsWrite(const struct stat& info) {
-  if (info.st_uid == ::geteuid()) return (info.st_mode & S_IWUSR) != 0;
+  if (info.st_uid == ::geteuid() || ::geteuid() == 0) return (info.st_mode & S_IWUSR) != 0;
   if (InGroup(info.st_gid)) return (info.st_mode & S_IWGRP) != 0;
   return (info.st_mode & S_IWOTH) != 0;
 }
@@ -86,6 +97,11 @@ bool MakeFolders(const std::filesystem::path& folder) {
   struct stat info {};
   if (::stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
   if (errno != ENOENT) return false;
+  // A link to a folder that is not there yet: the folder it names is made.
+  if (::lstat(folder.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+    const std::optional<std::filesystem::path> target = ResolveLinks(folder);
+    return target && *target != folder && MakeFolders(*target);
+  }
   const std::filesystem::path parent = folder.parent_path();
   if (parent != folder && !MakeFolders(parent)) return false;
   return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;

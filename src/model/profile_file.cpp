@@ -71,7 +71,9 @@ bool IsTerminated(std::string_view line) {
 }
 
 std::optional<std::string_view> HeaderName(std::string_view line) {
-  const std::string_view content = Content(line);
+  std::string_view content = Content(line);
+  // A file saved by an editor that marks UTF-8 begins with a byte-order mark.
+  if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
   const std::size_t open = content.find_first_not_of(" \t");
   if (open == std::string_view::npos || content[open] != '[') return std::nullopt;
   const std::size_t close = content.find(']', open + 1);
@@ -258,7 +260,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
 
   if (Line* line = impl.Find(section, key)) {
     // An unchanged value leaves the line as the user wrote it.
-    if (ValueOf(*line) == oneLine) return;
+    if (ReadString(section, key, "") == oneLine) return;
     const std::string_view breakAtEnd = line->Text.substr(Content(line->Text).size());
     const std::size_t keyLength = line->KeyLength;
     line->Text = impl.Keep(std::string(line->Key()) + '=' + oneLine + std::string(breakAtEnd));
@@ -290,10 +292,14 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
 }
 
 void ProfileFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+  // "$10" or "+16" already holds 16: the line stays as the user wrote it.
+  if (ParseProfileInteger(ReadString(section, key, "")) == value) return;
   WriteString(section, key, std::to_string(value));
 }
 
 void ProfileFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  const std::optional<int> stored = ParseProfileInteger(ReadString(section, key, ""));
+  if (stored && (*stored != 0) == value) return;
   WriteString(section, key, value ? "1" : "0");
 }
 

@@ -70,6 +70,12 @@ TEST_F(AtomicFileTest, LinksAreWrittenThroughAndStayLinks) {
   ASSERT_TRUE(ReplaceFileText(*dangling, "made"));
   EXPECT_TRUE(fs::is_symlink(m_folder / "dangling"));
   EXPECT_EQ(Contents(m_folder / "missing" / "made.ini"), "made");
+
+  // A settings folder that is a dangling link: the folder it names is made.
+  fs::create_symlink(m_folder / "dotfiles" / "Quantivo", m_folder / "linked");
+  ASSERT_TRUE(ReplaceFileText(m_folder / "linked" / "QUANTIVO.INI", "in the link"));
+  EXPECT_TRUE(fs::is_symlink(m_folder / "linked"));
+  EXPECT_EQ(Contents(m_folder / "dotfiles" / "Quantivo" / "QUANTIVO.INI"), "in the link");
 }
 
 TEST_F(AtomicFileTest, PathsThatCannotBeFollowedResolveToNothing) {
@@ -120,12 +126,12 @@ TEST_F(AtomicFileTest, AnotherOwnersFileKeepsItsOwner) {
   const fs::path path = m_folder / "theirs";
   Write(path, "old");
   ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
-  ::chmod(path.c_str(), 0666);
+  ::chmod(path.c_str(), 0644);
   ASSERT_TRUE(ReplaceFileText(path, "new"));
   EXPECT_EQ(Contents(path), "new");
   EXPECT_EQ(Status(path).st_uid, 65534u);
   EXPECT_EQ(Status(path).st_gid, 65534u);
-  EXPECT_EQ(Status(path).st_mode & 07777, 0666u);
+  EXPECT_EQ(Status(path).st_mode & 07777, 0644u);
 }
 
 TEST_F(AtomicFileTest, OnlyOwnOldLeftoversAreRemoved) {

@@ -164,12 +164,18 @@ TEST(ProfileFile, HandEditsSurviveWritesToOtherKeys) {
 
 TEST(ProfileFile, WritingTheValuesReadChangesNothing) {
   using namespace std::string_literals;
-  const std::string text = "[A]\r\n Spaced =  x y \r\nDup=1\ndup=2\nCut=a\0b=c\n; end"s;
+  // A byte-order mark before the first section, as some editors save UTF-8.
+  const std::string text =
+      "\xEF\xBB\xBF[A]\r\n Spaced =  x y \r\nDup=1\ndup=2\nCut=a\0b=c\nCr=1\r2\n"
+      "Hex=$10\nPlus=+4\nTrue=2\n; end"s;
   ProfileFile file;
   file.LoadText(text);
-  for (const char* key : {"Spaced", "DUP", "Cut", "b"}) {
+  for (const char* key : {"Spaced", "DUP", "Cut", "b", "Cr"}) {
     file.WriteString("a", key, file.ReadString("A", key, "<missing>"));
   }
+  file.WriteInteger("A", "Hex", 16);
+  file.WriteInteger("A", "Plus", 4);
+  file.WriteBool("A", "True", true);
   EXPECT_EQ(file.Text(), text);
 }
 

@@ -249,7 +249,6 @@ TEST_F(SettingsTest, FontSizesAreFittedToAUsableRange) {
   }
 }
 
-// The tab strip refuses the stored tab; everything after it takes its default.
 // The tab strip refuses the stored tab: the first tab is shown and nothing else of
 // the file is lost.
 TEST_F(SettingsTest, TabIndexOutOfBoundsKeepsEverythingElse) {
