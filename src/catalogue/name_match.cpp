@@ -27,6 +27,11 @@ int OnlyMatch(const std::vector<std::string_view>& names, Test test) {
   return found;
 }
 
+// OnlyMatch's answer as a match: -2, several names, is none and ambiguous.
+NameMatch Found(int position, MatchRule rule) {
+  return {position >= 0 ? position : -1, rule, position == -2};
+}
+
 std::size_t EditDistance(std::string_view a, std::string_view b) {
   std::vector<std::size_t> row(b.size() + 1);
   std::iota(row.begin(), row.end(), std::size_t{0});
@@ -69,17 +74,17 @@ NameMatch FindName(const std::vector<std::string_view>& names, std::string_view 
   // do the rest.
   const int anyCase =
       OnlyMatch(names, [&](std::string_view name, int) { return EqualIgnoringCase(name, typed); });
-  if (anyCase != -1) return {anyCase >= 0 ? anyCase : -1, MatchRule::AnyCase};
+  if (anyCase != -1) return Found(anyCase, MatchRule::AnyCase);
   std::vector<std::string> forms(names.size());
   std::transform(names.begin(), names.end(), forms.begin(), TypedForm);
   const std::string form = TypedForm(typed);
   const int sameForm = OnlyMatch(
       names, [&](std::string_view, int i) { return forms[static_cast<std::size_t>(i)] == form; });
-  if (sameForm != -1) return {sameForm >= 0 ? sameForm : -1, MatchRule::TypedForm};
+  if (sameForm != -1) return Found(sameForm, MatchRule::TypedForm);
   const int prefix = OnlyMatch(names, [&](std::string_view, int i) {
     return forms[static_cast<std::size_t>(i)].starts_with(form);
   });
-  return {prefix >= 0 ? prefix : -1, MatchRule::Prefix};
+  return Found(prefix, MatchRule::Prefix);
 }
 
 std::vector<std::string_view> NearestNames(const std::vector<std::string_view>& names,

@@ -17,6 +17,8 @@ enum class MatchRule { Exact, AnyCase, TypedForm, Prefix };
 struct NameMatch {
   int Position = -1;
   MatchRule Rule = MatchRule::Exact;
+  /// No name, because a rule found several and nothing is guessed between them.
+  bool Ambiguous = false;
 };
 
 /// The one name of `names` that `typed` stands for. The rules are tried in order, and

@@ -182,6 +182,10 @@ std::optional<std::string> ParseArguments(const std::vector<std::string_view>& a
       value = arg.substr(equals + 1);
     }
     const bool takesValue = name == "--format" || name == "--precision";
+    constexpr std::string_view kFlags[] = {"--batch", "--list", "--table", "--sorted", "--help"};
+    if (!takesValue && std::find(std::begin(kFlags), std::end(kFlags), name) == std::end(kFlags)) {
+      return "unknown option " + Escaped(name);
+    }
     if (takesValue && !value) {
       if (i + 1 == args.size()) return "option " + std::string(name) + " needs a value";
       value = args[++i];
@@ -272,9 +276,15 @@ class NameLookup {
   std::string UnknownCategory(std::string_view name) const {
     return "unknown category " + Quoted(name) + Suggestion(m_catalogue.CategoryNames(), name);
   }
+  /// Whether the name fits several units of the category and so none.
+  bool Ambiguous(int category, std::string_view name) const {
+    return catalogue::FindName(m_names[category], name).Ambiguous;
+  }
+  /// A unit name the category has no one unit for: unknown, or the start of several.
   std::string UnknownUnit(int category, std::string_view name) const {
-    return "unknown unit " + Quoted(name) + " in category " +
-           Quoted(m_catalogue.Category(category).DisplayName) + Suggestion(m_names[category], name);
+    return (Ambiguous(category, name) ? "ambiguous unit " : "unknown unit ") + Quoted(name) +
+           " in category " + Quoted(m_catalogue.Category(category).DisplayName) +
+           Suggestion(m_names[category], name);
   }
   /// A unit name in no category: the nearest names of all.
   std::string UnknownUnit(std::string_view name) const {
@@ -411,6 +421,11 @@ class Converter {
       const std::vector<int>& other = withFrom.empty() ? withTo : withFrom;
       message = other.size() == 1 && !table ? m_lookup.UnknownUnit(other.front(), unknown)
                                             : m_lookup.UnknownUnit(unknown);
+    } else if (withFrom.size() == 1 && m_lookup.Ambiguous(withFrom.front(), request.To)) {
+      // The category of the one name is known, and the other begins several of its units.
+      message = m_lookup.UnknownUnit(withFrom.front(), request.To);
+    } else if (withTo.size() == 1 && m_lookup.Ambiguous(withTo.front(), request.From)) {
+      message = m_lookup.UnknownUnit(withTo.front(), request.From);
     } else {
       message = "no category holds both " + Quoted(request.From) + " and " + Quoted(request.To);
     }

@@ -118,6 +118,8 @@ Tfrm_Converter::Tfrm_Converter(std::string settingsPath, WindowMessages& message
 }
 
 Tfrm_Converter::~Tfrm_Converter() {
+  // The focus moves while the window is taken down; by then there is nothing to track.
+  disconnect(m_focusChanges);
   FormDestroy();
 }
 
@@ -235,12 +237,21 @@ void Tfrm_Converter::CreateControls() {
   // A text box's turn ends when another control of the window takes the focus,
   // whatever came between: a menu, the menu bar's keyboard mode, another window.
   // Those take the focus without ending it, as they move it to no control.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (now != nullptr && now != txt_In && now != txt_Out && now->window() == this &&
-        qobject_cast<QMenuBar*>(now) == nullptr) {
-      Txt_Exit();
-    }
-  });
+  m_focusChanges =
+      connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (now != nullptr && now != txt_In && now != txt_Out && now->window() == this &&
+            qobject_cast<QMenuBar*>(now) == nullptr) {
+          Txt_Exit();
+        }
+        // The selection a box dropped when the menu bar took the keys comes back
+        // with them.
+        if (old == menuBar() && now != nullptr && now == m_selectionBeforeMenu.Box &&
+            m_selectionBeforeMenu.Start >= 0) {
+          m_selectionBeforeMenu.Box->setSelection(m_selectionBeforeMenu.Start,
+                                                  m_selectionBeforeMenu.Length);
+          m_selectionBeforeMenu = {};
+        }
+      });
   setTabOrder(txt_In, lst_In);
   setTabOrder(lst_In, lst_Out);
 
@@ -408,10 +419,13 @@ void Tfrm_Converter::FitFrameToScreen() {
   const QRect frame = frameGeometry();
   const QSize margins = frame.size() - size();
   const QSize fitted = size().boundedTo(area.size() - margins);
-  if (fitted == size()) return;
-  resize(fitted);
-  move(std::clamp(frame.left(), area.left(), area.right() + 1 - fitted.width() - margins.width()),
-       std::clamp(frame.top(), area.top(), area.bottom() + 1 - fitted.height() - margins.height()));
+  if (fitted != size()) resize(fitted);
+  // A frame that stands out of the screen (a stored place of a window that was
+  // larger) moves in.
+  const QPoint inside(
+      std::clamp(frame.left(), area.left(), area.right() + 1 - fitted.width() - margins.width()),
+      std::clamp(frame.top(), area.top(), area.bottom() + 1 - fitted.height() - margins.height()));
+  if (inside != frame.topLeft()) move(inside);
 }
 
 void Tfrm_Converter::showEvent(QShowEvent* event) {
@@ -420,6 +434,9 @@ void Tfrm_Converter::showEvent(QShowEvent* event) {
 }
 
 void Tfrm_Converter::RecordWindowBounds() {
+  // A window never shown (ended while a box was shown at start) has no place of its
+  // own: what was read stays, unplaced and unsized included.
+  if (!m_frameFitted) return;
   // The outer frame, as the window is placed and sized by its frame.
   const QRect frame = frameGeometry();
   m_model->Window = {frame.top(), frame.left(), frame.width(), frame.height(), isMaximized()};
@@ -507,6 +524,12 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
     auto* menu = qobject_cast<QMenu*>(watched);
     if (menu != nullptr && menu->parentWidget() == menuBar()) {
       menu->hide();
+      // A menu opened from the keyboard leaves the menu bar holding the keys: it lets
+      // them go at an Escape of its own.
+      if (menuBar()->hasFocus()) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(menuBar(), &escape);
+      }
       return true;
     }
   }
@@ -542,6 +565,12 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
     }
   } else if ((watched == txt_In || watched == txt_Out) && type == QEvent::FocusIn) {
     Txt_Enter(static_cast<QLineEdit*>(watched));
+  } else if ((watched == txt_In || watched == txt_Out) && type == QEvent::FocusOut &&
+             static_cast<QFocusEvent*>(event)->reason() == Qt::MenuBarFocusReason) {
+    // A box drops its selection when the menu bar takes the keys (Alt, or a menu
+    // opened from the keyboard): it is kept here, before the box sees the event.
+    auto* box = static_cast<QLineEdit*>(watched);
+    m_selectionBeforeMenu = {box, box->selectionStart(), box->selectedText().size()};
   }
   return QMainWindow::eventFilter(watched, event);
 }

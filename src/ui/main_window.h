@@ -132,6 +132,13 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   bool m_frameFitted = false;
   QSize m_storedFrame;
   bool m_saved = false;
+  QMetaObject::Connection m_focusChanges;
+  /// The text box's selection when the menu bar took the keys from it.
+  struct Selection {
+    QPointer<QLineEdit> Box;
+    int Start = -1;
+    qsizetype Length = 0;
+  } m_selectionBeforeMenu;
   bool m_focusFlag = false;
   QPointer<QLineEdit> m_activeTextBox;
   int m_inputEdits = 0;

@@ -93,6 +93,9 @@ TEST(ConvertCli, UnknownNamesAreReportedWithTheNearestNames) {
        "unknown unit \"kilometre\" in category \"Length\"; did you mean \"kilometer\"?"},
       {{"1", "zzz", "qqq"}, "unknown unit \"zzz\""},
       {{"1", "meter", "gram"}, "no category holds both \"meter\" and \"gram\""},
+      {{"1", "hour", "m"},
+       "ambiguous unit \"m\" in category \"Time\"; did you mean \"millennium\", \"month (30 "
+       "days)\" or \"minute\"?"},
       {{"1", "pint", "liter"},
        "units \"pint\" and \"liter\" are in more than one category: Volume, Volume - Dry; name "
        "the category: quantivo-convert CATEGORY VALUE FROM TO"},
@@ -101,7 +104,7 @@ TEST(ConvertCli, UnknownNamesAreReportedWithTheNearestNames) {
        "quantivo-convert --table CATEGORY VALUE FROM"},
       // A prefix of two names is no guess.
       {{"Length", "1", "kilo", "foot"},
-       "unknown unit \"kilo\" in category \"Length\"; did you mean \"kilometer\" or "
+       "ambiguous unit \"kilo\" in category \"Length\"; did you mean \"kilometer\" or "
        "\"kiloparsec\"?"},
   };
   for (const auto& c : kCases) {
@@ -117,7 +120,7 @@ TEST(ConvertCli, UnknownNamesAreReportedWithTheNearestNames) {
 TEST(ConvertCli, ForgivingNamesInBatch) {
   const CliRun batch = RunCli({"--batch"}, "length\tKILOMETER\tm\t1\nLENGTH\tMeter\tFOOT\t1\n");
   EXPECT_EQ(batch.err,
-            "quantivo-convert: line 1: unknown unit \"m\" in category \"Length\"; did you mean "
+            "quantivo-convert: line 1: ambiguous unit \"m\" in category \"Length\"; did you mean "
             "\"meter\", \"millimeter\" or \"micrometer\"?\n");
   EXPECT_EQ(batch.out, "\n3.280839895\n");
 }
@@ -298,6 +301,7 @@ TEST(ConvertCli, EchoedNamesAreEscaped) {
       {{"--format", "\x1b[2J"}, "", "unknown format \"\\x1b[2J\""},
       {{"--precision", "4\n"}, "", "precision \"4\\n\" is not an integer"},
       {{"--x\x1b"}, "", "unknown option --x\\x1b"},
+      {{"--x\x1b=1"}, "", "unknown option --x\\x1b"},  // unknown before "takes no value"
       {{"--batch"},
        "Length\tmeter\tme\x1bter\t1\n",
        "line 1: unknown unit \"me\\x1bter\" in category \"Length\"; did you mean \"meter\"?"},
