@@ -110,6 +110,8 @@ TEST_F(WindowProcessTest, SigtermEndsItWhateverTheFileSays) {
       {"[Quantivo]\nFormWidth=65536\n", "FormWidth="},
       {"[Quantivo]\nFormWidth=2147483647\nFormHeight=2147483647\n", "FormHeight="},
       {"[IndexTabs]\nTabCount=22\n", "TabCount=23"},
+      // Ended before it was shown, the window keeps the place it read.
+      {"[IndexTabs]\nTabCount=22\n[Quantivo]\nFormLeft=123\nFormTop=77\n", "FormLeft=123"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.stored);
