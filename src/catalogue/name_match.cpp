@@ -10,11 +10,6 @@ char AsciiLower(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
-}
-
 // The one position whose name passes `test`: -1 for none, -2 for more than one.
 template <typename Test>
 int OnlyMatch(const std::vector<std::string_view>& names, Test test) {
@@ -48,6 +43,11 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
 }
 
 }  // namespace
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
 
 std::string TypedForm(std::string_view name) {
   std::string typed;

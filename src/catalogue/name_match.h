@@ -6,6 +6,10 @@
 
 namespace quantivo::catalogue {
 
+/// Whether two names are equal but for the case of ASCII letters, as section, key,
+/// category and unit names are compared.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
 /// A name as a person may type it: ASCII letters in lower case, and "²", "³" and "°"
 /// written as "2", "3" and "deg" ("BTU/hour-foot2-degF" for "BTU/hour-foot²-°F").
 std::string TypedForm(std::string_view name);

@@ -262,8 +262,7 @@ class NameLookup {
 
   /// The category's index, -1 if no name or more than one fits.
   int Category(std::string_view name) const {
-    const int exact = m_catalogue.FindCategory(name);
-    return exact >= 0 ? exact : catalogue::FindName(m_catalogue.CategoryNames(), name).Position;
+    return catalogue::FindName(m_catalogue.CategoryNames(), name).Position;
   }
 
   /// The list position of the unit, -1 for an empty name, nothing if unknown.

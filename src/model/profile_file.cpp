@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/name_match.h"
+
 namespace quantivo::model {
 
 namespace {
@@ -40,15 +42,6 @@ bool IsHexDigit(char c) {
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   return (c | 0x20) - 'a' + 10;
-}
-
-char AsciiLower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c | 0x20) : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 std::string_view Trim(std::string_view text, std::string_view blanks = kBlanks) {
@@ -98,10 +91,15 @@ Line ParseLine(std::string_view text) {
   return line;
 }
 
-// The text after the first "=" of a key line, without blanks at its ends.
-std::string_view ValueOf(const Line& line) {
+// The value of a key line as a read gives it: the text after the first "=", without
+// blanks at its ends, cut to the longest value. A carriage return alone ends no line,
+// but a value is written back with it as a blank: it reads so, and a saved value reads
+// back the same.
+std::string ValueOf(const Line& line) {
   const std::string_view content = Content(line.Text);
-  return Trim(content.substr(content.find('=') + 1));
+  std::string value(Trim(content.substr(content.find('=') + 1)));
+  std::replace(value.begin(), value.end(), '\r', ' ');
+  return std::string(CutText(value, ProfileFile::kMaxValueLength));
 }
 
 }  // namespace
@@ -121,10 +119,10 @@ struct ProfileFile::Impl {
   Line* Find(std::string_view section, std::string_view key) {
     if (key.empty()) return nullptr;
     for (std::size_t s = 1; s < Sections.size(); ++s) {
-      if (!EqualsIgnoringCase(Sections[s].Name, section)) continue;
+      if (!catalogue::EqualIgnoringCase(Sections[s].Name, section)) continue;
       for (std::size_t i = 1; i < Sections[s].KeyEnd; ++i) {
         Line& line = Sections[s].Lines[i];
-        if (EqualsIgnoringCase(line.Key(), key)) return &line;
+        if (catalogue::EqualIgnoringCase(line.Key(), key)) return &line;
       }
     }
     return nullptr;
@@ -231,12 +229,7 @@ std::string ProfileFile::Text() const {
 std::string ProfileFile::ReadString(std::string_view section, std::string_view key,
                                     std::string_view defaultValue) const {
   const Line* line = m_impl->Find(section, key);
-  if (line == nullptr) return std::string(defaultValue);
-  // A carriage return alone ends no line, but a value is written back with it as a
-  // blank: read it so, and a saved value reads back the same.
-  std::string value(ValueOf(*line));
-  std::replace(value.begin(), value.end(), '\r', ' ');
-  return std::string(CutText(value, kMaxValueLength));
+  return line == nullptr ? std::string(defaultValue) : ValueOf(*line);
 }
 
 int ProfileFile::ReadInteger(std::string_view section, std::string_view key,
@@ -260,7 +253,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
 
   if (Line* line = impl.Find(section, key)) {
     // An unchanged value leaves the line as the user wrote it.
-    if (ReadString(section, key, "") == oneLine) return;
+    if (ValueOf(*line) == oneLine) return;
     const std::string_view breakAtEnd = line->Text.substr(Content(line->Text).size());
     const std::size_t keyLength = line->KeyLength;
     line->Text = impl.Keep(std::string(line->Key()) + '=' + oneLine + std::string(breakAtEnd));
@@ -272,7 +265,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
   const std::string_view newLine = impl.Keep(std::string(key) + '=' + oneLine + '\n');
   for (std::size_t s = 1; s < impl.Sections.size(); ++s) {
     Section& existing = impl.Sections[s];
-    if (!EqualsIgnoringCase(existing.Name, section)) continue;
+    if (!catalogue::EqualIgnoringCase(existing.Name, section)) continue;
     impl.Terminate(existing.Lines[existing.KeyEnd - 1]);
     existing.Lines.insert(existing.Lines.begin() + static_cast<std::ptrdiff_t>(existing.KeyEnd),
                           ParseLine(newLine));

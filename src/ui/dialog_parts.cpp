@@ -22,13 +22,15 @@ void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height)
   font.setPixelSize(11);
   dialog->setFont(font);
   // In the middle of the screen that holds the main window, not over the window.
-  const QScreen* screen = dialog->parentWidget() != nullptr ? dialog->parentWidget()->screen()
-                                                            : QGuiApplication::primaryScreen();
-  if (screen != nullptr) {
-    QRect place(QPoint(), dialog->size());
-    place.moveCenter(screen->availableGeometry().center());
-    dialog->move(place.topLeft());
-  }
+  CentreOnScreen(dialog, dialog->parentWidget() != nullptr ? dialog->parentWidget()->screen()
+                                                           : QGuiApplication::primaryScreen());
+}
+
+void CentreOnScreen(QWidget* window, const QScreen* screen) {
+  if (screen == nullptr) return;
+  QRect place(QPoint(), window->size());
+  place.moveCenter(screen->availableGeometry().center());
+  window->move(place.topLeft());
 }
 
 QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& keyword,

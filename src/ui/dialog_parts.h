@@ -7,6 +7,7 @@ class QDialog;
 class QFont;
 class QListWidget;
 class QPushButton;
+class QScreen;
 class QWidget;
 
 namespace quantivo::ui {
@@ -18,6 +19,9 @@ using ShowHelpTopicFunction = std::function<void(const QString& keyword)>;
 /// the screen that holds its parent. It is modal to its parent window, so the help
 /// window stays usable while it is open.
 void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height);
+
+/// Places a window of its present size in the middle of the screen's free area.
+void CentreOnScreen(QWidget* window, const QScreen* screen);
 
 /// A button showing the help glyph only, at the given place, that opens `keyword`.
 QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& keyword,

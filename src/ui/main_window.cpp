@@ -30,6 +30,7 @@
 #include "ui/arrange_units_dialog.h"
 #include "ui/choice_list.h"
 #include "ui/choose_units_dialog.h"
+#include "ui/dialog_parts.h"
 #include "ui/number_format_dialog.h"
 #include "ui/qt_convert.h"
 
@@ -401,10 +402,8 @@ void Tfrm_Converter::ApplyWindowBounds() {
   resize(size);
   if (placed && onScreen != nullptr) {
     move(bounds.FormLeft, bounds.FormTop);
-  } else if (placed && screen != nullptr) {
-    QRect centred(QPoint(), size);
-    centred.moveCenter(screen->availableGeometry().center());
-    move(centred.topLeft());
+  } else if (placed) {
+    CentreOnScreen(this, screen);
   }
   if (bounds.IsMaximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
