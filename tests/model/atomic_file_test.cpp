@@ -13,26 +13,18 @@
 #include <iterator>
 #include <string>
 
+#include "support/temporary_folder.h"
+
 namespace quantivo::model {
 namespace {
 
 namespace fs = std::filesystem;
 
+using test::Contents;
+
 class AtomicFileTest : public testing::Test {
  protected:
-  void SetUp() override {
-    char folder[] = "/tmp/quantivo-atomic-XXXXXX";
-    ASSERT_NE(::mkdtemp(folder), nullptr);
-    m_folder = folder;
-  }
-  void TearDown() override {
-    std::error_code error;
-    fs::remove_all(m_folder, error);
-  }
-  static std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  void SetUp() override { ASSERT_FALSE(m_temporary.Path().empty()); }
   static void Write(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
   }
@@ -45,7 +37,8 @@ class AtomicFileTest : public testing::Test {
     return info;
   }
 
-  fs::path m_folder;
+  test::TemporaryFolder m_temporary;
+  const fs::path& m_folder = m_temporary.Path();
 };
 
 TEST_F(AtomicFileTest, LinksAreWrittenThroughAndStayLinks) {

@@ -26,6 +26,7 @@
 #include "model/atomic_file.h"
 #include "model/settings_file.h"
 #include "support/recorded_messages.h"
+#include "support/temporary_folder.h"
 
 extern char** environ;
 
@@ -36,10 +37,7 @@ using catalogue::UnitCatalogue;
 
 using test::RecordedMessages;
 
-std::string Contents(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::Contents;
 
 std::string ValueOf(const std::string& text, const std::string& section, const std::string& key) {
   ProfileFile file;

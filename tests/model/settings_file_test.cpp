@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "support/recorded_messages.h"
+#include "support/temporary_folder.h"
 
 namespace quantivo::model {
 namespace {
@@ -325,24 +326,12 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
 // On disk: a fresh folder, a file that cannot be replaced, and one that is a folder.
 class SettingsFileTest : public SettingsTest {
  protected:
-  void SetUp() override {
-    char folder[] = "/tmp/quantivo-settings-XXXXXX";
-    ASSERT_NE(::mkdtemp(folder), nullptr);
-    m_folder = folder;
-    m_path = (m_folder / "config" / kSettingsFileName).string();
-  }
-  void TearDown() override {
-    std::error_code error;
-    std::filesystem::permissions(m_folder / "config", std::filesystem::perms::owner_all, error);
-    std::filesystem::remove_all(m_folder, error);
-  }
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  void SetUp() override { ASSERT_FALSE(m_folder.empty()); }
+  static std::string Contents(const std::string& path) { return test::Contents(path); }
 
-  std::filesystem::path m_folder;
-  std::string m_path;
+  test::TemporaryFolder m_temporary;
+  const std::filesystem::path& m_folder = m_temporary.Path();
+  const std::string m_path = (m_folder / "config" / kSettingsFileName).string();
 };
 
 TEST_F(SettingsFileTest, MissingFileLoadsDefaultsAndSaveCreatesIt) {

@@ -19,6 +19,8 @@
 #include <string>
 #include <thread>
 
+#include "support/temporary_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -26,10 +28,7 @@ using namespace std::chrono_literals;
 
 constexpr long kMemoryLimitKib = 100 * 1024;
 
-std::string Contents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using quantivo::test::Contents;
 
 struct Ended {
   int Status = -1;  // the exit status, 128 + the signal that killed it, -1 if it ran on
@@ -88,15 +87,13 @@ Ended RunUntilSigterm(const fs::path& folder) {
 class WindowProcessTest : public testing::Test {
  protected:
   void SetUp() override {
-    char folder[] = "/tmp/quantivo-process-XXXXXX";
-    ASSERT_NE(::mkdtemp(folder), nullptr);
-    m_folder = folder;
+    ASSERT_FALSE(m_folder.empty());
     fs::create_directories(m_folder / "config" / "Quantivo");
   }
-  void TearDown() override { fs::remove_all(m_folder); }
   fs::path Settings() const { return m_folder / "config" / "Quantivo" / "QUANTIVO.INI"; }
 
-  fs::path m_folder;
+  quantivo::test::TemporaryFolder m_temporary;
+  const fs::path& m_folder = m_temporary.Path();
 };
 
 // Huge stored sizes once took all memory or crashed the window at every start. A box
