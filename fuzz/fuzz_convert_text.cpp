@@ -23,9 +23,9 @@
 
 namespace {
 
+using quantivo::Extended;
 using quantivo::catalogue::ConversionKind;
 using quantivo::catalogue::UnitCatalogue;
-using quantivo::engine::Extended;
 using quantivo::engine::NumberLocale;
 using quantivo::engine::ParsedNumber;
 using quantivo::engine::ResultFormat;
@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const UnitCatalogue& catalogue = (choice[0] & 1) ? catalogues.Sorted : catalogues.Plain;
   const NumberLocale& locale = kLocales[(choice[0] >> 1) & 3];
-  const int category = choice[1] % UnitCatalogue::CategoryCount;
+  const int category = choice[1] % catalogue.CategoryCount();
   const auto& units = catalogue.Category(category).Units;
   const int count = static_cast<int>(units.size());
   const int input = choice[2] % (count + 2) - 1;  // -1 to count, one past the end

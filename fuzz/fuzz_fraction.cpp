@@ -19,8 +19,8 @@
 
 namespace {
 
+using quantivo::Extended;
 using quantivo::engine::ConvertFraction;
-using quantivo::engine::Extended;
 using quantivo::fuzz::Check;
 using quantivo::fuzz::Printable;
 
@@ -87,9 +87,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // The improper fraction, whichever way was asked for.
-  const std::string improper = code == quantivo::engine::kMixedNumber
-                                   ? ConvertFraction(text, quantivo::engine::kImproperFraction)
-                                   : out;
+  const std::string improper =
+      code == static_cast<int>(quantivo::engine::FractionCode::MixedNumber)
+          ? ConvertFraction(text,
+                            static_cast<int>(quantivo::engine::FractionCode::ImproperFraction))
+          : out;
   const std::optional<Fraction> fraction = ReadFraction(improper);
   Check(fraction.has_value(), "a fraction reads h/k", Printable(improper));
   const auto [h, k] = *fraction;
@@ -99,9 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Printable(improper));
   Check(std::gcd(h, k) == 1, "the fraction is in lowest terms", Printable(improper));
 
-  const std::string mixed = code == quantivo::engine::kMixedNumber
-                                ? out
-                                : ConvertFraction(text, quantivo::engine::kMixedNumber);
+  const std::string mixed =
+      code == static_cast<int>(quantivo::engine::FractionCode::MixedNumber)
+          ? out
+          : ConvertFraction(text, static_cast<int>(quantivo::engine::FractionCode::MixedNumber));
   const std::size_t separator = mixed.find(" and ");
   Check(separator != std::string::npos, "a mixed number reads \"w and r/d\"", Printable(mixed));
   const std::string_view wholeText = std::string_view(mixed).substr(0, separator);

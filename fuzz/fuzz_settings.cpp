@@ -32,10 +32,9 @@ class RecordedMessages : public quantivo::model::UserMessages {
   std::vector<std::string> Errors;
 };
 
-// A model with a catalogue of its own, since sorting rebuilds the catalogue's tables.
+// A model of its own catalogue, since sorting rebuilds the catalogue's tables.
 struct LoadedModel {
-  UnitCatalogue Catalogue;
-  ConverterModel Model{Catalogue, quantivo::engine::NumberLocale{}};
+  ConverterModel Model{UnitCatalogue(), quantivo::engine::NumberLocale{}};
   RecordedMessages Messages;
 
   explicit LoadedModel(std::string_view text) {
@@ -59,14 +58,14 @@ void CheckSame(const ConverterModel& first, const ConverterModel& second) {
   }
   Check(first.TabIndex() == second.TabIndex(), "TabIndex");
   Check(first.SortedUnitLists() == second.SortedUnitLists(), "SortedUnitLists");
-  Check(first.Format.View == second.Format.View, "ViewType");
-  Check(first.Format.Precision == second.Format.Precision, "Precision");
+  Check(first.Format().View == second.Format().View, "ViewType");
+  Check(first.Format().Precision == second.Format().Precision, "Precision");
   Check(first.Window == second.Window, "window bounds");
   Check(first.MainFont == second.MainFont, "main font",
         Describe(first.MainFont) + " | " + Describe(second.MainFont));
   Check(first.TabFont == second.TabFont, "tab font",
         Describe(first.TabFont) + " | " + Describe(second.TabFont));
-  for (int i = 0; i < UnitCatalogue::CategoryCount; ++i) {
+  for (int i = 0; i < first.Catalogue().CategoryCount(); ++i) {
     const auto& a = first.ViewState(i);
     const auto& b = second.ViewState(i);
     const std::string which = "category " + std::to_string(i);

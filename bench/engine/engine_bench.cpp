@@ -9,6 +9,7 @@
 
 namespace {
 
+using quantivo::Extended;
 using quantivo::catalogue::UnitCatalogue;
 using namespace quantivo::engine;
 

@@ -5,6 +5,9 @@
 # settings folder. One warm-up run of each, then RUNS runs (default 9) taken in turn;
 # prints the medians and the ratios to the floor.
 set -eu
+# The programs must open real windows on the X server, even when the caller (a
+# test run with QT_QPA_PLATFORM=offscreen, say) picked another platform.
+unset QT_QPA_PLATFORM
 measure=$1 quantivo=$2 floor=$3 runs=${4:-9}
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"

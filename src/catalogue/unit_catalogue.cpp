@@ -3,58 +3,8 @@
 #include <algorithm>
 #include <functional>
 
-#include "catalogue/unit_tables.h"
-
 namespace quantivo::catalogue {
 namespace {
-
-struct CategoryInfo {
-  std::string_view DisplayName;
-  std::string_view SectionName;
-  int Count;
-};
-
-// Index order: the order of the display-name list and the default tab order.
-constexpr CategoryInfo kCategories[UnitCatalogue::CategoryCount] = {
-    {"Length", "Length", 38},
-    {"Area", "Area", 26},
-    {"Volume", "Volume", 36},
-    {"Volume - Dry", "DryVolume", 13},
-    {"Time", "Time", 20},
-    {"Speed", "Speed", 18},
-    {"Mass", "Mass", 41},
-    {"Density", "Density", 8},
-    {"Force", "Force", 12},
-    {"Energy", "Energy", 29},
-    {"Power", "Power", 14},
-    {"Pressure", "Pressure", 22},
-    {"Flow", "Flow", 41},
-    {"Temperature", "Temperature", 5},
-    {"Angle", "Angle", 12},
-    {"Light", "Light", 7},
-    {"Numbers", "Numbers", 40},
-    {"Fractions", "Fractions", 2},
-    {"Computer", "Computer", 14},
-    {"Dynamic Viscosity", "Viscosity1", 10},
-    {"Kinematic Viscosity", "Viscosity2", 6},
-    {"Conductivity", "Conductivity", 5},
-    {"Thermal Conductivity", "ThermalConductivity", 6},
-};
-
-constexpr int SumOfCounts() {
-  int sum = 0;
-  for (const CategoryInfo& info : kCategories) sum += info.Count;
-  return sum;
-}
-static_assert(SumOfCounts() == UnitCatalogue::TotalUnitCount);
-
-// The kind follows from the three special indices alone.
-constexpr ConversionKind KindOf(int index) {
-  if (index == UnitCatalogue::FractionsIndex) return ConversionKind::Fraction;
-  if (index == UnitCatalogue::NumbersIndex) return ConversionKind::NumberBase;
-  if (index == UnitCatalogue::TemperatureIndex) return ConversionKind::Temperature;
-  return ConversionKind::Linear;
-}
 
 unsigned char SortKey(char c) {
   return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A')
@@ -67,29 +17,25 @@ bool UnitNameLess(std::string_view a, std::string_view b) {
   return std::ranges::lexicographical_compare(a, b, std::less<>{}, SortKey, SortKey);
 }
 
-UnitCatalogue::UnitCatalogue() {
-  BuildCategoryNames();
-  BuildTables();
-}
-
-void UnitCatalogue::BuildCategoryNames() {
-  m_categoryNames.clear();
-  m_categoryNames.reserve(CategoryCount);
-  for (int i = 0; i < CategoryCount; ++i) {
-    const CategoryInfo& info = kCategories[i];
-    m_categoryNames.push_back(info.DisplayName);
+UnitCatalogue::UnitCatalogue(std::span<const CategoryDefinition> definitions)
+    : m_definitions(definitions) {
+  m_categories.resize(definitions.size());
+  m_categoryNames.reserve(definitions.size());
+  for (int i = 0; i < CategoryCount(); ++i) {
+    const CategoryDefinition& definition = definitions[i];
+    m_categoryNames.push_back(definition.DisplayName);
     UnitCategory& category = m_categories[i];
     category.Index = i;
-    category.DisplayName = info.DisplayName;
-    category.SectionName = info.SectionName;
-    category.Kind = KindOf(i);
-    category.Count = info.Count;
+    category.DisplayName = definition.DisplayName;
+    category.SectionName = definition.SectionName;
+    category.Kind = definition.Kind;
   }
+  BuildTables();
 }
 
 void UnitCatalogue::BuildTables() {
   for (UnitCategory& category : m_categories) {
-    const std::span<const UnitRecord> definition = DefinitionTable(category.Index);
+    const std::span<const UnitRecord> definition = m_definitions[category.Index].Units;
     category.Units.assign(definition.begin(), definition.end());
   }
 }
@@ -99,6 +45,13 @@ void UnitCatalogue::SortUnitTables() {
   for (UnitCategory& category : m_categories) {
     std::ranges::sort(category.Units, UnitNameLess, &UnitRecord::Name);
   }
+}
+
+int UnitCatalogue::TotalUnitCount() const {
+  int total = 0;
+  for (const UnitCategory& category : m_categories)
+    total += static_cast<int>(category.Units.size());
+  return total;
 }
 
 int UnitCatalogue::FindCategory(std::string_view displayName) const {

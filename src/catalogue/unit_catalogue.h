@@ -1,19 +1,29 @@
 #pragma once
 
-#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "engine/extended.h"
+#include "catalogue/extended.h"
 
 namespace quantivo::catalogue {
-
-using engine::Extended;
 
 /// How a category converts. Linear categories carry a factor per unit; the other
 /// three carry a unit code (the unit's 1-based position in definition order).
 enum class ConversionKind { Linear, Temperature, NumberBase, Fraction };
+
+/// A fraction is made of the decimal typed: the input list is hidden and only the
+/// output list (the fraction's form) is chosen.
+constexpr bool HasInputUnit(ConversionKind kind) {
+  return kind != ConversionKind::Fraction;
+}
+
+/// Inverting exchanges the units and feeds the result back as the input. Only a
+/// measured quantity reads back: a number system's digits and a fraction do not.
+constexpr bool CanInvert(ConversionKind kind) {
+  return kind == ConversionKind::Linear || kind == ConversionKind::Temperature;
+}
 
 /// One unit. For a Linear category, Factor is how many of this unit make one
 /// reference unit; for the others it is the unit's code.
@@ -29,34 +39,39 @@ struct UnitRecord {
 /// this keeps "°", "²", "³" and "é" after all ASCII letters and in that order.
 bool UnitNameLess(std::string_view a, std::string_view b);
 
+/// How a category is defined: its tab caption, its section in the settings file,
+/// its kind and its table of units in definition order.
+struct CategoryDefinition {
+  std::string_view DisplayName;
+  std::string_view SectionName;
+  ConversionKind Kind = ConversionKind::Linear;
+  std::span<const UnitRecord> Units;
+};
+
+/// The 23 built-in categories in index order: the order of the display-name list
+/// and the default tab order.
+std::span<const CategoryDefinition> BuiltInCategories();
+
 /// One category: its fixed place in the catalogue, its tab caption, its section in
-/// the settings file and its table of units. Units[i] is table position i + 1 and
-/// is designated by list position i.
+/// the settings file, its kind and its table of units. Units[i] is table position
+/// i + 1 and is designated by list position i.
 struct UnitCategory {
   int Index = 0;
   std::string_view DisplayName;
   std::string_view SectionName;
   ConversionKind Kind = ConversionKind::Linear;
-  int Count = 0;
   std::vector<UnitRecord> Units;
 };
 
-/// The 23 categories and their unit tables. Built once at start-up; afterwards only
-/// the order of the records inside a table ever changes.
+/// The categories and their unit tables. Built once at start-up; afterwards only the
+/// order of the records inside a table ever changes.
 class UnitCatalogue {
  public:
-  static constexpr int CategoryCount = 23;
-  static constexpr int TemperatureIndex = 13;
-  static constexpr int NumbersIndex = 16;
-  static constexpr int FractionsIndex = 17;
-  /// The sum of all 23 counts, as the About box shows it.
-  static constexpr int TotalUnitCount = 425;
+  /// The built-in categories.
+  UnitCatalogue() : UnitCatalogue(BuiltInCategories()) {}
+  /// Other categories (a test's small catalogue); the definitions must outlive it.
+  explicit UnitCatalogue(std::span<const CategoryDefinition> definitions);
 
-  /// Builds the category names and then every table in definition order.
-  UnitCatalogue();
-
-  /// Creates the display-name list in index order and the 23 categories.
-  void BuildCategoryNames();
   /// Writes every table in definition order, replacing whatever order a sort left.
   /// Calling it again always gives the same tables.
   void BuildTables();
@@ -64,8 +79,12 @@ class UnitCatalogue {
   /// whole, so each unit keeps its factor or code. Sorting twice equals sorting once.
   void SortUnitTables();
 
+  int CategoryCount() const { return static_cast<int>(m_categories.size()); }
+  /// The number of units over all categories, as the About box shows it.
+  int TotalUnitCount() const;
+
   /// The index of the first category whose display name equals `displayName`
-  /// exactly (case-sensitive); 0 (Length) when none does.
+  /// exactly (case-sensitive); 0 (the first category) when none does.
   int IndexOfCategory(std::string_view displayName) const;
   /// Like IndexOfCategory, but -1 when no category has that name.
   int FindCategory(std::string_view displayName) const;
@@ -77,7 +96,8 @@ class UnitCatalogue {
   const std::vector<std::string_view>& CategoryNames() const { return m_categoryNames; }
 
  private:
-  std::array<UnitCategory, CategoryCount> m_categories;
+  std::span<const CategoryDefinition> m_definitions;
+  std::vector<UnitCategory> m_categories;
   std::vector<std::string_view> m_categoryNames;
 };
 

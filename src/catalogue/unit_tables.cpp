@@ -1,6 +1,4 @@
-#include "catalogue/unit_tables.h"
-
-#include <iterator>
+#include "catalogue/unit_catalogue.h"
 
 namespace quantivo::catalogue {
 namespace {
@@ -53,7 +51,6 @@ constexpr UnitRecord kLength[] = {
     {"handbreadth (Biblical)", 13.1233595801L},
     {"fingerbreadth (Biblical)", 52.4934383204L},
 };
-static_assert(std::size(kLength) == 38);
 
 // Area: how many of the unit make one meter².
 constexpr UnitRecord kArea[] = {
@@ -84,7 +81,6 @@ constexpr UnitRecord kArea[] = {
     {"perch²", 0.0395367028875L},
     {"pole²", 0.0395367028875L},
 };
-static_assert(std::size(kArea) == 26);
 
 // Volume: how many of the unit make one meter³.
 constexpr UnitRecord kVolume[] = {
@@ -125,7 +121,6 @@ constexpr UnitRecord kVolume[] = {
     {"cab (Biblical)", 818.181818181L},
     {"log (Biblical)", 3272.72727272L},
 };
-static_assert(std::size(kVolume) == 36);
 
 // Volume - Dry: how many of the unit make one pint (dry).
 constexpr UnitRecord kDryVolume[] = {
@@ -143,7 +138,6 @@ constexpr UnitRecord kDryVolume[] = {
     {"cab (Biblical)", 0.450499498528L},
     {"log (Biblical)", 1.80199799411L},
 };
-static_assert(std::size(kDryVolume) == 13);
 
 // Time: how many of the unit make one day.
 constexpr UnitRecord kTime[] = {
@@ -168,7 +162,6 @@ constexpr UnitRecord kTime[] = {
     {"femtosecond", 8.64e19L},
     {"attosecond", 8.64e22L},
 };
-static_assert(std::size(kTime) == 20);
 
 // Speed: how many of the unit make one meter/second.
 constexpr UnitRecord kSpeed[] = {
@@ -191,7 +184,6 @@ constexpr UnitRecord kSpeed[] = {
     {"mach (sound)", 0.003016955289L},
     {"c (light)", 3.33564095198e-9L},
 };
-static_assert(std::size(kSpeed) == 18);
 
 // Mass: how many of the unit make one kilogram.
 constexpr UnitRecord kMass[] = {
@@ -237,7 +229,6 @@ constexpr UnitRecord kMass[] = {
     {"quadrans (Biblical Roman)", 16623.3766234L},
     {"lepton (Biblical Roman)", 33246.7532468L},
 };
-static_assert(std::size(kMass) == 41);
 
 // Density: how many of the unit make one gram/meter³.
 constexpr UnitRecord kDensity[] = {
@@ -251,7 +242,6 @@ constexpr UnitRecord kDensity[] = {
     // One gram per cubic meter is 0.764554857984 / 907184.74 short tons per cubic yard.
     {"ton/yard³", 8.42777467778e-7L},
 };
-static_assert(std::size(kDensity) == 8);
 
 // Force: how many of the unit make one newton.
 constexpr UnitRecord kForce[] = {
@@ -269,7 +259,6 @@ constexpr UnitRecord kForce[] = {
     {"ounce force", 3.5969430896L},
     {"poundal", 7.23301385121L},
 };
-static_assert(std::size(kForce) == 12);
 
 // Energy: how many of the unit make one joule.
 constexpr UnitRecord kEnergy[] = {
@@ -303,7 +292,6 @@ constexpr UnitRecord kEnergy[] = {
     {"kiloelectron volt", 6.24145700572e15L},
     {"electron volt", 6.24145700572e18L},
 };
-static_assert(std::size(kEnergy) == 29);
 
 // Power: how many of the unit make one watt.
 constexpr UnitRecord kPower[] = {
@@ -322,7 +310,6 @@ constexpr UnitRecord kPower[] = {
     {"pound-foot/second", 0.737562149278L},
     {"ton (refrigeration)", 0.000284598252235L},
 };
-static_assert(std::size(kPower) == 14);
 
 // Pressure: how many of the unit make one pascal.
 constexpr UnitRecord kPressure[] = {
@@ -349,7 +336,6 @@ constexpr UnitRecord kPressure[] = {
     {"inch mercury (32°F)", 0.00029529987508L},
     {"inch water (60°F)", 0.00401864651985L},
 };
-static_assert(std::size(kPressure) == 22);
 
 // Flow: how many of the unit make one gallon/minute.
 constexpr UnitRecord kFlow[] = {
@@ -395,7 +381,6 @@ constexpr UnitRecord kFlow[] = {
     {"inch³/minute", 231.0L},
     {"inch³/second", 3.85L},
 };
-static_assert(std::size(kFlow) == 41);
 
 // Temperature: unit codes.
 constexpr UnitRecord kTemperature[] = {
@@ -405,7 +390,6 @@ constexpr UnitRecord kTemperature[] = {
     {"Rankine", 4},
     {"Réaumur", 5},
 };
-static_assert(std::size(kTemperature) == 5);
 
 // Numbers: unit codes.
 constexpr UnitRecord kNumbers[] = {
@@ -450,14 +434,12 @@ constexpr UnitRecord kNumbers[] = {
     {"base-35", 39},
     {"base-36", 40},
 };
-static_assert(std::size(kNumbers) == 40);
 
 // Fractions: unit codes.
 constexpr UnitRecord kFractions[] = {
     {"[im]proper fraction", 1},
     {"mixed number", 2},
 };
-static_assert(std::size(kFractions) == 2);
 
 // Angle: how many of the unit make one degree.
 constexpr UnitRecord kAngle[] = {
@@ -476,7 +458,6 @@ constexpr UnitRecord kAngle[] = {
     {"sextant", 1.0L / 60},
     {"octant", 1.0L / 45},
 };
-static_assert(std::size(kAngle) == 12);
 
 // Light: how many of the unit make one foot-candle.
 constexpr UnitRecord kLight[] = {
@@ -488,7 +469,6 @@ constexpr UnitRecord kLight[] = {
     {"sb", 8.56564774909e-5L},
     {"lambert", 0.000269097760418L},
 };
-static_assert(std::size(kLight) == 7);
 
 // Computer: how many of the unit make one byte.
 constexpr UnitRecord kComputer[] = {
@@ -507,7 +487,6 @@ constexpr UnitRecord kComputer[] = {
     {"terabit", 1.0L / 137438953472},
     {"terabyte", 1.0L / 1099511627776},
 };
-static_assert(std::size(kComputer) == 14);
 
 // Dynamic Viscosity: how many of the unit make one newton-second/meter².
 constexpr UnitRecord kDynamicViscosity[] = {
@@ -522,7 +501,6 @@ constexpr UnitRecord kDynamicViscosity[] = {
     {"slug/foot-second", 0.0208854342332L},
     {"pound/foot-second", 0.67196897514L},
 };
-static_assert(std::size(kDynamicViscosity) == 10);
 
 // Kinematic Viscosity: how many of the unit make one stoke.
 constexpr UnitRecord kKinematicViscosity[] = {
@@ -533,7 +511,6 @@ constexpr UnitRecord kKinematicViscosity[] = {
     {"millimeter²/second", 100.0L},
     {"foot²/second", 0.00107639104167L},
 };
-static_assert(std::size(kKinematicViscosity) == 6);
 
 // Conductivity: how many of the unit make one mho.
 constexpr UnitRecord kConductivity[] = {
@@ -543,7 +520,6 @@ constexpr UnitRecord kConductivity[] = {
     {"microsiemens", 1000000.0L},
     {"statmho", 8.99e11L},
 };
-static_assert(std::size(kConductivity) == 5);
 
 // Thermal Conductivity: how many of the unit make one BTU-inch/hour-foot²-°F.
 constexpr UnitRecord kThermalConductivity[] = {
@@ -554,42 +530,40 @@ constexpr UnitRecord kThermalConductivity[] = {
     {"watt/meter-K", 0.144099615403L},
     {"watt/centimeter-°C", 0.00144099615403L},
 };
-static_assert(std::size(kThermalConductivity) == 6);
 // clang-format on
 
-// In index order, so that kDefinitions[i] is the table of category i.
-constexpr std::span<const UnitRecord> kDefinitions[] = {
-    kLength,
-    kArea,
-    kVolume,
-    kDryVolume,
-    kTime,
-    kSpeed,
-    kMass,
-    kDensity,
-    kForce,
-    kEnergy,
-    kPower,
-    kPressure,
-    kFlow,
-    kTemperature,
-    kAngle,
-    kLight,
-    kNumbers,
-    kFractions,
-    kComputer,
-    kDynamicViscosity,
-    kKinematicViscosity,
-    kConductivity,
-    kThermalConductivity,
+// In index order: the order of the display-name list and the default tab order. A
+// table holds as many units as the category has; no count is kept beside it.
+constexpr CategoryDefinition kCategories[] = {
+    {"Length", "Length", ConversionKind::Linear, kLength},
+    {"Area", "Area", ConversionKind::Linear, kArea},
+    {"Volume", "Volume", ConversionKind::Linear, kVolume},
+    {"Volume - Dry", "DryVolume", ConversionKind::Linear, kDryVolume},
+    {"Time", "Time", ConversionKind::Linear, kTime},
+    {"Speed", "Speed", ConversionKind::Linear, kSpeed},
+    {"Mass", "Mass", ConversionKind::Linear, kMass},
+    {"Density", "Density", ConversionKind::Linear, kDensity},
+    {"Force", "Force", ConversionKind::Linear, kForce},
+    {"Energy", "Energy", ConversionKind::Linear, kEnergy},
+    {"Power", "Power", ConversionKind::Linear, kPower},
+    {"Pressure", "Pressure", ConversionKind::Linear, kPressure},
+    {"Flow", "Flow", ConversionKind::Linear, kFlow},
+    {"Temperature", "Temperature", ConversionKind::Temperature, kTemperature},
+    {"Angle", "Angle", ConversionKind::Linear, kAngle},
+    {"Light", "Light", ConversionKind::Linear, kLight},
+    {"Numbers", "Numbers", ConversionKind::NumberBase, kNumbers},
+    {"Fractions", "Fractions", ConversionKind::Fraction, kFractions},
+    {"Computer", "Computer", ConversionKind::Linear, kComputer},
+    {"Dynamic Viscosity", "Viscosity1", ConversionKind::Linear, kDynamicViscosity},
+    {"Kinematic Viscosity", "Viscosity2", ConversionKind::Linear, kKinematicViscosity},
+    {"Conductivity", "Conductivity", ConversionKind::Linear, kConductivity},
+    {"Thermal Conductivity", "ThermalConductivity", ConversionKind::Linear, kThermalConductivity},
 };
-static_assert(std::size(kDefinitions) == UnitCatalogue::CategoryCount);
 
 }  // namespace
 
-std::span<const UnitRecord> DefinitionTable(int index) {
-  if (index < 0 || index >= UnitCatalogue::CategoryCount) return {};
-  return kDefinitions[index];
+std::span<const CategoryDefinition> BuiltInCategories() {
+  return kCategories;
 }
 
 }  // namespace quantivo::catalogue

@@ -15,7 +15,7 @@
 #include "catalogue/name_match.h"
 #include "catalogue/unit_catalogue.h"
 #include "engine/convert_text.h"
-#include "model/converter_model.h"
+#include "engine/input_text.h"
 
 namespace quantivo::cli {
 namespace {
@@ -251,8 +251,11 @@ std::string Suggestion(const std::vector<std::string_view>& names, std::string_v
 // hash table; any other by the forgiving rules of FindName.
 class NameLookup {
  public:
-  explicit NameLookup(const UnitCatalogue& catalogue) : m_catalogue(catalogue) {
-    for (int c = 0; c < UnitCatalogue::CategoryCount; ++c) {
+  explicit NameLookup(const UnitCatalogue& catalogue)
+      : m_catalogue(catalogue),
+        m_names(catalogue.CategoryCount()),
+        m_units(catalogue.CategoryCount()) {
+    for (int c = 0; c < catalogue.CategoryCount(); ++c) {
       m_names[c] = catalogue.UnitNames(c);
       for (int i = 0; i < static_cast<int>(m_names[c].size()); ++i) {
         m_units[c].emplace(m_names[c][static_cast<std::size_t>(i)], i);
@@ -300,7 +303,7 @@ class NameLookup {
   std::vector<int> CategoriesHolding(std::initializer_list<std::string_view> names) const {
     std::vector<int> holding;
     auto best = catalogue::MatchRule::Prefix;
-    for (int c = 0; c < UnitCatalogue::CategoryCount; ++c) {
+    for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
       auto loosest = catalogue::MatchRule::Exact;
       const bool all = std::all_of(names.begin(), names.end(), [&](std::string_view name) {
         const catalogue::NameMatch match = FindUnit(c, name);
@@ -331,8 +334,8 @@ class NameLookup {
   }
 
   const UnitCatalogue& m_catalogue;
-  std::vector<std::string_view> m_names[UnitCatalogue::CategoryCount];
-  std::unordered_map<std::string_view, int> m_units[UnitCatalogue::CategoryCount];
+  std::vector<std::vector<std::string_view>> m_names;
+  std::vector<std::unordered_map<std::string_view, int>> m_units;
 };
 
 struct Request {
@@ -390,7 +393,7 @@ class Converter {
   }
 
   std::string ConvertTo(int category, int from, int to, std::string_view value) const {
-    return engine::ConvertText(m_catalogue, category, from, to, model::InputBoxText(value),
+    return engine::ConvertText(m_catalogue, category, from, to, engine::InputBoxText(value),
                                m_format, m_locale);
   }
 

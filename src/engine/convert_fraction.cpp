@@ -75,7 +75,8 @@ std::string ConvertFraction(std::string_view text, int outputCode) {
   const std::optional<Fraction> fraction = ExactConvergent(x);
   if (!fraction) return kDecimalTooPrecise;
   const auto [h, k] = *fraction;
-  if (outputCode != kMixedNumber) return std::to_string(h) + "/" + std::to_string(k);
+  if (outputCode != static_cast<int>(FractionCode::MixedNumber))
+    return std::to_string(h) + "/" + std::to_string(k);
 
   // The whole part of a value between -1 and 0 is 0; its sign is written all the
   // same, so -0.5 reads "-0 and 1/2" like -1.5 reads "-1 and 1/2".

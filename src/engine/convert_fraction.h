@@ -6,7 +6,7 @@
 namespace quantivo::engine {
 
 /// Fraction output codes, as the Fractions table carries them.
-enum FractionCode { kImproperFraction = 1, kMixedNumber };
+enum class FractionCode { ImproperFraction = 1, MixedNumber };
 
 /// Writes the decimal in the input box text as the fraction that reproduces it
 /// exactly: "7/4" as an [im]proper fraction, "1 and 3/4" as a mixed number; a whole

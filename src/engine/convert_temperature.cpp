@@ -17,14 +17,14 @@ constexpr Extended kKelvinOffset = 273.15L;
 constexpr Extended kRankineOffset = 491.67L;
 
 Extended ToCelsius(Extended x, int code) {
-  switch (code) {
-    case kFahrenheit:
+  switch (static_cast<TemperatureCode>(code)) {
+    case TemperatureCode::Fahrenheit:
       return ((x - 32) * 5) * kNinth;
-    case kKelvin:
+    case TemperatureCode::Kelvin:
       return x - kKelvinOffset;
-    case kRankine:
+    case TemperatureCode::Rankine:
       return ((x - kRankineOffset) * 5) * kNinth;
-    case kReaumur:
+    case TemperatureCode::Reaumur:
       return x * 1.25L;
     default:
       return x;
@@ -32,14 +32,14 @@ Extended ToCelsius(Extended x, int code) {
 }
 
 Extended FromCelsius(Extended c, int code) {
-  switch (code) {
-    case kFahrenheit:
+  switch (static_cast<TemperatureCode>(code)) {
+    case TemperatureCode::Fahrenheit:
       return ((c * 9) * kFifth) + 32;
-    case kKelvin:
+    case TemperatureCode::Kelvin:
       return c + kKelvinOffset;
-    case kRankine:
+    case TemperatureCode::Rankine:
       return ((c * 9) * kFifth) + kRankineOffset;
-    case kReaumur:
+    case TemperatureCode::Reaumur:
       return c * 0.8L;
     default:
       return c;

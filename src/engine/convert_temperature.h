@@ -8,7 +8,7 @@
 namespace quantivo::engine {
 
 /// Temperature unit codes, as the Temperature table carries them.
-enum TemperatureCode { kCelsius = 1, kFahrenheit, kKelvin, kRankine, kReaumur };
+enum class TemperatureCode { Celsius = 1, Fahrenheit, Kelvin, Rankine, Reaumur };
 
 /// Converts the input box text from one temperature scale to another through
 /// Celsius. Units are given by their codes; -1 means no unit is selected and gives

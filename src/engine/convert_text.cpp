@@ -45,22 +45,23 @@ std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
 std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
                         int outputUnit, std::string_view text, const ResultFormat& format,
                         const NumberLocale& locale) {
-  using catalogue::UnitCatalogue;
-  if (category < 0 || category >= UnitCatalogue::CategoryCount) return {};
-  const auto& units = catalogue.Category(category).Units;
+  using catalogue::ConversionKind;
+  if (category < 0 || category >= catalogue.CategoryCount()) return {};
+  const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+  const auto& units = unitCategory.Units;
   // The three special kinds know their units by code, so they convert the same
-  // whatever order the lists are in. Fractions has no input unit.
-  if (category == UnitCatalogue::FractionsIndex) {
-    return ConvertFraction(text, CodeAt(units, outputUnit));
+  // whatever order the lists are in. A fraction has no input unit.
+  switch (unitCategory.Kind) {
+    case ConversionKind::Fraction:
+      return ConvertFraction(text, CodeAt(units, outputUnit));
+    case ConversionKind::NumberBase:
+      return ConvertNumberBase(text, CodeAt(units, inputUnit), CodeAt(units, outputUnit));
+    case ConversionKind::Temperature:
+      return ConvertTemperature(text, CodeAt(units, inputUnit), CodeAt(units, outputUnit), format,
+                                locale);
+    case ConversionKind::Linear:
+      break;
   }
-  if (category == UnitCatalogue::NumbersIndex) {
-    return ConvertNumberBase(text, CodeAt(units, inputUnit), CodeAt(units, outputUnit));
-  }
-  if (category == UnitCatalogue::TemperatureIndex) {
-    return ConvertTemperature(text, CodeAt(units, inputUnit), CodeAt(units, outputUnit), format,
-                              locale);
-  }
-
   const catalogue::UnitRecord* input = RecordAt(units, inputUnit);
   const catalogue::UnitRecord* output = RecordAt(units, outputUnit);
   if (input == nullptr || output == nullptr) return {};

@@ -32,7 +32,7 @@ Extended ScaledInteger(Extended magnitude, int estimate) {
   return std::rint(magnitude);
 }
 
-// Stage 1: the 18 leading decimal digits of a finite value and its decimal exponent.
+// First, the 18 leading decimal digits of a finite value and its decimal exponent.
 DecimalDigits EighteenDigits(Extended value) {
   DecimalDigits digits;
   const Extended magnitude = std::fabs(value);

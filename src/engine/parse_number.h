@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/extended.h"
+#include "catalogue/extended.h"
 
 namespace quantivo::engine {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/extended.h"
+#include "catalogue/extended.h"
 
 namespace quantivo::engine {
 

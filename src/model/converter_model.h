@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,6 +40,12 @@ struct FontSpec {
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
+/// The fonts the Fonts dialog's Reset gives: bold 10-point Arial for the boxes and
+/// lists, 7-point Small Fonts for the tab captions, both in the default colour. (A
+/// settings file without the bold key reads the main font as regular.)
+FontSpec DefaultMainFont();
+FontSpec DefaultTabFont();
+
 /// A font size moved into the usable range: a size outside it becomes the nearer end.
 constexpr int UsableFontSize(int size) {
   return size < FontSpec::kMinSize   ? FontSpec::kMinSize
@@ -47,13 +53,21 @@ constexpr int UsableFontSize(int size) {
                                      : size;
 }
 
-/// The window's place on the screen, in pixels.
+/// The window's place on the screen, in pixels: its outer frame.
 struct WindowBounds {
-  int FormTop = 0;
-  int FormLeft = 0;
-  int FormWidth = 610;
-  int FormHeight = 450;
+  /// A place the settings file did not give: the window system places the window.
+  static constexpr int kUnplaced = INT_MIN;
+  /// A size the settings file did not give: the window opens at its design size.
+  static constexpr int kUnsized = 0;
+
+  int FormTop = kUnplaced;
+  int FormLeft = kUnplaced;
+  int FormWidth = kUnsized;
+  int FormHeight = kUnsized;
   bool IsMaximized = false;
+
+  bool Placed() const { return FormTop != kUnplaced && FormLeft != kUnplaced; }
+  bool Sized() const { return FormWidth > 0 && FormHeight > 0; }
 
   friend bool operator==(const WindowBounds&, const WindowBounds&) = default;
 };
@@ -65,28 +79,67 @@ struct UnitList {
 };
 
 /// The parts of the shown values that a change touched.
-enum ShownPart : unsigned {
-  kInputListEntries = 1u << 0,
-  kInputListSelection = 1u << 1,
-  kOutputListEntries = 1u << 2,
-  kOutputListSelection = 1u << 3,
-  kInputText = 1u << 4,
-  kOutputText = 1u << 5,
-  kInputListVisible = 1u << 6,
-  kTabs = 1u << 7,  // the tab captions or the selected tab
+enum class ShownPart : unsigned {
+  InputListEntries = 1u << 0,
+  InputListSelection = 1u << 1,
+  OutputListEntries = 1u << 2,
+  OutputListSelection = 1u << 3,
+  InputText = 1u << 4,
+  OutputText = 1u << 5,
+  InputListVisible = 1u << 6,
+  Tabs = 1u << 7,  // the tab captions or the selected tab
 };
+
+/// A set of shown parts.
+class ShownParts {
+ public:
+  constexpr ShownParts() = default;
+  constexpr ShownParts(ShownPart part) : m_bits(static_cast<unsigned>(part)) {}  // NOLINT
+  /// Every part there is.
+  static constexpr ShownParts All() { return FromBits((1u << 8) - 1); }
+
+  constexpr ShownParts operator|(ShownParts other) const { return FromBits(m_bits | other.m_bits); }
+  /// Whether the set holds any of `parts`.
+  constexpr bool Any(ShownParts parts) const { return (m_bits & parts.m_bits) != 0; }
+
+  friend constexpr bool operator==(ShownParts, ShownParts) = default;
+
+ private:
+  static constexpr ShownParts FromBits(unsigned bits) {
+    ShownParts parts;
+    parts.m_bits = bits;
+    return parts;
+  }
+  unsigned m_bits = 0;
+};
+
+constexpr ShownParts operator|(ShownPart a, ShownPart b) {
+  return ShownParts(a) | b;
+}
 
 /// The window's side: told which shown values changed, so it can mirror them in its
 /// controls without raising events of its own.
 class ShownValuesObserver {
  public:
   virtual ~ShownValuesObserver() = default;
-  virtual void ShownValuesChanged(unsigned parts) = 0;
+  virtual void ShownValuesChanged(ShownParts parts) = 0;
 };
 
-/// The input box holds letters in upper case: a to z become A to Z, nothing else
-/// changes.
-std::string InputBoxText(std::string_view text);
+/// Everything the user sets that the settings file keeps, as one plain value: read
+/// from the file whole and then applied to the model in one step, or taken from the
+/// model whole to be written.
+struct StoredSettings {
+  std::vector<std::string> IndexTabs;  // the tab captions in order
+  int TabIndex = 0;                    // -1 for no selected tab
+  bool SortedUnitLists = false;
+  engine::ResultFormat Format;
+  WindowBounds Window;
+  FontSpec MainFont = DefaultMainFont();
+  FontSpec TabFont = DefaultTabFont();
+  /// By category index; positions refer to the lists in the order SortedUnitLists
+  /// gives them.
+  std::vector<CategoryViewState> ViewStates;
+};
 
 /// The refusals of Invert Current Conversion.
 inline constexpr const char* kCannotInvert = "You cannot invert this type of conversion.";
@@ -99,14 +152,9 @@ inline constexpr const char* kBothUnitsNeeded =
 /// caption of their tab, never by its position.
 class ConverterModel {
  public:
-  /// CategoryOverride while a switch refills the controls: nothing converts.
-  static constexpr int kSuppressConversion = -99;
-  /// CategoryOverride outside a switch: convert for the selected tab.
-  static constexpr int kSelectedTabCategory = -1;
-
-  /// Fills the unit lists from the catalogue and shows the first tab of the
-  /// catalogue's order. The model sorts and rebuilds the catalogue's tables.
-  ConverterModel(catalogue::UnitCatalogue& catalogue, engine::NumberLocale locale);
+  /// Takes the catalogue over, fills the unit lists from it and shows the first tab
+  /// of the catalogue's order. The model sorts and rebuilds its tables.
+  ConverterModel(catalogue::UnitCatalogue catalogue, engine::NumberLocale locale);
 
   /// The observer is told of every change of the shown values; nullptr for none.
   void SetObserver(ShownValuesObserver* observer) { m_observer = observer; }
@@ -116,14 +164,18 @@ class ConverterModel {
   // Tabs and categories.
   const std::vector<std::string>& IndexTabs() const { return m_indexTabs; }
   int TabIndex() const { return m_tabIndex; }
-  int CategoryOverride() const { return m_categoryOverride; }
-  /// The category whose display name is the selected tab's caption; Length (0) for a
-  /// caption that is none, or when no tab is selected.
+  /// The category whose display name is the selected tab's caption; the first
+  /// category for a caption that is none, or when no tab is selected.
   int CurrentCategory() const;
+  /// How the current category converts.
+  catalogue::ConversionKind CurrentKind() const;
   /// Shows the category of tab position p with its remembered state and converts it
   /// once. Nothing converts while the controls are refilled; p = -1 shows nothing
   /// and leaves every conversion suppressed.
   void SwitchCategory(int position);
+  /// Whether changes of the shown values convert nothing: while a switch refills the
+  /// controls, and after a switch to no tab.
+  bool ConversionSuppressed() const { return m_conversionSuppressed; }
   /// The tab strip's rule for selecting tab position p: the selected one does
   /// nothing, one outside -1 to the tab count - 1 is refused (false).
   bool SelectTab(int position);
@@ -136,8 +188,8 @@ class ConverterModel {
   /// Rebuilds the unit name lists from the tables and empties the shown lists and
   /// texts.
   void RefreshUnitLists();
-  /// Forgets every category's selections and input text (Fractions keeps FormatIn,
-  /// as its input list is hidden).
+  /// Forgets every category's selections and input text (a category without an
+  /// input unit keeps FormatIn, as its input list is hidden).
   void ResetViewStates();
   /// Sorts the tables or rebuilds them in definition order, forgets what every
   /// category showed, and shows the current category again.
@@ -150,7 +202,7 @@ class ConverterModel {
   }
 
   /// Stores what is shown into the current category's state and converts it. Does
-  /// nothing while a switch suppresses conversion.
+  /// nothing while conversion is suppressed.
   void MainChange();
 
   // Shown values.
@@ -158,7 +210,8 @@ class ConverterModel {
   const UnitList& OutputList() const { return m_outputList; }
   const std::string& InputText() const { return m_inputText; }
   const std::string& OutputText() const { return m_outputText; }
-  /// False only while Fractions is shown; its label shows exactly when this is false.
+  /// False only while a category without an input unit is shown; the label in the
+  /// list's place shows exactly when this is false.
   bool InputListVisible() const { return m_inputListVisible; }
 
   /// A new input text, typed or set by a command, with its letters in upper case:
@@ -171,36 +224,48 @@ class ConverterModel {
 
   // Commands.
   /// Exchanges the two units and feeds the shown result back as the input. Returns
-  /// the refusal (kCannotInvert in Numbers and Fractions, kBothUnitsNeeded without
-  /// both units), in which case nothing changes.
+  /// the refusal (kCannotInvert for a kind that cannot invert, kBothUnitsNeeded
+  /// without both units), in which case nothing changes.
   std::optional<std::string> InvertConversion();
   /// Forgets every category's state, goes to the first tab and empties the lists'
   /// selections and the input box.
   void ClearAll();
 
+  /// How results are written. A new format converts again at once.
+  const engine::ResultFormat& Format() const { return m_format; }
+  void SetFormat(const engine::ResultFormat& format);
+
+  /// Everything the settings file keeps, as it stands now.
+  StoredSettings Settings() const;
+  /// Takes everything over from a settings value in one step and shows its tab. A
+  /// tab index the tab strip would refuse shows the first tab.
+  void ApplySettings(const StoredSettings& settings);
+
   // Plain values, read and written by the settings file and the dialogs.
-  engine::ResultFormat Format;
   WindowBounds Window;
-  FontSpec MainFont{"Arial", 10, 0, true};
-  FontSpec TabFont{"Small Fonts", 7, 0, false};
+  FontSpec MainFont = DefaultMainFont();
+  FontSpec TabFont = DefaultTabFont();
 
  private:
-  void Notify(unsigned parts);
+  void Notify(ShownParts parts);
   void ReplaceListEntries(UnitList& list, const std::vector<std::string_view>& entries,
-                          unsigned parts);
-  void SelectInList(UnitList& list, int position, unsigned part);
+                          ShownParts parts);
+  void SelectInList(UnitList& list, int position, ShownPart part);
   void SetOutputText(std::string text);
+  void OrderUnitTables(bool sorted);
+  /// Stores what is shown into the category's state and converts it.
+  void StoreAndConvert(int category);
 
-  catalogue::UnitCatalogue& m_catalogue;
+  catalogue::UnitCatalogue m_catalogue;
   engine::NumberLocale m_locale;
+  engine::ResultFormat m_format;
   ShownValuesObserver* m_observer = nullptr;
 
   std::vector<std::string> m_indexTabs;
   int m_tabIndex = -1;
-  int m_categoryOverride = kSelectedTabCategory;
-  std::array<CategoryViewState, catalogue::UnitCatalogue::CategoryCount> m_viewStates;
-  std::array<std::vector<std::string_view>, catalogue::UnitCatalogue::CategoryCount>
-      m_unitNameLists;
+  bool m_conversionSuppressed = false;
+  std::vector<CategoryViewState> m_viewStates;
+  std::vector<std::vector<std::string_view>> m_unitNameLists;
   bool m_sortedUnitLists = false;
 
   UnitList m_inputList;

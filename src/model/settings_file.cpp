@@ -1,5 +1,7 @@
 #include "model/settings_file.h"
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "model/atomic_file.h"
@@ -17,9 +19,36 @@ constexpr const char* kTabCountChanged =
 constexpr const char* kTabIndexOutOfBounds = "Tab index out of bounds";
 
 // The category sections in the order they are written and read: index order, but
-// with Flow after Fractions and Computer last.
-constexpr int kSectionOrder[UnitCatalogue::CategoryCount] = {
-    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17, 12, 19, 20, 21, 22, 18};
+// with Flow after Fractions and Computer last. A section not named here follows in
+// index order.
+constexpr std::string_view kSectionOrder[] = {"Length",       "Area",
+                                              "Volume",       "DryVolume",
+                                              "Time",         "Speed",
+                                              "Mass",         "Density",
+                                              "Force",        "Energy",
+                                              "Power",        "Pressure",
+                                              "Temperature",  "Angle",
+                                              "Light",        "Numbers",
+                                              "Fractions",    "Flow",
+                                              "Viscosity1",   "Viscosity2",
+                                              "Conductivity", "ThermalConductivity",
+                                              "Computer"};
+
+std::vector<int> CategoriesInFileOrder(const UnitCatalogue& catalogue) {
+  std::vector<int> order;
+  for (const std::string_view section : kSectionOrder) {
+    for (int i = 0; i < catalogue.CategoryCount(); ++i) {
+      if (catalogue.Category(i).SectionName == section) order.push_back(i);
+    }
+  }
+  for (int i = 0; i < catalogue.CategoryCount(); ++i) {
+    if (std::ranges::find(kSectionOrder, catalogue.Category(i).SectionName) ==
+        std::end(kSectionOrder)) {
+      order.push_back(i);
+    }
+  }
+  return order;
+}
 
 // The longest face name a font takes from the file.
 constexpr std::size_t kMaxFaceName = 31;
@@ -49,69 +78,77 @@ void WriteFont(ProfileFile& file, const char* prefix, const FontSpec& font) {
   file.WriteBool(kMainSection, p + "Italic", font.Italic);
 }
 
-// Everything after the tab selection.
-void LoadAfterTabs(ConverterModel& model, const ProfileFile& file) {
-  const bool isMaximized = file.ReadBool(kMainSection, "IsMaximized", model.Window.IsMaximized);
-  const int viewType = file.ReadInteger(kMainSection, "ViewType", 1);
-  const int precision = file.ReadInteger(kMainSection, "Precision", 4);
-  // The sort state comes before the view states, whose positions refer to the
-  // lists in the order they were saved from.
-  if (file.ReadBool(kMainSection, "SortedUnitLists", false)) model.SetSortedUnitLists(true);
-  model.Format = {engine::ViewTypeFromNumber(viewType), precision};
-
-  WindowBounds& window = model.Window;
-  window.IsMaximized = isMaximized;
-  if (!isMaximized) {
-    window.FormTop = file.ReadInteger(kMainSection, "FormTop", window.FormTop);
-    window.FormLeft = file.ReadInteger(kMainSection, "FormLeft", window.FormLeft);
-    window.FormWidth = file.ReadInteger(kMainSection, "FormWidth", window.FormWidth);
-    window.FormHeight = file.ReadInteger(kMainSection, "FormHeight", window.FormHeight);
-  }
-  ReadFont(file, "Font1", model.MainFont);
-  ReadFont(file, "Font2", model.TabFont);
-
-  const UnitCatalogue& catalogue = model.Catalogue();
-  for (const int category : kSectionOrder) {
-    const std::string_view section = catalogue.Category(category).SectionName;
-    CategoryViewState state = model.ViewState(category);
-    // Fractions' input list is hidden; its position is not stored.
-    if (category != UnitCatalogue::FractionsIndex) {
-      state.FormatIn = file.ReadInteger(section, "FormatIn", -1);
+// The tab captions and the selected tab.
+void ReadTabs(const ProfileFile& file, const UnitCatalogue& catalogue, StoredSettings& settings,
+              UserMessages& messages) {
+  const std::vector<std::string_view>& names = catalogue.CategoryNames();
+  settings.IndexTabs.assign(names.begin(), names.end());
+  const int tabCount = static_cast<int>(names.size());
+  if (file.ReadInteger(kTabsSection, "TabCount", tabCount) != tabCount) {
+    messages.ShowInformation(kTabCountChanged);
+  } else {
+    // Captions are taken as they are: one that names no category shows the first.
+    for (int position = 0; position < tabCount; ++position) {
+      const std::string key = std::to_string(position + 1);
+      settings.IndexTabs[position] = file.ReadString(kTabsSection, key, names[position]);
     }
-    state.FormatOut = file.ReadInteger(section, "FormatOut", -1);
-    state.ValueIn = file.ReadString(section, "ValueIn", "");
-    model.SetViewState(category, std::move(state));
   }
-  model.SwitchCategory(model.TabIndex());
+  // The tab strip refuses a tab outside -1 to the last. That is reported; the first
+  // tab is shown and the rest of the file is read as usual, so one bad key loses the
+  // user nothing else.
+  const int tabIndex = file.ReadInteger(kMainSection, "TabIndex", 0);
+  if (tabIndex < -1 || tabIndex >= tabCount) {
+    messages.ShowError(kTabIndexOutOfBounds);
+    settings.TabIndex = 0;
+  } else {
+    settings.TabIndex = tabIndex;
+  }
+}
+
+void ReadWindowBounds(const ProfileFile& file, WindowBounds& window) {
+  window.IsMaximized = file.ReadBool(kMainSection, "IsMaximized", window.IsMaximized);
+  // A maximized window keeps the bounds it had; they are not read.
+  if (window.IsMaximized) return;
+  window.FormTop = file.ReadInteger(kMainSection, "FormTop", window.FormTop);
+  window.FormLeft = file.ReadInteger(kMainSection, "FormLeft", window.FormLeft);
+  window.FormWidth = file.ReadInteger(kMainSection, "FormWidth", window.FormWidth);
+  window.FormHeight = file.ReadInteger(kMainSection, "FormHeight", window.FormHeight);
 }
 
 }  // namespace
 
-void LoadSettings(ConverterModel& model, const ProfileFile& file, UserMessages& messages) {
-  const UnitCatalogue& catalogue = model.Catalogue();
-  const std::vector<std::string_view>& names = catalogue.CategoryNames();
-  model.SetCategoryOrder(std::vector<std::string>(names.begin(), names.end()));
+void ReadSettings(const ProfileFile& file, const UnitCatalogue& catalogue, StoredSettings& settings,
+                  UserMessages& messages) {
+  ReadTabs(file, catalogue, settings, messages);
+  ReadWindowBounds(file, settings.Window);
+  settings.Format = {engine::ViewTypeFromNumber(file.ReadInteger(kMainSection, "ViewType", 1)),
+                     file.ReadInteger(kMainSection, "Precision", 4)};
+  settings.SortedUnitLists = file.ReadBool(kMainSection, "SortedUnitLists", false);
+  ReadFont(file, "Font1", settings.MainFont);
+  ReadFont(file, "Font2", settings.TabFont);
 
-  const int tabCount = static_cast<int>(model.IndexTabs().size());
-  if (file.ReadInteger(kTabsSection, "TabCount", tabCount) != tabCount) {
-    messages.ShowInformation(kTabCountChanged);
-  } else {
-    // Captions are taken as they are: one that names no category shows Length.
-    for (int position = 0; position < tabCount; ++position) {
-      const std::string key = std::to_string(position + 1);
-      model.SetTabCaption(position, file.ReadString(kTabsSection, key, names[position]));
+  settings.ViewStates.resize(catalogue.CategoryCount());
+  for (const int category : CategoriesInFileOrder(catalogue)) {
+    const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+    const std::string_view section = unitCategory.SectionName;
+    CategoryViewState& state = settings.ViewStates[category];
+    // A hidden input list's position is not stored.
+    if (catalogue::HasInputUnit(unitCategory.Kind)) {
+      state.FormatIn = file.ReadInteger(section, "FormatIn", -1);
     }
+    state.FormatOut = file.ReadInteger(section, "FormatOut", -1);
+    state.ValueIn = file.ReadString(section, "ValueIn", "");
   }
-
-  // A stored tab the strip refuses is reported; the first tab stays selected and the
-  // rest of the file is read as usual, so one bad key loses the user nothing else.
-  if (!model.SelectTab(file.ReadInteger(kMainSection, "TabIndex", model.TabIndex()))) {
-    messages.ShowError(kTabIndexOutOfBounds);
-  }
-  LoadAfterTabs(model, file);
 }
 
-void SaveSettings(const ConverterModel& model, ProfileFile& file) {
+void LoadSettings(ConverterModel& model, const ProfileFile& file, UserMessages& messages) {
+  StoredSettings settings = model.Settings();
+  ReadSettings(file, model.Catalogue(), settings, messages);
+  model.ApplySettings(settings);
+}
+
+void WriteSettings(const StoredSettings& settings, const UnitCatalogue& catalogue,
+                   ProfileFile& file) {
   const std::string dashes(50, '-');
   file.WriteString(kMainSection, "0---------", dashes);
   file.WriteString(kMainSection, "1-WARNING-",
@@ -119,35 +156,39 @@ void SaveSettings(const ConverterModel& model, ProfileFile& file) {
   file.WriteString(kMainSection, "2-WARNING-", "Quantivo FROM OPERATING PROPERLY!");
   file.WriteString(kMainSection, "3---------", dashes);
 
-  const WindowBounds& window = model.Window;
-  file.WriteInteger(kMainSection, "TabIndex", model.TabIndex());
+  const WindowBounds& window = settings.Window;
+  file.WriteInteger(kMainSection, "TabIndex", settings.TabIndex);
   file.WriteInteger(kMainSection, "FormTop", window.FormTop);
   file.WriteInteger(kMainSection, "FormLeft", window.FormLeft);
   file.WriteInteger(kMainSection, "FormWidth", window.FormWidth);
   file.WriteInteger(kMainSection, "FormHeight", window.FormHeight);
   file.WriteBool(kMainSection, "IsMaximized", window.IsMaximized);
-  file.WriteInteger(kMainSection, "ViewType", static_cast<int>(model.Format.View));
-  file.WriteInteger(kMainSection, "Precision", model.Format.Precision);
-  file.WriteBool(kMainSection, "SortedUnitLists", model.SortedUnitLists());
-  WriteFont(file, "Font1", model.MainFont);
-  WriteFont(file, "Font2", model.TabFont);
+  file.WriteInteger(kMainSection, "ViewType", static_cast<int>(settings.Format.View));
+  file.WriteInteger(kMainSection, "Precision", settings.Format.Precision);
+  file.WriteBool(kMainSection, "SortedUnitLists", settings.SortedUnitLists);
+  WriteFont(file, "Font1", settings.MainFont);
+  WriteFont(file, "Font2", settings.TabFont);
 
-  const std::vector<std::string>& tabs = model.IndexTabs();
+  const std::vector<std::string>& tabs = settings.IndexTabs;
   file.WriteInteger(kTabsSection, "TabCount", static_cast<int>(tabs.size()));
   for (std::size_t i = 0; i < tabs.size(); ++i) {
     file.WriteString(kTabsSection, std::to_string(i + 1), tabs[i]);
   }
 
-  const UnitCatalogue& catalogue = model.Catalogue();
-  for (const int category : kSectionOrder) {
-    const std::string_view section = catalogue.Category(category).SectionName;
-    const CategoryViewState& state = model.ViewState(category);
-    if (category != UnitCatalogue::FractionsIndex) {
+  for (const int category : CategoriesInFileOrder(catalogue)) {
+    const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+    const std::string_view section = unitCategory.SectionName;
+    const CategoryViewState& state = settings.ViewStates.at(category);
+    if (catalogue::HasInputUnit(unitCategory.Kind)) {
       file.WriteInteger(section, "FormatIn", state.FormatIn);
     }
     file.WriteInteger(section, "FormatOut", state.FormatOut);
     file.WriteString(section, "ValueIn", state.ValueIn);
   }
+}
+
+void SaveSettings(const ConverterModel& model, ProfileFile& file) {
+  WriteSettings(model.Settings(), model.Catalogue(), file);
 }
 
 std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {

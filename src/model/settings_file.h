@@ -12,6 +12,18 @@ namespace quantivo::model {
 /// configuration folder.
 inline constexpr const char* kSettingsFileName = "QUANTIVO.INI";
 
+/// Reads everything the user set into `settings`: tab order and selection, sort
+/// state, result format, window bounds, fonts and every category's remembered
+/// state. A missing key keeps the value's window bounds and fonts, and the defaults
+/// of everything else. A changed tab count and a stored tab the tab strip would
+/// refuse are reported; the first tab is then selected.
+void ReadSettings(const ProfileFile& file, const catalogue::UnitCatalogue& catalogue,
+                  StoredSettings& settings, UserMessages& messages);
+
+/// Writes everything ReadSettings reads, in a fixed order of sections and keys.
+void WriteSettings(const StoredSettings& settings, const catalogue::UnitCatalogue& catalogue,
+                   ProfileFile& file);
+
 /// Reads everything the user set into the model: tab order and selection, sort
 /// state, result format, window bounds, fonts and every category's remembered state;
 /// then shows the selected category. A missing key keeps the default; the model's
@@ -19,7 +31,7 @@ inline constexpr const char* kSettingsFileName = "QUANTIVO.INI";
 /// strip refuses is reported, and the first tab stays selected.
 void LoadSettings(ConverterModel& model, const ProfileFile& file, UserMessages& messages);
 
-/// Writes everything LoadSettings reads, in a fixed order of sections and keys.
+/// WriteSettings of the model's settings.
 void SaveSettings(const ConverterModel& model, ProfileFile& file);
 
 /// Where the settings file lives: Quantivo/QUANTIVO.INI in $XDG_CONFIG_HOME, or in

@@ -22,6 +22,25 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, int lef
   return label;
 }
 
+// A value beside its caption, in bold.
+QLabel* AddBoldLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+  QLabel* label = AddLabel(parent, name, text, left, top);
+  QFont bold = label->font();
+  bold.setBold(true);
+  label->setFont(bold);
+  label->adjustSize();
+  return label;
+}
+
+// The title twice: first a white shadow one pixel right of and below it, then the
+// title itself over the shadow.
+constexpr struct {
+  const char* Name;
+  int Left;
+  int Top;
+  bool IsShadow;
+} kTitleLayers[] = {{"Label2", 253, 9, true}, {"Label1", 252, 8, false}};
+
 }  // namespace
 
 void ProgramPicture::paintEvent(QPaintEvent*) {
@@ -73,7 +92,15 @@ QString Tfrm_About::VersionPlatform() {
 Tfrm_About::Tfrm_About(int totalUnits, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frm_About"));
   SetUpDialog(this, QStringLiteral("About"), 474, 227);
+  CreatePicture();
+  CreateTitle();
+  CreateFacts(totalUnits);
+  QPushButton* ok = AddButton(this, "OKButton", QStringLiteral("OK"), 191, 194, 90, 27, true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  ok->setFocus();
+}
 
+void Tfrm_About::CreatePicture() {
   auto* panel = new QFrame(this);
   panel->setObjectName(QStringLiteral("Panel1"));
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -81,25 +108,25 @@ Tfrm_About::Tfrm_About(int totalUnits, QWidget* parent) : QDialog(parent) {
   auto* picture = new ProgramPicture(panel);
   picture->setObjectName(QStringLiteral("Image1"));
   picture->setGeometry(panel->contentsRect());
+}
 
+void Tfrm_About::CreateTitle() {
   QFont titleFont(QStringLiteral("Times New Roman"));
   titleFont.setBold(true);
   titleFont.setItalic(true);
   titleFont.setPixelSize(29);
-  // A white shadow one pixel right of and below the title.
-  auto* shadow = new QLabel(QStringLiteral("Quantivo"), this);
-  shadow->setObjectName(QStringLiteral("Label2"));
-  shadow->setGeometry(253, 9, 210, 33);
-  auto* title = new QLabel(QStringLiteral("Quantivo"), this);
-  title->setObjectName(QStringLiteral("Label1"));
-  title->setGeometry(252, 8, 210, 33);
-  for (QLabel* label : {shadow, title}) {
+  for (const auto& layer : kTitleLayers) {
+    auto* label = new QLabel(QStringLiteral("Quantivo"), this);
+    label->setObjectName(QString::fromLatin1(layer.Name));
+    label->setGeometry(layer.Left, layer.Top, 210, 33);
     label->setFont(titleFont);
     label->setAlignment(Qt::AlignCenter);
+    if (layer.IsShadow) {
+      QPalette white = label->palette();
+      white.setColor(QPalette::WindowText, Qt::white);
+      label->setPalette(white);
+    }
   }
-  QPalette white = shadow->palette();
-  white.setColor(QPalette::WindowText, Qt::white);
-  shadow->setPalette(white);
 
   auto* version = new QLabel(QStringLiteral("Version 1.81 - Jun 29, 1997"), this);
   version->setObjectName(QStringLiteral("Label3"));
@@ -109,28 +136,20 @@ Tfrm_About::Tfrm_About(int totalUnits, QWidget* parent) : QDialog(parent) {
   rule->setObjectName(QStringLiteral("Bevel1"));
   rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
   rule->setGeometry(248, 93, 217, 2);
+}
 
+void Tfrm_About::CreateFacts(int totalUnits) {
   QLabel* unitsCaption =
       AddLabel(this, "Label8", QStringLiteral("Total Units Supported: "), 8, 200);
-  QLabel* units = AddLabel(this, "Label9", QString::number(totalUnits), 120, 200);
+  QLabel* units = AddBoldLabel(this, "Label9", QString::number(totalUnits), 120, 200);
   QLabel* platformCaption =
       AddLabel(this, "Label10", QStringLiteral("Version Platform:"), 344, 200);
-  QLabel* platform = AddLabel(this, "Label11", VersionPlatform(), 430, 200);
-  for (QLabel* label : {units, platform}) {
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    label->adjustSize();
-  }
+  QLabel* platform = AddBoldLabel(this, "Label11", VersionPlatform(), 430, 200);
   // A wider system font than the design's must not run a caption into its value.
   units->move(std::max(units->x(), unitsCaption->geometry().right() + 4), units->y());
   const int overhang = platformCaption->width() + 4 + platform->width() - (width() - 8 - 344);
   if (overhang > 0) platformCaption->move(344 - overhang, platformCaption->y());
   platform->move(std::max(platform->x(), platformCaption->geometry().right() + 4), platform->y());
-
-  QPushButton* ok = AddButton(this, "OKButton", QStringLiteral("OK"), 191, 194, 90, 27, true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  ok->setFocus();
 }
 
 }  // namespace quantivo::ui

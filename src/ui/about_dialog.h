@@ -23,6 +23,14 @@ class Tfrm_About : public QDialog {
 
   /// "64-bit" or "32-bit": the word size of the running build.
   static QString VersionPlatform();
+
+ private:
+  /// The program's picture in its sunken panel.
+  void CreatePicture();
+  /// The shadowed title, the version and the rule under them.
+  void CreateTitle();
+  /// The bottom line: the number of units and the word size, each after its caption.
+  void CreateFacts(int totalUnits);
 };
 
 }  // namespace quantivo::ui

@@ -111,14 +111,6 @@ Tfrm_Fonts::Tfrm_Fonts(model::FontSpec mainFont, model::FontSpec tabFont,
   ShowSample(Label2, m_tabFont);
 }
 
-model::FontSpec Tfrm_Fonts::DefaultMainFont() {
-  return {"Arial", 10, 0, true, false};
-}
-
-model::FontSpec Tfrm_Fonts::DefaultTabFont() {
-  return {"Small Fonts", 7, 0, false, false};
-}
-
 void Tfrm_Fonts::btn_Font1Click() {
   ChangeFont(m_mainFont, Label1);
 }
@@ -128,8 +120,8 @@ void Tfrm_Fonts::btn_Font2Click() {
 }
 
 void Tfrm_Fonts::btn_ResetClick() {
-  m_mainFont = DefaultMainFont();
-  m_tabFont = DefaultTabFont();
+  m_mainFont = model::DefaultMainFont();
+  m_tabFont = model::DefaultTabFont();
   ShowSample(Label1, m_mainFont);
   ShowSample(Label2, m_tabFont);
 }

@@ -32,10 +32,6 @@ class Tfrm_Fonts : public QDialog {
   const model::FontSpec& MainFont() const { return m_mainFont; }
   const model::FontSpec& TabFont() const { return m_tabFont; }
 
-  /// The fonts a reset puts into the samples.
-  static model::FontSpec DefaultMainFont();
-  static model::FontSpec DefaultTabFont();
-
  private:
   void btn_Font1Click();
   void btn_Font2Click();

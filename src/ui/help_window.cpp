@@ -99,10 +99,30 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
     return;
   }
 
+  CreateTabs();
+  ConnectPageLinks();
+  CreateSplitter();
+  CreateToolBar();
+  ShowFirstPage();
+}
+
+void HelpWindow::CreateTabs() {
   m_tabs = new QTabWidget(this);
   m_tabs->setObjectName(QStringLiteral("HelpTabs"));
   m_tabs->addTab(m_engine->contentWidget(), QStringLiteral("&Contents"));
+  m_tabs->addTab(CreateIndexPage(), QStringLiteral("&Index"));
+  QWidget* search = CreateSearchPage();
+  m_tabs->addTab(search, QStringLiteral("&Search"));
+  // The full-text index is built the first time the search page is shown.
+  connect(m_tabs, &QTabWidget::currentChanged, this, [this, search](int) {
+    if (m_tabs->currentWidget() == search && !m_indexed) {
+      m_indexed = true;
+      m_engine->searchEngine()->reindexDocumentation();
+    }
+  });
+}
 
+QWidget* HelpWindow::CreateIndexPage() {
   auto* index = new QWidget(m_tabs);
   auto* indexLayout = new QVBoxLayout(index);
   auto* lookFor = new QLabel(QStringLiteral("&Look for:"), index);
@@ -113,7 +133,6 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
   m_indexFilter->setObjectName(QStringLiteral("IndexFilter"));
   indexLayout->addWidget(m_indexFilter);
   indexLayout->addWidget(m_engine->indexWidget());
-  m_tabs->addTab(index, QStringLiteral("&Index"));
   connect(m_indexFilter, &QLineEdit::textChanged, this,
           [this](const QString& text) { m_engine->indexWidget()->filterIndices(text); });
   // The index is read in the background; a search typed before then applies once it
@@ -122,22 +141,21 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
           [this] { m_engine->indexWidget()->filterIndices(m_indexFilter->text()); });
   connect(m_indexFilter, &QLineEdit::returnPressed, m_engine->indexWidget(),
           &QHelpIndexWidget::activateCurrentItem);
+  return index;
+}
 
+QWidget* HelpWindow::CreateSearchPage() {
   auto* search = new QWidget(m_tabs);
   auto* searchLayout = new QVBoxLayout(search);
   QHelpSearchEngine* searchEngine = m_engine->searchEngine();
   searchLayout->addWidget(searchEngine->queryWidget());
   searchLayout->addWidget(searchEngine->resultWidget());
-  m_tabs->addTab(search, QStringLiteral("&Search"));
   connect(searchEngine->queryWidget(), &QHelpSearchQueryWidget::search, this,
           [searchEngine] { searchEngine->search(searchEngine->queryWidget()->searchInput()); });
-  connect(m_tabs, &QTabWidget::currentChanged, this, [this, search](int) {
-    if (m_tabs->currentWidget() == search && !m_indexed) {
-      m_indexed = true;
-      m_engine->searchEngine()->reindexDocumentation();
-    }
-  });
+  return search;
+}
 
+void HelpWindow::ConnectPageLinks() {
   connect(m_engine->contentWidget(), &QHelpContentWidget::linkActivated, this,
           &HelpWindow::ShowPage);
   // One click on an entry opens its page, as a link does.
@@ -155,16 +173,20 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
           [this](const QList<QHelpLink>& links, const QString&) {
             if (!links.isEmpty()) ShowPage(links.first().url);
           });
-  connect(searchEngine->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this,
+  connect(m_engine->searchEngine()->resultWidget(), &QHelpSearchResultWidget::requestShowLink, this,
           &HelpWindow::ShowPage);
+}
 
+void HelpWindow::CreateSplitter() {
   auto* splitter = new QSplitter(this);
   splitter->addWidget(m_tabs);
   splitter->addWidget(m_browser);
   splitter->setStretchFactor(1, 1);
   splitter->setSizes({240, 620});
   setCentralWidget(splitter);
+}
 
+void HelpWindow::CreateToolBar() {
   QToolBar* tools = addToolBar(QStringLiteral("Navigation"));
   tools->setObjectName(QStringLiteral("HelpNavigation"));
   tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"), m_browser,
@@ -173,6 +195,9 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
                    m_browser, &QTextBrowser::forward);
   tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Contents"), this,
                    &HelpWindow::ShowContents);
+}
+
+void HelpWindow::ShowFirstPage() {
   // The contents arrive once the engine has read them; show their first level.
   connect(m_engine->contentModel(), &QHelpContentModel::contentsCreated, this,
           [this] { m_engine->contentWidget()->expandToDepth(0); });

@@ -44,6 +44,18 @@ class HelpWindow : public QMainWindow, public HelpViewer {
   QHelpEngine* Engine() const { return m_ready ? m_engine : nullptr; }
 
  private:
+  /// The contents, index and search pages, in that order, beside the page shown.
+  void CreateTabs();
+  /// The keyword index under its "Look for" field.
+  QWidget* CreateIndexPage();
+  /// The full-text search: the query above its results.
+  QWidget* CreateSearchPage();
+  /// Every way of choosing a page (contents, index, search results) opens it here.
+  void ConnectPageLinks();
+  void CreateSplitter();
+  /// Back, Forward and Contents.
+  void CreateToolBar();
+  void ShowFirstPage();
   void Present();
   void ShowPage(const QUrl& url);
   void MarkInContents(const QUrl& url);

@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "engine/input_text.h"
 #include "model/settings_file.h"
 #include "ui/about_dialog.h"
 #include "ui/arrange_units_dialog.h"
@@ -39,22 +40,12 @@ namespace {
 
 using model::ConverterModel;
 
-// A window position the settings file did not give: the window system places it.
-constexpr int kUnplaced = INT_MIN;
-// A window size the settings file did not give: the window opens at its design size.
-constexpr int kUnsized = 0;
-
 // The working area below the menu bar at design: the panel, 602 x 386, over the tab
 // strip.
 constexpr QSize kDesignWorkingArea(602, 404);
 // The smallest working area at which the boxes, both lists (three units high, over
 // a scroll bar) and the tab strip still show.
 constexpr QSize kMinimumWorkingArea(320, 200);
-
-constexpr unsigned kAllShownParts = model::kInputListEntries | model::kInputListSelection |
-                                    model::kOutputListEntries | model::kOutputListSelection |
-                                    model::kInputText | model::kOutputText |
-                                    model::kInputListVisible | model::kTabs;
 
 Bounds BoundsOf(const QWidget* widget) {
   const QRect r = widget->geometry();
@@ -99,6 +90,33 @@ const QScreen* ScreenShowingTop(long long left, long long top, long long width) 
 
 }  // namespace
 
+// The menus in menu-bar order, after Exit!.
+struct MenuDefinition {
+  const char* Name;
+  const char* Caption;
+  MenuCommand AboutToShow;
+};
+
+// What a menu item is besides a command: the Edit menu's rule runs before its own
+// command, and a checkable one shows a check mark.
+constexpr unsigned kPlainItem = 0;
+constexpr unsigned kEditRule = 1u << 0;
+constexpr unsigned kCheckable = 1u << 1;
+
+// One menu item: its menu (a position in the menu list), object name, caption,
+// shortcut and command. A row without a command is a separator.
+struct MenuItem {
+  int Menu;
+  const char* Name;
+  const char* Caption;
+  QKeyCombination Keys;
+  MenuCommand Run;
+  unsigned Roles = kPlainItem;
+  QAction* Tfrm_Converter::*Member = nullptr;
+};
+
+constexpr QKeyCombination kNoKeys;
+
 void WorkingPanel::resizeEvent(QResizeEvent* event) {
   QFrame::resizeEvent(event);
   emit Resized();
@@ -134,15 +152,14 @@ void Tfrm_Converter::FormCreate() {
                    QStringLiteral("speedcrunch"),
                    QStringLiteral("galculator"),
                    QStringLiteral("xcalc")};
-  m_model = std::make_unique<ConverterModel>(m_catalogue, m_locale);
-  m_model->Window = {kUnplaced, kUnplaced, kUnsized, kUnsized, false};
+  m_model = std::make_unique<ConverterModel>(catalogue::UnitCatalogue(), m_locale);
   try {
     model::LoadSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
     m_messages.ShowError(error.what());
   }
   m_model->SetObserver(this);
-  ShownValuesChanged(kAllShownParts);
+  ShownValuesChanged(model::ShownParts::All());
   mnu_SortUnitLists1->setChecked(m_model->SortedUnitLists());
   ApplyFonts();
   ApplyWindowBounds();
@@ -202,6 +219,14 @@ void Tfrm_Converter::CreateControls() {
   layout->addWidget(Notebook1, 1);
   layout->addWidget(TabSet1);
 
+  CreateWorkingControls();
+  ConnectControls();
+  qApp->installEventFilter(this);
+}
+
+// The two boxes and their lists on the panel, at their design places; the layout
+// moves them as the panel's size changes.
+void Tfrm_Converter::CreateWorkingControls() {
   txt_In = new QLineEdit(pan);
   txt_In->setObjectName(QStringLiteral("txt_In"));
   txt_In->setGeometry(24, 24, 145, 24);
@@ -235,6 +260,11 @@ void Tfrm_Converter::CreateControls() {
   // Every entry is one line of the same font: measuring one lays out the rest, which
   // saves measuring 79 names before the first paint.
   for (QListWidget* list : {lst_In, lst_Out}) list->setUniformItemSizes(true);
+  setTabOrder(txt_In, lst_In);
+  setTabOrder(lst_In, lst_Out);
+}
+
+void Tfrm_Converter::ConnectControls() {
   // A text box's turn ends when another control of the window takes the focus,
   // whatever came between: a menu, the menu bar's keyboard mode, another window.
   // Those take the focus without ending it, as they move it to no control.
@@ -253,8 +283,6 @@ void Tfrm_Converter::CreateControls() {
           m_selectionBeforeMenu = {};
         }
       });
-  setTabOrder(txt_In, lst_In);
-  setTabOrder(lst_In, lst_Out);
 
   connect(pan, &WorkingPanel::Resized, this, &Tfrm_Converter::On_Resize);
   connect(txt_In, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -273,83 +301,90 @@ void Tfrm_Converter::CreateControls() {
   connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) {
     if (index >= 0) m_model->SelectTab(index);
   });
+}
 
-  qApp->installEventFilter(this);
+std::span<const MenuDefinition> Tfrm_Converter::Menus() {
+  static const MenuDefinition kMenus[] = {
+      {"mnu_Edit1", "&Edit", &Tfrm_Converter::mnu_Edit1Click},
+      {"mnu_Options1", "&Options", nullptr},
+      {"mnu_Reference1", "&Reference", nullptr},
+      {"mnu_Help1", "&Help", nullptr},
+  };
+  return kMenus;
+}
+
+// In menu order.
+std::span<const MenuItem> Tfrm_Converter::MenuItems() {
+  static const MenuItem kItems[] = {
+      {0, "mnu_Cut1", "Cu&t", Qt::CTRL | Qt::Key_X, &Tfrm_Converter::mnu_Cut1Click, kEditRule,
+       &Tfrm_Converter::mnu_Cut1},
+      {0, "mnu_Copy1", "&Copy", Qt::CTRL | Qt::Key_C, &Tfrm_Converter::mnu_Copy1Click, kEditRule,
+       &Tfrm_Converter::mnu_Copy1},
+      {0, "mnu_Paste1", "&Paste", Qt::CTRL | Qt::Key_V, &Tfrm_Converter::mnu_Paste1Click, kEditRule,
+       &Tfrm_Converter::mnu_Paste1},
+      {0, "mnu_N1", nullptr, kNoKeys, nullptr},
+      {0, "mnu_ReverseSelectedUnits1", "&Invert Current Conversion", Qt::CTRL | Qt::Key_I,
+       &Tfrm_Converter::mnu_ReverseSelectedUnits1Click, kEditRule},
+      {0, "mnu_ClearInputTextBox1", "Clear Input &Text Box", Qt::CTRL | Qt::Key_T,
+       &Tfrm_Converter::mnu_ClearInputTextBox1Click, kEditRule},
+      {0, "mnu_Reset1", "C&lear All Text and List Boxes", kNoKeys,
+       &Tfrm_Converter::mnu_Reset1Click},
+      {1, "mnu_Result1", "&Result Number Format...", Qt::CTRL | Qt::Key_R,
+       &Tfrm_Converter::mnu_Result1Click},
+      {1, "mnu_Fonts1", "&Fonts...", Qt::CTRL | Qt::Key_F, &Tfrm_Converter::mnu_Fonts1Click},
+      {1, nullptr, nullptr, kNoKeys, nullptr},
+      {1, "mnu_ChooseUnitCategory1", "Choose &Unit Category...", Qt::CTRL | Qt::Key_U,
+       &Tfrm_Converter::mnu_ChooseUnitCategory1Click},
+      {1, "mnu_SortUnitLists1", "&Sort Units Alphabetically", Qt::CTRL | Qt::Key_S,
+       &Tfrm_Converter::mnu_SortUnitLists1Click, kCheckable, &Tfrm_Converter::mnu_SortUnitLists1},
+      {1, "mnu_ArrangeOrderofCategories1", "&Arrange Category Order...", Qt::CTRL | Qt::Key_A,
+       &Tfrm_Converter::mnu_ArrangeOrderofCategories1Click},
+      {2, "Calculator1", "&Calculator", kNoKeys, &Tfrm_Converter::Calculator1Click},
+      {2, "mnu_MetricPrefixes1", "&Metric Prefixes", kNoKeys,
+       &Tfrm_Converter::mnu_MetricPrefixes1Click},
+      {3, "mnu_Contents1", "&Contents", Qt::Key_F1, &Tfrm_Converter::mnu_Contents1Click},
+      {3, "mnu_SearchforHelpOn1", "&Search for Help On...", kNoKeys,
+       &Tfrm_Converter::mnu_SearchforHelpOn1Click},
+      {3, "mnu_HowtoUseHelp1", "&How to Use Help", kNoKeys,
+       &Tfrm_Converter::mnu_HowtoUseHelp1Click},
+      {3, nullptr, nullptr, kNoKeys, nullptr},
+      {3, "mnu_About1", "&About...", kNoKeys, &Tfrm_Converter::mnu_About1Click},
+  };
+  return kItems;
 }
 
 void Tfrm_Converter::CreateMenus() {
-  const auto addItem = [this](QMenu* menu, const char* name, const QString& caption,
-                              const QKeySequence& shortcut, auto handler) {
-    auto* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    if (!shortcut.isEmpty()) {
-      action->setShortcut(shortcut);
+  auto* exit = menuBar()->addAction(QStringLiteral("E&xit!"));
+  exit->setObjectName(QStringLiteral("mnu_Exit1"));
+  connect(exit, &QAction::triggered, this, &Tfrm_Converter::mnu_Exit1Click);
+
+  QList<QMenu*> menus;
+  for (const MenuDefinition& m : Menus()) {
+    QMenu* menu = menuBar()->addMenu(QString::fromLatin1(m.Caption));
+    menu->setObjectName(QString::fromLatin1(m.Name));
+    if (m.AboutToShow != nullptr) connect(menu, &QMenu::aboutToShow, this, m.AboutToShow);
+    menus.append(menu);
+  }
+  mnu_Edit1 = menus.front();
+
+  for (const MenuItem& item : MenuItems()) {
+    QMenu* menu = menus[item.Menu];
+    QAction* action = item.Run == nullptr ? menu->addSeparator()
+                                          : menu->addAction(QString::fromLatin1(item.Caption));
+    if (item.Name != nullptr) action->setObjectName(QString::fromLatin1(item.Name));
+    if (item.Member != nullptr) this->*item.Member = action;
+    if (item.Run == nullptr) continue;
+    connect(action, &QAction::triggered, this, item.Run);
+    action->setCheckable((item.Roles & kCheckable) != 0);
+    if (item.Roles & kEditRule) m_editActions.append(action);
+    if (item.Keys != kNoKeys) {
+      action->setShortcut(QKeySequence(item.Keys));
       // The window dispatches shortcuts itself, so that the Edit menu's rule runs
       // first and no shortcut ever reaches a text box.
       action->setShortcutContext(Qt::WidgetShortcut);
       m_shortcutActions.append(action);
     }
-    connect(action, &QAction::triggered, this, handler);
-    return action;
-  };
-
-  auto* exit = menuBar()->addAction(QStringLiteral("E&xit!"));
-  exit->setObjectName(QStringLiteral("mnu_Exit1"));
-  connect(exit, &QAction::triggered, this, &Tfrm_Converter::mnu_Exit1Click);
-
-  mnu_Edit1 = menuBar()->addMenu(QStringLiteral("&Edit"));
-  mnu_Edit1->setObjectName(QStringLiteral("mnu_Edit1"));
-  connect(mnu_Edit1, &QMenu::aboutToShow, this, &Tfrm_Converter::mnu_Edit1Click);
-  mnu_Cut1 = addItem(mnu_Edit1, "mnu_Cut1", QStringLiteral("Cu&t"),
-                     QKeySequence(Qt::CTRL | Qt::Key_X), &Tfrm_Converter::mnu_Cut1Click);
-  mnu_Copy1 = addItem(mnu_Edit1, "mnu_Copy1", QStringLiteral("&Copy"),
-                      QKeySequence(Qt::CTRL | Qt::Key_C), &Tfrm_Converter::mnu_Copy1Click);
-  mnu_Paste1 = addItem(mnu_Edit1, "mnu_Paste1", QStringLiteral("&Paste"),
-                       QKeySequence(Qt::CTRL | Qt::Key_V), &Tfrm_Converter::mnu_Paste1Click);
-  mnu_Edit1->addSeparator()->setObjectName(QStringLiteral("mnu_N1"));
-  m_editActions = {
-      mnu_Cut1, mnu_Copy1, mnu_Paste1,
-      addItem(mnu_Edit1, "mnu_ReverseSelectedUnits1", QStringLiteral("&Invert Current Conversion"),
-              QKeySequence(Qt::CTRL | Qt::Key_I), &Tfrm_Converter::mnu_ReverseSelectedUnits1Click),
-      addItem(mnu_Edit1, "mnu_ClearInputTextBox1", QStringLiteral("Clear Input &Text Box"),
-              QKeySequence(Qt::CTRL | Qt::Key_T), &Tfrm_Converter::mnu_ClearInputTextBox1Click)};
-  addItem(mnu_Edit1, "mnu_Reset1", QStringLiteral("C&lear All Text and List Boxes"), QKeySequence(),
-          &Tfrm_Converter::mnu_Reset1Click);
-
-  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  options->setObjectName(QStringLiteral("mnu_Options1"));
-  addItem(options, "mnu_Result1", QStringLiteral("&Result Number Format..."),
-          QKeySequence(Qt::CTRL | Qt::Key_R), &Tfrm_Converter::mnu_Result1Click);
-  addItem(options, "mnu_Fonts1", QStringLiteral("&Fonts..."), QKeySequence(Qt::CTRL | Qt::Key_F),
-          &Tfrm_Converter::mnu_Fonts1Click);
-  options->addSeparator();
-  addItem(options, "mnu_ChooseUnitCategory1", QStringLiteral("Choose &Unit Category..."),
-          QKeySequence(Qt::CTRL | Qt::Key_U), &Tfrm_Converter::mnu_ChooseUnitCategory1Click);
-  mnu_SortUnitLists1 =
-      addItem(options, "mnu_SortUnitLists1", QStringLiteral("&Sort Units Alphabetically"),
-              QKeySequence(Qt::CTRL | Qt::Key_S), &Tfrm_Converter::mnu_SortUnitLists1Click);
-  mnu_SortUnitLists1->setCheckable(true);
-  addItem(options, "mnu_ArrangeOrderofCategories1", QStringLiteral("&Arrange Category Order..."),
-          QKeySequence(Qt::CTRL | Qt::Key_A), &Tfrm_Converter::mnu_ArrangeOrderofCategories1Click);
-
-  QMenu* reference = menuBar()->addMenu(QStringLiteral("&Reference"));
-  reference->setObjectName(QStringLiteral("mnu_Reference1"));
-  addItem(reference, "Calculator1", QStringLiteral("&Calculator"), QKeySequence(),
-          &Tfrm_Converter::Calculator1Click);
-  addItem(reference, "mnu_MetricPrefixes1", QStringLiteral("&Metric Prefixes"), QKeySequence(),
-          &Tfrm_Converter::mnu_MetricPrefixes1Click);
-
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  help->setObjectName(QStringLiteral("mnu_Help1"));
-  addItem(help, "mnu_Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1),
-          &Tfrm_Converter::mnu_Contents1Click);
-  addItem(help, "mnu_SearchforHelpOn1", QStringLiteral("&Search for Help On..."), QKeySequence(),
-          &Tfrm_Converter::mnu_SearchforHelpOn1Click);
-  addItem(help, "mnu_HowtoUseHelp1", QStringLiteral("&How to Use Help"), QKeySequence(),
-          &Tfrm_Converter::mnu_HowtoUseHelp1Click);
-  help->addSeparator();
-  addItem(help, "mnu_About1", QStringLiteral("&About..."), QKeySequence(),
-          &Tfrm_Converter::mnu_About1Click);
+  }
 }
 
 void Tfrm_Converter::ApplyFonts() {
@@ -383,10 +418,10 @@ void Tfrm_Converter::ApplyFonts() {
 
 void Tfrm_Converter::ApplyWindowBounds() {
   const model::WindowBounds& bounds = m_model->Window;
-  const bool placed = bounds.FormTop != kUnplaced && bounds.FormLeft != kUnplaced;
+  const bool placed = bounds.Placed();
   // The stored size is the outer frame's; without one, the working area has its
   // design size under the menu bar.
-  const bool sized = bounds.FormWidth > 0 && bounds.FormHeight > 0;
+  const bool sized = bounds.Sized();
   QSize size = sized ? QSize(bounds.FormWidth, bounds.FormHeight)
                      : kDesignWorkingArea + QSize(0, menuBar()->sizeHint().height());
   const QScreen* onScreen =
@@ -453,15 +488,16 @@ void Tfrm_Converter::On_Resize() {
   SetBounds(lab2, layout.lab2);
 }
 
-void Tfrm_Converter::ShownValuesChanged(unsigned parts) {
+void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
+  using model::ShownPart;
   const ConverterModel& model = *m_model;
-  if (parts & (model::kInputListEntries | model::kInputListSelection)) {
-    MirrorList(lst_In, model.InputList(), parts & model::kInputListEntries);
+  if (parts.Any(ShownPart::InputListEntries | ShownPart::InputListSelection)) {
+    MirrorList(lst_In, model.InputList(), parts.Any(ShownPart::InputListEntries));
   }
-  if (parts & (model::kOutputListEntries | model::kOutputListSelection)) {
-    MirrorList(lst_Out, model.OutputList(), parts & model::kOutputListEntries);
+  if (parts.Any(ShownPart::OutputListEntries | ShownPart::OutputListSelection)) {
+    MirrorList(lst_Out, model.OutputList(), parts.Any(ShownPart::OutputListEntries));
   }
-  if (parts & model::kInputText) {
+  if (parts.Any(ShownPart::InputText)) {
     const QString text = ToQString(model.InputText());
     if (txt_In->text() != text) {
       const QSignalBlocker blocker(txt_In);
@@ -472,12 +508,12 @@ void Tfrm_Converter::ShownValuesChanged(unsigned parts) {
       if (sameLength) txt_In->setCursorPosition(caret);
     }
   }
-  if (parts & model::kOutputText) txt_Out->setText(ToQString(model.OutputText()));
-  if (parts & model::kInputListVisible) {
+  if (parts.Any(ShownPart::OutputText)) txt_Out->setText(ToQString(model.OutputText()));
+  if (parts.Any(ShownPart::InputListVisible)) {
     lst_In->setVisible(model.InputListVisible());
     lab2->setVisible(!model.InputListVisible());
   }
-  if (parts & model::kTabs) MirrorTabs();
+  if (parts.Any(ShownPart::Tabs)) MirrorTabs();
 }
 
 // The input box keeps every edit for Undo, without limit; a person who types all day
@@ -587,17 +623,10 @@ bool Tfrm_Converter::DispatchShortcut(QKeyEvent* event) {
 
 bool Tfrm_Converter::Key_Press(QKeyEvent* event) {
   const QString text = event->text();
-  if (text.isEmpty()) return false;  // no character: arrows, Home, function keys
-  const int tab = m_model->TabIndex();
-  const bool numbers = tab >= 0 && m_model->IndexTabs()[tab] == "Numbers";
-  for (const QChar qc : text) {
-    const char16_t c = qc.unicode();
-    // Control characters (Backspace, Enter, Escape, Ctrl combinations) and Delete.
-    if ((c >= 1 && c <= 31) || c == 127) continue;
-    const bool digit = c >= '0' && c <= '9';
-    const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-    const bool numberSign = c == '+' || c == '-' || c == '.' || c == 'E' || c == 'e';
-    if (!(digit || (numbers ? letter : numberSign))) return true;  // swallowed
+  const catalogue::ConversionKind kind = m_model->CurrentKind();
+  // A key without a character (arrows, Home, function keys) passes.
+  for (const QChar c : text) {
+    if (!engine::InputCharacterPasses(kind, c.unicode())) return true;  // swallowed
   }
   return false;
 }
@@ -670,10 +699,9 @@ void Tfrm_Converter::mnu_Reset1Click() {
 
 void Tfrm_Converter::mnu_Result1Click() {
   Tfrm_NumberFormat dialog(
-      m_model->Format, m_locale, [this](const QString& k) { ShowHelpTopic(k); }, this);
+      m_model->Format(), m_locale, [this](const QString& k) { ShowHelpTopic(k); }, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  m_model->Format = dialog.Format();
-  m_model->MainChange();
+  m_model->SetFormat(dialog.Format());
 }
 
 void Tfrm_Converter::mnu_Fonts1Click() {
@@ -700,7 +728,8 @@ void Tfrm_Converter::mnu_SortUnitLists1Click() {
 
 void Tfrm_Converter::mnu_ArrangeOrderofCategories1Click() {
   QStringList builtIn;
-  for (const std::string_view name : m_catalogue.CategoryNames()) builtIn.append(ToQString(name));
+  for (const std::string_view name : m_model->Catalogue().CategoryNames())
+    builtIn.append(ToQString(name));
   Tfrm_ArrangeUnits dialog(
       TabCaptions(), builtIn, ToQFont(m_model->MainFont),
       [this](const QString& k) { ShowHelpTopic(k); }, this);
@@ -735,7 +764,7 @@ void Tfrm_Converter::mnu_HowtoUseHelp1Click() {
 }
 
 void Tfrm_Converter::mnu_About1Click() {
-  Tfrm_About dialog(catalogue::UnitCatalogue::TotalUnitCount, this);
+  Tfrm_About dialog(m_model->Catalogue().TotalUnitCount(), this);
   dialog.exec();
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <climits>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "catalogue/unit_catalogue.h"
@@ -26,6 +27,11 @@ class QStackedWidget;
 class QTabBar;
 
 namespace quantivo::ui {
+
+class Tfrm_Converter;
+struct MenuDefinition;
+struct MenuItem;
+using MenuCommand = void (Tfrm_Converter::*)();
 
 /// The bevelled panel that holds the working area; it lays its controls out
 /// whenever its size changes.
@@ -81,13 +87,17 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   /// Writes the settings file, the first time only.
   void SaveSettings();
   void CreateControls();
+  void CreateWorkingControls();
+  void ConnectControls();
   void CreateMenus();
+  static std::span<const MenuDefinition> Menus();
+  static std::span<const MenuItem> MenuItems();
   void ApplyFonts();
   void ApplyWindowBounds();
   void FitFrameToScreen();
   void RecordWindowBounds();
 
-  void ShownValuesChanged(unsigned parts) override;
+  void ShownValuesChanged(model::ShownParts parts) override;
   void MirrorTabs();
   void BoundUndoHistory();
 
@@ -122,7 +132,6 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
 
   std::string m_settingsPath;
   WindowMessages& m_messages;
-  catalogue::UnitCatalogue m_catalogue;
   std::unique_ptr<model::ConverterModel> m_model;
   engine::NumberLocale m_locale;
   std::unique_ptr<HelpViewer> m_helpWindow;

@@ -12,6 +12,28 @@
 #include "ui/qt_convert.h"
 
 namespace quantivo::ui {
+namespace {
+
+// The four formats, in the order of their view types.
+constexpr struct {
+  const char* Name;
+  const char* Text;
+  int Top;
+  int Width;
+} kFormatButtons[] = {{"RadioButton1", "AutoFormat", 32, 113},
+                      {"RadioButton2", "Scientific", 56, 113},
+                      {"RadioButton3", "Fixed", 80, 113},
+                      {"RadioButton4", "Fixed with Commas", 104, 129}};
+
+QGroupBox* AddGroupBox(QWidget* parent, const char* name, const QString& title, int left, int top,
+                       int width, int height) {
+  auto* box = new QGroupBox(title, parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setGeometry(left, top, width, height);
+  return box;
+}
+
+}  // namespace
 
 Tfrm_NumberFormat::Tfrm_NumberFormat(const engine::ResultFormat& format,
                                      engine::NumberLocale locale,
@@ -19,33 +41,30 @@ Tfrm_NumberFormat::Tfrm_NumberFormat(const engine::ResultFormat& format,
     : QDialog(parent), m_locale(std::move(locale)) {
   setObjectName(QStringLiteral("frm_NumberFormat"));
   SetUpDialog(this, QStringLiteral("Result Number Format"), 305, 268);
+  CreateFormatButtons();
+  CreatePrecisionBox();
+  CreateSampleBox();
+  CreateDialogButtons(showHelpTopic);
+  ShowFormat(format);
+}
 
-  auto* formats = new QGroupBox(QStringLiteral("Choose Result Number Format"), this);
-  formats->setObjectName(QStringLiteral("RadioGroup1"));
-  formats->setGeometry(8, 8, 169, 129);
+void Tfrm_NumberFormat::CreateFormatButtons() {
+  AddGroupBox(this, "RadioGroup1", QStringLiteral("Choose Result Number Format"), 8, 8, 169, 129);
   auto* group = new QButtonGroup(this);
-  constexpr struct {
-    const char* Name;
-    const char* Text;
-    int Top;
-    int Width;
-  } kButtons[] = {{"RadioButton1", "AutoFormat", 32, 113},
-                  {"RadioButton2", "Scientific", 56, 113},
-                  {"RadioButton3", "Fixed", 80, 113},
-                  {"RadioButton4", "Fixed with Commas", 104, 129}};
   for (int i = 0; i < 4; ++i) {
     // The buttons lie over the frame rather than inside it, as one group.
-    auto* button = new QRadioButton(QString::fromLatin1(kButtons[i].Text), this);
-    button->setObjectName(QString::fromLatin1(kButtons[i].Name));
-    button->setGeometry(24, kButtons[i].Top, kButtons[i].Width, 17);
+    auto* button = new QRadioButton(QString::fromLatin1(kFormatButtons[i].Text), this);
+    button->setObjectName(QString::fromLatin1(kFormatButtons[i].Name));
+    button->setGeometry(24, kFormatButtons[i].Top, kFormatButtons[i].Width, 17);
     group->addButton(button, i + 1);
     m_buttons[i] = button;
     connect(button, &QRadioButton::clicked, this, &Tfrm_NumberFormat::RadioButton1Click);
   }
+}
 
-  auto* precision = new QGroupBox(QStringLiteral("Decimal Precision"), this);
-  precision->setObjectName(QStringLiteral("GroupBox2"));
-  precision->setGeometry(192, 8, 105, 129);
+void Tfrm_NumberFormat::CreatePrecisionBox() {
+  QGroupBox* precision =
+      AddGroupBox(this, "GroupBox2", QStringLiteral("Decimal Precision"), 192, 8, 105, 129);
   auto* hint = new QLabel(QStringLiteral("0-9 decimal places may be displayed."), precision);
   hint->setObjectName(QStringLiteral("Label2"));
   hint->setGeometry(16, 32, 77, 49);
@@ -59,10 +78,11 @@ Tfrm_NumberFormat::Tfrm_NumberFormat(const engine::ResultFormat& format,
   // Stepped with the arrows only; nothing is typed.
   SpinEdit1->findChild<QLineEdit*>()->setReadOnly(true);
   connect(SpinEdit1, &QSpinBox::valueChanged, this, &Tfrm_NumberFormat::SpinEdit1Change);
+}
 
-  auto* sampleFrame = new QGroupBox(QStringLiteral("Sample"), this);
-  sampleFrame->setObjectName(QStringLiteral("GroupBox1"));
-  sampleFrame->setGeometry(8, 144, 289, 81);
+void Tfrm_NumberFormat::CreateSampleBox() {
+  QGroupBox* sampleFrame =
+      AddGroupBox(this, "GroupBox1", QStringLiteral("Sample"), 8, 144, 289, 81);
   Label1 = new QLabel(sampleFrame);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(16, 32, 257, 33);
@@ -70,7 +90,9 @@ Tfrm_NumberFormat::Tfrm_NumberFormat(const engine::ResultFormat& format,
   sampleFont.setBold(true);
   sampleFont.setPixelSize(19);
   Label1->setFont(sampleFont);
+}
 
+void Tfrm_NumberFormat::CreateDialogButtons(const ShowHelpTopicFunction& showHelpTopic) {
   QPushButton* help =
       AddHelpButton(this, 8, 233, QStringLiteral("NumberFormatScreen"), showHelpTopic);
   QPushButton* cancel = AddButton(this, "btn_Cancel", QStringLiteral("Cancel"), 144, 233, 73, 27);
@@ -80,7 +102,9 @@ Tfrm_NumberFormat::Tfrm_NumberFormat(const engine::ResultFormat& format,
   setTabOrder(m_buttons[3], cancel);
   setTabOrder(cancel, ok);
   setTabOrder(ok, help);
+}
 
+void Tfrm_NumberFormat::ShowFormat(const engine::ResultFormat& format) {
   // The current format, its button clicked with the spin box still at 4, then the
   // stored precision shown within 0 to 9.
   const int view = static_cast<int>(format.View);

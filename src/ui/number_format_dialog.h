@@ -23,9 +23,18 @@ class Tfrm_NumberFormat : public QDialog {
   engine::ResultFormat Format() const;
 
   /// The value every sample shows.
-  static constexpr engine::Extended kSampleValue = 1234567.890123456L;
+  static constexpr Extended kSampleValue = 1234567.890123456L;
 
  private:
+  /// The four format buttons over their frame, as one group.
+  void CreateFormatButtons();
+  /// The precision's frame: its hint and the spin box.
+  void CreatePrecisionBox();
+  void CreateSampleBox();
+  /// Help, Cancel and OK, in the tab order after the format buttons.
+  void CreateDialogButtons(const ShowHelpTopicFunction& showHelpTopic);
+  /// Selects the format's button and shows its precision and sample.
+  void ShowFormat(const engine::ResultFormat& format);
   void RadioButton1Click();
   void SpinEdit1Change();
 

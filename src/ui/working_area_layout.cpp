@@ -2,20 +2,19 @@
 
 #include <cmath>
 
-#include "engine/extended.h"
+#include "catalogue/extended.h"
 
 namespace quantivo::ui {
 namespace {
 
 // The nearest integer, a half going to the even neighbour.
-int Nearest(engine::Extended x) {
+int Nearest(Extended x) {
   return static_cast<int>(std::nearbyint(x));
 }
 
 }  // namespace
 
 WorkingAreaLayout LayoutWorkingArea(int width, int height, const WorkingAreaLayout& current) {
-  using engine::Extended;
   WorkingAreaLayout l = current;
   l.txt_In.Width = Nearest(static_cast<Extended>(width) * 0.37L);
   l.txt_Out.Width = l.txt_In.Width;

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
-#include <iterator>
+#include <map>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace quantivo::catalogue {
 namespace {
@@ -36,53 +39,89 @@ TEST(IndexOfCategory, FindsTheExactDisplayName) {
   EXPECT_EQ(catalogue.FindCategory("Conductivity"), 21);
 }
 
+// Index order is the default tab order, and users' settings files keep tabs by
+// position.
 TEST(UnitCatalogue, CategoriesInIndexOrder) {
   const UnitCatalogue catalogue;
-  constexpr struct {
-    const char* display;
-    const char* section;
-    int count;
-    ConversionKind kind;
-  } kCategories[] = {
-      {"Length", "Length", 38, ConversionKind::Linear},
-      {"Area", "Area", 26, ConversionKind::Linear},
-      {"Volume", "Volume", 36, ConversionKind::Linear},
-      {"Volume - Dry", "DryVolume", 13, ConversionKind::Linear},
-      {"Time", "Time", 20, ConversionKind::Linear},
-      {"Speed", "Speed", 18, ConversionKind::Linear},
-      {"Mass", "Mass", 41, ConversionKind::Linear},
-      {"Density", "Density", 8, ConversionKind::Linear},
-      {"Force", "Force", 12, ConversionKind::Linear},
-      {"Energy", "Energy", 29, ConversionKind::Linear},
-      {"Power", "Power", 14, ConversionKind::Linear},
-      {"Pressure", "Pressure", 22, ConversionKind::Linear},
-      {"Flow", "Flow", 41, ConversionKind::Linear},
-      {"Temperature", "Temperature", 5, ConversionKind::Temperature},
-      {"Angle", "Angle", 12, ConversionKind::Linear},
-      {"Light", "Light", 7, ConversionKind::Linear},
-      {"Numbers", "Numbers", 40, ConversionKind::NumberBase},
-      {"Fractions", "Fractions", 2, ConversionKind::Fraction},
-      {"Computer", "Computer", 14, ConversionKind::Linear},
-      {"Dynamic Viscosity", "Viscosity1", 10, ConversionKind::Linear},
-      {"Kinematic Viscosity", "Viscosity2", 6, ConversionKind::Linear},
-      {"Conductivity", "Conductivity", 5, ConversionKind::Linear},
-      {"Thermal Conductivity", "ThermalConductivity", 6, ConversionKind::Linear},
-  };
-  ASSERT_EQ(catalogue.CategoryNames().size(), std::size(kCategories));
-  int total = 0;
-  for (int i = 0; i < UnitCatalogue::CategoryCount; ++i) {
+  const std::vector<std::string_view> kTabOrder = {"Length",
+                                                   "Area",
+                                                   "Volume",
+                                                   "Volume - Dry",
+                                                   "Time",
+                                                   "Speed",
+                                                   "Mass",
+                                                   "Density",
+                                                   "Force",
+                                                   "Energy",
+                                                   "Power",
+                                                   "Pressure",
+                                                   "Flow",
+                                                   "Temperature",
+                                                   "Angle",
+                                                   "Light",
+                                                   "Numbers",
+                                                   "Fractions",
+                                                   "Computer",
+                                                   "Dynamic Viscosity",
+                                                   "Kinematic Viscosity",
+                                                   "Conductivity",
+                                                   "Thermal Conductivity"};
+  EXPECT_EQ(catalogue.CategoryNames(), kTabOrder);
+  for (int i = 0; i < catalogue.CategoryCount(); ++i) {
     SCOPED_TRACE(i);
-    const UnitCategory& category = catalogue.Category(i);
-    EXPECT_EQ(category.Index, i);
-    EXPECT_EQ(catalogue.CategoryNames()[i], kCategories[i].display);
-    EXPECT_EQ(category.DisplayName, kCategories[i].display);
-    EXPECT_EQ(category.SectionName, kCategories[i].section);
-    EXPECT_EQ(category.Count, kCategories[i].count);
-    EXPECT_EQ(category.Kind, kCategories[i].kind);
-    total += category.Count;
+    EXPECT_EQ(catalogue.Category(i).Index, i);
+    EXPECT_EQ(catalogue.Category(i).DisplayName, catalogue.CategoryNames()[i]);
   }
-  EXPECT_EQ(total, 425);
-  EXPECT_EQ(UnitCatalogue::TotalUnitCount, 425);
+}
+
+std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return upper;
+}
+
+// What a slip in the definitions would break: the counts the About box shows, tab
+// captions that read back from the settings file as they were written, and sections
+// that the file can hold apart from each other and from the program's own.
+TEST(UnitCatalogue, DefinitionsAreSound) {
+  const UnitCatalogue catalogue;
+  EXPECT_EQ(catalogue.CategoryCount(), 23);
+  EXPECT_EQ(catalogue.TotalUnitCount(), 425);
+
+  // Sections match without regard to case.
+  std::set<std::string> sections = {"QUANTIVO", "INDEXTABS"};
+  std::set<std::string_view> captions;
+  std::map<std::string_view, ConversionKind> special;
+  for (int i = 0; i < catalogue.CategoryCount(); ++i) {
+    const UnitCategory& category = catalogue.Category(i);
+    SCOPED_TRACE(std::string(category.DisplayName));
+    EXPECT_TRUE(captions.insert(category.DisplayName).second) << "caption used twice";
+    EXPECT_FALSE(category.DisplayName.empty());
+    EXPECT_NE(category.DisplayName.front(), ' ');
+    EXPECT_NE(category.DisplayName.back(), ' ');
+    EXPECT_TRUE(sections.insert(UpperCase(category.SectionName)).second)
+        << "section used twice: " << category.SectionName;
+    EXPECT_FALSE(category.SectionName.empty());
+    EXPECT_EQ(category.SectionName.find_first_of("[]=; \t"), std::string_view::npos)
+        << category.SectionName;
+    if (category.Kind != ConversionKind::Linear) special[category.DisplayName] = category.Kind;
+  }
+  EXPECT_EQ(special, (std::map<std::string_view, ConversionKind>{
+                         {"Temperature", ConversionKind::Temperature},
+                         {"Numbers", ConversionKind::NumberBase},
+                         {"Fractions", ConversionKind::Fraction}}));
+
+  constexpr struct {
+    const char* category;
+    std::size_t units;
+  } kCounts[] = {{"Length", 38},  {"Mass", 41},     {"Temperature", 5},
+                 {"Numbers", 40}, {"Fractions", 2}, {"Thermal Conductivity", 6}};
+  for (const auto& c : kCounts) {
+    SCOPED_TRACE(c.category);
+    const int index = catalogue.FindCategory(c.category);
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(catalogue.Category(index).Units.size(), c.units);
+  }
 }
 
 TEST(UnitCatalogue, LengthTableInDefinitionOrder) {
@@ -102,7 +141,7 @@ TEST(UnitCatalogue, LengthTableInDefinitionOrder) {
 // unique within its table; every factor of a Linear table is finite and positive.
 TEST(UnitCatalogue, NamesAndFactorsAreSound) {
   const UnitCatalogue catalogue;
-  for (int i = 0; i < UnitCatalogue::CategoryCount; ++i) {
+  for (int i = 0; i < catalogue.CategoryCount(); ++i) {
     const UnitCategory& category = catalogue.Category(i);
     std::set<std::string_view> seen;
     for (const UnitRecord& record : category.Units) {
@@ -144,7 +183,7 @@ TEST(UnitCatalogue, BuildTablesAgainGivesTheSameTables) {
   const UnitCatalogue fresh;
   catalogue.BuildTables();
   catalogue.BuildTables();
-  for (int i = 0; i < UnitCatalogue::CategoryCount; ++i) {
+  for (int i = 0; i < catalogue.CategoryCount(); ++i) {
     EXPECT_EQ(catalogue.Category(i).Units, fresh.Category(i).Units);
   }
 }

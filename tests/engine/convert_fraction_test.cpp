@@ -69,7 +69,7 @@ TEST(ConvertFraction, FindsTheExactConvergent) {
 TEST(ConvertFraction, IgnoresTheInputUnit) {
   const UnitCatalogue catalogue;
   for (const int inputUnit : {-1, 0, 1, 7}) {
-    EXPECT_EQ(ConvertText(catalogue, UnitCatalogue::FractionsIndex, inputUnit, 1, "1.75",
+    EXPECT_EQ(ConvertText(catalogue, catalogue.FindCategory("Fractions"), inputUnit, 1, "1.75",
                           ResultFormat{}, NumberLocale{}),
               "1 and 3/4");
   }
@@ -85,7 +85,7 @@ TEST(ConvertFraction, RecoversTerminatingDecimals) {
       std::snprintf(text, sizeof text, "0.%03d", thousandths);
       SCOPED_TRACE(text);
       const int d = std::gcd(h, k);
-      EXPECT_EQ(ConvertFraction(text, kImproperFraction),
+      EXPECT_EQ(ConvertFraction(text, static_cast<int>(FractionCode::ImproperFraction)),
                 std::to_string(h / d) + "/" + std::to_string(k / d));
     }
   }

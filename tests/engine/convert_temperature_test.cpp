@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "support/convert_by_name.h"
 
 namespace quantivo::engine {
@@ -55,12 +59,31 @@ TEST(ConvertTemperature, ConvertsThroughCelsius) {
   }
 }
 
+// A Temperature table whose alphabetical order shares no place with its code order:
+// once sorted, every list position designates another scale than the code it holds.
+constexpr catalogue::UnitRecord kShuffledScales[] = {
+    {"d Celsius", 1}, {"a Fahrenheit", 2}, {"e Kelvin", 3}, {"b Rankine", 4}, {"c Réaumur", 5}};
+constexpr catalogue::CategoryDefinition kShuffledCatalogue[] = {
+    {"Temperature", "Temperature", catalogue::ConversionKind::Temperature, kShuffledScales}};
+
+// The shuffled table's name of a scale; "" stays no unit.
+std::string Shuffled(std::string_view scale) {
+  for (const catalogue::UnitRecord& record : kShuffledScales) {
+    if (record.Name.substr(2) == scale) return std::string(record.Name);
+  }
+  return std::string(scale);
+}
+
 TEST(ConvertTemperature, KnowsUnitsByCodeAfterSorting) {
-  UnitCatalogue catalogue;
+  UnitCatalogue catalogue(kShuffledCatalogue);
   catalogue.SortUnitTables();
+  ASSERT_EQ(catalogue.UnitNames(0),
+            (std::vector<std::string_view>{"a Fahrenheit", "b Rankine", "c Réaumur", "d Celsius",
+                                           "e Kelvin"}));
   for (const Case& c : kTemperatures) {
     SCOPED_TRACE(std::string(c.in) + " " + c.from + " -> " + c.to);
-    EXPECT_EQ(test::ConvertByName(catalogue, "Temperature", c.in, c.from, c.to), c.out);
+    EXPECT_EQ(test::ConvertByName(catalogue, "Temperature", c.in, Shuffled(c.from), Shuffled(c.to)),
+              c.out);
   }
 }
 
@@ -68,7 +91,9 @@ TEST(ConvertTemperature, KnowsUnitsByCodeAfterSorting) {
 // dividing by 9 instead gives ...445 in the last of eighteen digits.
 TEST(ConvertTemperature, KeepsTheOrderOfOperations) {
   const ResultFormat eighteenDigits{ViewType::Scientific, 18};
-  EXPECT_EQ(ConvertTemperature("45.4", kFahrenheit, kCelsius, eighteenDigits, NumberLocale{}),
+  EXPECT_EQ(ConvertTemperature("45.4", static_cast<int>(TemperatureCode::Fahrenheit),
+                               static_cast<int>(TemperatureCode::Celsius), eighteenDigits,
+                               NumberLocale{}),
             "7.44444444444444444E+000");
 }
 

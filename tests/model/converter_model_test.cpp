@@ -2,32 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "support/convert_by_name.h"
+#include "support/fake_catalogue.h"
 
 namespace quantivo::model {
 namespace {
 
-using catalogue::UnitCatalogue;
+using namespace test::fake;
 
-constexpr int kLength = 0;
-constexpr int kArea = 1;
-constexpr int kTemperature = 13;
-constexpr int kFractions = 17;
-
-// Records, for every change of the input text the model makes, whether a
-// conversion could have run then.
-class InputChangeRecorder : public ShownValuesObserver {
+// Records what the observer is told of the two texts, in order: each change of the
+// input text with whether it may convert, and each new output text.
+class TextChangeRecorder : public ShownValuesObserver {
  public:
-  explicit InputChangeRecorder(const ConverterModel& model) : m_model(model) {}
-  void ShownValuesChanged(unsigned parts) override {
+  explicit TextChangeRecorder(const ConverterModel& model) : m_model(model) {}
+  void ShownValuesChanged(ShownParts parts) override {
     ++Notifications;
-    if (parts & kInputText) InputChangeOverrides.push_back(m_model.CategoryOverride());
+    if (parts.Any(ShownPart::InputText)) {
+      Changes.push_back("in " + m_model.InputText() +
+                        (m_model.ConversionSuppressed() ? " suppressed" : " converting"));
+    }
+    if (parts.Any(ShownPart::OutputText)) Changes.push_back("out " + m_model.OutputText());
   }
   int Notifications = 0;
-  std::vector<int> InputChangeOverrides;
+  std::vector<std::string> Changes;
 
  private:
   const ConverterModel& m_model;
@@ -36,7 +37,7 @@ class InputChangeRecorder : public ShownValuesObserver {
 class ConverterModelTest : public testing::Test {
  protected:
   int Unit(std::string_view name) const {
-    return test::PositionOf(m_catalogue, m_model.CurrentCategory(), name);
+    return test::PositionOf(m_model.Catalogue(), m_model.CurrentCategory(), name);
   }
   std::string_view SelectedInput() const {
     const UnitList& list = m_model.InputList();
@@ -53,59 +54,64 @@ class ConverterModelTest : public testing::Test {
     m_model.SetInputText(std::move(text));
   }
 
-  UnitCatalogue m_catalogue;
-  ConverterModel m_model{m_catalogue, engine::NumberLocale{}};
+  ConverterModel m_model{Catalogue(), engine::NumberLocale{}};
 };
 
+using Names = std::vector<std::string_view>;
+
 TEST_F(ConverterModelTest, StartsOnTheFirstTabInCatalogueOrder) {
-  ASSERT_EQ(m_model.IndexTabs().size(), 23u);
-  EXPECT_EQ(m_model.IndexTabs()[0], "Length");
-  EXPECT_EQ(m_model.IndexTabs()[12], "Flow");
-  EXPECT_EQ(m_model.IndexTabs()[22], "Thermal Conductivity");
+  EXPECT_EQ(m_model.IndexTabs(), (std::vector<std::string>{"Length", "Mass", "Temperature",
+                                                           "Numbers", "Fractions", "Time"}));
   EXPECT_EQ(m_model.TabIndex(), 0);
-  EXPECT_EQ(m_model.CategoryOverride(), -1);
-  EXPECT_EQ(m_model.InputList().Entries.size(), 38u);
-  EXPECT_EQ(SelectedInput(), "kilometer");  // view states start at position 0
+  EXPECT_FALSE(m_model.ConversionSuppressed());
+  EXPECT_EQ(m_model.InputList().Entries, (Names{"meter", "kilometer", "centimeter", "millimeter"}));
+  EXPECT_EQ(SelectedInput(), "meter");  // view states start at position 0
   EXPECT_EQ(m_model.InputText(), "");
   EXPECT_EQ(m_model.OutputText(), "");
   EXPECT_TRUE(m_model.InputListVisible());
-  EXPECT_EQ(m_model.Format.View, engine::ViewType::AutoFormat);
-  EXPECT_EQ(m_model.Window, (WindowBounds{0, 0, 610, 450, false}));
+  EXPECT_EQ(m_model.Format().View, engine::ViewType::AutoFormat);
+  // Without a settings file the window system places the window at its design size.
+  EXPECT_FALSE(m_model.Window.Placed());
+  EXPECT_FALSE(m_model.Window.Sized());
+  EXPECT_FALSE(m_model.Window.IsMaximized);
   EXPECT_EQ(m_model.MainFont, (FontSpec{"Arial", 10, 0, true}));
   EXPECT_EQ(m_model.TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
 }
 
 TEST_F(ConverterModelTest, EachCategoryRemembersWhatItShowed) {
-  Enter("meter", "foot", "5");
-  EXPECT_EQ(m_model.OutputText(), "16.40419948");
-  ASSERT_TRUE(m_model.SelectTab(kArea));
-  EXPECT_EQ(m_model.InputList().Entries[0], "kilometer²");
+  Enter("meter", "centimeter", "5");
+  EXPECT_EQ(m_model.OutputText(), "500");
+  ASSERT_TRUE(m_model.SelectTab(kMass));
+  EXPECT_EQ(m_model.InputList().Entries[0], "kilogram");
   EXPECT_EQ(m_model.InputText(), "");
-  Enter("acre", "meter²", "2");
-  EXPECT_EQ(m_model.OutputText(), "8093.74522");
+  Enter("tonne", "kilogram", "2");
+  EXPECT_EQ(m_model.OutputText(), "2000");
 
   ASSERT_TRUE(m_model.SelectTab(kLength));
   EXPECT_EQ(m_model.InputText(), "5");
   EXPECT_EQ(SelectedInput(), "meter");
-  EXPECT_EQ(SelectedOutput(), "foot");
-  EXPECT_EQ(m_model.OutputText(), "16.40419948");  // converted at once
-  EXPECT_EQ(m_model.ViewState(kArea), (CategoryViewState{20, 3, "2"}));
+  EXPECT_EQ(SelectedOutput(), "centimeter");
+  EXPECT_EQ(m_model.OutputText(), "500");  // converted at once
+  EXPECT_EQ(m_model.ViewState(kMass), (CategoryViewState{2, 0, "2"}));
 }
 
-// The input text restored by a switch raises a change that must convert nothing:
-// otherwise it would be stored into the category being left.
+// A switch restores the input text while the tab being left is still selected: that
+// change must convert nothing, or the new category's units and text would be converted
+// and stored as the old category's. Only the end of the switch converts.
 TEST_F(ConverterModelTest, SwitchConvertsOnlyAtItsEnd) {
-  Enter("meter", "foot", "5");
-  m_model.SelectTab(kArea);
-  Enter("acre", "meter²", "2");
-  InputChangeRecorder recorder(m_model);
+  Enter("meter", "centimeter", "5");
+  m_model.SelectTab(kMass);
+  Enter("tonne", "kilogram", "2");
+  TextChangeRecorder recorder(m_model);
   m_model.SetObserver(&recorder);
   m_model.SelectTab(kLength);
-  m_model.SelectTab(kArea);
+  m_model.SelectTab(kMass);
   m_model.SetObserver(nullptr);
-  EXPECT_EQ(recorder.InputChangeOverrides, (std::vector<int>{-99, -99}));
-  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{3, 19, "5"}));
-  EXPECT_EQ(m_model.ViewState(kArea), (CategoryViewState{20, 3, "2"}));
+  EXPECT_EQ(recorder.Changes, (std::vector<std::string>{"in 5 suppressed", "out 500",
+                                                        "in 2 suppressed", "out 2000"}));
+  EXPECT_FALSE(m_model.ConversionSuppressed());
+  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{0, 2, "5"}));
+  EXPECT_EQ(m_model.ViewState(kMass), (CategoryViewState{2, 0, "2"}));
 }
 
 TEST_F(ConverterModelTest, FractionsHidesTheInputList) {
@@ -129,54 +135,55 @@ TEST_F(ConverterModelTest, TabsAreKnownByCaptionNotPosition) {
   EXPECT_EQ(m_model.InputList().Entries[0], "Celsius");
   EXPECT_EQ(m_model.OutputText(), "212");
 
-  // A caption that names no category shows Length and keeps Length's state.
-  m_model.SetTabCaption(1, "volume");
-  m_model.SelectTab(1);
+  // A caption that names no category (Mass's, now at position 2) shows the first
+  // category.
+  m_model.SetTabCaption(2, "mass");
+  m_model.SelectTab(2);
   EXPECT_EQ(m_model.CurrentCategory(), kLength);
-  EXPECT_EQ(m_model.InputList().Entries.size(), 38u);
+  EXPECT_EQ(m_model.InputList().Entries[0], "meter");
 }
 
 TEST_F(ConverterModelTest, SetCategoryOrderAlwaysSwitchesToTheFirstTab) {
-  m_model.SelectTab(kArea);
+  m_model.SelectTab(kMass);
   m_model.SetCategoryOrder(m_model.IndexTabs());
   EXPECT_EQ(m_model.TabIndex(), 0);
-  EXPECT_EQ(m_model.InputList().Entries[0], "kilometer");
+  EXPECT_EQ(m_model.InputList().Entries[0], "meter");
 }
 
 TEST_F(ConverterModelTest, StoredPositionBeyondTheListSelectsNothing) {
-  m_model.SetViewState(kLength, {40, 3, "1"});
-  m_model.SelectTab(kArea);
+  m_model.SetViewState(kLength, {4, 2, "1"});  // Length has positions 0 to 3
+  m_model.SelectTab(kMass);
   m_model.SelectTab(kLength);
   EXPECT_EQ(m_model.InputList().Selected, -1);
   EXPECT_EQ(m_model.OutputText(), "");
-  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{-1, 3, "1"}));
+  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{-1, 2, "1"}));
 }
 
 // The state mirrors the controls whatever the conversion gives.
 TEST_F(ConverterModelTest, StateIsStoredEvenForMessages) {
-  Enter("meter", "foot", "1,5");
+  Enter("meter", "centimeter", "1,5");
   EXPECT_EQ(m_model.OutputText(), "invalid number [2]");
-  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{3, 19, "1,5"}));
+  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{0, 2, "1,5"}));
   m_model.ClickOutputList(-1);
   EXPECT_EQ(m_model.OutputText(), "");
-  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{3, -1, "1,5"}));
+  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{0, -1, "1,5"}));
 }
 
 TEST_F(ConverterModelTest, SortingForgetsEveryCategory) {
-  Enter("meter", "foot", "5");
+  Enter("meter", "centimeter", "5");
   m_model.SelectTab(kFractions);
   m_model.ClickOutputList(1);
   m_model.SetInputText("0.5");
-  m_model.SelectTab(kArea);
-  Enter("acre", "meter²", "2");
+  m_model.SelectTab(kMass);
+  Enter("tonne", "kilogram", "2");
 
   m_model.SetSortedUnitLists(true);
   EXPECT_TRUE(m_model.SortedUnitLists());
   EXPECT_EQ(m_model.InputText(), "");
   EXPECT_EQ(m_model.InputList().Selected, -1);
   EXPECT_EQ(m_model.OutputList().Selected, -1);
-  EXPECT_EQ(m_model.InputList().Entries[0], "acre");
-  for (int i = 0; i < UnitCatalogue::CategoryCount; ++i) {
+  EXPECT_EQ(m_model.InputList().Entries, (Names{"gram", "kilogram", "tonne"}));
+  for (int i = kLength; i <= kTime; ++i) {
     SCOPED_TRACE(i);
     const CategoryViewState& state = m_model.ViewState(i);
     EXPECT_EQ(state.FormatOut, -1);
@@ -185,10 +192,10 @@ TEST_F(ConverterModelTest, SortingForgetsEveryCategory) {
     EXPECT_EQ(state.FormatIn, i == kFractions ? 0 : -1);
   }
   m_model.SelectTab(kLength);
-  EXPECT_EQ(m_model.InputList().Entries[0], "angstrom");
+  EXPECT_EQ(m_model.InputList().Entries, (Names{"centimeter", "kilometer", "meter", "millimeter"}));
 
   m_model.SetSortedUnitLists(false);
-  EXPECT_EQ(m_model.InputList().Entries[0], "kilometer");
+  EXPECT_EQ(m_model.InputList().Entries, (Names{"meter", "kilometer", "centimeter", "millimeter"}));
   EXPECT_EQ(m_model.InputList().Selected, -1);
 }
 
@@ -200,41 +207,43 @@ TEST_F(ConverterModelTest, ResetViewStatesLeavesFractionsInputPosition) {
 }
 
 TEST_F(ConverterModelTest, SelectTabRefusesPositionsBeyondTheTabs) {
-  EXPECT_FALSE(m_model.SelectTab(23));
+  EXPECT_FALSE(m_model.SelectTab(6));
   EXPECT_FALSE(m_model.SelectTab(-2));
   EXPECT_EQ(m_model.TabIndex(), 0);
-  EXPECT_TRUE(m_model.SelectTab(22));
-  EXPECT_EQ(m_model.CurrentCategory(), 22);
+  EXPECT_TRUE(m_model.SelectTab(5));
+  EXPECT_EQ(m_model.CurrentCategory(), kTime);
 }
 
-// With no tab selected every conversion stays suppressed.
+// With no tab selected every conversion stays suppressed, a new format's included.
 TEST_F(ConverterModelTest, NoTabSelectedConvertsNothing) {
-  Enter("meter", "foot", "5");
+  Enter("meter", "centimeter", "5");
   ASSERT_TRUE(m_model.SelectTab(-1));
-  EXPECT_EQ(m_model.CategoryOverride(), -99);
+  EXPECT_TRUE(m_model.ConversionSuppressed());
   m_model.SetInputText("7");
-  m_model.ClickInputList(0);
-  EXPECT_EQ(m_model.OutputText(), "16.40419948");
-  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{3, 19, "5"}));
+  m_model.ClickInputList(1);
+  m_model.SetFormat({engine::ViewType::Scientific, 2});
+  EXPECT_EQ(m_model.OutputText(), "500");
+  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{0, 2, "5"}));
 }
 
 TEST_F(ConverterModelTest, SameInputTextRaisesNothing) {
   m_model.SetInputText("5");
-  InputChangeRecorder recorder(m_model);
+  TextChangeRecorder recorder(m_model);
   m_model.SetObserver(&recorder);
   m_model.SetInputText("5");
   EXPECT_EQ(recorder.Notifications, 0);
   m_model.SetInputText("6");
-  EXPECT_EQ(recorder.InputChangeOverrides, (std::vector<int>{-1}));
+  EXPECT_EQ(recorder.Changes, (std::vector<std::string>{"in 6 converting", "out 6"}));
   m_model.SetObserver(nullptr);
 }
 
-TEST_F(ConverterModelTest, ResultFormatAppliesAtTheNextConversion) {
+TEST_F(ConverterModelTest, NewFormatConvertsAgainAtOnce) {
   Enter("kilometer", "meter", "1234.5");
   EXPECT_EQ(m_model.OutputText(), "1234500");
-  m_model.Format = {engine::ViewType::FixedWithCommas, 2};
-  m_model.MainChange();
+  m_model.SetFormat({engine::ViewType::FixedWithCommas, 2});
   EXPECT_EQ(m_model.OutputText(), "1,234,500.00");
+  EXPECT_EQ(m_model.Format().View, engine::ViewType::FixedWithCommas);
+  EXPECT_EQ(m_model.Format().Precision, 2);
 }
 
 TEST_F(ConverterModelTest, InputTextHoldsLettersInUpperCase) {
@@ -254,16 +263,16 @@ TEST_F(ConverterModelTest, InvertExchangesUnitsAndFeedsTheResultBack) {
   EXPECT_EQ(m_model.OutputText(), "1");
 
   // Digits the format hid are lost; the result is read back as shown.
-  m_model.Format = {engine::ViewType::FixedWithCommas, 4};
+  m_model.SetFormat({engine::ViewType::FixedWithCommas, 4});
   Enter("kilometer", "meter", "1.2345678");
   ASSERT_EQ(m_model.OutputText(), "1,234.5678");
   m_model.InvertConversion();
   EXPECT_EQ(m_model.InputText(), "1234.5678");
-  m_model.Format = {engine::ViewType::Fixed, 2};
-  Enter("meter", "foot", "1");
-  ASSERT_EQ(m_model.OutputText(), "3.28");
+  m_model.SetFormat({engine::ViewType::Fixed, 2});
+  Enter("centimeter", "kilometer", "123456");
+  ASSERT_EQ(m_model.OutputText(), "1.23");
   m_model.InvertConversion();
-  EXPECT_EQ(m_model.InputText(), "3.28");
+  EXPECT_EQ(m_model.InputText(), "1.23");
 }
 
 TEST_F(ConverterModelTest, InvertReadsMessagesAndEmptyResultsAsZero) {
@@ -300,10 +309,10 @@ TEST_F(ConverterModelTest, InvertRefusals) {
     int outputUnit;
     const char* message;
   } kCases[] = {
-      {16, 3, 0, "You cannot invert this type of conversion."},
-      {16, -1, -1, "You cannot invert this type of conversion."},  // the category first
+      {kNumbers, 3, 0, "You cannot invert this type of conversion."},
+      {kNumbers, -1, -1, "You cannot invert this type of conversion."},  // the kind first
       {kFractions, 0, 1, "You cannot invert this type of conversion."},
-      {kLength, -1, 3, "Both units must be selected before you can invert the conversion."},
+      {kLength, -1, 2, "Both units must be selected before you can invert the conversion."},
       {kTemperature, 0, -1, "Both units must be selected before you can invert the conversion."},
   };
   for (const auto& c : kCases) {
@@ -320,18 +329,46 @@ TEST_F(ConverterModelTest, InvertRefusals) {
 }
 
 TEST_F(ConverterModelTest, ClearAllGoesToTheFirstTabWithNothingSelected) {
-  Enter("meter", "foot", "5");
-  m_model.SelectTab(4);
-  Enter("day", "hour", "2");
+  Enter("meter", "centimeter", "5");
+  m_model.SelectTab(kTime);
+  Enter("hour", "minute", "2");
+  ASSERT_EQ(m_model.OutputText(), "120");
   m_model.ClearAll();
   EXPECT_EQ(m_model.TabIndex(), 0);
   EXPECT_EQ(m_model.InputList().Selected, -1);
   EXPECT_EQ(m_model.OutputList().Selected, -1);
   EXPECT_EQ(m_model.InputText(), "");
   EXPECT_EQ(m_model.OutputText(), "");
-  m_model.SelectTab(4);
+  m_model.SelectTab(kTime);
   EXPECT_EQ(m_model.InputText(), "");
   EXPECT_EQ(m_model.InputList().Selected, -1);
+}
+
+// The stored positions refer to the lists in the stored order: the tables are put in
+// that order before the positions are taken.
+TEST_F(ConverterModelTest, ApplySettingsOrdersTheListsBeforeTakingThePositions) {
+  StoredSettings settings = m_model.Settings();
+  settings.IndexTabs = {"Time", "Length", "Mass", "Temperature", "Numbers", "Fractions"};
+  settings.TabIndex = 1;
+  settings.SortedUnitLists = true;
+  settings.Format = {engine::ViewType::Scientific, 3};
+  settings.Window = {10, 20, 300, 200, false};
+  settings.MainFont = {"Courier", 12, 255, false, true};
+  settings.ViewStates[kLength] = {0, 2, "2"};  // sorted: centimeter to meter
+  m_model.ApplySettings(settings);
+
+  EXPECT_EQ(m_model.IndexTabs()[0], "Time");
+  EXPECT_EQ(m_model.TabIndex(), 1);
+  EXPECT_EQ(m_model.CurrentCategory(), kLength);
+  EXPECT_TRUE(m_model.SortedUnitLists());
+  EXPECT_EQ(SelectedInput(), "centimeter");
+  EXPECT_EQ(SelectedOutput(), "meter");
+  EXPECT_EQ(m_model.InputText(), "2");
+  EXPECT_EQ(m_model.OutputText(), "2.00E-002");
+  EXPECT_EQ(m_model.Window, (WindowBounds{10, 20, 300, 200, false}));
+  EXPECT_EQ(m_model.MainFont, (FontSpec{"Courier", 12, 255, false, true}));
+  EXPECT_EQ(m_model.TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
+  EXPECT_EQ(m_model.Settings().ViewStates[kLength], (CategoryViewState{0, 2, "2"}));
 }
 
 }  // namespace

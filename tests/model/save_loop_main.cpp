@@ -36,11 +36,11 @@ class StandardErrorMessages : public quantivo::model::UserMessages {
 // cut short or put together from both cannot pass for either.
 void ApplyVersion(ConverterModel& model, int version) {
   model.SelectTab(version == 0 ? 0 : 5);
-  model.Format = {version == 0 ? quantivo::engine::ViewType::AutoFormat
-                               : quantivo::engine::ViewType::Scientific,
-                  version == 0 ? 4 : 9};
+  model.SetFormat({version == 0 ? quantivo::engine::ViewType::AutoFormat
+                                : quantivo::engine::ViewType::Scientific,
+                   version == 0 ? 4 : 9});
   model.Window.FormTop = version == 0 ? 10 : 200;
-  for (int category = 0; category < UnitCatalogue::CategoryCount; ++category) {
+  for (int category = 0; category < model.Catalogue().CategoryCount(); ++category) {
     const char digit = static_cast<char>('0' + category % 10);
     model.SetViewState(category, {version, version + 1,
                                   version == 0 ? std::string(1, digit) : std::string(1000, digit)});
@@ -55,8 +55,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string path = argv[1];
-  UnitCatalogue catalogue;
-  ConverterModel model(catalogue, quantivo::engine::NumberLocale{});
+  ConverterModel model(UnitCatalogue(), quantivo::engine::NumberLocale{});
   StandardErrorMessages messages;
   if (argc == 3) {
     ApplyVersion(model, std::string_view(argv[2]) == "1" ? 1 : 0);

@@ -25,6 +25,7 @@
 
 #include "model/atomic_file.h"
 #include "model/settings_file.h"
+#include "support/profile_value.h"
 #include "support/recorded_messages.h"
 #include "support/temporary_folder.h"
 
@@ -38,12 +39,7 @@ using catalogue::UnitCatalogue;
 using test::RecordedMessages;
 
 using test::Contents;
-
-std::string ValueOf(const std::string& text, const std::string& section, const std::string& key) {
-  ProfileFile file;
-  file.LoadText(text);
-  return file.ReadString(section, key, "<missing>");
-}
+using test::ValueOf;
 
 std::string ErrorText(const char* what) {
   return std::string(what) + ": " + std::strerror(errno);
@@ -203,9 +199,8 @@ TEST_F(SettingsFault, FullDiskKeepsTheOldFile) {
   ::close(filler);
   ASSERT_EQ(writeError, ENOSPC);
 
-  UnitCatalogue catalogue;
-  ConverterModel model(catalogue, engine::NumberLocale{});
-  model.Format.Precision = 3;
+  ConverterModel model(UnitCatalogue(), engine::NumberLocale{});
+  model.SetFormat({engine::ViewType::AutoFormat, 3});
   model.SetInputText("12");
   EXPECT_FALSE(SaveSettingsFile(model, path, m_messages));
   EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Unable to write to " + path}));
@@ -221,10 +216,13 @@ TEST_F(SettingsFault, FullDiskKeepsTheOldFile) {
   EXPECT_EQ(ValueOf(Contents(path), "Mine", "keep"), "1");
 }
 
+// The saves killed at random moments: what they find depends on where the kills fall.
+class SettingsRace : public SettingsFault {};
+
 // Killed at random moments of a loop of saves, the program leaves the file as one whole
 // version or the other. Each kill inside a save can leave that save's temporary file
 // behind; nothing removes those later, so they collect, one per such kill at most.
-TEST_F(SettingsFault, KilledSaveLeavesOneWholeVersion) {
+TEST_F(SettingsRace, KilledSaveLeavesOneWholeVersion) {
   const std::string versions[2] = {VersionText(0), VersionText(1)};
   ASSERT_FALSE(versions[0].empty());
   ASSERT_NE(versions[0], versions[1]);
@@ -253,8 +251,7 @@ TEST_F(SettingsFault, KilledSaveLeavesOneWholeVersion) {
     ASSERT_NE(version, -1) << "a file of " << text.size() << " bytes is neither version";
     ++seen[version];
 
-    UnitCatalogue catalogue;
-    ConverterModel loaded(catalogue, engine::NumberLocale{});
+    ConverterModel loaded(UnitCatalogue(), engine::NumberLocale{});
     LoadSettingsFile(loaded, m_path, m_messages);
     EXPECT_EQ(loaded.TabIndex(), version == 0 ? 0 : 5);
     EXPECT_EQ(loaded.ViewState(0).ValueIn, std::string(version == 0 ? 1 : 1000, '0'));
@@ -277,7 +274,7 @@ TEST_F(SettingsFault, KilledSaveLeavesOneWholeVersion) {
               killsLeavingAFile);
 }
 
-TEST_F(SettingsFault, TwoProgramsSavingAtOnce) {
+TEST_F(SettingsRace, TwoProgramsSavingAtOnce) {
   const std::string versions[2] = {VersionText(0), VersionText(1)};
   std::ofstream(m_path, std::ios::binary) << versions[0];
   const std::chrono::microseconds save = SaveDuration();
@@ -308,15 +305,13 @@ TEST_F(SettingsFault, TwoProgramsSavingAtOnce) {
 TEST_F(SettingsFault, TwoInstancesExitingOneAfterTheOther) {
   const std::string unknown = "[Mine]\nkeep=1\n";
   std::ofstream(m_path, std::ios::binary) << unknown;
-  UnitCatalogue firstCatalogue;
-  UnitCatalogue secondCatalogue;
-  ConverterModel first(firstCatalogue, engine::NumberLocale{});
-  ConverterModel second(secondCatalogue, engine::NumberLocale{});
+  ConverterModel first(UnitCatalogue(), engine::NumberLocale{});
+  ConverterModel second(UnitCatalogue(), engine::NumberLocale{});
   LoadSettingsFile(first, m_path, m_messages);
   LoadSettingsFile(second, m_path, m_messages);
   first.SelectTab(3);
   first.SetInputText("12");
-  first.Format.Precision = 7;
+  first.SetFormat({engine::ViewType::AutoFormat, 7});
   second.SelectTab(5);
   second.SetInputText("34");
 
@@ -329,13 +324,12 @@ TEST_F(SettingsFault, TwoInstancesExitingOneAfterTheOther) {
   SaveSettings(second, expected);
   EXPECT_EQ(Contents(m_path), expected.Text());
 
-  UnitCatalogue catalogue;
-  ConverterModel loaded(catalogue, engine::NumberLocale{});
+  ConverterModel loaded(UnitCatalogue(), engine::NumberLocale{});
   LoadSettingsFile(loaded, m_path, m_messages);
   EXPECT_EQ(loaded.TabIndex(), 5);
   EXPECT_EQ(loaded.InputText(), "34");
   EXPECT_EQ(loaded.ViewState(3).ValueIn, "");
-  EXPECT_EQ(loaded.Format.Precision, 4);
+  EXPECT_EQ(loaded.Format().Precision, 4);
   EXPECT_TRUE(LeftBehind(m_folder).empty());
 }
 

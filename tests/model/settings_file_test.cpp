@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/profile_value.h"
 #include "support/recorded_messages.h"
 #include "support/temporary_folder.h"
 
@@ -27,6 +29,7 @@ constexpr int kFractions = 17;
 constexpr int kComputer = 18;
 
 using test::RecordedMessages;
+using test::ValueOf;
 
 class SettingsTest : public testing::Test {
  protected:
@@ -41,28 +44,34 @@ class SettingsTest : public testing::Test {
     SaveSettings(m_model, file);
     return file.Text();
   }
-  static std::string ValueOf(const std::string& text, const std::string& section,
-                             const std::string& key) {
-    ProfileFile file;
-    file.LoadText(text);
-    return file.ReadString(section, key, "<missing>");
-  }
 
-  UnitCatalogue m_catalogue;
-  ConverterModel m_model{m_catalogue, engine::NumberLocale{}};
+  ConverterModel m_model{UnitCatalogue(), engine::NumberLocale{}};
   RecordedMessages m_messages;
 };
 
+// Whatever the model showed before, an empty file gives the defaults of everything
+// but the window's bounds and the fonts' faces, sizes and colours.
 TEST_F(SettingsTest, NoFileGivesTheDefaults) {
+  std::vector<std::string> reversed = m_model.IndexTabs();
+  std::reverse(reversed.begin(), reversed.end());
+  m_model.SetCategoryOrder(reversed);
+  m_model.SetSortedUnitLists(true);
+  m_model.SetFormat({engine::ViewType::Scientific, 9});
+  m_model.SelectTab(22);
+  m_model.SetViewState(kLength, {3, 19, "5"});
   Load("");
-  EXPECT_EQ(m_model.IndexTabs(), m_model.IndexTabs());
+  EXPECT_EQ(m_model.IndexTabs().size(), 23u);
   EXPECT_EQ(m_model.IndexTabs()[0], "Length");
+  EXPECT_EQ(m_model.IndexTabs()[13], "Temperature");
+  EXPECT_EQ(m_model.IndexTabs()[22], "Thermal Conductivity");
   EXPECT_EQ(m_model.TabIndex(), 0);
+  EXPECT_EQ(m_model.InputList().Entries[0], "kilometer");
   EXPECT_EQ(m_model.InputList().Selected, -1);
   EXPECT_EQ(m_model.OutputList().Selected, -1);
   EXPECT_EQ(m_model.InputText(), "");
-  EXPECT_EQ(m_model.Format.View, engine::ViewType::AutoFormat);
-  EXPECT_EQ(m_model.Format.Precision, 4);
+  EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{-1, -1, ""}));
+  EXPECT_EQ(m_model.Format().View, engine::ViewType::AutoFormat);
+  EXPECT_EQ(m_model.Format().Precision, 4);
   EXPECT_FALSE(m_model.SortedUnitLists());
   EXPECT_EQ(m_model.MainFont, (FontSpec{"Arial", 10, 0, false}));  // regular, not bold
   EXPECT_TRUE(m_messages.Information.empty());
@@ -84,10 +93,11 @@ TEST_F(SettingsTest, FreshFileLayout) {
       dashes +
       "\n"
       "TabIndex=0\n"
-      "FormTop=0\n"
-      "FormLeft=0\n"
-      "FormWidth=610\n"
-      "FormHeight=450\n"
+      // A model without a window leaves place and size to the window system.
+      "FormTop=-2147483648\n"
+      "FormLeft=-2147483648\n"
+      "FormWidth=0\n"
+      "FormHeight=0\n"
       "IsMaximized=0\n"
       "ViewType=1\n"
       "Precision=4\n"
@@ -157,13 +167,14 @@ TEST_F(SettingsTest, StoredTabOrderAndSelection) {
 }
 
 TEST_F(SettingsTest, IntegersInEveryForm) {
+  m_model.Window = {40, 50, 700, 500, false};
   Load(
       "[Quantivo]\nViewType=7\nPrecision=0x0A\nFormWidth=$300\nSortedUnitLists=2\n"
       "FormTop=junk\n");
-  EXPECT_EQ(m_model.Format.View, engine::ViewType::AutoFormat);
-  EXPECT_EQ(m_model.Format.Precision, 10);
+  EXPECT_EQ(m_model.Format().View, engine::ViewType::AutoFormat);
+  EXPECT_EQ(m_model.Format().Precision, 10);
   EXPECT_EQ(m_model.Window.FormWidth, 768);
-  EXPECT_EQ(m_model.Window.FormTop, 0);  // the window's current value
+  EXPECT_EQ(m_model.Window.FormTop, 40);  // the window's current value
   EXPECT_TRUE(m_model.SortedUnitLists());
   const std::string saved = Save();
   EXPECT_EQ(ValueOf(saved, "Quantivo", "ViewType"), "1");
@@ -215,8 +226,7 @@ TEST_F(SettingsTest, CutValuesSurviveASaveUnchanged) {
   EXPECT_EQ(m_model.TabFont.Name, "Small Fonts");  // nothing left once cut
   EXPECT_EQ(m_model.ViewState(kLength).ValueIn, "1");
   const std::string saved = Save(file);
-  UnitCatalogue catalogue;
-  ConverterModel again(catalogue, engine::NumberLocale{});
+  ConverterModel again(UnitCatalogue(), engine::NumberLocale{});
   ProfileFile profile;
   profile.LoadText(saved);
   LoadSettings(again, profile, m_messages);
@@ -258,7 +268,7 @@ TEST_F(SettingsTest, TabIndexOutOfBoundsKeepsEverythingElse) {
       "[Length]\nFormatIn=3\nFormatOut=19\nValueIn=5\n");
   EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Tab index out of bounds"}));
   EXPECT_EQ(m_model.TabIndex(), 0);
-  EXPECT_EQ(m_model.Format.View, engine::ViewType::Scientific);
+  EXPECT_EQ(m_model.Format().View, engine::ViewType::Scientific);
   EXPECT_TRUE(m_model.SortedUnitLists());
   EXPECT_EQ(m_model.Window.FormWidth, 800);
   EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{3, 19, "5"}));
@@ -268,7 +278,7 @@ TEST_F(SettingsTest, TabIndexOutOfBoundsKeepsEverythingElse) {
 TEST_F(SettingsTest, SavingKeepsWhatTheProgramDoesNotKnow) {
   const std::string existing =
       "; my notes\n[Quantivo]\nPrecision=7\nMine=1\n[Plugins]\nx=y\n[Length]\nValueIn=9\n";
-  m_model.Format.Precision = 3;
+  m_model.SetFormat({engine::ViewType::AutoFormat, 3});
   const std::string saved = Save(existing);
   EXPECT_EQ(saved.rfind("; my notes\n", 0), 0u);
   EXPECT_NE(saved.find("[Quantivo]\nPrecision=3\nMine=1\n0---------="), std::string::npos);
@@ -278,17 +288,16 @@ TEST_F(SettingsTest, SavingKeepsWhatTheProgramDoesNotKnow) {
 
 // Every field survives a save and a load into a fresh model.
 TEST_F(SettingsTest, RoundTripOfEveryField) {
-  UnitCatalogue catalogue;
-  ConverterModel changed(catalogue, engine::NumberLocale{});
+  ConverterModel changed(UnitCatalogue(), engine::NumberLocale{});
   changed.SetSortedUnitLists(true);
   std::vector<std::string> order = changed.IndexTabs();
   std::reverse(order.begin(), order.end());
   changed.SetCategoryOrder(order);
-  for (int i = 0; i < UnitCatalogue::CategoryCount; ++i) {
+  for (int i = 0; i < 23; ++i) {
     changed.SetViewState(i, {i % 3, (i * 7) % 5, "1." + std::to_string(i) + " é"});
   }
   changed.SelectTab(4);
-  changed.Format = {engine::ViewType::Scientific, 12};
+  changed.SetFormat({engine::ViewType::Scientific, 12});
   changed.Window = {-20, 30, 1024, 768, true};
   changed.MainFont = {"DejaVu Sans", 14, 0x123456, true, true};
   changed.TabFont = {"Noto Sans", 8, -1, false, true};
@@ -302,13 +311,13 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
   EXPECT_EQ(m_model.IndexTabs(), changed.IndexTabs());
   EXPECT_EQ(m_model.TabIndex(), 4);
   EXPECT_TRUE(m_model.SortedUnitLists());
-  EXPECT_EQ(m_model.Format.View, engine::ViewType::Scientific);
-  EXPECT_EQ(m_model.Format.Precision, 12);
+  EXPECT_EQ(m_model.Format().View, engine::ViewType::Scientific);
+  EXPECT_EQ(m_model.Format().Precision, 12);
   // A maximized window keeps its current bounds; the flag itself survives.
   EXPECT_TRUE(m_model.Window.IsMaximized);
   EXPECT_EQ(m_model.MainFont, changed.MainFont);
   EXPECT_EQ(m_model.TabFont, changed.TabFont);
-  for (int i = 0; i < UnitCatalogue::CategoryCount; ++i) {
+  for (int i = 0; i < 23; ++i) {
     SCOPED_TRACE(i);
     CategoryViewState expected = changed.ViewState(i);
     if (i == kFractions) expected.FormatIn = 0;  // not stored; a fresh model's own
@@ -321,6 +330,34 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
   SaveSettings(changed, file);
   LoadSettings(m_model, file, m_messages);
   EXPECT_EQ(m_model.Window, (WindowBounds{-20, 30, 1024, 768, false}));
+}
+
+// Read whole and written whole, a file the program wrote comes out byte for byte, an
+// unplaced window's bounds included.
+TEST_F(SettingsTest, ReadingAndWritingAWrittenFileGivesItsText) {
+  ConverterModel changed(UnitCatalogue(), engine::NumberLocale{});
+  changed.SetSortedUnitLists(true);
+  std::vector<std::string> order = changed.IndexTabs();
+  std::rotate(order.begin(), order.begin() + 5, order.end());
+  changed.SetCategoryOrder(order);
+  changed.SelectTab(7);
+  changed.SetFormat({engine::ViewType::FixedWithCommas, 2});
+  changed.Window = {-20, 30, 1024, 768, false};
+  changed.MainFont = {"DejaVu Sans", 14, 0x123456, true, true};
+  changed.TabFont = {"Noto Sans", 8, -1, false, true};
+  for (int i = 0; i < 23; ++i) changed.SetViewState(i, {i % 4, i % 3, std::to_string(i)});
+
+  for (const ConverterModel* model : {&m_model, &changed}) {
+    SCOPED_TRACE(model == &m_model ? "fresh" : "changed");
+    ProfileFile written;
+    SaveSettings(*model, written);
+    StoredSettings settings;
+    ReadSettings(written, model->Catalogue(), settings, m_messages);
+    ProfileFile again;
+    WriteSettings(settings, model->Catalogue(), again);
+    EXPECT_EQ(again.Text(), written.Text());
+  }
+  EXPECT_TRUE(m_messages.Shown.empty());
 }
 
 // On disk: a fresh folder, a file that cannot be replaced, and one that is a folder.

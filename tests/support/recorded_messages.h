@@ -8,13 +8,26 @@
 
 namespace quantivo::test {
 
-/// Keeps the settings file's messages instead of showing them.
-class RecordedMessages : public model::UserMessages {
+/// Keeps messages instead of showing them: information and errors each in a list of
+/// their own, and every message in the order it came in Shown. `Messages` is the
+/// interface to record, UserMessages or one derived from it.
+template <typename Messages>
+class Recording : public Messages {
  public:
-  void ShowInformation(std::string_view text) override { Information.emplace_back(text); }
-  void ShowError(std::string_view text) override { Errors.emplace_back(text); }
+  void ShowInformation(std::string_view text) override {
+    Information.emplace_back(text);
+    Shown.emplace_back(text);
+  }
+  void ShowError(std::string_view text) override {
+    Errors.emplace_back(text);
+    Shown.emplace_back(text);
+  }
   std::vector<std::string> Information;
   std::vector<std::string> Errors;
+  std::vector<std::string> Shown;
 };
+
+/// The settings file's messages.
+using RecordedMessages = Recording<model::UserMessages>;
 
 }  // namespace quantivo::test

@@ -28,6 +28,7 @@
 #include <memory>
 #include <utility>
 
+#include "support/ui_test_support.h"
 #include "ui/about_dialog.h"
 #include "ui/arrange_units_dialog.h"
 #include "ui/choose_units_dialog.h"
@@ -36,7 +37,6 @@
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 #include "ui/number_format_dialog.h"
-#include "ui_test_support.h"
 
 namespace quantivo::ui {
 namespace {
@@ -64,13 +64,6 @@ const QStringList kBuiltIn = {"Length",
                               "Kinematic Viscosity",
                               "Conductivity",
                               "Thermal Conductivity"};
-
-template <typename T>
-T* Child(const QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  EXPECT_NE(child, nullptr) << name;
-  return child;
-}
 
 // Runs `interact` on the dialog of type T once `open` has shown it, and closes it
 // should `interact` leave it open.
@@ -210,7 +203,7 @@ TEST(NumberFormatDialog, StoredPrecisionIsShownWithinZeroToNine) {
 TEST(FontsDialog, UnderlineAndStrikeOutAreTakenAwayWithOneWarning) {
   RecordedMessages messages;
   model::FontSpec offered{"DejaVu Serif", 14, 0x0000FF, false, true, true, true};
-  Tfrm_Fonts dialog(Tfrm_Fonts::DefaultMainFont(), Tfrm_Fonts::DefaultTabFont(),
+  Tfrm_Fonts dialog({"Arial", 10, 0, true}, {"Small Fonts", 7, 0, false},
                     [&](const model::FontSpec&, QWidget*) { return offered; }, messages, {});
   Child<QPushButton>(&dialog, "btn_Font1")->click();
   EXPECT_EQ(
@@ -225,19 +218,43 @@ TEST(FontsDialog, UnderlineAndStrikeOutAreTakenAwayWithOneWarning) {
   offered.Underline = false;
   Child<QPushButton>(&dialog, "btn_Font2")->click();
   EXPECT_EQ(messages.Shown.size(), 2u);
+}
 
+// Reset puts back the fonts of a first start, in the values OK applies and in the
+// samples alike.
+TEST(FontsDialog, ResetGivesTheFirstStartFonts) {
+  RecordedMessages messages;
+  Tfrm_Fonts dialog({"Courier", 14, 0x0000FF, false, true}, {"Courier", 12, 0x00FF00, true, true},
+                    nullptr, messages, {});
   Child<QPushButton>(&dialog, "btn_Reset")->click();
   EXPECT_EQ(dialog.MainFont(), (model::FontSpec{"Arial", 10, 0, true, false}));
   EXPECT_EQ(dialog.TabFont(), (model::FontSpec{"Small Fonts", 7, 0, false, false}));
+  const struct {
+    const char* label;
+    const char* family;
+    int points;
+    bool bold;
+  } kSamples[] = {{"Label1", "Arial", 10, true}, {"Label2", "Small Fonts", 7, false}};
+  for (const auto& s : kSamples) {
+    SCOPED_TRACE(s.label);
+    const QLabel* sample = Child<QLabel>(&dialog, s.label);
+    EXPECT_EQ(sample->font().family(), s.family);
+    EXPECT_EQ(sample->font().pointSize(), s.points);
+    EXPECT_EQ(sample->font().bold(), s.bold);
+    EXPECT_FALSE(sample->font().italic());
+    EXPECT_EQ(sample->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+  }
+  EXPECT_TRUE(messages.Shown.empty());
 }
 
 TEST(FontsDialog, CancelledChooserKeepsTheSample) {
   RecordedMessages messages;
   const model::FontSpec main{"Courier", 11, 0, false, false};
-  Tfrm_Fonts dialog(main, Tfrm_Fonts::DefaultTabFont(),
+  Tfrm_Fonts dialog(main, {"Small Fonts", 7, 0, false},
                     [](const model::FontSpec&, QWidget*) { return std::nullopt; }, messages, {});
   Child<QPushButton>(&dialog, "btn_Font1")->click();
   EXPECT_EQ(dialog.MainFont(), main);
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label1")->font().family(), "Courier");
   EXPECT_TRUE(messages.Shown.empty());
 }
 

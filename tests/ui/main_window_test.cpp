@@ -26,8 +26,8 @@
 #include <vector>
 
 #include "model/profile_file.h"
+#include "support/ui_test_support.h"
 #include "ui/working_area_layout.h"
-#include "ui_test_support.h"
 
 namespace quantivo::ui {
 namespace {

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "support/recorded_messages.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 
@@ -26,19 +27,25 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace quantivo::ui {
 
-/// Every box the window would show, in order, with its kind.
-class RecordedMessages : public WindowMessages {
+/// Every box the window would show, in order in Shown, with its kind before a command
+/// error or a warning.
+class RecordedMessages : public test::Recording<WindowMessages> {
  public:
-  void ShowInformation(std::string_view text) override { Shown.emplace_back(text); }
-  void ShowError(std::string_view text) override { Shown.emplace_back(text); }
   void ShowCommandError(std::string_view text) override {
     Shown.push_back("Error: " + std::string(text));
   }
   void ShowWarning(std::string_view text) override {
     Shown.push_back("Warning: " + std::string(text));
   }
-  std::vector<std::string> Shown;
 };
+
+/// A named child of a widget; a failure names it when there is none.
+template <typename T>
+T* Child(const QObject* parent, const char* name) {
+  T* child = parent->findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(child, nullptr) << name;
+  return child;
+}
 
 /// The real window, shown and active, with its settings in a folder of its own, and
 /// its working controls at hand.
@@ -67,9 +74,7 @@ class OpenWindowTest : public testing::Test {
 
   template <typename T>
   T* Find(const char* name) const {
-    T* widget = m_window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
+    return Child<T>(m_window.get(), name);
   }
   QAction* Action(const char* name) const { return Find<QAction>(name); }
 
