@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/tab_order.h"
+
 namespace quantivo::catalogue {
 namespace {
 
@@ -43,29 +45,8 @@ TEST(IndexOfCategory, FindsTheExactDisplayName) {
 // position.
 TEST(UnitCatalogue, CategoriesInIndexOrder) {
   const UnitCatalogue catalogue;
-  const std::vector<std::string_view> kTabOrder = {"Length",
-                                                   "Area",
-                                                   "Volume",
-                                                   "Volume - Dry",
-                                                   "Time",
-                                                   "Speed",
-                                                   "Mass",
-                                                   "Density",
-                                                   "Force",
-                                                   "Energy",
-                                                   "Power",
-                                                   "Pressure",
-                                                   "Flow",
-                                                   "Temperature",
-                                                   "Angle",
-                                                   "Light",
-                                                   "Numbers",
-                                                   "Fractions",
-                                                   "Computer",
-                                                   "Dynamic Viscosity",
-                                                   "Kinematic Viscosity",
-                                                   "Conductivity",
-                                                   "Thermal Conductivity"};
+  const std::vector<std::string_view> kTabOrder(test::kBuiltInTabOrder.begin(),
+                                                test::kBuiltInTabOrder.end());
   EXPECT_EQ(catalogue.CategoryNames(), kTabOrder);
   for (int i = 0; i < catalogue.CategoryCount(); ++i) {
     SCOPED_TRACE(i);

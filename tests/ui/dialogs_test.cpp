@@ -28,6 +28,7 @@
 #include <memory>
 #include <utility>
 
+#include "support/tab_order.h"
 #include "support/ui_test_support.h"
 #include "ui/about_dialog.h"
 #include "ui/arrange_units_dialog.h"
@@ -41,29 +42,13 @@
 namespace quantivo::ui {
 namespace {
 
-const QStringList kBuiltIn = {"Length",
-                              "Area",
-                              "Volume",
-                              "Volume - Dry",
-                              "Time",
-                              "Speed",
-                              "Mass",
-                              "Density",
-                              "Force",
-                              "Energy",
-                              "Power",
-                              "Pressure",
-                              "Flow",
-                              "Temperature",
-                              "Angle",
-                              "Light",
-                              "Numbers",
-                              "Fractions",
-                              "Computer",
-                              "Dynamic Viscosity",
-                              "Kinematic Viscosity",
-                              "Conductivity",
-                              "Thermal Conductivity"};
+const QStringList kBuiltIn = [] {
+  QStringList captions;
+  for (const std::string_view caption : test::kBuiltInTabOrder) {
+    captions.append(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+  }
+  return captions;
+}();
 
 // Runs `interact` on the dialog of type T once `open` has shown it, and closes it
 // should `interact` leave it open.
