@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace quantivo::engine {
 
@@ -11,6 +12,11 @@ inline constexpr const char* kDecimalTooPrecise = "decimal too precise";
 /// "invalid number [p]" for a text that fails to read at 1-based position p.
 inline std::string InvalidNumberText(int position) {
   return "invalid number [" + std::to_string(position) + "]";
+}
+
+/// Whether an output box text is one of the messages above rather than a result.
+inline bool IsConversionMessage(std::string_view text) {
+  return text == kResultTooLarge || text == kDecimalTooPrecise || text.starts_with("invalid ");
 }
 
 }  // namespace quantivo::engine

@@ -230,24 +230,39 @@ std::string FormatResult(Extended value, const ResultFormat& format, const Numbe
   return out;
 }
 
-std::string ResultAsInputText(std::string_view shown, const NumberLocale& locale) {
+namespace {
+
+// The shown text without the locale's thousands separators, its decimal separator
+// written as `decimal`.
+std::string Ungrouped(std::string_view shown, const NumberLocale& locale,
+                      std::string_view decimal) {
   std::string text;
   text.reserve(shown.size());
   while (!shown.empty()) {
     if (!locale.Thousands.empty() && shown.starts_with(locale.Thousands)) {
       shown.remove_prefix(locale.Thousands.size());
     } else if (!locale.Decimal.empty() && shown.starts_with(locale.Decimal)) {
-      text.push_back('.');
+      text += decimal;
       shown.remove_prefix(locale.Decimal.size());
     } else {
       text.push_back(shown.front());
       shown.remove_prefix(1);
     }
   }
+  return text;
+}
+
+}  // namespace
+
+std::string ResultAsInputText(std::string_view shown, const NumberLocale& locale) {
   // The error position is of no interest: a text that fails reads as 0.
-  const ParsedNumber parsed = ParseNumber(text);
+  const ParsedNumber parsed = ParseNumber(Ungrouped(shown, locale, "."));
   const Extended value = parsed.ErrorPos == 0 ? parsed.Value : 0;
   return FormatResult(value, ResultFormat{}, NumberLocale{});
+}
+
+std::string ResultWithoutGrouping(std::string_view shown, const NumberLocale& locale) {
+  return Ungrouped(shown, locale, locale.Decimal);
 }
 
 }  // namespace quantivo::engine

@@ -41,4 +41,8 @@ std::string FormatResult(Extended value, const ResultFormat& format, const Numbe
 /// ".". A text that is no number (empty, a message, "INF") reads as 0.
 std::string ResultAsInputText(std::string_view shown, const NumberLocale& locale);
 
+/// A result as shown, without the locale's thousands separators; its decimal
+/// separator stays.
+std::string ResultWithoutGrouping(std::string_view shown, const NumberLocale& locale);
+
 }  // namespace quantivo::engine

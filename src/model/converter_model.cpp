@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/conversion_messages.h"
 #include "engine/convert_text.h"
 #include "engine/input_text.h"
 
@@ -186,6 +187,16 @@ void ConverterModel::ClearAll() {
 void ConverterModel::SetFormat(const engine::ResultFormat& format) {
   m_format = format;
   MainChange();
+}
+
+std::optional<std::string> ConverterModel::ResultForCopy() const {
+  if (m_outputText.empty() || engine::IsConversionMessage(m_outputText)) return std::nullopt;
+  const ConversionKind kind = CurrentKind();
+  // Digits of a number system and fractions carry no separators of the locale.
+  if (kind == ConversionKind::Linear || kind == ConversionKind::Temperature) {
+    return engine::ResultWithoutGrouping(m_outputText, m_locale);
+  }
+  return m_outputText;
 }
 
 StoredSettings ConverterModel::Settings() const {

@@ -32,6 +32,10 @@ struct FontSpec {
   bool Italic = false;
   bool Underline = false;
   bool StrikeOut = false;
+  /// Whether the user picked Color. A font of the default colour shows in the text
+  /// colour of the desktop's theme, so it stays legible under a dark or a
+  /// high-contrast palette.
+  bool ColorChosen = false;
 
   /// The sizes in points at which the window stays usable.
   static constexpr int kMinSize = 6;
@@ -234,6 +238,11 @@ class ConverterModel {
   /// How results are written. A new format converts again at once.
   const engine::ResultFormat& Format() const { return m_format; }
   void SetFormat(const engine::ResultFormat& format);
+
+  /// The shown result as the clipboard takes it: a measured value without the
+  /// locale's thousands separators (its decimal separator stays), any other result
+  /// as shown; nothing when there is no result (an empty box or a message).
+  std::optional<std::string> ResultForCopy() const;
 
   /// Everything the settings file keeps, as it stands now.
   StoredSettings Settings() const;

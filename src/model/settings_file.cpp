@@ -67,6 +67,9 @@ void ReadFont(const ProfileFile& file, const char* prefix, FontSpec& font) {
   font.StrikeOut = false;
   font.Bold = file.ReadBool(kMainSection, p + "Bold", false);
   font.Italic = file.ReadBool(kMainSection, p + "Italic", false);
+  // A file from before the choice was stored: black was the default, so any other
+  // colour was the user's.
+  font.ColorChosen = file.ReadBool(kMainSection, p + "ColorChosen", font.Color != 0);
 }
 
 void WriteFont(ProfileFile& file, const char* prefix, const FontSpec& font) {
@@ -76,6 +79,7 @@ void WriteFont(ProfileFile& file, const char* prefix, const FontSpec& font) {
   file.WriteInteger(kMainSection, p + "Color", font.Color);
   file.WriteBool(kMainSection, p + "Bold", font.Bold);
   file.WriteBool(kMainSection, p + "Italic", font.Italic);
+  file.WriteBool(kMainSection, p + "ColorChosen", font.ColorChosen);
 }
 
 // The tab captions and the selected tab.

@@ -17,8 +17,14 @@ using ShowHelpTopicFunction = std::function<void(const QString& keyword)>;
 
 /// Makes a dialog of fixed client size with a close box only, placed in the middle of
 /// the screen that holds its parent. It is modal to its parent window, so the help
-/// window stays usable while it is open.
+/// window stays usable while it is open. Its labels and buttons are 11 pixels high,
+/// or in the desktop's font where that is larger; then the dialog and every control
+/// in it grow in proportion when it is first shown, so nothing is cut off.
 void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height);
+
+/// The desktop font's size in points where it is larger than the 10 points the
+/// design's sizes are made for; 0 where it is not.
+double LargeDesktopPointSize();
 
 /// Places a window of its present size in the middle of the screen's free area.
 void CentreOnScreen(QWidget* window, const QScreen* screen);

@@ -45,13 +45,16 @@ std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed,
   QObject::connect(fonts, &QDialog::accepted, &chooser, &QDialog::accept);
   QObject::connect(fonts, &QDialog::rejected, &chooser, &QDialog::reject);
   layout->addWidget(fonts);
-  QColor colour = ToQColor(seed.Color);
+  // A font of the default colour shows in the theme's text colour until one is picked.
+  bool picked = seed.ColorChosen;
+  QColor colour = picked ? ToQColor(seed.Color) : chooser.palette().color(QPalette::WindowText);
   auto* colourButton = new QPushButton(QStringLiteral("&Colour..."), &chooser);
   ShowColour(colourButton, colour);
   QObject::connect(colourButton, &QPushButton::clicked, &chooser, [&] {
     const QColor chosen = QColorDialog::getColor(colour, &chooser);
     if (chosen.isValid()) {
       colour = chosen;
+      picked = true;
       ShowColour(colourButton, colour);
     }
   });
@@ -62,7 +65,9 @@ std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed,
   QObject::connect(buttons, &QDialogButtonBox::rejected, &chooser, &QDialog::reject);
   layout->addWidget(buttons);
   if (chooser.exec() != QDialog::Accepted) return std::nullopt;
-  return FromQFont(fonts->currentFont(), FromQColor(colour));
+  model::FontSpec font = FromQFont(fonts->currentFont(), picked ? FromQColor(colour) : seed.Color);
+  font.ColorChosen = picked;
+  return font;
 }
 
 Tfrm_Fonts::Tfrm_Fonts(model::FontSpec mainFont, model::FontSpec tabFont,
@@ -141,9 +146,7 @@ void Tfrm_Fonts::ChangeFont(model::FontSpec& font, QLabel* sample) {
 
 void Tfrm_Fonts::ShowSample(QLabel* sample, const model::FontSpec& font) {
   sample->setFont(ToQFont(font));
-  QPalette palette = sample->palette();
-  palette.setColor(QPalette::WindowText, ToQColor(font.Color));
-  sample->setPalette(palette);
+  sample->setPalette(TextPalette(font));
 }
 
 }  // namespace quantivo::ui

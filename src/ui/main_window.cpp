@@ -47,6 +47,15 @@ constexpr QSize kDesignWorkingArea(602, 404);
 // a scroll bar) and the tab strip still show.
 constexpr QSize kMinimumWorkingArea(320, 200);
 
+// A stored font as the window shows it: no smaller than the desktop's font where the
+// desktop asks for large text. What is stored stays as the user chose it.
+QFont DisplayFont(const model::FontSpec& stored) {
+  QFont font = ToQFont(stored);
+  const double large = LargeDesktopPointSize();
+  if (large > font.pointSizeF()) font.setPointSizeF(large);
+  return font;
+}
+
 Bounds BoundsOf(const QWidget* widget) {
   const QRect r = widget->geometry();
   return {r.x(), r.y(), r.width(), r.height()};
@@ -245,9 +254,6 @@ void Tfrm_Converter::CreateWorkingControls() {
   txt_Out->setGeometry(224, 24, 145, 24);
   txt_Out->setReadOnly(true);
   txt_Out->setFocusPolicy(Qt::ClickFocus);  // skipped by the Tab key
-  QPalette buttonFace = txt_Out->palette();
-  buttonFace.setColor(QPalette::Base, buttonFace.color(QPalette::Button));
-  txt_Out->setPalette(buttonFace);
   lst_Out = new ChoiceList(pan);
   lst_Out->setObjectName(QStringLiteral("lst_Out"));
   lst_Out->setGeometry(264, 56, 105, 185);
@@ -322,6 +328,8 @@ std::span<const MenuItem> Tfrm_Converter::MenuItems() {
        &Tfrm_Converter::mnu_Copy1},
       {0, "mnu_Paste1", "&Paste", Qt::CTRL | Qt::Key_V, &Tfrm_Converter::mnu_Paste1Click, kEditRule,
        &Tfrm_Converter::mnu_Paste1},
+      {0, "mnu_CopyResult1", "Copy &Result", Qt::CTRL | Qt::SHIFT | Qt::Key_C,
+       &Tfrm_Converter::mnu_CopyResult1Click},
       {0, "mnu_N1", nullptr, kNoKeys, nullptr},
       {0, "mnu_ReverseSelectedUnits1", "&Invert Current Conversion", Qt::CTRL | Qt::Key_I,
        &Tfrm_Converter::mnu_ReverseSelectedUnits1Click, kEditRule},
@@ -388,32 +396,46 @@ void Tfrm_Converter::CreateMenus() {
 }
 
 void Tfrm_Converter::ApplyFonts() {
-  const QFont mainFont = ToQFont(m_model->MainFont);
-  const QColor color = ToQColor(m_model->MainFont.Color);
+  const QFont mainFont = DisplayFont(m_model->MainFont);
   for (QWidget* widget : {static_cast<QWidget*>(txt_In), static_cast<QWidget*>(txt_Out),
                           static_cast<QWidget*>(lst_In), static_cast<QWidget*>(lst_Out),
                           static_cast<QWidget*>(lab2)}) {
     widget->setFont(mainFont);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::WindowText, color);
-    widget->setPalette(palette);
   }
+  ApplyColours();
   // The boxes keep their design height of 24 pixels and grow only for a font whose
   // line, with a pixel of margin and the 2-pixel frame above and below, needs more.
   for (QLineEdit* box : {txt_In, txt_Out}) {
     box->resize(box->width(), std::max(24, box->fontMetrics().height() + 6));
   }
 
-  const QFont tabFont = ToQFont(m_model->TabFont);
+  const QFont tabFont = DisplayFont(m_model->TabFont);
   TabSet1->setFont(tabFont);
-  QPalette tabPalette = TabSet1->palette();
-  tabPalette.setColor(QPalette::WindowText, ToQColor(m_model->TabFont.Color));
-  tabPalette.setColor(QPalette::ButtonText, ToQColor(m_model->TabFont.Color));
-  TabSet1->setPalette(tabPalette);
   On_Resize();
   // The tab strip is 9 pixels higher than its font's characters.
   TabSet1->setFixedHeight(9 + QFontInfo(tabFont).pixelSize());
+}
+
+// Only a colour the user picked is applied; the rest comes from the theme. The
+// output box is read-only and shows it with the theme's button face behind it.
+void Tfrm_Converter::ApplyColours() {
+  const QPalette text = TextPalette(m_model->MainFont);
+  for (QWidget* widget : {static_cast<QWidget*>(txt_In), static_cast<QWidget*>(lst_In),
+                          static_cast<QWidget*>(lst_Out), static_cast<QWidget*>(lab2)}) {
+    widget->setPalette(text);
+  }
+  QPalette output = text;
+  const QPalette theme = QApplication::palette(this);
+  for (const QPalette::ColorGroup group :
+       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    output.setColor(group, QPalette::Base, theme.color(group, QPalette::Button));
+    // The button face's own text colour is the one made to be read on it.
+    if (!m_model->MainFont.ColorChosen) {
+      output.setColor(group, QPalette::Text, theme.color(group, QPalette::ButtonText));
+    }
+  }
+  txt_Out->setPalette(output);
+  TabSet1->setPalette(TextPalette(m_model->TabFont));
 }
 
 void Tfrm_Converter::ApplyWindowBounds() {
@@ -552,6 +574,9 @@ void Tfrm_Converter::MirrorTabs() {
 
 bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  // A new theme brings new colours, told to the application alone: the output box's
+  // background follows it.
+  if (type == QEvent::ApplicationPaletteChange && watched == qApp && m_model) ApplyColours();
   // Escape in one of the menus closes it and gives the keys back to the control that
   // had them. Left to itself, the menu bar would stay in its keyboard mode, take the
   // next key typed and take the input box's selection with it.
@@ -676,6 +701,18 @@ void Tfrm_Converter::mnu_Copy1Click() {
   QGuiApplication::clipboard()->setText(box->selectedText());
 }
 
+// The result reaches the clipboard whatever has the focus, as the output box is
+// skipped by the Tab key: without thousands separators, so that it pastes as a number
+// into other programs.
+void Tfrm_Converter::mnu_CopyResult1Click() {
+  const std::optional<std::string> result = m_model->ResultForCopy();
+  if (!result) {
+    QApplication::beep();
+    return;
+  }
+  QApplication::clipboard()->setText(ToQString(*result));
+}
+
 void Tfrm_Converter::mnu_Paste1Click() {
   QLineEdit* box = m_activeTextBox;
   if (box == nullptr) return;
@@ -716,7 +753,7 @@ void Tfrm_Converter::mnu_Fonts1Click() {
 
 void Tfrm_Converter::mnu_ChooseUnitCategory1Click() {
   Tfrm_ChooseUnits dialog(
-      TabCaptions(), m_model->TabIndex(), ToQFont(m_model->MainFont),
+      TabCaptions(), m_model->TabIndex(), DisplayFont(m_model->MainFont),
       [this](const QString& k) { ShowHelpTopic(k); }, this);
   if (dialog.exec() != QDialog::Accepted) return;
   m_model->SelectTab(dialog.SelectedPosition());
@@ -731,7 +768,7 @@ void Tfrm_Converter::mnu_ArrangeOrderofCategories1Click() {
   for (const std::string_view name : m_model->Catalogue().CategoryNames())
     builtIn.append(ToQString(name));
   Tfrm_ArrangeUnits dialog(
-      TabCaptions(), builtIn, ToQFont(m_model->MainFont),
+      TabCaptions(), builtIn, DisplayFont(m_model->MainFont),
       [this](const QString& k) { ShowHelpTopic(k); }, this);
   if (dialog.exec() != QDialog::Accepted) return;
   std::vector<std::string> captions;

@@ -93,6 +93,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   static std::span<const MenuDefinition> Menus();
   static std::span<const MenuItem> MenuItems();
   void ApplyFonts();
+  void ApplyColours();
   void ApplyWindowBounds();
   void FitFrameToScreen();
   void RecordWindowBounds();
@@ -112,6 +113,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void mnu_Cut1Click();
   void mnu_Copy1Click();
   void mnu_Paste1Click();
+  void mnu_CopyResult1Click();
   void mnu_ReverseSelectedUnits1Click();
   void mnu_ClearInputTextBox1Click();
   void mnu_Reset1Click();

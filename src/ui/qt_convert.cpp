@@ -42,6 +42,18 @@ model::FontSpec FromQFont(const QFont& font, std::int32_t color) {
           font.strikeOut()};
 }
 
+QPalette TextPalette(const model::FontSpec& font) {
+  QPalette palette;
+  palette.setResolveMask(0);
+  if (!font.ColorChosen) return palette;
+  const QColor color = ToQColor(font.Color);
+  for (const QPalette::ColorRole role :
+       {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+    palette.setColor(role, color);
+  }
+  return palette;
+}
+
 engine::NumberLocale SystemNumberLocale() {
   const QLocale locale = QLocale::system();
   return engine::MakeNumberLocale(ToStdString(locale.decimalPoint()).c_str(),

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -30,6 +31,11 @@ QFont ToQFont(const model::FontSpec& stored);
 /// The font's face, size in points, bold, italic, underline and strike-out, with
 /// the colour kept apart, as a font dialog gives them.
 model::FontSpec FromQFont(const QFont& font, std::int32_t color);
+
+/// The text colours of a stored font: the picked colour for the text roles, or, for
+/// the default colour, a palette that sets nothing, so the widget keeps the theme's
+/// text colours and follows them when the theme changes.
+QPalette TextPalette(const model::FontSpec& font);
 
 /// The decimal and thousands separators of the system's locale.
 engine::NumberLocale SystemNumberLocale();

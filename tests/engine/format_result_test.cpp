@@ -277,5 +277,12 @@ TEST(ResultAsInputText, ReadsTheShownNumber) {
   }
 }
 
+// Copied for other programs: the grouping goes, the decimal separator stays.
+TEST(ResultWithoutGrouping, KeepsTheDecimalSeparator) {
+  EXPECT_EQ(ResultWithoutGrouping("1,234,567.8901", NumberLocale{}), "1234567.8901");
+  EXPECT_EQ(ResultWithoutGrouping("1.234.567,8901", NumberLocale{",", "."}), "1234567,8901");
+  EXPECT_EQ(ResultWithoutGrouping("-1\u202F234,5", NumberLocale{",", "\u202F"}), "-1234,5");
+}
+
 }  // namespace
 }  // namespace quantivo::engine

@@ -107,11 +107,13 @@ TEST_F(SettingsTest, FreshFileLayout) {
       "Font1Color=0\n"
       "Font1Bold=0\n"
       "Font1Italic=0\n"
+      "Font1ColorChosen=0\n"
       "Font2Name=Small Fonts\n"
       "Font2Size=7\n"
       "Font2Color=0\n"
       "Font2Bold=0\n"
       "Font2Italic=0\n"
+      "Font2ColorChosen=0\n"
       "\n\n[IndexTabs]\n"
       "TabCount=23\n"
       "1=Length\n2=Area\n3=Volume\n4=Volume - Dry\n5=Time\n6=Speed\n7=Mass\n8=Density\n"
@@ -240,8 +242,31 @@ TEST_F(SettingsTest, FontsKeepOnlyBoldAndItalic) {
   Load("[Quantivo]\nFont1Name=" + std::string(40, 'F') +
        "\nFont1Italic=1\nFont2Name=\n"
        "Font2Size=$0C\nFont2Color=0x00FF00\nFont2Bold=1\n");
-  EXPECT_EQ(m_model.MainFont, (FontSpec{std::string(31, 'F'), 12, 255, false, true}));
-  EXPECT_EQ(m_model.TabFont, (FontSpec{"Small Fonts", 12, 0xFF00, true, false}));
+  EXPECT_EQ(m_model.MainFont,
+            (FontSpec{std::string(31, 'F'), 12, 255, false, true, false, false, true}));
+  EXPECT_EQ(m_model.TabFont,
+            (FontSpec{"Small Fonts", 12, 0xFF00, true, false, false, false, true}));
+}
+
+// Only a colour the user picked is shown; the default one is the theme's. A file
+// from before the choice was stored had black for the default.
+TEST_F(SettingsTest, AColourCountsAsPickedWhenStoredSoOrOtherThanBlack) {
+  constexpr struct {
+    const char* keys;
+    bool chosen;
+  } kCases[] = {
+      {"Font1Color=0\n", false},
+      {"Font1Color=255\n", true},
+      {"Font1Color=0\nFont1ColorChosen=1\n", true},
+      {"Font1Color=255\nFont1ColorChosen=0\n", false},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.keys);
+    Load(std::string("[Quantivo]\n") + c.keys);
+    EXPECT_EQ(m_model.MainFont.ColorChosen, c.chosen);
+    EXPECT_NE(Save().find(c.chosen ? "Font1ColorChosen=1" : "Font1ColorChosen=0"),
+              std::string::npos);
+  }
 }
 
 // A stored size the window cannot be used at is fitted, and saved fitted.

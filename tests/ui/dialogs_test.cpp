@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
@@ -512,6 +514,7 @@ TEST_F(WindowCommandsTest, FontsApplyToBoxesListsAndTabs) {
     model::FontSpec chosen = seed;
     chosen.Italic = true;
     chosen.Color = 0x0000FF;  // red
+    chosen.ColorChosen = true;
     chosen.Size = 12;
     return std::optional<model::FontSpec>(chosen);
   });
@@ -543,6 +546,53 @@ TEST_F(WindowCommandsTest, FontsApplyToBoxesListsAndTabs) {
   EXPECT_FALSE(txt_In->font().italic());
   EXPECT_TRUE(txt_In->font().bold());
   EXPECT_EQ(TabSet1->font().pointSize(), 7);
+}
+
+// A desktop font of 16 points: the window's text is no smaller, and every dialog grows
+// with its text, so no caption is cut off.
+TEST_F(WindowCommandsTest, LargeDesktopFontGrowsTheTextAndTheDialogs) {
+  const QFont before = QApplication::font();
+  QFont large = before;
+  large.setPointSize(16);
+  QApplication::setFont(large);
+  m_window.reset();
+  Open();
+  EXPECT_GE(txt_In->font().pointSizeF(), 16);
+  EXPECT_GE(TabSet1->font().pointSizeF(), 16);
+  EXPECT_GT(TabSet1->height(), QFontInfo(large).pixelSize());
+
+  const auto nothingCut = [](QDialog* dialog) {
+    EXPECT_GE(QFontInfo(dialog->font()).pointSizeF(), 15.5);
+    for (QWidget* child : dialog->findChildren<QWidget*>()) {
+      if (qobject_cast<QAbstractButton*>(child) == nullptr &&
+          qobject_cast<QLabel*>(child) == nullptr)
+        continue;
+      if (!child->isVisibleTo(dialog)) continue;
+      SCOPED_TRACE(child->objectName().toStdString());
+      // A push button is wider than its text by its frame and margins alone; a
+      // radio button's or a label's own size hint holds its text.
+      auto* push = qobject_cast<QPushButton*>(child);
+      const QSize needed = push != nullptr
+                               ? QSize(push->fontMetrics().horizontalAdvance(push->text()) + 12,
+                                       push->fontMetrics().height() + 4)
+                               : child->minimumSizeHint();
+      EXPECT_GE(child->width(), needed.width());
+      EXPECT_GE(child->height(), needed.height());
+      // Inside its parent, which holds it whole.
+      EXPECT_TRUE(child->parentWidget()->rect().contains(child->geometry()));
+    }
+  };
+  WithModalDialog<Tfrm_Fonts>([&] { Action("mnu_Fonts1")->trigger(); },
+                              [&](Tfrm_Fonts* dialog) {
+                                nothingCut(dialog);
+                                dialog->reject();
+                              });
+  WithModalDialog<Tfrm_NumberFormat>([&] { Action("mnu_Result1")->trigger(); },
+                                     [&](Tfrm_NumberFormat* dialog) {
+                                       nothingCut(dialog);
+                                       dialog->reject();
+                                     });
+  QApplication::setFont(before);
 }
 
 TEST_F(WindowCommandsTest, HelpOpensFromTheWindowAndFromADialog) {

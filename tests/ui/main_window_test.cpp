@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -380,6 +381,80 @@ TEST_F(MainWindowTest, CutCopyAndPasteGoThroughTheClipboard) {
   txt_Out->deselect();
   QTest::keyClick(txt_Out, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "300000");
+}
+
+// Wherever the focus is, the result as shown goes to the clipboard without its
+// thousands separators; a message is no result and leaves the clipboard alone.
+TEST_F(MainWindowTest, CopyResultWorksFromEveryFocus) {
+  OpenWith("[Quantivo]\nViewType=4\nPrecision=4\n");
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "meter");
+  Type("1234567.8901");
+  ASSERT_EQ(txt_Out->text(), "1,234,567.8901");
+  for (QWidget* focus : {static_cast<QWidget*>(txt_In), static_cast<QWidget*>(lst_In),
+                         static_cast<QWidget*>(lst_Out), static_cast<QWidget*>(TabSet1),
+                         static_cast<QWidget*>(txt_Out)}) {
+    SCOPED_TRACE(focus->objectName().toStdString());
+    QGuiApplication::clipboard()->setText("before");
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1234567.8901");
+  }
+  EXPECT_EQ(txt_In->text(), "1234567.8901");  // the key never reached the box
+
+  Type(".");
+  ASSERT_EQ(txt_Out->text(), "invalid number [13]");
+  QGuiApplication::clipboard()->setText("before");
+  QTest::keyClick(txt_In, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+}
+
+// The contrast of two colours as the web's accessibility guidelines measure it.
+double Contrast(const QColor& a, const QColor& b) {
+  const auto luminance = [](const QColor& c) {
+    const auto channel = [](double v) {
+      return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+  };
+  const double la = luminance(a) + 0.05;
+  const double lb = luminance(b) + 0.05;
+  return la > lb ? la / lb : lb / la;
+}
+
+// The default font colour is the theme's: under a dark and a high-contrast palette the
+// result, the units and the tab captions stay legible, and a picked colour stays.
+TEST_F(MainWindowTest, DefaultColoursFollowTheTheme) {
+  const QPalette before = QApplication::palette();
+  struct Theme {
+    const char* name;
+    QColor window, base, text, button;
+  } const kThemes[] = {
+      {"dark", QColor(0x2d, 0x2d, 0x2d), QColor(0x1e, 0x1e, 0x1e), QColor(0xee, 0xee, 0xee),
+       QColor(0x3c, 0x3c, 0x3c)},
+      {"high contrast", Qt::black, Qt::black, Qt::white, Qt::black},
+  };
+  for (const Theme& theme : kThemes) {
+    SCOPED_TRACE(theme.name);
+    QPalette palette(theme.button, theme.window);
+    palette.setColor(QPalette::Base, theme.base);
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText}) {
+      palette.setColor(role, theme.text);
+    }
+    QApplication::setPalette(palette);
+    const QPalette out = txt_Out->palette();
+    EXPECT_GE(Contrast(out.color(QPalette::Text), out.color(QPalette::Base)), 4.5);
+    EXPECT_EQ(out.color(QPalette::Base), theme.button);  // still set apart from the input
+    for (const QListWidget* list : {lst_In, lst_Out}) {
+      EXPECT_GE(
+          Contrast(list->palette().color(QPalette::Text), list->palette().color(QPalette::Base)),
+          4.5);
+    }
+    EXPECT_GE(Contrast(TabSet1->palette().color(QPalette::WindowText),
+                       TabSet1->palette().color(QPalette::Window)),
+              4.5);
+  }
+  QApplication::setPalette(before);
 }
 
 TEST_F(MainWindowTest, CtrlAIsTheMenuShortcutNotSelectAll) {
