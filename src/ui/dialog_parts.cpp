@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QEvent>
 #include <QFontInfo>
+#include <QFrame>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -20,38 +22,54 @@ constexpr int kDesignTextPixels = 11;
 // Desktop fonts up to this size leave every design size as it is.
 constexpr double kDesignDesktopPoints = 10;
 
-// Moves and sizes every control below `parent` by `factor`, each relative to its own
-// parent, which grows with it.
+// Moves and sizes every control placed on `parent` by `factor`, and the controls in
+// its frames relative to the frame, which grows with them. What a control lays out
+// inside itself (a spin box's text, a list's scroll bars) it lays out again. A font
+// set in pixels on a control grows by the same factor.
 void ScaleChildren(QWidget* parent, double factor) {
   for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     if (child->isWindow()) continue;
+    if (child->testAttribute(Qt::WA_SetFont) && child->font().pixelSize() > 0) {
+      QFont font = child->font();
+      font.setPixelSize(qRound(font.pixelSize() * factor));
+      child->setFont(font);
+    }
     const QRect r = child->geometry();
     child->setGeometry(qRound(r.x() * factor), qRound(r.y() * factor), qRound(r.width() * factor),
                        qRound(r.height() * factor));
-    ScaleChildren(child, factor);
+    const QMetaObject* kind = child->metaObject();
+    if (qobject_cast<QGroupBox*>(child) != nullptr || kind == &QFrame::staticMetaObject ||
+        kind == &QWidget::staticMetaObject) {
+      ScaleChildren(child, factor);
+    }
   }
 }
 
-// Grows a dialog made for 11-pixel text to its larger font the first time it shows.
+// A dialog is built at its design places for 11-pixel text. Where the desktop's text
+// is larger, the dialog takes the desktop's font the first time it shows, and every
+// place and size grows in proportion.
 class DesktopFontFitter : public QObject {
  public:
-  using QObject::QObject;
+  DesktopFontFitter(QDialog* dialog, double points) : QObject(dialog), m_points(points) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::Show || m_done) return false;
     m_done = true;
     auto* dialog = static_cast<QDialog*>(watched);
-    const double factor = QFontInfo(dialog->font()).pixelSize() / double(kDesignTextPixels);
-    if (factor > 1) {
-      ScaleChildren(dialog, factor);
-      dialog->setFixedSize(qRound(dialog->width() * factor), qRound(dialog->height() * factor));
-      CentreOnScreen(dialog, dialog->screen());
-    }
+    QFont font = dialog->font();
+    font.setPointSizeF(m_points);
+    const double factor = QFontInfo(font).pixelSize() / double(kDesignTextPixels);
+    if (factor <= 1) return false;
+    dialog->setFont(font);
+    ScaleChildren(dialog, factor);
+    dialog->setFixedSize(qRound(dialog->width() * factor), qRound(dialog->height() * factor));
+    CentreOnScreen(dialog, dialog->screen());
     return false;
   }
 
  private:
+  double m_points;
   bool m_done = false;
 };
 
@@ -70,14 +88,12 @@ void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height)
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   dialog->setWindowModality(Qt::WindowModal);
   dialog->setFixedSize(width, height);
-  // Labels and buttons are drawn 11 pixels high, which the fixed places are made for,
-  // unless the desktop asks for larger text.
+  // Labels and buttons are drawn 11 pixels high, which the fixed places are made for;
+  // a larger desktop font is taken when the dialog shows.
   QFont font = dialog->font();
+  font.setPixelSize(kDesignTextPixels);
   if (const double large = LargeDesktopPointSize(); large > 0) {
-    font.setPointSizeF(large);
-    dialog->installEventFilter(new DesktopFontFitter(dialog));
-  } else {
-    font.setPixelSize(kDesignTextPixels);
+    dialog->installEventFilter(new DesktopFontFitter(dialog, large));
   }
   dialog->setFont(font);
   // In the middle of the screen that holds the main window, not over the window.
@@ -114,8 +130,9 @@ QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& ke
 QListWidget* AddCategoryList(QDialog* dialog, const QString& caption, const QFont& listFont) {
   auto* label = new QLabel(caption, dialog);
   label->setObjectName(QStringLiteral("Label1"));
-  label->move(8, 8);
-  label->adjustSize();
+  // On the list's top edge, in the design's place, so it grows with the dialog.
+  label->setGeometry(8, 8, 233, 16);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   auto* list = new ChoiceList(dialog);
   list->setObjectName(QStringLiteral("lst_Units"));
   list->setGeometry(8, 24, 233, 201);

@@ -96,6 +96,9 @@ Tfrm_Fonts::Tfrm_Fonts(model::FontSpec mainFont, model::FontSpec tabFont,
   QPushButton* change2 =
       addGroup("GroupBox2", QStringLiteral("Index Tab Font"), 104, Label2, "btn_Font2");
   Label2->setObjectName(QStringLiteral("Label2"));
+  // Both buttons read "Change..."; a screen reader says which font each changes.
+  change1->setAccessibleName(QStringLiteral("Change the text and list box font"));
+  change2->setAccessibleName(QStringLiteral("Change the index tab font"));
   connect(change1, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font1Click);
   connect(change2, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font2Click);
 

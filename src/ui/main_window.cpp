@@ -268,6 +268,21 @@ void Tfrm_Converter::CreateWorkingControls() {
   for (QListWidget* list : {lst_In, lst_Out}) list->setUniformItemSizes(true);
   setTabOrder(txt_In, lst_In);
   setTabOrder(lst_In, lst_Out);
+  NameForScreenReaders();
+}
+
+// What a screen reader says of each control; the boxes and lists have no captions
+// of their own on the screen.
+void Tfrm_Converter::NameForScreenReaders() {
+  const struct {
+    QWidget* Control;
+    const char* Name;
+  } kNames[] = {
+      {txt_In, "Value to convert"}, {txt_Out, "Result"},     {lst_In, "Convert from"},
+      {lst_Out, "Convert to"},      {TabSet1, "Categories"}, {lab, "to"},
+  };
+  for (const auto& named : kNames)
+    named.Control->setAccessibleName(QString::fromLatin1(named.Name));
 }
 
 void Tfrm_Converter::ConnectControls() {

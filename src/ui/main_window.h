@@ -89,6 +89,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void CreateControls();
   void CreateWorkingControls();
   void ConnectControls();
+  void NameForScreenReaders();
   void CreateMenus();
   static std::span<const MenuDefinition> Menus();
   static std::span<const MenuItem> MenuItems();
