@@ -164,6 +164,8 @@ class ConverterModel {
   void SetObserver(ShownValuesObserver* observer) { m_observer = observer; }
 
   const catalogue::UnitCatalogue& Catalogue() const { return m_catalogue; }
+  /// The separators results are written with.
+  const engine::NumberLocale& Locale() const { return m_locale; }
 
   // Tabs and categories.
   const std::vector<std::string>& IndexTabs() const { return m_indexTabs; }
