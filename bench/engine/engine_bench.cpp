@@ -1,8 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include <numeric>
 #include <string>
+#include <vector>
 
 #include "catalogue/unit_catalogue.h"
+#include "catalogue/unit_search.h"
 #include "engine/convert_text.h"
 #include "engine/format_result.h"
 #include "engine/parse_number.h"
@@ -11,6 +14,7 @@ namespace {
 
 using quantivo::Extended;
 using quantivo::catalogue::UnitCatalogue;
+using quantivo::catalogue::UnitSearch;
 using namespace quantivo::engine;
 
 void BM_ParseNumber(benchmark::State& state, const char* text) {
@@ -73,6 +77,29 @@ void BM_BuildTables(benchmark::State& state) {
   for (auto _ : state) catalogue.BuildTables();
 }
 BENCHMARK(BM_BuildTables);
+
+// One keystroke in Find Unit: the search over all units with the names folded once.
+void BM_FindUnits(benchmark::State& state, const char* query) {
+  const UnitCatalogue catalogue;
+  const UnitSearch search(catalogue);
+  std::vector<int> order(static_cast<std::size_t>(catalogue.CategoryCount()));
+  std::iota(order.begin(), order.end(), 0);
+  for (auto _ : state) benchmark::DoNotOptimize(search.Find(order, query));
+}
+BENCHMARK_CAPTURE(BM_FindUnits, m, "m");
+BENCHMARK_CAPTURE(BM_FindUnits, meter, "meter");
+BENCHMARK_CAPTURE(BM_FindUnits, foot2, "foot2");
+BENCHMARK_CAPTURE(BM_FindUnits, hour_foot2_degf, "hour-foot2-degf");
+BENCHMARK_CAPTURE(BM_FindUnits, category_name, "Thermal Conductivity");
+BENCHMARK_CAPTURE(BM_FindUnits, xyz, "xyz");
+
+// Folding every name again, as Find Unit does each time it opens.
+void BM_UnitSearchRefresh(benchmark::State& state) {
+  const UnitCatalogue catalogue;
+  UnitSearch search(catalogue);
+  for (auto _ : state) search.Refresh();
+}
+BENCHMARK(BM_UnitSearchRefresh);
 
 }  // namespace
 

@@ -375,10 +375,11 @@ class Converter {
     }
     result.clear();
     const std::vector<std::string_view> names = m_catalogue.UnitNames(category);
-    for (int to = 0; to < static_cast<int>(names.size()); ++to) {
-      result.append(names[static_cast<std::size_t>(to)]).push_back('\t');
-      result += ConvertTo(category, *from, to, request.Value);
-      result.push_back('\n');
+    const std::vector<std::string> results = engine::ConvertToEveryUnit(
+        m_catalogue, category, *from, engine::InputBoxText(request.Value), m_format, m_locale);
+    for (std::size_t to = 0; to < names.size(); ++to) {
+      result.append(names[to]).push_back('\t');
+      result.append(results[to]).push_back('\n');
     }
     return true;
   }

@@ -15,7 +15,9 @@ constexpr int kLastCode = 40;  // base-36
 constexpr int kLargestRomanOutput = 999999;
 constexpr std::string_view kDigits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
-int BaseOf(int code) {
+}  // namespace
+
+int NumberBaseOf(int code) {
   switch (code) {
     case 1:
       return 2;
@@ -30,6 +32,8 @@ int BaseOf(int code) {
   }
 }
 
+namespace {
+
 std::string InvalidNumberSystemText(int code) {
   switch (code) {
     case 1:
@@ -43,7 +47,7 @@ std::string InvalidNumberSystemText(int code) {
     case kRomanNumeralCode:
       return "invalid Roman numeral";
     default:
-      return "invalid base-" + std::to_string(BaseOf(code)) + " number";
+      return "invalid base-" + std::to_string(NumberBaseOf(code)) + " number";
   }
 }
 
@@ -65,7 +69,7 @@ bool IsValid(std::string_view text, int code) {
   if (code == kRomanNumeralCode) {
     return text.find_first_not_of(kRomanLetters) == std::string_view::npos;
   }
-  const int base = BaseOf(code);
+  const int base = NumberBaseOf(code);
   return std::ranges::all_of(text, [base](char c) { return DigitValue(c) < base; });
 }
 
@@ -154,7 +158,7 @@ std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCo
     const long long roman = ReadRomanNumeral(text);
     if (roman >= 0) value = static_cast<int>(roman);
   } else {
-    value = ReadDigits(text, BaseOf(inputCode));
+    value = ReadDigits(text, NumberBaseOf(inputCode));
   }
   if (!value) return kResultTooLarge;
 
@@ -162,7 +166,7 @@ std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCo
     if (*value > kLargestRomanOutput) return kResultTooLarge;
     return WriteRomanNumeral(*value);
   }
-  return WriteDigits(*value, BaseOf(outputCode));
+  return WriteDigits(*value, NumberBaseOf(outputCode));
 }
 
 }  // namespace quantivo::engine

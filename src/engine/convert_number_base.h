@@ -9,6 +9,9 @@ namespace quantivo::engine {
 /// 3 decimal, 4 hexadecimal, 5 Roman numeral, and 6 to 40 for base code - 4.
 inline constexpr int kRomanNumeralCode = 5;
 
+/// The base of a number system other than Roman numerals, by its code.
+int NumberBaseOf(int code);
+
 /// Rewrites a whole number from one number system to another. Units are given by
 /// their codes; -1 means no unit is selected. Values run from 0 to 2147483647, Roman
 /// output to 999999; letters in results are upper case. Failures are the texts

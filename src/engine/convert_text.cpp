@@ -68,4 +68,19 @@ std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category,
   return ConvertLinear(text, inputUnit, outputUnit, input->Factor, output->Factor, format, locale);
 }
 
+std::vector<std::string> ConvertToEveryUnit(const catalogue::UnitCatalogue& catalogue, int category,
+                                            int inputUnit, std::string_view text,
+                                            const ResultFormat& format,
+                                            const NumberLocale& locale) {
+  std::vector<std::string> results;
+  if (category < 0 || category >= catalogue.CategoryCount()) return results;
+  const int count = static_cast<int>(catalogue.Category(category).Units.size());
+  results.reserve(static_cast<std::size_t>(count));
+  for (int outputUnit = 0; outputUnit < count; ++outputUnit) {
+    results.push_back(
+        ConvertText(catalogue, category, inputUnit, outputUnit, text, format, locale));
+  }
+  return results;
+}
+
 }  // namespace quantivo::engine

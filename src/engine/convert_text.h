@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/unit_catalogue.h"
 #include "engine/format_result.h"
@@ -22,5 +23,12 @@ std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
 std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
                         int outputUnit, std::string_view text, const ResultFormat& format,
                         const NumberLocale& locale);
+
+/// The input text converted into each unit of `category`, one text a unit in current
+/// table order, each what ConvertText gives with that unit as the output unit. Empty
+/// for a category that does not exist.
+std::vector<std::string> ConvertToEveryUnit(const catalogue::UnitCatalogue& catalogue, int category,
+                                            int inputUnit, std::string_view text,
+                                            const ResultFormat& format, const NumberLocale& locale);
 
 }  // namespace quantivo::engine

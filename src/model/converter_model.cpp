@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/conversion_factor.h"
 #include "engine/conversion_messages.h"
 #include "engine/convert_text.h"
 #include "engine/input_text.h"
@@ -189,6 +190,11 @@ void ConverterModel::SetFormat(const engine::ResultFormat& format) {
   MainChange();
 }
 
+std::string ConverterModel::ConversionFactor() const {
+  return engine::ConversionFactorText(m_catalogue, CurrentCategory(), m_inputList.Selected,
+                                      m_outputList.Selected, m_format, m_locale);
+}
+
 std::optional<std::string> ConverterModel::ResultForCopy() const {
   if (m_outputText.empty() || engine::IsConversionMessage(m_outputText)) return std::nullopt;
   const ConversionKind kind = CurrentKind();
@@ -200,8 +206,19 @@ std::optional<std::string> ConverterModel::ResultForCopy() const {
 }
 
 StoredSettings ConverterModel::Settings() const {
-  return {m_indexTabs, m_tabIndex, m_sortedUnitLists, m_format,
-          Window,      MainFont,   TabFont,           m_viewStates};
+  StoredSettings settings;
+  settings.IndexTabs = m_indexTabs;
+  settings.TabIndex = m_tabIndex;
+  settings.SortedUnitLists = m_sortedUnitLists;
+  settings.Format = m_format;
+  settings.Window = Window;
+  settings.MainFont = MainFont;
+  settings.TabFont = TabFont;
+  settings.ShowConversionFactor = ShowConversionFactor;
+  settings.StayOnTop = StayOnTop;
+  settings.TableWindow = TableWindow;
+  settings.ViewStates = m_viewStates;
+  return settings;
 }
 
 void ConverterModel::ApplySettings(const StoredSettings& settings) {
@@ -209,6 +226,9 @@ void ConverterModel::ApplySettings(const StoredSettings& settings) {
   Window = settings.Window;
   MainFont = settings.MainFont;
   TabFont = settings.TabFont;
+  ShowConversionFactor = settings.ShowConversionFactor;
+  StayOnTop = settings.StayOnTop;
+  TableWindow = settings.TableWindow;
   // The order comes before the view states, whose positions refer to the lists in
   // the order they were saved from.
   if (settings.SortedUnitLists != m_sortedUnitLists) OrderUnitTables(settings.SortedUnitLists);

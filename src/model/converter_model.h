@@ -140,6 +140,11 @@ struct StoredSettings {
   WindowBounds Window;
   FontSpec MainFont = DefaultMainFont();
   FontSpec TabFont = DefaultTabFont();
+  /// The conversion factor's line under the lists, and the window kept above others.
+  bool ShowConversionFactor = false;
+  bool StayOnTop = false;
+  /// Where the conversion table's window was last; unplaced and unsized until then.
+  WindowBounds TableWindow;
   /// By category index; positions refer to the lists in the order SortedUnitLists
   /// gives them.
   std::vector<CategoryViewState> ViewStates;
@@ -256,6 +261,13 @@ class ConverterModel {
   WindowBounds Window;
   FontSpec MainFont = DefaultMainFont();
   FontSpec TabFont = DefaultTabFont();
+  bool ShowConversionFactor = false;
+  bool StayOnTop = false;
+  WindowBounds TableWindow;
+
+  /// What converting from the input unit to the output unit does, as
+  /// ConversionFactorText writes it; empty without both units.
+  std::string ConversionFactor() const;
 
  private:
   void Notify(ShownParts parts);

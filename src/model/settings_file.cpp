@@ -130,6 +130,14 @@ void ReadSettings(const ProfileFile& file, const UnitCatalogue& catalogue, Store
   settings.SortedUnitLists = file.ReadBool(kMainSection, "SortedUnitLists", false);
   ReadFont(file, "Font1", settings.MainFont);
   ReadFont(file, "Font2", settings.TabFont);
+  // Keys a file from before these commands lacks: everything off, the table unplaced.
+  settings.ShowConversionFactor = file.ReadBool(kMainSection, "ShowConversionFactor", false);
+  settings.StayOnTop = file.ReadBool(kMainSection, "StayOnTop", false);
+  WindowBounds& table = settings.TableWindow;
+  table.FormLeft = file.ReadInteger(kMainSection, "TableLeft", WindowBounds::kUnplaced);
+  table.FormTop = file.ReadInteger(kMainSection, "TableTop", WindowBounds::kUnplaced);
+  table.FormWidth = file.ReadInteger(kMainSection, "TableWidth", WindowBounds::kUnsized);
+  table.FormHeight = file.ReadInteger(kMainSection, "TableHeight", WindowBounds::kUnsized);
 
   settings.ViewStates.resize(catalogue.CategoryCount());
   for (const int category : CategoriesInFileOrder(catalogue)) {
@@ -172,6 +180,15 @@ void WriteSettings(const StoredSettings& settings, const UnitCatalogue& catalogu
   file.WriteBool(kMainSection, "SortedUnitLists", settings.SortedUnitLists);
   WriteFont(file, "Font1", settings.MainFont);
   WriteFont(file, "Font2", settings.TabFont);
+  file.WriteBool(kMainSection, "ShowConversionFactor", settings.ShowConversionFactor);
+  file.WriteBool(kMainSection, "StayOnTop", settings.StayOnTop);
+  // The conversion table's place once it has had one.
+  if (settings.TableWindow.Sized()) {
+    file.WriteInteger(kMainSection, "TableLeft", settings.TableWindow.FormLeft);
+    file.WriteInteger(kMainSection, "TableTop", settings.TableWindow.FormTop);
+    file.WriteInteger(kMainSection, "TableWidth", settings.TableWindow.FormWidth);
+    file.WriteInteger(kMainSection, "TableHeight", settings.TableWindow.FormHeight);
+  }
 
   const std::vector<std::string>& tabs = settings.IndexTabs;
   file.WriteInteger(kTabsSection, "TabCount", static_cast<int>(tabs.size()));

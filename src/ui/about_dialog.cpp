@@ -1,6 +1,7 @@
 #include "ui/about_dialog.h"
 
 #include <QFrame>
+#include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -31,15 +32,6 @@ QLabel* AddBoldLabel(QWidget* parent, const char* name, const QString& text, int
   label->adjustSize();
   return label;
 }
-
-// The title twice: first a white shadow one pixel right of and below it, then the
-// title itself over the shadow.
-constexpr struct {
-  const char* Name;
-  int Left;
-  int Top;
-  bool IsShadow;
-} kTitleLayers[] = {{"Label2", 253, 9, true}, {"Label1", 252, 8, false}};
 
 }  // namespace
 
@@ -115,18 +107,18 @@ void Tfrm_About::CreateTitle() {
   titleFont.setBold(true);
   titleFont.setItalic(true);
   titleFont.setPixelSize(29);
-  for (const auto& layer : kTitleLayers) {
-    auto* label = new QLabel(QStringLiteral("Quantivo"), this);
-    label->setObjectName(QString::fromLatin1(layer.Name));
-    label->setGeometry(layer.Left, layer.Top, 210, 33);
-    label->setFont(titleFont);
-    label->setAlignment(Qt::AlignCenter);
-    if (layer.IsShadow) {
-      QPalette white = label->palette();
-      white.setColor(QPalette::WindowText, Qt::white);
-      label->setPalette(white);
-    }
-  }
+  // One label, so that a screen reader reads the title once; its white shadow one
+  // pixel right of and below it is an effect drawn under the text, not a second label.
+  auto* title = new QLabel(QStringLiteral("Quantivo"), this);
+  title->setObjectName(QStringLiteral("Label1"));
+  title->setGeometry(252, 8, 210, 33);
+  title->setFont(titleFont);
+  title->setAlignment(Qt::AlignCenter);
+  auto* shadow = new QGraphicsDropShadowEffect(title);
+  shadow->setBlurRadius(0);
+  shadow->setOffset(1, 1);
+  shadow->setColor(Qt::white);
+  title->setGraphicsEffect(shadow);
 
   auto* version = new QLabel(QStringLiteral("Version 1.81 - Jun 29, 1997"), this);
   version->setObjectName(QStringLiteral("Label3"));

@@ -11,11 +11,14 @@
 namespace quantivo::ui {
 namespace {
 
+// `spokenName` is what a screen reader calls the button: the short caption says what
+// it does only beside the list.
 QToolButton* AddFlatButton(QWidget* parent, const char* name, const QString& text,
-                           QStyle::StandardPixmap glyph, int top) {
+                           const QString& spokenName, QStyle::StandardPixmap glyph, int top) {
   auto* button = new QToolButton(parent);
   button->setObjectName(QString::fromLatin1(name));
   button->setText(text);
+  button->setAccessibleName(spokenName);
   button->setIcon(parent->style()->standardIcon(glyph));
   button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   button->setAutoRaise(true);
@@ -35,12 +38,16 @@ Tfrm_ArrangeUnits::Tfrm_ArrangeUnits(const QStringList& captions, QStringList bu
 
   lst_Units =
       AddCategoryList(this, QStringLiteral("Arrange the Unit Categories in any order:"), listFont);
+  lst_Units->setAccessibleName(QStringLiteral("Category order"));
   connect(lst_Units, &QListWidget::currentRowChanged, this, &Tfrm_ArrangeUnits::lst_UnitsClick);
 
-  btn_MoveUp = AddFlatButton(this, "btn_MoveUp", QStringLiteral("&Up"), QStyle::SP_ArrowUp, 24);
-  btn_MoveDn = AddFlatButton(this, "btn_MoveDn", QStringLiteral("&Down"), QStyle::SP_ArrowDown, 80);
+  btn_MoveUp = AddFlatButton(this, "btn_MoveUp", QStringLiteral("&Up"), QStringLiteral("Move up"),
+                             QStyle::SP_ArrowUp, 24);
+  btn_MoveDn = AddFlatButton(this, "btn_MoveDn", QStringLiteral("&Down"),
+                             QStringLiteral("Move down"), QStyle::SP_ArrowDown, 80);
   cmd_Sort =
-      AddFlatButton(this, "cmd_Sort", QStringLiteral("&Sort"), QStyle::SP_FileDialogListView, 176);
+      AddFlatButton(this, "cmd_Sort", QStringLiteral("&Sort"),
+                    QStringLiteral("Sort alphabetically"), QStyle::SP_FileDialogListView, 176);
   connect(btn_MoveUp, &QToolButton::clicked, this, &Tfrm_ArrangeUnits::btn_MoveUpClick);
   connect(btn_MoveDn, &QToolButton::clicked, this, &Tfrm_ArrangeUnits::btn_MoveDnClick);
   connect(cmd_Sort, &QToolButton::clicked, this, &Tfrm_ArrangeUnits::cmd_SortClick);

@@ -13,6 +13,7 @@ Tfrm_ChooseUnits::Tfrm_ChooseUnits(const QStringList& captions, int selected, co
   SetUpDialog(this, QStringLiteral("Choose Category"), 249, 269);
 
   lst_Units = AddCategoryList(this, QStringLiteral("Choose a Unit Category:"), listFont);
+  lst_Units->setAccessibleName(QStringLiteral("Unit categories"));
   lst_Units->addItems(captions);
   lst_Units->setCurrentRow(selected);
   connect(lst_Units, &QListWidget::itemDoubleClicked, this, &Tfrm_ChooseUnits::lst_UnitsDblClick);

@@ -25,15 +25,19 @@
 #include <algorithm>
 #include <exception>
 
+#include "engine/convert_text.h"
 #include "engine/input_text.h"
 #include "model/settings_file.h"
 #include "ui/about_dialog.h"
 #include "ui/arrange_units_dialog.h"
 #include "ui/choice_list.h"
 #include "ui/choose_units_dialog.h"
+#include "ui/conversion_table_window.h"
 #include "ui/dialog_parts.h"
+#include "ui/find_unit_popup.h"
 #include "ui/number_format_dialog.h"
 #include "ui/qt_convert.h"
+#include "ui/result_announcer.h"
 
 namespace quantivo::ui {
 namespace {
@@ -170,6 +174,9 @@ void Tfrm_Converter::FormCreate() {
   m_model->SetObserver(this);
   ShownValuesChanged(model::ShownParts::All());
   mnu_SortUnitLists1->setChecked(m_model->SortedUnitLists());
+  mnu_ShowConversionFactor1->setChecked(m_model->ShowConversionFactor);
+  mnu_StayOnTop1->setChecked(m_model->StayOnTop);
+  if (m_model->StayOnTop) setWindowFlag(Qt::WindowStaysOnTopHint, true);
   ApplyFonts();
   ApplyWindowBounds();
   txt_In->setFocus();
@@ -263,12 +270,18 @@ void Tfrm_Converter::CreateWorkingControls() {
   lab2->setWordWrap(true);
   lab2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   lab2->hide();
+  // What the selected pair of units does, under the lists, while the user wants it.
+  lab_Factor = new QLabel(pan);
+  lab_Factor->setObjectName(QStringLiteral("lab_Factor"));
+  lab_Factor->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  lab_Factor->hide();
   // Every entry is one line of the same font: measuring one lays out the rest, which
   // saves measuring 79 names before the first paint.
   for (QListWidget* list : {lst_In, lst_Out}) list->setUniformItemSizes(true);
   setTabOrder(txt_In, lst_In);
   setTabOrder(lst_In, lst_Out);
   NameForScreenReaders();
+  m_resultAnnouncer = new ResultAnnouncer(this);
 }
 
 // What a screen reader says of each control; the boxes and lists have no captions
@@ -362,9 +375,19 @@ std::span<const MenuItem> Tfrm_Converter::MenuItems() {
        &Tfrm_Converter::mnu_SortUnitLists1Click, kCheckable, &Tfrm_Converter::mnu_SortUnitLists1},
       {1, "mnu_ArrangeOrderofCategories1", "&Arrange Category Order...", Qt::CTRL | Qt::Key_A,
        &Tfrm_Converter::mnu_ArrangeOrderofCategories1Click},
+      {1, "mnu_N2", nullptr, kNoKeys, nullptr},
+      {1, "mnu_FindUnit1", "&Find Unit...", Qt::CTRL | Qt::Key_K,
+       &Tfrm_Converter::mnu_FindUnit1Click},
+      {1, "mnu_ShowConversionFactor1", "Show Conversion &Factor", kNoKeys,
+       &Tfrm_Converter::mnu_ShowConversionFactor1Click, kCheckable,
+       &Tfrm_Converter::mnu_ShowConversionFactor1},
+      {1, "mnu_StayOnTop1", "Stay on &Top", kNoKeys, &Tfrm_Converter::mnu_StayOnTop1Click,
+       kCheckable, &Tfrm_Converter::mnu_StayOnTop1},
       {2, "Calculator1", "&Calculator", kNoKeys, &Tfrm_Converter::Calculator1Click},
       {2, "mnu_MetricPrefixes1", "&Metric Prefixes", kNoKeys,
        &Tfrm_Converter::mnu_MetricPrefixes1Click},
+      {2, "mnu_ConversionTable1", "Conversion &Table...", Qt::Key_F3,
+       &Tfrm_Converter::mnu_ConversionTable1Click},
       {3, "mnu_Contents1", "&Contents", Qt::Key_F1, &Tfrm_Converter::mnu_Contents1Click},
       {3, "mnu_SearchforHelpOn1", "&Search for Help On...", kNoKeys,
        &Tfrm_Converter::mnu_SearchforHelpOn1Click},
@@ -511,6 +534,11 @@ void Tfrm_Converter::RecordWindowBounds() {
   // The outer frame, as the window is placed and sized by its frame.
   const QRect frame = frameGeometry();
   m_model->Window = {frame.top(), frame.left(), frame.width(), frame.height(), isMaximized()};
+  if (m_table != nullptr) {
+    // Placed by its frame, as move() places it, and sized inside it, as resize() sizes it.
+    const QPoint place = m_table->frameGeometry().topLeft();
+    m_model->TableWindow = {place.y(), place.x(), m_table->width(), m_table->height(), false};
+  }
 }
 
 void Tfrm_Converter::On_Resize() {
@@ -523,6 +551,56 @@ void Tfrm_Converter::On_Resize() {
   SetBounds(txt_Out, layout.txt_Out);
   SetBounds(lst_Out, layout.lst_Out);
   SetBounds(lab2, layout.lab2);
+  PlaceFactorLine();
+}
+
+// The factor's two lines take the foot of the lists' height, across both lists; the
+// layout of the design is left as it is while they are off.
+void Tfrm_Converter::PlaceFactorLine() {
+  const bool shown = m_model && m_model->ShowConversionFactor;
+  lab_Factor->setVisible(shown);
+  if (!shown) return;
+  const int height = 2 * lab_Factor->fontMetrics().lineSpacing() + 4;
+  const int top = lst_In->y() + lst_In->height() - height;
+  for (QWidget* above : {static_cast<QWidget*>(lst_In), static_cast<QWidget*>(lst_Out),
+                         static_cast<QWidget*>(lab2)}) {
+    above->resize(above->width(), std::max(0, top - 4 - above->y()));
+  }
+  lab_Factor->setGeometry(txt_In->x(), top, lst_Out->x() + lst_Out->width() - txt_In->x(), height);
+}
+
+// What follows from the shown values besides the controls that mirror them: the
+// factor of the selected units.
+void Tfrm_Converter::ShowDerivedViews() {
+  const QString factor = ToQString(m_model->ConversionFactor());
+  txt_Out->setToolTip(factor);
+  if (lab_Factor->text() != factor) lab_Factor->setText(factor);
+  if (m_table != nullptr && m_table->isVisible()) ShowTable();
+}
+
+// The input in every unit of the category, the output unit marked.
+void Tfrm_Converter::ShowTable() {
+  const ConverterModel& model = *m_model;
+  const int category = model.CurrentCategory();
+  const std::vector<std::string> results =
+      engine::ConvertToEveryUnit(model.Catalogue(), category, model.InputList().Selected,
+                                 model.InputText(), model.Format(), model.Locale());
+  const std::vector<std::string_view>& units = model.UnitNameList(category);
+  std::vector<std::pair<std::string, std::string>> rows;
+  rows.reserve(units.size());
+  for (std::size_t i = 0; i < units.size() && i < results.size(); ++i) {
+    rows.emplace_back(units[i], results[i]);
+  }
+  // What is converted: the input and its unit, or the category while there is none.
+  QString caption = ToQString(model.InputText());
+  const model::UnitList& input = model.InputList();
+  if (input.Selected >= 0 && model.InputListVisible()) {
+    caption += QLatin1Char(' ') + ToQString(input.Entries[input.Selected]);
+  }
+  if (caption.trimmed().isEmpty()) {
+    caption = ToQString(model.Catalogue().Category(category).DisplayName);
+  }
+  m_table->ShowRows(rows, model.OutputList().Selected, caption.trimmed());
 }
 
 void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
@@ -551,6 +629,13 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
     lab2->setVisible(!model.InputListVisible());
   }
   if (parts.Any(ShownPart::Tabs)) MirrorTabs();
+  // A new result is told to a screen reader wherever the focus is.
+  if (parts.Any(ShownPart::OutputText | ShownPart::OutputListEntries |
+                ShownPart::OutputListSelection)) {
+    const QListWidgetItem* unit = lst_Out->currentItem();
+    m_resultAnnouncer->ResultShown(txt_Out->text(), unit != nullptr ? unit->text() : QString());
+  }
+  ShowDerivedViews();
 }
 
 // The input box keeps every edit for Undo, without limit; a person who types all day
@@ -633,8 +718,16 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
             return true;
           }
         }
+        if (CategoryStep(key->keyCombination()) != 0) {
+          event->accept();
+          return true;
+        }
       } else {
         if (DispatchShortcut(key)) return true;
+        if (const int step = CategoryStep(key->keyCombination()); step != 0) {
+          StepCategory(step);
+          return true;
+        }
         if (watched == txt_In && Key_Press(key)) return true;
       }
     }
@@ -648,6 +741,26 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
     m_selectionBeforeMenu = {box, box->selectionStart(), box->selectedText().size()};
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// Ctrl+Page Down and Ctrl+Page Up step through the tabs: +1, -1, or 0 for any other
+// key.
+int Tfrm_Converter::CategoryStep(QKeyCombination keys) {
+  if (keys == (Qt::CTRL | Qt::Key_PageDown)) return 1;
+  if (keys == (Qt::CTRL | Qt::Key_PageUp)) return -1;
+  return 0;
+}
+
+// The next or previous tab in tab order, wrapping at either end, as a click on it
+// would select it.
+void Tfrm_Converter::StepCategory(int step) {
+  const int count = static_cast<int>(m_model->IndexTabs().size());
+  if (count == 0) return;
+  const int current = m_model->TabIndex();
+  // With no tab selected, the first step goes to either end.
+  const int next =
+      current < 0 ? (step > 0 ? 0 : count - 1) : ((current + step) % count + count) % count;
+  m_model->SelectTab(next);
 }
 
 bool Tfrm_Converter::DispatchShortcut(QKeyEvent* event) {
@@ -754,6 +867,7 @@ void Tfrm_Converter::mnu_Result1Click() {
       m_model->Format(), m_locale, [this](const QString& k) { ShowHelpTopic(k); }, this);
   if (dialog.exec() != QDialog::Accepted) return;
   m_model->SetFormat(dialog.Format());
+  ShowDerivedViews();
 }
 
 void Tfrm_Converter::mnu_Fonts1Click() {
@@ -776,6 +890,77 @@ void Tfrm_Converter::mnu_ChooseUnitCategory1Click() {
 
 void Tfrm_Converter::mnu_SortUnitLists1Click() {
   m_model->SetSortedUnitLists(mnu_SortUnitLists1->isChecked());
+}
+
+void Tfrm_Converter::mnu_FindUnit1Click() {
+  // Built the first time it is asked for, so the start pays nothing for it.
+  if (m_findUnit == nullptr) {
+    m_findUnit = new FindUnitPopup(
+        m_model->Catalogue(), [this] { return TabCategories(); }, this);
+    connect(m_findUnit, &FindUnitPopup::UnitChosen, this, &Tfrm_Converter::ChooseFoundUnit);
+  }
+  m_findUnit->open();
+}
+
+// The categories of the tabs in tab order; a caption that names none is left out.
+std::vector<int> Tfrm_Converter::TabCategories() const {
+  std::vector<int> categories;
+  for (const std::string& caption : m_model->IndexTabs()) {
+    const int category = m_model->Catalogue().FindCategory(caption);
+    if (category >= 0) categories.push_back(category);
+  }
+  return categories;
+}
+
+// The tab of the found unit's category is selected as a click would select it, so the
+// category comes back with its remembered input and other unit; then the unit is
+// selected in its list.
+void Tfrm_Converter::ChooseFoundUnit(int category, int position, bool forOutput) {
+  const std::vector<std::string>& tabs = m_model->IndexTabs();
+  for (int tab = 0; tab < static_cast<int>(tabs.size()); ++tab) {
+    if (m_model->Catalogue().FindCategory(tabs[tab]) == category) {
+      m_model->SelectTab(tab);
+      break;
+    }
+  }
+  if (m_model->CurrentCategory() != category) return;
+  if (forOutput) {
+    m_model->ClickOutputList(position);
+  } else {
+    m_model->ClickInputList(position);
+  }
+}
+
+void Tfrm_Converter::mnu_ConversionTable1Click() {
+  const bool first = m_table == nullptr;
+  if (first) {
+    m_table = new ConversionTableWindow(this);
+    const model::WindowBounds& stored = m_model->TableWindow;
+    if (stored.Sized()) m_table->resize(stored.FormWidth, stored.FormHeight);
+  }
+  m_table->show();
+  // Where it was last, when that is on a screen; otherwise beside this window.
+  const model::WindowBounds& stored = m_model->TableWindow;
+  if (first && stored.Placed() &&
+      ScreenShowingTop(stored.FormLeft, stored.FormTop, m_table->width()) != nullptr) {
+    m_table->move(stored.FormLeft, stored.FormTop);
+  }
+  m_table->raise();
+  m_table->activateWindow();
+  ShowDerivedViews();
+}
+
+void Tfrm_Converter::mnu_ShowConversionFactor1Click() {
+  m_model->ShowConversionFactor = mnu_ShowConversionFactor1->isChecked();
+  On_Resize();
+}
+
+void Tfrm_Converter::mnu_StayOnTop1Click() {
+  m_model->StayOnTop = mnu_StayOnTop1->isChecked();
+  // A window's flags change only as it is shown again.
+  const bool visible = isVisible();
+  setWindowFlag(Qt::WindowStaysOnTopHint, m_model->StayOnTop);
+  if (visible) show();
 }
 
 void Tfrm_Converter::mnu_ArrangeOrderofCategories1Click() {

@@ -28,6 +28,10 @@ class QTabBar;
 
 namespace quantivo::ui {
 
+class ConversionTableWindow;
+class FindUnitPopup;
+class ResultAnnouncer;
+
 class Tfrm_Converter;
 struct MenuDefinition;
 struct MenuItem;
@@ -122,6 +126,17 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void mnu_Fonts1Click();
   void mnu_ChooseUnitCategory1Click();
   void mnu_SortUnitLists1Click();
+  void mnu_FindUnit1Click();
+  void mnu_ShowConversionFactor1Click();
+  void mnu_StayOnTop1Click();
+  void mnu_ConversionTable1Click();
+  void PlaceFactorLine();
+  static int CategoryStep(QKeyCombination keys);
+  void StepCategory(int step);
+  void ShowDerivedViews();
+  void ShowTable();
+  std::vector<int> TabCategories() const;
+  void ChooseFoundUnit(int category, int position, bool forOutput);
   void mnu_ArrangeOrderofCategories1Click();
   void Calculator1Click();
   void mnu_MetricPrefixes1Click();
@@ -164,12 +179,19 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   QLineEdit* txt_Out = nullptr;
   QListWidget* lst_Out = nullptr;
   QLabel* lab2 = nullptr;
+  QLabel* lab_Factor = nullptr;
+  // Made on first use.
+  FindUnitPopup* m_findUnit = nullptr;
+  ConversionTableWindow* m_table = nullptr;
+  ResultAnnouncer* m_resultAnnouncer = nullptr;
 
   QMenu* mnu_Edit1 = nullptr;
   QAction* mnu_Cut1 = nullptr;
   QAction* mnu_Copy1 = nullptr;
   QAction* mnu_Paste1 = nullptr;
   QAction* mnu_SortUnitLists1 = nullptr;
+  QAction* mnu_ShowConversionFactor1 = nullptr;
+  QAction* mnu_StayOnTop1 = nullptr;
   QList<QAction*> m_editActions;
   QList<QAction*> m_shortcutActions;
 };

@@ -49,13 +49,16 @@ Tfrm_NumberFormat::Tfrm_NumberFormat(const engine::ResultFormat& format,
 }
 
 void Tfrm_NumberFormat::CreateFormatButtons() {
-  AddGroupBox(this, "RadioGroup1", QStringLiteral("Choose Result Number Format"), 8, 8, 169, 129);
+  QGroupBox* frame = AddGroupBox(this, "RadioGroup1", QStringLiteral("Choose Result Number Format"),
+                                 8, 8, 169, 129);
   auto* group = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
-    // The buttons lie over the frame rather than inside it, as one group.
-    auto* button = new QRadioButton(QString::fromLatin1(kFormatButtons[i].Text), this);
+    // Inside the frame, so that a screen reader names their group with its title;
+    // the places are the dialog's, less the frame's corner.
+    auto* button = new QRadioButton(QString::fromLatin1(kFormatButtons[i].Text), frame);
     button->setObjectName(QString::fromLatin1(kFormatButtons[i].Name));
-    button->setGeometry(24, kFormatButtons[i].Top, kFormatButtons[i].Width, 17);
+    button->setGeometry(24 - frame->x(), kFormatButtons[i].Top - frame->y(),
+                        kFormatButtons[i].Width, 17);
     group->addButton(button, i + 1);
     m_buttons[i] = button;
     connect(button, &QRadioButton::clicked, this, &Tfrm_NumberFormat::RadioButton1Click);

@@ -26,7 +26,7 @@ class Tfrm_NumberFormat : public QDialog {
   static constexpr Extended kSampleValue = 1234567.890123456L;
 
  private:
-  /// The four format buttons over their frame, as one group.
+  /// The four format buttons in their frame, as one group.
   void CreateFormatButtons();
   /// The precision's frame: its hint and the spin box.
   void CreatePrecisionBox();

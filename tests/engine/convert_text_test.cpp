@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include "support/convert_by_name.h"
 
 namespace quantivo::engine {
 namespace {
@@ -114,6 +118,70 @@ TEST(ConvertLinear, UsesTheGivenFactors) {
   EXPECT_EQ(ConvertLinear("1E4000", 0, 0, 1E-1000L, 1, ResultFormat{}, NumberLocale{}),
             "result too large");
   EXPECT_EQ(ConvertLinear("1", -1, 0, 3, 1, ResultFormat{}, NumberLocale{}), "");
+}
+
+// Each unit of the category in list order, from the unit named (none for "").
+std::vector<std::string> EveryUnit(const UnitCatalogue& catalogue, std::string_view category,
+                                   std::string_view from, std::string_view text,
+                                   ResultFormat format = ResultFormat{}) {
+  const int index = catalogue.FindCategory(category);
+  return ConvertToEveryUnit(catalogue, index, test::PositionOf(catalogue, index, from), text,
+                            format, NumberLocale{});
+}
+
+struct TableCase {
+  const char* category;
+  const char* from;
+  const char* in;
+  ResultFormat format;
+  std::vector<std::string> out;
+};
+
+TEST(ConvertToEveryUnit, GivesOneResultPerUnitInListOrder) {
+  const UnitCatalogue catalogue;
+  const TableCase kCases[] = {
+      {"Temperature", "Celsius", "100", {}, {"100", "212", "373.15", "671.67", "80"}},
+      {"Temperature",
+       "Fahrenheit",
+       "-40",
+       {ViewType::Fixed, 2},
+       {"-40.00", "-40.00", "233.15", "419.67", "-32.00"}},
+      {"Fractions", "", "0.375", {}, {"3/8", "0 and 3/8"}},
+      {"Fractions", "", "1.23456789012345", {}, {"decimal too precise", "decimal too precise"}},
+      {"Temperature", "Kelvin", "", {}, {"", "", "", "", ""}},
+  };
+  for (const TableCase& c : kCases) {
+    SCOPED_TRACE(std::string(c.category) + " " + c.in);
+    EXPECT_EQ(EveryUnit(catalogue, c.category, c.from, c.in, c.format), c.out);
+  }
+}
+
+TEST(ConvertToEveryUnit, NumbersShowEverySystemWithItsOwnLimit) {
+  const UnitCatalogue catalogue;
+  const std::vector<std::string> results = EveryUnit(catalogue, "Numbers", "decimal", "1000000");
+  ASSERT_EQ(results.size(), 40u);
+  const std::vector<std::string> firstFive(results.begin(), results.begin() + 5);
+  EXPECT_EQ(firstFive, (std::vector<std::string>{"11110100001001000000", "3641100", "1000000",
+                                                 "F4240", "result too large"}));
+  EXPECT_EQ(results.back(), "LFLS");
+  EXPECT_EQ(EveryUnit(catalogue, "Numbers", "binary", "12")[3], "invalid binary number");
+}
+
+TEST(ConvertToEveryUnit, FollowsTheTablesCurrentOrder) {
+  UnitCatalogue catalogue;
+  catalogue.SortUnitTables();
+  EXPECT_EQ(EveryUnit(catalogue, "Fractions", "", "0.375"),
+            (std::vector<std::string>{"0 and 3/8", "3/8"}));
+}
+
+TEST(ConvertToEveryUnit, NoInputUnitOrNoCategoryGivesNothingToShow) {
+  const UnitCatalogue catalogue;
+  EXPECT_EQ(EveryUnit(catalogue, "Length", "", "5"), std::vector<std::string>(38, ""));
+  EXPECT_EQ(ConvertToEveryUnit(catalogue, -1, 0, "5", ResultFormat{}, NumberLocale{}),
+            std::vector<std::string>{});
+  EXPECT_EQ(ConvertToEveryUnit(catalogue, catalogue.CategoryCount(), 0, "5", ResultFormat{},
+                               NumberLocale{}),
+            std::vector<std::string>{});
 }
 
 }  // namespace

@@ -114,6 +114,8 @@ TEST_F(SettingsTest, FreshFileLayout) {
       "Font2Bold=0\n"
       "Font2Italic=0\n"
       "Font2ColorChosen=0\n"
+      "ShowConversionFactor=0\n"
+      "StayOnTop=0\n"
       "\n\n[IndexTabs]\n"
       "TabCount=23\n"
       "1=Length\n2=Area\n3=Volume\n4=Volume - Dry\n5=Time\n6=Speed\n7=Mass\n8=Density\n"
@@ -326,6 +328,9 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
   changed.Window = {-20, 30, 1024, 768, true};
   changed.MainFont = {"DejaVu Sans", 14, 0x123456, true, true};
   changed.TabFont = {"Noto Sans", 8, -1, false, true};
+  changed.ShowConversionFactor = true;
+  changed.StayOnTop = true;
+  changed.TableWindow = {10, -40, 300, 400, false};
 
   ProfileFile file;
   SaveSettings(changed, file);
@@ -342,6 +347,9 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
   EXPECT_TRUE(m_model.Window.IsMaximized);
   EXPECT_EQ(m_model.MainFont, changed.MainFont);
   EXPECT_EQ(m_model.TabFont, changed.TabFont);
+  EXPECT_TRUE(m_model.ShowConversionFactor);
+  EXPECT_TRUE(m_model.StayOnTop);
+  EXPECT_EQ(m_model.TableWindow, (WindowBounds{10, -40, 300, 400, false}));
   for (int i = 0; i < 23; ++i) {
     SCOPED_TRACE(i);
     CategoryViewState expected = changed.ViewState(i);

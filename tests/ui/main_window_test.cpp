@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -455,6 +456,102 @@ TEST_F(MainWindowTest, DefaultColoursFollowTheTheme) {
               4.5);
   }
   QApplication::setPalette(before);
+}
+
+// Ctrl+Page Down and Up step through the tabs as a click on them would, wrapping at
+// either end, wherever the focus is.
+TEST_F(MainWindowTest, CtrlPageKeysStepThroughTheTabsAndWrap) {
+  lst_In->setFocus();
+  QTest::keyClick(lst_In, Qt::Key_PageUp, Qt::ControlModifier);
+  EXPECT_EQ(TabSet1->currentIndex(), 22);
+  EXPECT_EQ(lst_In->count(), 6);  // Thermal Conductivity's units
+  QTest::keyClick(lst_In, Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(TabSet1->currentIndex(), 0);
+  EXPECT_EQ(lst_In->count(), 38);
+  QTest::keyClick(txt_In, Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(TabSet1->currentIndex(), 1);
+  EXPECT_EQ(txt_In->text(), "");
+}
+
+// The factor shows in the output box's tooltip, and in a line under the lists that is
+// off until asked for and comes back on after a restart.
+TEST_F(MainWindowTest, ConversionFactorInTheTooltipAndAnOptionalLine) {
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "foot");
+  EXPECT_EQ(txt_Out->toolTip(), "1 meter = 3.280839895 foot\n1 foot = 0.3048 meter");
+  auto* line = Find<QLabel>("lab_Factor");
+  EXPECT_FALSE(line->isVisible());
+  const int designHeight = lst_In->height();
+
+  Action("mnu_ShowConversionFactor1")->trigger();
+  EXPECT_TRUE(line->isVisible());
+  EXPECT_EQ(line->text(), txt_Out->toolTip());
+  EXPECT_LT(lst_In->geometry().bottom(), line->geometry().top());
+  EXPECT_LT(lst_In->height(), designHeight);
+
+  Restart();
+  line = Find<QLabel>("lab_Factor");
+  EXPECT_TRUE(Action("mnu_ShowConversionFactor1")->isChecked());
+  EXPECT_TRUE(line->isVisible());
+  Action("mnu_ShowConversionFactor1")->trigger();
+  EXPECT_FALSE(line->isVisible());
+  EXPECT_EQ(lst_In->height(), designHeight);
+}
+
+TEST_F(MainWindowTest, StayOnTopKeepsTheWindowAboveAndIsRemembered) {
+  Action("mnu_StayOnTop1")->trigger();
+  EXPECT_TRUE(m_window->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(m_window->isVisible());
+  Restart();
+  EXPECT_TRUE(Action("mnu_StayOnTop1")->isChecked());
+  EXPECT_TRUE(m_window->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+// Enter takes the found unit into the input list of its category, which comes back
+// with what it remembered; Shift+Enter takes it into the output list.
+TEST_F(MainWindowTest, FindUnitGoesToTheUnitInItsCategory) {
+  ClickTab(2);  // Volume
+  ClickUnit(lst_Out, "liter");
+  Type("2");
+  ClickTab(0);
+  const auto find = [&](const char* typed, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(txt_In, Qt::Key_K, Qt::ControlModifier);
+    auto* field = Find<QLineEdit>("txt_Find");
+    ASSERT_TRUE(field->isVisible());
+    QTest::keyClicks(field, QString::fromUtf8(typed));
+    QTest::keyClick(field, Qt::Key_Return, modifiers);
+    EXPECT_FALSE(field->isVisible());
+  };
+  find("foot3", Qt::NoModifier);
+  EXPECT_EQ(TabSet1->currentIndex(), 2);
+  EXPECT_EQ(Selected(lst_In), "foot³");
+  EXPECT_EQ(Selected(lst_Out), "liter");
+  EXPECT_EQ(txt_In->text(), "2");
+  EXPECT_EQ(txt_Out->text(), "56.63369318");
+
+  find("gallon (uk)", Qt::ShiftModifier);
+  EXPECT_EQ(Selected(lst_In), "foot³");
+  EXPECT_EQ(Selected(lst_Out), "gallon (UK)");
+}
+
+// The table lists the input in every unit of the category and follows each keystroke
+// and each switch of category, the output unit marked.
+TEST_F(MainWindowTest, ConversionTableFollowsTheWindow) {
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "foot");
+  Type("2");
+  QTest::keyClick(txt_In, Qt::Key_F3);
+  auto* table = Find<QTableWidget>("tbl_Table");
+  ASSERT_TRUE(table->isVisible());
+  ASSERT_EQ(table->rowCount(), 38);
+  const int foot = lst_Out->currentRow();
+  EXPECT_EQ(table->item(foot, 0)->text(), "foot");
+  EXPECT_EQ(table->item(foot, 1)->text(), "6.56167979");
+  Type("5");
+  EXPECT_EQ(table->item(foot, 1)->text(), "82.02099738");
+  EXPECT_EQ(table->item(foot, 1)->text(), txt_Out->text());
+  ClickTab(13);  // Temperature
+  EXPECT_EQ(table->rowCount(), 5);
 }
 
 TEST_F(MainWindowTest, CtrlAIsTheMenuShortcutNotSelectAll) {

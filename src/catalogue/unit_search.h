@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/unit_catalogue.h"
+
+namespace quantivo::catalogue {
+
+/// How well a unit matched a search, best first.
+enum class HitRank {
+  WholeName,     // the unit's whole name
+  CategoryName,  // the whole name of the unit's category: every unit of it is listed
+  NameStart,     // the start of the unit's name
+  WordStart,     // the start of a later word of the name
+  Anywhere,      // somewhere inside a word
+};
+
+/// One unit found: its category index, its list position in the category's current
+/// table order, and how well it matched.
+struct UnitHit {
+  int Category = 0;
+  int Position = 0;
+  HitRank Rank = HitRank::Anywhere;
+
+  friend bool operator==(const UnitHit&, const UnitHit&) = default;
+};
+
+/// The unit names and category names of a catalogue, folded once for searching as
+/// one types: compared in their typed form (TypedForm) with spaces and "-" left out,
+/// so "volume-dry" finds "Volume - Dry" and "meter2" "meter²". It reads the tables in
+/// their order when built: after the catalogue's tables are sorted or rebuilt, call
+/// Refresh() before searching again.
+class UnitSearch {
+ public:
+  /// The catalogue must outlive the search.
+  explicit UnitSearch(const UnitCatalogue& catalogue);
+
+  /// Folds the names again from the tables in their present order.
+  void Refresh();
+
+  /// The units `query` finds, best first. A unit's whole name comes first, then every
+  /// unit of a category whose whole name was typed, then units whose name starts with
+  /// the query, then those with a later word starting with it (a word starts after a
+  /// space, "-", "/" or "("), then those with it anywhere. Within one rank the
+  /// categories come in `categoryOrder` (category indices in tab order), then the
+  /// units in list order. A category not in `categoryOrder` has no tab and is not
+  /// searched. A query that folds to nothing finds nothing.
+  std::vector<UnitHit> Find(const std::vector<int>& categoryOrder, std::string_view query) const;
+
+ private:
+  struct FoldedName {
+    std::string Text;
+    std::vector<std::size_t> WordStarts;  // positions in Text after the first
+  };
+  struct FoldedCategory {
+    std::string Name;
+    std::vector<FoldedName> Units;  // in table order
+  };
+
+  const UnitCatalogue& m_catalogue;
+  std::vector<FoldedCategory> m_categories;
+};
+
+/// One search without keeping the folded names: for a single question. Typing goes
+/// through a UnitSearch kept between keystrokes.
+std::vector<UnitHit> FindUnits(const UnitCatalogue& catalogue,
+                               const std::vector<int>& categoryOrder, std::string_view query);
+
+/// A hit as a list shows it: "unit name - Category", as "meter² - Area".
+std::string HitCaption(const UnitCatalogue& catalogue, const UnitHit& hit);
+
+}  // namespace quantivo::catalogue

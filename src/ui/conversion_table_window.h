@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QEvent;
+class QLabel;
+class QShowEvent;
+class QTableWidget;
+
+namespace quantivo::ui {
+
+/// "Conversion Table": the input converted into every unit of the category, one row a
+/// unit, beside the main window and not modal. It shows what it is given and knows
+/// nothing of the model, so the main window feeds it after every change.
+class ConversionTableWindow : public QWidget {
+  Q_OBJECT
+ public:
+  /// A window of its own that stays with `parent` (the main window).
+  explicit ConversionTableWindow(QWidget* parent = nullptr);
+
+  /// Shows one row per pair (unit name, result as the output box would show it), in
+  /// the order given, under `caption` (what was converted, e.g. "1234.5 meter").
+  /// `highlighted` is the row of the current output unit, -1 for none. Rows that keep
+  /// their unit keep their selection; with the same units only the texts change.
+  void ShowRows(const std::vector<std::pair<std::string, std::string>>& rows, int highlighted,
+                const QString& caption);
+
+  /// The selected rows, or all of them, as "unit<TAB>result" lines that paste into
+  /// a spreadsheet as two columns.
+  QString SelectedRowsText() const;
+  QString AllRowsText() const;
+
+  /// Puts the selected rows, or all of them, on the clipboard.
+  void CopySelectedRows();
+  void CopyAllRows();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  /// Whether the table lists exactly these units in this order.
+  bool HasUnits(const std::vector<std::pair<std::string, std::string>>& rows) const;
+  /// Lists the rows afresh, selecting again the units that were selected.
+  void Refill(const std::vector<std::pair<std::string, std::string>>& rows);
+  /// Marks row `row` as the current output unit and unmarks the one before.
+  void Highlight(int row);
+  /// The text of the rows for which `take` is true, one line each, in table order.
+  template <typename Predicate>
+  QString RowsText(Predicate take) const;
+  /// Puts the window to the right of its parent, or to the left where the screen
+  /// has no room, inside the screen's free area.
+  void PlaceBesideParent();
+
+  QLabel* m_caption = nullptr;
+  QTableWidget* m_table = nullptr;
+  int m_highlighted = -1;
+  bool m_placed = false;
+};
+
+}  // namespace quantivo::ui

@@ -1,0 +1,151 @@
+#include "ui/find_unit_popup.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "ui/qt_convert.h"
+
+namespace quantivo::ui {
+namespace {
+
+// Room for the longest caption, "tetradrachma (Biblical Greek) - Mass", and a dozen rows.
+constexpr int kWidthInCharacters = 44;
+constexpr int kHeightInLines = 18;
+
+bool IsListKey(int key) {
+  return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+         key == Qt::Key_PageDown;
+}
+
+}  // namespace
+
+FindUnitPopup::FindUnitPopup(const catalogue::UnitCatalogue& catalogue, TabOrderFunction tabOrder,
+                             QWidget* parent)
+    : QDialog(parent), m_catalogue(catalogue), m_tabOrder(std::move(tabOrder)) {
+  setObjectName(QStringLiteral("frm_FindUnit"));
+  setWindowTitle(tr("Find Unit"));
+  setWindowModality(Qt::WindowModal);
+
+  txt_Find = new QLineEdit(this);
+  txt_Find->setObjectName(QStringLiteral("txt_Find"));
+  txt_Find->setAccessibleName(tr("Find unit"));
+  txt_Find->setPlaceholderText(tr("Unit or category name"));
+  txt_Find->setClearButtonEnabled(true);
+  txt_Find->installEventFilter(this);
+  connect(txt_Find, &QLineEdit::textChanged, this, &FindUnitPopup::txt_FindChange);
+
+  lst_Matches = new QListWidget(this);
+  lst_Matches->setObjectName(QStringLiteral("lst_Matches"));
+  lst_Matches->setAccessibleName(tr("Matching units"));
+  lst_Matches->setUniformItemSizes(true);
+  connect(lst_Matches, &QListWidget::itemDoubleClicked, this, &FindUnitPopup::lst_MatchesDblClick);
+
+  btn_Input = new QPushButton(tr("Use for &Input"), this);
+  btn_Input->setObjectName(QStringLiteral("btn_Input"));
+  btn_Input->setToolTip(tr("Enter, or a double click"));
+  btn_Input->setDefault(true);
+  btn_Output = new QPushButton(tr("Use for &Output"), this);
+  btn_Output->setObjectName(QStringLiteral("btn_Output"));
+  btn_Output->setToolTip(tr("Shift+Enter"));
+  connect(btn_Input, &QPushButton::clicked, this, &FindUnitPopup::btn_InputClick);
+  connect(btn_Output, &QPushButton::clicked, this, &FindUnitPopup::btn_OutputClick);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(btn_Input);
+  buttons->addWidget(btn_Output);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(txt_Find);
+  layout->addWidget(lst_Matches);
+  layout->addLayout(buttons);
+
+  const QFontMetrics metrics = fontMetrics();
+  resize(metrics.averageCharWidth() * kWidthInCharacters, metrics.height() * kHeightInLines);
+  txt_FindChange();
+}
+
+void FindUnitPopup::showEvent(QShowEvent* event) {
+  // A window system's show (a restore) finds everything as it was left.
+  if (!event->spontaneous()) {
+    m_order = m_tabOrder ? m_tabOrder() : std::vector<int>{};
+    if (m_search) {
+      m_search->Refresh();
+    } else {
+      m_search.emplace(m_catalogue);
+    }
+    {
+      const QSignalBlocker blocker(txt_Find);
+      txt_Find->clear();
+    }
+    txt_FindChange();
+    txt_Find->setFocus();
+  }
+  QDialog::showEvent(event);
+}
+
+void FindUnitPopup::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
+    Choose(modifiers == Qt::ShiftModifier);
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+bool FindUnitPopup::eventFilter(QObject* watched, QEvent* event) {
+  // The arrows move through the matches while the caret stays in the box.
+  if (watched == txt_Find && event->type() == QEvent::KeyPress &&
+      IsListKey(static_cast<QKeyEvent*>(event)->key())) {
+    QCoreApplication::sendEvent(lst_Matches, event);
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void FindUnitPopup::txt_FindChange() {
+  m_hits.clear();
+  if (m_search) m_hits = m_search->Find(m_order, ToStdString(txt_Find->text()));
+  QStringList rows;
+  rows.reserve(static_cast<qsizetype>(m_hits.size()));
+  for (const catalogue::UnitHit& hit : m_hits) {
+    rows.append(ToQString(catalogue::HitCaption(m_catalogue, hit)));
+  }
+  lst_Matches->clear();
+  lst_Matches->addItems(rows);
+  if (!m_hits.empty()) lst_Matches->setCurrentRow(0);
+  btn_Input->setEnabled(!m_hits.empty());
+  btn_Output->setEnabled(!m_hits.empty());
+}
+
+void FindUnitPopup::lst_MatchesDblClick() {
+  Choose(false);
+}
+
+void FindUnitPopup::btn_InputClick() {
+  Choose(false);
+}
+
+void FindUnitPopup::btn_OutputClick() {
+  Choose(true);
+}
+
+void FindUnitPopup::Choose(bool forOutput) {
+  const int row = lst_Matches->currentRow();
+  if (row < 0 || row >= static_cast<int>(m_hits.size())) return;
+  const catalogue::UnitHit hit = m_hits[static_cast<std::size_t>(row)];
+  if (!catalogue::HasInputUnit(m_catalogue.Category(hit.Category).Kind)) forOutput = true;
+  accept();
+  emit UnitChosen(hit.Category, hit.Position, forOutput);
+}
+
+}  // namespace quantivo::ui
