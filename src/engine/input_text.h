@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "catalogue/unit_catalogue.h"
+#include "engine/format_result.h"
 
 namespace quantivo::engine {
 
@@ -14,8 +16,22 @@ std::string InputBoxText(std::string_view text);
 /// Whether a typed character reaches the input box of a category of this kind.
 /// Control characters (Backspace, Enter, Escape, Ctrl combinations) and Delete always
 /// pass, as do the digits. A number system takes letters for its digits and Roman
-/// numerals; every other kind takes the signs of a decimal number (+ - . E e).
-/// Anything else is swallowed.
-bool InputCharacterPasses(catalogue::ConversionKind kind, char32_t c);
+/// numerals; every other kind takes the signs of a decimal number: + - E e and the
+/// locale's decimal separator `decimal` (the comma in German or French, where the
+/// full stop groups thousands and is swallowed). Anything else is swallowed.
+bool InputCharacterPasses(catalogue::ConversionKind kind, char32_t c, char32_t decimal = '.');
+
+/// The input box shows the input text with the locale's decimal separator in place of
+/// each ".", one character for one, so an error position still points at the right
+/// character; the input text, kept in the settings and read by the engine, always
+/// has ".". `decimal` is the separator in UTF-8.
+std::string BoxTextFromInput(std::string_view input, std::string_view decimal);
+std::string InputFromBoxText(std::string_view box, std::string_view decimal);
+
+/// A pasted text that is a number as the locale writes it (as the output box shows a
+/// result: a sign, digits grouped by threes with the thousands separator or not
+/// grouped, the decimal separator, an exponent), as input text with "." and no
+/// grouping; nothing for any other text, which pastes as it is.
+std::optional<std::string> LocaleNumberAsInput(std::string_view text, const NumberLocale& locale);
 
 }  // namespace quantivo::engine

@@ -320,7 +320,7 @@ void Tfrm_Converter::ConnectControls() {
 
   connect(pan, &WorkingPanel::Resized, this, &Tfrm_Converter::On_Resize);
   connect(txt_In, &QLineEdit::textChanged, this, [this](const QString& text) {
-    m_model->SetInputText(ToStdString(text));
+    m_model->SetInputText(engine::InputFromBoxText(ToStdString(text), m_locale.Decimal));
     BoundUndoHistory();
   });
   connect(lst_In, &QListWidget::currentRowChanged, this,
@@ -613,7 +613,7 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
     MirrorList(lst_Out, model.OutputList(), parts.Any(ShownPart::OutputListEntries));
   }
   if (parts.Any(ShownPart::InputText)) {
-    const QString text = ToQString(model.InputText());
+    const QString text = ToQString(engine::BoxTextFromInput(model.InputText(), m_locale.Decimal));
     if (txt_In->text() != text) {
       const QSignalBlocker blocker(txt_In);
       // Letters turned to upper case keep the caret where it was.
@@ -777,9 +777,19 @@ bool Tfrm_Converter::DispatchShortcut(QKeyEvent* event) {
 bool Tfrm_Converter::Key_Press(QKeyEvent* event) {
   const QString text = event->text();
   const catalogue::ConversionKind kind = m_model->CurrentKind();
+  const QString decimal = ToQString(m_locale.Decimal);
+  const char32_t decimalChar = decimal.size() == 1 ? decimal.front().unicode() : U'.';
+  // Where the decimal separator is not ".", the keypad's decimal key gives it,
+  // whichever sign the key bears.
+  if (decimal != u"." && (event->modifiers() & Qt::KeypadModifier) &&
+      (text == u"." || text == u",") && text != decimal &&
+      engine::InputCharacterPasses(kind, decimalChar, decimalChar)) {
+    txt_In->insert(decimal);
+    return true;
+  }
   // A key without a character (arrows, Home, function keys) passes.
   for (const QChar c : text) {
-    if (!engine::InputCharacterPasses(kind, c.unicode())) return true;  // swallowed
+    if (!engine::InputCharacterPasses(kind, c.unicode(), decimalChar)) return true;  // swallowed
   }
   return false;
 }
@@ -844,7 +854,12 @@ void Tfrm_Converter::mnu_CopyResult1Click() {
 void Tfrm_Converter::mnu_Paste1Click() {
   QLineEdit* box = m_activeTextBox;
   if (box == nullptr) return;
-  box->insert(QGuiApplication::clipboard()->text());
+  const QString pasted = QGuiApplication::clipboard()->text();
+  // A number as this locale writes it, a copied result for one, is read as that
+  // number: its grouping goes, and its decimal separator stays the box's.
+  const std::optional<std::string> number =
+      engine::LocaleNumberAsInput(ToStdString(pasted), m_locale);
+  box->insert(number ? ToQString(engine::BoxTextFromInput(*number, m_locale.Decimal)) : pasted);
 }
 
 void Tfrm_Converter::mnu_ReverseSelectedUnits1Click() {

@@ -55,7 +55,8 @@ QPalette TextPalette(const model::FontSpec& font) {
 }
 
 engine::NumberLocale SystemNumberLocale() {
-  const QLocale locale = QLocale::system();
+  // The default locale is the system's unless a test sets another.
+  const QLocale locale;
   return engine::MakeNumberLocale(ToStdString(locale.decimalPoint()).c_str(),
                                   ToStdString(locale.groupSeparator()).c_str());
 }

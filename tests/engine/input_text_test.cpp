@@ -64,5 +64,62 @@ TEST(InputCharacterPasses, FollowsTheKindOfTheCategory) {
   }
 }
 
+// Where the comma is the decimal separator it is typed for the point, and the full
+// stop, which groups thousands there, is swallowed; number systems are unchanged.
+TEST(InputCharacterPasses, TakesTheLocalesDecimalSeparator) {
+  EXPECT_TRUE(InputCharacterPasses(ConversionKind::Linear, U',', U','));
+  EXPECT_FALSE(InputCharacterPasses(ConversionKind::Linear, U'.', U','));
+  EXPECT_TRUE(InputCharacterPasses(ConversionKind::Fraction, U',', U','));
+  EXPECT_FALSE(InputCharacterPasses(ConversionKind::NumberBase, U',', U','));
+}
+
+TEST(BoxText, ShowsTheDecimalSeparatorOneCharacterForOne) {
+  EXPECT_EQ(BoxTextFromInput("-1.5E3", ","), "-1,5E3");
+  EXPECT_EQ(InputFromBoxText("-1,5E3", ","), "-1.5E3");
+  EXPECT_EQ(BoxTextFromInput("1.5", "\u066B"), "1\u066B5");
+  EXPECT_EQ(InputFromBoxText("1\u066B5", "\u066B"), "1.5");
+  EXPECT_EQ(InputFromBoxText("1.5", "."), "1.5");
+}
+
+// A result as the output box shows it pastes back as its number; anything else pastes
+// as it is.
+TEST(LocaleNumberAsInput, ReadsNumbersAsTheLocaleWritesThem) {
+  const NumberLocale english;
+  const NumberLocale german{",", "."};
+  const NumberLocale french{",", "\u202F"};
+  struct Case {
+    const NumberLocale* locale;
+    const char* pasted;
+    const char* input;  // nullptr: pastes as it is
+  };
+  const Case kCases[] = {
+      {&english, "1,234,567.8901", "1234567.8901"},
+      {&german, "1.234.567,8901", "1234567.8901"},
+      {&french, "1\u202F234\u202F567,8901", "1234567.8901"},
+      {&german, "-4,921259843", "-4.921259843"},
+      {&german, "1,2346E+006", "1.2346E+006"},
+      {&english, "3e2", "3E2"},
+      {&english, "12", "12"},
+      {&english, "1,5", nullptr},       // a comma that groups no three digits
+      {&english, "1234,567", nullptr},  // a first group of more than three
+      {&german, "1.5", nullptr},
+      {&german, "1,", nullptr},
+      {&english, "1.5E", nullptr},
+      {&english, ".5", nullptr},
+      {&english, "1 234", nullptr},
+      {&english, "FF", nullptr},
+      {&english, "", nullptr},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.pasted);
+    const std::optional<std::string> input = LocaleNumberAsInput(c.pasted, *c.locale);
+    if (c.input == nullptr) {
+      EXPECT_FALSE(input.has_value()) << *input;
+    } else {
+      EXPECT_EQ(input.value_or("(none)"), c.input);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quantivo::engine

@@ -554,6 +554,38 @@ TEST_F(MainWindowTest, ConversionTableFollowsTheWindow) {
   EXPECT_EQ(table->rowCount(), 5);
 }
 
+// Where the comma is the decimal separator, the input box takes and shows it, the
+// keypad's decimal key gives it, a result copied from the output box pastes back as
+// its number, and the settings keep the point.
+TEST_F(MainWindowTest, DecimalCommaLocale) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  OpenWith("[Quantivo]\nViewType=4\nPrecision=4\n");
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "foot");
+  Type("1,5.");
+  EXPECT_EQ(txt_In->text(), "1,5");  // the full stop groups thousands here
+  EXPECT_EQ(txt_Out->text(), "4,9213");
+  QTest::keyClick(txt_In, Qt::Key_Period, Qt::KeypadModifier);
+  EXPECT_EQ(txt_In->text(), "1,5,");
+  EXPECT_EQ(txt_Out->text(), "invalid number [4]");  // the second separator
+
+  txt_In->clear();
+  ClickUnit(lst_Out, "meter");
+  Type("1234567,8901");
+  ASSERT_EQ(txt_Out->text(), "1.234.567,8901");
+  QGuiApplication::clipboard()->setText(txt_Out->text());
+  txt_In->selectAll();
+  QTest::keyClick(txt_In, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(txt_In->text(), "1234567,8901");
+  EXPECT_EQ(txt_Out->text(), "1.234.567,8901");
+  m_window.reset();
+  QFile file(SettingsPath());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains("ValueIn=1234567.8901\n"));
+  QLocale::setDefault(before);
+}
+
 TEST_F(MainWindowTest, CtrlAIsTheMenuShortcutNotSelectAll) {
   Type("123");
   txt_In->deselect();
