@@ -207,28 +207,18 @@ std::optional<std::string> ConverterModel::ResultForCopy() const {
 
 StoredSettings ConverterModel::Settings() const {
   StoredSettings settings;
+  static_cast<WindowSettings&>(settings) = *this;
   settings.IndexTabs = m_indexTabs;
   settings.TabIndex = m_tabIndex;
   settings.SortedUnitLists = m_sortedUnitLists;
   settings.Format = m_format;
-  settings.Window = Window;
-  settings.MainFont = MainFont;
-  settings.TabFont = TabFont;
-  settings.ShowConversionFactor = ShowConversionFactor;
-  settings.StayOnTop = StayOnTop;
-  settings.TableWindow = TableWindow;
   settings.ViewStates = m_viewStates;
   return settings;
 }
 
 void ConverterModel::ApplySettings(const StoredSettings& settings) {
   m_format = settings.Format;
-  Window = settings.Window;
-  MainFont = settings.MainFont;
-  TabFont = settings.TabFont;
-  ShowConversionFactor = settings.ShowConversionFactor;
-  StayOnTop = settings.StayOnTop;
-  TableWindow = settings.TableWindow;
+  static_cast<WindowSettings&>(*this) = settings;
   // The order comes before the view states, whose positions refer to the lists in
   // the order they were saved from.
   if (settings.SortedUnitLists != m_sortedUnitLists) OrderUnitTables(settings.SortedUnitLists);

@@ -129,14 +129,9 @@ class ShownValuesObserver {
   virtual void ShownValuesChanged(ShownParts parts) = 0;
 };
 
-/// Everything the user sets that the settings file keeps, as one plain value: read
-/// from the file whole and then applied to the model in one step, or taken from the
-/// model whole to be written.
-struct StoredSettings {
-  std::vector<std::string> IndexTabs;  // the tab captions in order
-  int TabIndex = 0;                    // -1 for no selected tab
-  bool SortedUnitLists = false;
-  engine::ResultFormat Format;
+/// How the user set the window up: plain values that the model only keeps, read and
+/// written by the settings file and the window's commands and dialogs.
+struct WindowSettings {
   WindowBounds Window;
   FontSpec MainFont = DefaultMainFont();
   FontSpec TabFont = DefaultTabFont();
@@ -145,6 +140,16 @@ struct StoredSettings {
   bool StayOnTop = false;
   /// Where the conversion table's window was last; unplaced and unsized until then.
   WindowBounds TableWindow;
+};
+
+/// Everything the user sets that the settings file keeps, as one plain value: read
+/// from the file whole and then applied to the model in one step, or taken from the
+/// model whole to be written.
+struct StoredSettings : WindowSettings {
+  std::vector<std::string> IndexTabs;  // the tab captions in order
+  int TabIndex = 0;                    // -1 for no selected tab
+  bool SortedUnitLists = false;
+  engine::ResultFormat Format;
   /// By category index; positions refer to the lists in the order SortedUnitLists
   /// gives them.
   std::vector<CategoryViewState> ViewStates;
@@ -159,7 +164,7 @@ inline constexpr const char* kBothUnitsNeeded =
 /// last showed, the sort state, the result format, the window's bounds and fonts,
 /// and the shown values of the working controls. Categories are known by the
 /// caption of their tab, never by its position.
-class ConverterModel {
+class ConverterModel : public WindowSettings {
  public:
   /// Takes the catalogue over, fills the unit lists from it and shows the first tab
   /// of the catalogue's order. The model sorts and rebuilds its tables.
@@ -256,14 +261,6 @@ class ConverterModel {
   /// Takes everything over from a settings value in one step and shows its tab. A
   /// tab index the tab strip would refuse shows the first tab.
   void ApplySettings(const StoredSettings& settings);
-
-  // Plain values, read and written by the settings file and the dialogs.
-  WindowBounds Window;
-  FontSpec MainFont = DefaultMainFont();
-  FontSpec TabFont = DefaultTabFont();
-  bool ShowConversionFactor = false;
-  bool StayOnTop = false;
-  WindowBounds TableWindow;
 
   /// What converting from the input unit to the output unit does, as
   /// ConversionFactorText writes it; empty without both units.
