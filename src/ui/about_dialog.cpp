@@ -78,16 +78,16 @@ void ProgramPicture::paintEvent(QPaintEvent*) {
 }
 
 QString Tfrm_About::VersionPlatform() {
-  return QStringLiteral("%1-bit").arg(QSysInfo::WordSize);
+  return tr("%1-bit").arg(QSysInfo::WordSize);
 }
 
 Tfrm_About::Tfrm_About(int totalUnits, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frm_About"));
-  SetUpDialog(this, QStringLiteral("About"), 474, 227);
+  SetUpDialog(this, tr("About"), 474, 227);
   CreatePicture();
   CreateTitle();
   CreateFacts(totalUnits);
-  QPushButton* ok = AddButton(this, "OKButton", QStringLiteral("OK"), 191, 194, 90, 27, true);
+  QPushButton* ok = AddButton(this, "OKButton", tr("OK"), 191, 194, 90, 27, true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   ok->setFocus();
 }
@@ -120,7 +120,7 @@ void Tfrm_About::CreateTitle() {
   shadow->setColor(Qt::white);
   title->setGraphicsEffect(shadow);
 
-  auto* version = new QLabel(QStringLiteral("Version 1.81 - Jun 29, 1997"), this);
+  auto* version = new QLabel(tr("Version 1.81 - Jun 29, 1997"), this);
   version->setObjectName(QStringLiteral("Label3"));
   version->setGeometry(248, 48, 217, 17);
   version->setAlignment(Qt::AlignCenter);
@@ -131,11 +131,9 @@ void Tfrm_About::CreateTitle() {
 }
 
 void Tfrm_About::CreateFacts(int totalUnits) {
-  QLabel* unitsCaption =
-      AddLabel(this, "Label8", QStringLiteral("Total Units Supported: "), 8, 200);
+  QLabel* unitsCaption = AddLabel(this, "Label8", tr("Total Units Supported: "), 8, 200);
   QLabel* units = AddBoldLabel(this, "Label9", QString::number(totalUnits), 120, 200);
-  QLabel* platformCaption =
-      AddLabel(this, "Label10", QStringLiteral("Version Platform:"), 344, 200);
+  QLabel* platformCaption = AddLabel(this, "Label10", tr("Version Platform:"), 344, 200);
   QLabel* platform = AddBoldLabel(this, "Label11", VersionPlatform(), 430, 200);
   // A wider system font than the design's must not run a caption into its value.
   units->move(std::max(units->x(), unitsCaption->geometry().right() + 4), units->y());

@@ -34,29 +34,26 @@ Tfrm_ArrangeUnits::Tfrm_ArrangeUnits(const QStringList& captions, QStringList bu
                                      const ShowHelpTopicFunction& showHelpTopic, QWidget* parent)
     : QDialog(parent), m_builtIn(std::move(builtIn)) {
   setObjectName(QStringLiteral("frm_ArrangeUnits"));
-  SetUpDialog(this, QStringLiteral("Arrange Category Order"), 297, 268);
+  SetUpDialog(this, tr("Arrange Category Order"), 297, 268);
 
-  lst_Units =
-      AddCategoryList(this, QStringLiteral("Arrange the Unit Categories in any order:"), listFont);
-  lst_Units->setAccessibleName(QStringLiteral("Category order"));
+  lst_Units = AddCategoryList(this, tr("Arrange the Unit Categories in any order:"), listFont);
+  lst_Units->setAccessibleName(tr("Category order"));
   connect(lst_Units, &QListWidget::currentRowChanged, this, &Tfrm_ArrangeUnits::lst_UnitsClick);
 
-  btn_MoveUp = AddFlatButton(this, "btn_MoveUp", QStringLiteral("&Up"), QStringLiteral("Move up"),
-                             QStyle::SP_ArrowUp, 24);
-  btn_MoveDn = AddFlatButton(this, "btn_MoveDn", QStringLiteral("&Down"),
-                             QStringLiteral("Move down"), QStyle::SP_ArrowDown, 80);
-  cmd_Sort =
-      AddFlatButton(this, "cmd_Sort", QStringLiteral("&Sort"),
-                    QStringLiteral("Sort alphabetically"), QStyle::SP_FileDialogListView, 176);
+  btn_MoveUp = AddFlatButton(this, "btn_MoveUp", tr("&Up"), tr("Move up"), QStyle::SP_ArrowUp, 24);
+  btn_MoveDn =
+      AddFlatButton(this, "btn_MoveDn", tr("&Down"), tr("Move down"), QStyle::SP_ArrowDown, 80);
+  cmd_Sort = AddFlatButton(this, "cmd_Sort", tr("&Sort"), tr("Sort alphabetically"),
+                           QStyle::SP_FileDialogListView, 176);
   connect(btn_MoveUp, &QToolButton::clicked, this, &Tfrm_ArrangeUnits::btn_MoveUpClick);
   connect(btn_MoveDn, &QToolButton::clicked, this, &Tfrm_ArrangeUnits::btn_MoveDnClick);
   connect(cmd_Sort, &QToolButton::clicked, this, &Tfrm_ArrangeUnits::cmd_SortClick);
 
   QPushButton* help =
       AddHelpButton(this, 8, 233, QStringLiteral("ArrangeCategoryOrderScreen"), showHelpTopic);
-  QPushButton* cancel = AddButton(this, "btn_Cancel", QStringLiteral("Cancel"), 56, 233, 73, 27);
-  QPushButton* reset = AddButton(this, "btn_Reset", QStringLiteral("Reset"), 136, 233, 73, 27);
-  QPushButton* ok = AddButton(this, "btn_OK", QStringLiteral("OK"), 216, 233, 73, 27, true);
+  QPushButton* cancel = AddButton(this, "btn_Cancel", tr("Cancel"), 56, 233, 73, 27);
+  QPushButton* reset = AddButton(this, "btn_Reset", tr("Reset"), 136, 233, 73, 27);
+  QPushButton* ok = AddButton(this, "btn_OK", tr("OK"), 216, 233, 73, 27, true);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(reset, &QPushButton::clicked, this, &Tfrm_ArrangeUnits::btn_ResetClick);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

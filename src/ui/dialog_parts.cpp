@@ -1,6 +1,7 @@
 #include "ui/dialog_parts.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QFontInfo>
@@ -117,8 +118,9 @@ QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& ke
   QFont bold = button->font();
   bold.setBold(true);
   button->setFont(bold);
-  button->setToolTip(QStringLiteral("Help"));
-  button->setAccessibleName(QStringLiteral("Help"));
+  const QString help = QCoreApplication::translate("DialogParts", "Help");
+  button->setToolTip(help);
+  button->setAccessibleName(help);
   button->setAutoDefault(false);
   button->setGeometry(left, top, 25, 27);
   QObject::connect(button, &QPushButton::clicked, dialog, [showHelpTopic, keyword] {

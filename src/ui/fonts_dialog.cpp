@@ -17,7 +17,7 @@ namespace {
 constexpr const char* kNoUnderline = "Strikeout and underline attributes are not allowed.";
 
 QPushButton* AddChangeButton(QWidget* parent, const char* name) {
-  QPushButton* button = AddButton(parent, name, QStringLiteral("Change..."), 168, 35, 89, 27);
+  QPushButton* button = AddButton(parent, name, Tfrm_Fonts::tr("Change..."), 168, 35, 89, 27);
   button->setIcon(parent->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   return button;
 }
@@ -32,7 +32,7 @@ void ShowColour(QPushButton* button, const QColor& colour) {
 
 std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed, QWidget* parent) {
   QDialog chooser(parent);
-  chooser.setWindowTitle(QStringLiteral("Font"));
+  chooser.setWindowTitle(Tfrm_Fonts::tr("Font"));
   chooser.setWindowModality(Qt::WindowModal);
   auto* layout = new QVBoxLayout(&chooser);
   // The system's font dialog, embedded, gives face, style, size and the effects;
@@ -48,7 +48,7 @@ std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed,
   // A font of the default colour shows in the theme's text colour until one is picked.
   bool picked = seed.ColorChosen;
   QColor colour = picked ? ToQColor(seed.Color) : chooser.palette().color(QPalette::WindowText);
-  auto* colourButton = new QPushButton(QStringLiteral("&Colour..."), &chooser);
+  auto* colourButton = new QPushButton(Tfrm_Fonts::tr("&Colour..."), &chooser);
   ShowColour(colourButton, colour);
   QObject::connect(colourButton, &QPushButton::clicked, &chooser, [&] {
     const QColor chosen = QColorDialog::getColor(colour, &chooser);
@@ -61,6 +61,10 @@ std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed,
   layout->addWidget(colourButton, 0, Qt::AlignLeft);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &chooser);
   buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+  // Named here, so that they follow the interface's language without Qt's own
+  // translations installed.
+  buttons->button(QDialogButtonBox::Ok)->setText(Tfrm_Fonts::tr("OK"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(Tfrm_Fonts::tr("Cancel"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, &chooser, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &chooser, &QDialog::reject);
   layout->addWidget(buttons);
@@ -79,33 +83,31 @@ Tfrm_Fonts::Tfrm_Fonts(model::FontSpec mainFont, model::FontSpec tabFont,
       m_chooseFont(std::move(chooseFont)),
       m_messages(messages) {
   setObjectName(QStringLiteral("frm_Fonts"));
-  SetUpDialog(this, QStringLiteral("Fonts"), 297, 237);
+  SetUpDialog(this, tr("Fonts"), 297, 237);
 
   const auto addGroup = [this](const char* name, const QString& title, int top, QLabel*& sample,
                                const char* buttonName) {
     auto* group = new QGroupBox(title, this);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(8, top, 281, 89);
-    sample = new QLabel(QStringLiteral("Sample Text - 12345"), group);
+    sample = new QLabel(tr("Sample Text - 12345"), group);
     sample->setGeometry(14, 24, 137, 49);
     return AddChangeButton(group, buttonName);
   };
-  QPushButton* change1 =
-      addGroup("GroupBox1", QStringLiteral("Text and List Boxes"), 8, Label1, "btn_Font1");
+  QPushButton* change1 = addGroup("GroupBox1", tr("Text and List Boxes"), 8, Label1, "btn_Font1");
   Label1->setObjectName(QStringLiteral("Label1"));
-  QPushButton* change2 =
-      addGroup("GroupBox2", QStringLiteral("Index Tab Font"), 104, Label2, "btn_Font2");
+  QPushButton* change2 = addGroup("GroupBox2", tr("Index Tab Font"), 104, Label2, "btn_Font2");
   Label2->setObjectName(QStringLiteral("Label2"));
   // Both buttons read "Change..."; a screen reader says which font each changes.
-  change1->setAccessibleName(QStringLiteral("Change the text and list box font"));
-  change2->setAccessibleName(QStringLiteral("Change the index tab font"));
+  change1->setAccessibleName(tr("Change the text and list box font"));
+  change2->setAccessibleName(tr("Change the index tab font"));
   connect(change1, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font1Click);
   connect(change2, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font2Click);
 
   QPushButton* help = AddHelpButton(this, 8, 201, QStringLiteral("FontsScreen"), showHelpTopic);
-  QPushButton* cancel = AddButton(this, "btn_Cancel", QStringLiteral("Cancel"), 56, 201, 73, 27);
-  QPushButton* reset = AddButton(this, "btn_Reset", QStringLiteral("Reset"), 136, 201, 73, 27);
-  QPushButton* ok = AddButton(this, "btn_OK", QStringLiteral("OK"), 216, 201, 73, 27, true);
+  QPushButton* cancel = AddButton(this, "btn_Cancel", tr("Cancel"), 56, 201, 73, 27);
+  QPushButton* reset = AddButton(this, "btn_Reset", tr("Reset"), 136, 201, 73, 27);
+  QPushButton* ok = AddButton(this, "btn_OK", tr("OK"), 216, 201, 73, 27, true);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(reset, &QPushButton::clicked, this, &Tfrm_Fonts::btn_ResetClick);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

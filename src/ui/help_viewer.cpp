@@ -14,7 +14,7 @@ class MissingHelpViewer : public HelpViewer {
  public:
   explicit MissingHelpViewer(const QString& reason) {
     m_browser.setObjectName(QStringLiteral("HelpBrowser"));
-    m_browser.setWindowTitle(QStringLiteral("Quantivo Help"));
+    m_browser.setWindowTitle(QCoreApplication::translate("HelpViewer", "Quantivo Help"));
     m_browser.resize(520, 240);
     m_browser.setHtml(MissingHelpPage(reason));
   }
@@ -70,7 +70,7 @@ std::unique_ptr<HelpViewer> LoadHelpViewer(const QString& collectionFile) {
       reinterpret_cast<CreateHelpViewerFunction>(library.resolve("quantivo_create_help_viewer"));
   if (create == nullptr) {
     return std::make_unique<MissingHelpViewer>(
-        QStringLiteral("The help window's library cannot be loaded: %1")
+        QCoreApplication::translate("HelpViewer", "The help window's library cannot be loaded: %1")
             .arg(library.errorString()));
   }
   // The library stays loaded for the rest of the run: QLibrary does not unload it

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 #include <memory>
@@ -32,7 +33,9 @@ class HelpViewer {
 /// The page a help window shows in place of help it cannot show, with the reason.
 /// Inline, as both the program and the help library show it.
 inline QString MissingHelpPage(const QString& reason) {
-  return QStringLiteral("<h2>Help is not available</h2><p>%1</p>").arg(reason.toHtmlEscaped());
+  return QStringLiteral("<h2>%1</h2><p>%2</p>")
+      .arg(QCoreApplication::translate("HelpViewer", "Help is not available").toHtmlEscaped(),
+           reason.toHtmlEscaped());
 }
 
 /// The help file: the collection the build compiles from the pages in help/. Looked

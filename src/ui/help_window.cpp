@@ -84,7 +84,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 
 HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Quantivo Help"));
+  setWindowTitle(tr("Quantivo Help"));
   resize(860, 600);
 
   if (QFileInfo::exists(collectionFile)) {
@@ -109,10 +109,10 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
 void HelpWindow::CreateTabs() {
   m_tabs = new QTabWidget(this);
   m_tabs->setObjectName(QStringLiteral("HelpTabs"));
-  m_tabs->addTab(m_engine->contentWidget(), QStringLiteral("&Contents"));
-  m_tabs->addTab(CreateIndexPage(), QStringLiteral("&Index"));
+  m_tabs->addTab(m_engine->contentWidget(), tr("&Contents"));
+  m_tabs->addTab(CreateIndexPage(), tr("&Index"));
   QWidget* search = CreateSearchPage();
-  m_tabs->addTab(search, QStringLiteral("&Search"));
+  m_tabs->addTab(search, tr("&Search"));
   // The full-text index is built the first time the search page is shown.
   connect(m_tabs, &QTabWidget::currentChanged, this, [this, search](int) {
     if (m_tabs->currentWidget() == search && !m_indexed) {
@@ -125,7 +125,7 @@ void HelpWindow::CreateTabs() {
 QWidget* HelpWindow::CreateIndexPage() {
   auto* index = new QWidget(m_tabs);
   auto* indexLayout = new QVBoxLayout(index);
-  auto* lookFor = new QLabel(QStringLiteral("&Look for:"), index);
+  auto* lookFor = new QLabel(tr("&Look for:"), index);
   indexLayout->addWidget(lookFor);
   m_indexFilter = new QLineEdit(index);
   // With its buddy the label shows "L" as the access key and Alt+L goes to the field.
@@ -187,13 +187,13 @@ void HelpWindow::CreateSplitter() {
 }
 
 void HelpWindow::CreateToolBar() {
-  QToolBar* tools = addToolBar(QStringLiteral("Navigation"));
+  QToolBar* tools = addToolBar(tr("Navigation"));
   tools->setObjectName(QStringLiteral("HelpNavigation"));
-  tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("Back"), m_browser,
+  tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"), m_browser,
                    &QTextBrowser::backward);
-  tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("Forward"),
-                   m_browser, &QTextBrowser::forward);
-  tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("Contents"), this,
+  tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"), m_browser,
+                   &QTextBrowser::forward);
+  tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"), this,
                    &HelpWindow::ShowContents);
 }
 
@@ -261,8 +261,8 @@ void HelpWindow::MarkInContents(const QUrl& url) {
 
 void HelpWindow::ShowMissing(const QString& collectionFile) {
   m_browser->setHtml(MissingHelpPage(
-      QStringLiteral("The help file %1 cannot be found or read. Build the program again, or "
-                     "reinstall it, to put the help file back.")
+      tr("The help file %1 cannot be found or read. Build the program again, or reinstall it, "
+         "to put the help file back.")
           .arg(collectionFile)));
 }
 

@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QLocale>
 #include <cstdlib>
 
 #include "model/settings_file.h"
+#include "ui/interface_language.h"
 #include "ui/main_window.h"
 #include "ui/message_boxes.h"
 #include "ui/termination_signals.h"
@@ -12,6 +14,8 @@ int main(int argc, char* argv[]) {
   // The launcher's name, so that desktops show its icon for the window.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quantivo.Quantivo"));
   const quantivo::ui::TerminationSignals termination(&app);
+  // The desktop's language, before the window takes its texts.
+  const quantivo::ui::InterfaceTranslation translation(QLocale::system().uiLanguages());
 
   quantivo::ui::MessageBoxes messages;
   quantivo::ui::Tfrm_Converter window(

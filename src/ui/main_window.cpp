@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "engine/conversion_messages.h"
 #include "engine/convert_text.h"
 #include "engine/input_text.h"
 #include "model/settings_file.h"
@@ -33,6 +34,7 @@
 #include "ui/choice_list.h"
 #include "ui/choose_units_dialog.h"
 #include "ui/conversion_table_window.h"
+#include "ui/core_texts.h"
 #include "ui/dialog_parts.h"
 #include "ui/find_unit_popup.h"
 #include "ui/number_format_dialog.h"
@@ -103,7 +105,8 @@ const QScreen* ScreenShowingTop(long long left, long long top, long long width) 
 
 }  // namespace
 
-// The menus in menu-bar order, after Exit!.
+// The menus in menu-bar order, after Exit!. Captions are English, marked for
+// translation in the context "Menus".
 struct MenuDefinition {
   const char* Name;
   const char* Caption;
@@ -264,7 +267,7 @@ void Tfrm_Converter::CreateWorkingControls() {
   lst_Out = new ChoiceList(pan);
   lst_Out->setObjectName(QStringLiteral("lst_Out"));
   lst_Out->setGeometry(264, 56, 105, 185);
-  lab2 = new QLabel(QStringLiteral("Decimal to Convert to a Fraction"), pan);
+  lab2 = new QLabel(tr("Decimal to Convert to a Fraction"), pan);
   lab2->setObjectName(QStringLiteral("lab2"));
   lab2->setGeometry(24, 56, 141, 185);
   lab2->setWordWrap(true);
@@ -291,11 +294,12 @@ void Tfrm_Converter::NameForScreenReaders() {
     QWidget* Control;
     const char* Name;
   } kNames[] = {
-      {txt_In, "Value to convert"}, {txt_Out, "Result"},     {lst_In, "Convert from"},
-      {lst_Out, "Convert to"},      {TabSet1, "Categories"}, {lab, "to"},
+      {txt_In, QT_TR_NOOP("Value to convert")},      {txt_Out, QT_TR_NOOP("Result")},
+      {lst_In, QT_TR_NOOP("Convert from")},          {lst_Out, QT_TR_NOOP("Convert to")},
+      {TabSet1, QT_TR_NOOP("Categories")},           {lab, QT_TR_NOOP("to")},
+      {lab_Factor, QT_TR_NOOP("Conversion factor")},
   };
-  for (const auto& named : kNames)
-    named.Control->setAccessibleName(QString::fromLatin1(named.Name));
+  for (const auto& named : kNames) named.Control->setAccessibleName(tr(named.Name));
 }
 
 void Tfrm_Converter::ConnectControls() {
@@ -339,10 +343,10 @@ void Tfrm_Converter::ConnectControls() {
 
 std::span<const MenuDefinition> Tfrm_Converter::Menus() {
   static const MenuDefinition kMenus[] = {
-      {"mnu_Edit1", "&Edit", &Tfrm_Converter::mnu_Edit1Click},
-      {"mnu_Options1", "&Options", nullptr},
-      {"mnu_Reference1", "&Reference", nullptr},
-      {"mnu_Help1", "&Help", nullptr},
+      {"mnu_Edit1", QT_TRANSLATE_NOOP("Menus", "&Edit"), &Tfrm_Converter::mnu_Edit1Click},
+      {"mnu_Options1", QT_TRANSLATE_NOOP("Menus", "&Options"), nullptr},
+      {"mnu_Reference1", QT_TRANSLATE_NOOP("Menus", "&Reference"), nullptr},
+      {"mnu_Help1", QT_TRANSLATE_NOOP("Menus", "&Help"), nullptr},
   };
   return kMenus;
 }
@@ -350,63 +354,69 @@ std::span<const MenuDefinition> Tfrm_Converter::Menus() {
 // In menu order.
 std::span<const MenuItem> Tfrm_Converter::MenuItems() {
   static const MenuItem kItems[] = {
-      {0, "mnu_Cut1", "Cu&t", Qt::CTRL | Qt::Key_X, &Tfrm_Converter::mnu_Cut1Click, kEditRule,
-       &Tfrm_Converter::mnu_Cut1},
-      {0, "mnu_Copy1", "&Copy", Qt::CTRL | Qt::Key_C, &Tfrm_Converter::mnu_Copy1Click, kEditRule,
-       &Tfrm_Converter::mnu_Copy1},
-      {0, "mnu_Paste1", "&Paste", Qt::CTRL | Qt::Key_V, &Tfrm_Converter::mnu_Paste1Click, kEditRule,
-       &Tfrm_Converter::mnu_Paste1},
-      {0, "mnu_CopyResult1", "Copy &Result", Qt::CTRL | Qt::SHIFT | Qt::Key_C,
-       &Tfrm_Converter::mnu_CopyResult1Click},
+      {0, "mnu_Cut1", QT_TRANSLATE_NOOP("Menus", "Cu&t"), Qt::CTRL | Qt::Key_X,
+       &Tfrm_Converter::mnu_Cut1Click, kEditRule, &Tfrm_Converter::mnu_Cut1},
+      {0, "mnu_Copy1", QT_TRANSLATE_NOOP("Menus", "&Copy"), Qt::CTRL | Qt::Key_C,
+       &Tfrm_Converter::mnu_Copy1Click, kEditRule, &Tfrm_Converter::mnu_Copy1},
+      {0, "mnu_Paste1", QT_TRANSLATE_NOOP("Menus", "&Paste"), Qt::CTRL | Qt::Key_V,
+       &Tfrm_Converter::mnu_Paste1Click, kEditRule, &Tfrm_Converter::mnu_Paste1},
+      {0, "mnu_CopyResult1", QT_TRANSLATE_NOOP("Menus", "Copy &Result"),
+       Qt::CTRL | Qt::SHIFT | Qt::Key_C, &Tfrm_Converter::mnu_CopyResult1Click},
       {0, "mnu_N1", nullptr, kNoKeys, nullptr},
-      {0, "mnu_ReverseSelectedUnits1", "&Invert Current Conversion", Qt::CTRL | Qt::Key_I,
-       &Tfrm_Converter::mnu_ReverseSelectedUnits1Click, kEditRule},
-      {0, "mnu_ClearInputTextBox1", "Clear Input &Text Box", Qt::CTRL | Qt::Key_T,
-       &Tfrm_Converter::mnu_ClearInputTextBox1Click, kEditRule},
-      {0, "mnu_Reset1", "C&lear All Text and List Boxes", kNoKeys,
+      {0, "mnu_ReverseSelectedUnits1", QT_TRANSLATE_NOOP("Menus", "&Invert Current Conversion"),
+       Qt::CTRL | Qt::Key_I, &Tfrm_Converter::mnu_ReverseSelectedUnits1Click, kEditRule},
+      {0, "mnu_ClearInputTextBox1", QT_TRANSLATE_NOOP("Menus", "Clear Input &Text Box"),
+       Qt::CTRL | Qt::Key_T, &Tfrm_Converter::mnu_ClearInputTextBox1Click, kEditRule},
+      {0, "mnu_Reset1", QT_TRANSLATE_NOOP("Menus", "C&lear All Text and List Boxes"), kNoKeys,
        &Tfrm_Converter::mnu_Reset1Click},
-      {1, "mnu_Result1", "&Result Number Format...", Qt::CTRL | Qt::Key_R,
-       &Tfrm_Converter::mnu_Result1Click},
-      {1, "mnu_Fonts1", "&Fonts...", Qt::CTRL | Qt::Key_F, &Tfrm_Converter::mnu_Fonts1Click},
+      {1, "mnu_Result1", QT_TRANSLATE_NOOP("Menus", "&Result Number Format..."),
+       Qt::CTRL | Qt::Key_R, &Tfrm_Converter::mnu_Result1Click},
+      {1, "mnu_Fonts1", QT_TRANSLATE_NOOP("Menus", "&Fonts..."), Qt::CTRL | Qt::Key_F,
+       &Tfrm_Converter::mnu_Fonts1Click},
       {1, nullptr, nullptr, kNoKeys, nullptr},
-      {1, "mnu_ChooseUnitCategory1", "Choose &Unit Category...", Qt::CTRL | Qt::Key_U,
-       &Tfrm_Converter::mnu_ChooseUnitCategory1Click},
-      {1, "mnu_SortUnitLists1", "&Sort Units Alphabetically", Qt::CTRL | Qt::Key_S,
-       &Tfrm_Converter::mnu_SortUnitLists1Click, kCheckable, &Tfrm_Converter::mnu_SortUnitLists1},
-      {1, "mnu_ArrangeOrderofCategories1", "&Arrange Category Order...", Qt::CTRL | Qt::Key_A,
-       &Tfrm_Converter::mnu_ArrangeOrderofCategories1Click},
+      {1, "mnu_ChooseUnitCategory1", QT_TRANSLATE_NOOP("Menus", "Choose &Unit Category..."),
+       Qt::CTRL | Qt::Key_U, &Tfrm_Converter::mnu_ChooseUnitCategory1Click},
+      {1, "mnu_SortUnitLists1", QT_TRANSLATE_NOOP("Menus", "&Sort Units Alphabetically"),
+       Qt::CTRL | Qt::Key_S, &Tfrm_Converter::mnu_SortUnitLists1Click, kCheckable,
+       &Tfrm_Converter::mnu_SortUnitLists1},
+      {1, "mnu_ArrangeOrderofCategories1", QT_TRANSLATE_NOOP("Menus", "&Arrange Category Order..."),
+       Qt::CTRL | Qt::Key_A, &Tfrm_Converter::mnu_ArrangeOrderofCategories1Click},
       {1, "mnu_N2", nullptr, kNoKeys, nullptr},
-      {1, "mnu_FindUnit1", "&Find Unit...", Qt::CTRL | Qt::Key_K,
+      {1, "mnu_FindUnit1", QT_TRANSLATE_NOOP("Menus", "&Find Unit..."), Qt::CTRL | Qt::Key_K,
        &Tfrm_Converter::mnu_FindUnit1Click},
-      {1, "mnu_ShowConversionFactor1", "Show Conversion &Factor", kNoKeys,
-       &Tfrm_Converter::mnu_ShowConversionFactor1Click, kCheckable,
+      {1, "mnu_ShowConversionFactor1", QT_TRANSLATE_NOOP("Menus", "Show Conversion &Factor"),
+       kNoKeys, &Tfrm_Converter::mnu_ShowConversionFactor1Click, kCheckable,
        &Tfrm_Converter::mnu_ShowConversionFactor1},
-      {1, "mnu_StayOnTop1", "Stay on &Top", kNoKeys, &Tfrm_Converter::mnu_StayOnTop1Click,
-       kCheckable, &Tfrm_Converter::mnu_StayOnTop1},
-      {2, "Calculator1", "&Calculator", kNoKeys, &Tfrm_Converter::Calculator1Click},
-      {2, "mnu_MetricPrefixes1", "&Metric Prefixes", kNoKeys,
+      {1, "mnu_StayOnTop1", QT_TRANSLATE_NOOP("Menus", "Stay on &Top"), kNoKeys,
+       &Tfrm_Converter::mnu_StayOnTop1Click, kCheckable, &Tfrm_Converter::mnu_StayOnTop1},
+      {2, "Calculator1", QT_TRANSLATE_NOOP("Menus", "&Calculator"), kNoKeys,
+       &Tfrm_Converter::Calculator1Click},
+      {2, "mnu_MetricPrefixes1", QT_TRANSLATE_NOOP("Menus", "&Metric Prefixes"), kNoKeys,
        &Tfrm_Converter::mnu_MetricPrefixes1Click},
-      {2, "mnu_ConversionTable1", "Conversion &Table...", Qt::Key_F3,
+      {2, "mnu_ConversionTable1", QT_TRANSLATE_NOOP("Menus", "Conversion &Table..."), Qt::Key_F3,
        &Tfrm_Converter::mnu_ConversionTable1Click},
-      {3, "mnu_Contents1", "&Contents", Qt::Key_F1, &Tfrm_Converter::mnu_Contents1Click},
-      {3, "mnu_SearchforHelpOn1", "&Search for Help On...", kNoKeys,
+      {3, "mnu_Contents1", QT_TRANSLATE_NOOP("Menus", "&Contents"), Qt::Key_F1,
+       &Tfrm_Converter::mnu_Contents1Click},
+      {3, "mnu_SearchforHelpOn1", QT_TRANSLATE_NOOP("Menus", "&Search for Help On..."), kNoKeys,
        &Tfrm_Converter::mnu_SearchforHelpOn1Click},
-      {3, "mnu_HowtoUseHelp1", "&How to Use Help", kNoKeys,
+      {3, "mnu_HowtoUseHelp1", QT_TRANSLATE_NOOP("Menus", "&How to Use Help"), kNoKeys,
        &Tfrm_Converter::mnu_HowtoUseHelp1Click},
       {3, nullptr, nullptr, kNoKeys, nullptr},
-      {3, "mnu_About1", "&About...", kNoKeys, &Tfrm_Converter::mnu_About1Click},
+      {3, "mnu_About1", QT_TRANSLATE_NOOP("Menus", "&About..."), kNoKeys,
+       &Tfrm_Converter::mnu_About1Click},
   };
   return kItems;
 }
 
 void Tfrm_Converter::CreateMenus() {
-  auto* exit = menuBar()->addAction(QStringLiteral("E&xit!"));
+  // The captions are in the interface's language; the tables hold them in English.
+  auto* exit = menuBar()->addAction(QCoreApplication::translate("Menus", "E&xit!"));
   exit->setObjectName(QStringLiteral("mnu_Exit1"));
   connect(exit, &QAction::triggered, this, &Tfrm_Converter::mnu_Exit1Click);
 
   QList<QMenu*> menus;
   for (const MenuDefinition& m : Menus()) {
-    QMenu* menu = menuBar()->addMenu(QString::fromLatin1(m.Caption));
+    QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("Menus", m.Caption));
     menu->setObjectName(QString::fromLatin1(m.Name));
     if (m.AboutToShow != nullptr) connect(menu, &QMenu::aboutToShow, this, m.AboutToShow);
     menus.append(menu);
@@ -415,8 +425,9 @@ void Tfrm_Converter::CreateMenus() {
 
   for (const MenuItem& item : MenuItems()) {
     QMenu* menu = menus[item.Menu];
-    QAction* action = item.Run == nullptr ? menu->addSeparator()
-                                          : menu->addAction(QString::fromLatin1(item.Caption));
+    QAction* action = item.Run == nullptr
+                          ? menu->addSeparator()
+                          : menu->addAction(QCoreApplication::translate("Menus", item.Caption));
     if (item.Name != nullptr) action->setObjectName(QString::fromLatin1(item.Name));
     if (item.Member != nullptr) this->*item.Member = action;
     if (item.Run == nullptr) continue;
@@ -572,7 +583,7 @@ void Tfrm_Converter::PlaceFactorLine() {
 // What follows from the shown values besides the controls that mirror them: the
 // factor of the selected units.
 void Tfrm_Converter::ShowDerivedViews() {
-  const QString factor = ToQString(m_model->ConversionFactor());
+  const QString factor = ShownFactorText(m_model->ConversionFactor());
   txt_Out->setToolTip(factor);
   if (lab_Factor->text() != factor) lab_Factor->setText(factor);
   if (m_table != nullptr && m_table->isVisible()) ShowTable();
@@ -589,10 +600,10 @@ void Tfrm_Converter::ShowTable() {
   std::vector<std::pair<std::string, std::string>> rows;
   rows.reserve(units.size());
   for (std::size_t i = 0; i < units.size() && i < results.size(); ++i) {
-    rows.emplace_back(units[i], results[i]);
+    rows.emplace_back(units[i], ToStdString(ShownOutputText(results[i])));
   }
   // What is converted: the input and its unit, or the category while there is none.
-  QString caption = ToQString(model.InputText());
+  QString caption = ToQString(engine::BoxTextFromInput(model.InputText(), m_locale.Decimal));
   const model::UnitList& input = model.InputList();
   if (input.Selected >= 0 && model.InputListVisible()) {
     caption += QLatin1Char(' ') + ToQString(input.Entries[input.Selected]);
@@ -623,7 +634,7 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
       if (sameLength) txt_In->setCursorPosition(caret);
     }
   }
-  if (parts.Any(ShownPart::OutputText)) txt_Out->setText(ToQString(model.OutputText()));
+  if (parts.Any(ShownPart::OutputText)) txt_Out->setText(ShownOutputText(model.OutputText()));
   if (parts.Any(ShownPart::InputListVisible)) {
     lst_In->setVisible(model.InputListVisible());
     lab2->setVisible(!model.InputListVisible());
@@ -632,8 +643,12 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
   // A new result is told to a screen reader wherever the focus is.
   if (parts.Any(ShownPart::OutputText | ShownPart::OutputListEntries |
                 ShownPart::OutputListSelection)) {
+    // A message in the result's place is read without the unit, in whatever language
+    // it is shown.
     const QListWidgetItem* unit = lst_Out->currentItem();
-    m_resultAnnouncer->ResultShown(txt_Out->text(), unit != nullptr ? unit->text() : QString());
+    const bool message = engine::IsConversionMessage(model.OutputText());
+    m_resultAnnouncer->ResultShown(txt_Out->text(),
+                                   unit != nullptr && !message ? unit->text() : QString());
   }
   ShowDerivedViews();
 }

@@ -4,19 +4,20 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "ui/qt_convert.h"
+#include "ui/core_texts.h"
 #include "ui/termination_signals.h"
 
 namespace quantivo::ui {
 namespace {
 
 void ShowBox(QMessageBox::Icon icon, const QString& caption, std::string_view text) {
-  // The program is ending and nobody is there to click OK: the text goes to the log.
+  // The program is ending and nobody is there to click OK: the text goes to the log,
+  // in English like the program's other output there.
   if (TerminationSignals::Requested()) {
     std::fprintf(stderr, "quantivo: %.*s\n", static_cast<int>(text.size()), text.data());
     return;
   }
-  QMessageBox box(icon, caption, ToQString(text), QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(icon, caption, ShownMessage(text), QMessageBox::Ok, QApplication::activeWindow());
   box.exec();
 }
 
@@ -24,7 +25,8 @@ void ShowBox(QMessageBox::Icon icon, const QString& caption, std::string_view te
 
 void MessageBoxes::ShowInformation(std::string_view text) {
   QApplication::beep();
-  ShowBox(QMessageBox::Information, QStringLiteral("Information"), text);
+  ShowBox(QMessageBox::Information, QCoreApplication::translate("MessageBoxes", "Information"),
+          text);
 }
 
 void MessageBoxes::ShowError(std::string_view text) {
@@ -34,12 +36,12 @@ void MessageBoxes::ShowError(std::string_view text) {
 
 void MessageBoxes::ShowCommandError(std::string_view text) {
   QApplication::beep();
-  ShowBox(QMessageBox::Critical, QStringLiteral("Error"), text);
+  ShowBox(QMessageBox::Critical, QCoreApplication::translate("MessageBoxes", "Error"), text);
 }
 
 void MessageBoxes::ShowWarning(std::string_view text) {
   QApplication::beep();
-  ShowBox(QMessageBox::Warning, QStringLiteral("Warning"), text);
+  ShowBox(QMessageBox::Warning, QCoreApplication::translate("MessageBoxes", "Warning"), text);
 }
 
 }  // namespace quantivo::ui

@@ -20,10 +20,13 @@ constexpr struct {
   const char* Text;
   int Top;
   int Width;
-} kFormatButtons[] = {{"RadioButton1", "AutoFormat", 32, 113},
-                      {"RadioButton2", "Scientific", 56, 113},
-                      {"RadioButton3", "Fixed", 80, 113},
-                      {"RadioButton4", "Fixed with Commas", 104, 129}};
+} kFormatButtons[] = {
+    {"RadioButton1", QT_TRANSLATE_NOOP("quantivo::ui::Tfrm_NumberFormat", "AutoFormat"), 32, 113},
+    {"RadioButton2", QT_TRANSLATE_NOOP("quantivo::ui::Tfrm_NumberFormat", "Scientific"), 56, 113},
+    {"RadioButton3", QT_TRANSLATE_NOOP("quantivo::ui::Tfrm_NumberFormat", "Fixed"), 80, 113},
+    {"RadioButton4",
+     //: Fixed decimals with the thousands grouped by the desktop's separator.
+     QT_TRANSLATE_NOOP("quantivo::ui::Tfrm_NumberFormat", "Fixed with Commas"), 104, 129}};
 
 QGroupBox* AddGroupBox(QWidget* parent, const char* name, const QString& title, int left, int top,
                        int width, int height) {
@@ -40,7 +43,7 @@ Tfrm_NumberFormat::Tfrm_NumberFormat(const engine::ResultFormat& format,
                                      const ShowHelpTopicFunction& showHelpTopic, QWidget* parent)
     : QDialog(parent), m_locale(std::move(locale)) {
   setObjectName(QStringLiteral("frm_NumberFormat"));
-  SetUpDialog(this, QStringLiteral("Result Number Format"), 305, 268);
+  SetUpDialog(this, tr("Result Number Format"), 305, 268);
   CreateFormatButtons();
   CreatePrecisionBox();
   CreateSampleBox();
@@ -49,16 +52,20 @@ Tfrm_NumberFormat::Tfrm_NumberFormat(const engine::ResultFormat& format,
 }
 
 void Tfrm_NumberFormat::CreateFormatButtons() {
-  QGroupBox* frame = AddGroupBox(this, "RadioGroup1", QStringLiteral("Choose Result Number Format"),
-                                 8, 8, 169, 129);
+  QGroupBox* frame =
+      AddGroupBox(this, "RadioGroup1", tr("Choose Result Number Format"), 8, 8, 169, 129);
   auto* group = new QButtonGroup(this);
   for (int i = 0; i < 4; ++i) {
     // Inside the frame, so that a screen reader names their group with its title;
     // the places are the dialog's, less the frame's corner.
-    auto* button = new QRadioButton(QString::fromLatin1(kFormatButtons[i].Text), frame);
+    auto* button = new QRadioButton(tr(kFormatButtons[i].Text), frame);
     button->setObjectName(QString::fromLatin1(kFormatButtons[i].Name));
-    button->setGeometry(24 - frame->x(), kFormatButtons[i].Top - frame->y(),
-                        kFormatButtons[i].Width, 17);
+    // A caption longer than the design's (in another language) takes the room the
+    // frame has beside it.
+    const int left = 24 - frame->x();
+    const int room = std::max(kFormatButtons[i].Width, frame->width() - left - 4);
+    const int width = std::clamp(button->sizeHint().width(), kFormatButtons[i].Width, room);
+    button->setGeometry(left, kFormatButtons[i].Top - frame->y(), width, 17);
     group->addButton(button, i + 1);
     m_buttons[i] = button;
     connect(button, &QRadioButton::clicked, this, &Tfrm_NumberFormat::RadioButton1Click);
@@ -66,9 +73,8 @@ void Tfrm_NumberFormat::CreateFormatButtons() {
 }
 
 void Tfrm_NumberFormat::CreatePrecisionBox() {
-  QGroupBox* precision =
-      AddGroupBox(this, "GroupBox2", QStringLiteral("Decimal Precision"), 192, 8, 105, 129);
-  auto* hint = new QLabel(QStringLiteral("0-9 decimal places may be displayed."), precision);
+  QGroupBox* precision = AddGroupBox(this, "GroupBox2", tr("Decimal Precision"), 192, 8, 105, 129);
+  auto* hint = new QLabel(tr("0-9 decimal places may be displayed."), precision);
   hint->setObjectName(QStringLiteral("Label2"));
   hint->setGeometry(16, 32, 77, 49);
   hint->setAlignment(Qt::AlignCenter);
@@ -84,8 +90,7 @@ void Tfrm_NumberFormat::CreatePrecisionBox() {
 }
 
 void Tfrm_NumberFormat::CreateSampleBox() {
-  QGroupBox* sampleFrame =
-      AddGroupBox(this, "GroupBox1", QStringLiteral("Sample"), 8, 144, 289, 81);
+  QGroupBox* sampleFrame = AddGroupBox(this, "GroupBox1", tr("Sample"), 8, 144, 289, 81);
   Label1 = new QLabel(sampleFrame);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setGeometry(16, 32, 257, 33);
@@ -98,8 +103,8 @@ void Tfrm_NumberFormat::CreateSampleBox() {
 void Tfrm_NumberFormat::CreateDialogButtons(const ShowHelpTopicFunction& showHelpTopic) {
   QPushButton* help =
       AddHelpButton(this, 8, 233, QStringLiteral("NumberFormatScreen"), showHelpTopic);
-  QPushButton* cancel = AddButton(this, "btn_Cancel", QStringLiteral("Cancel"), 144, 233, 73, 27);
-  QPushButton* ok = AddButton(this, "btn_OK", QStringLiteral("OK"), 224, 233, 73, 27, true);
+  QPushButton* cancel = AddButton(this, "btn_Cancel", tr("Cancel"), 144, 233, 73, 27);
+  QPushButton* ok = AddButton(this, "btn_OK", tr("OK"), 224, 233, 73, 27, true);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   setTabOrder(m_buttons[3], cancel);
