@@ -6,6 +6,8 @@
 #include <QLibrary>
 #include <QTextBrowser>
 
+#include "ui/installed_path.h"
+
 namespace quantivo::ui {
 namespace {
 
@@ -39,29 +41,24 @@ class MissingHelpViewer : public HelpViewer {
 };
 
 QString HelpLibraryPath() {
-  const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                .filePath(QStringLiteral("../lib/quantivo/libquantivo_help.so"));
-  if (QFileInfo::exists(installed)) return QDir::cleanPath(installed);
 #ifdef QUANTIVO_BUILD_HELP_LIBRARY
-  return QStringLiteral(QUANTIVO_BUILD_HELP_LIBRARY);
+  constexpr const char* kBuildTree = QUANTIVO_BUILD_HELP_LIBRARY;
 #else
-  return QDir::cleanPath(installed);
+  constexpr const char* kBuildTree = nullptr;
 #endif
+  return InstalledPath(nullptr, QStringLiteral("../lib/quantivo/libquantivo_help.so"), kBuildTree);
 }
 
 }  // namespace
 
 QString HelpCollectionPath() {
-  const QString fromEnvironment = qEnvironmentVariable("QUANTIVO_HELP");
-  if (!fromEnvironment.isEmpty()) return fromEnvironment;
-  const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                .filePath(QStringLiteral("../share/quantivo/help/quantivo.qhc"));
-  if (QFileInfo::exists(installed)) return QDir::cleanPath(installed);
 #ifdef QUANTIVO_BUILD_HELP
-  return QStringLiteral(QUANTIVO_BUILD_HELP);
+  constexpr const char* kBuildTree = QUANTIVO_BUILD_HELP;
 #else
-  return QDir::cleanPath(installed);
+  constexpr const char* kBuildTree = nullptr;
 #endif
+  return InstalledPath("QUANTIVO_HELP", QStringLiteral("../share/quantivo/help/quantivo.qhc"),
+                       kBuildTree);
 }
 
 std::unique_ptr<HelpViewer> LoadHelpViewer(const QString& collectionFile) {

@@ -6,19 +6,18 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "ui/installed_path.h"
+
 namespace quantivo::ui {
 
 QString TranslationsPath() {
-  const QString fromEnvironment = qEnvironmentVariable("QUANTIVO_TRANSLATIONS");
-  if (!fromEnvironment.isEmpty()) return fromEnvironment;
-  const QString installed = QDir(QCoreApplication::applicationDirPath())
-                                .filePath(QStringLiteral("../share/quantivo/translations"));
-  if (QFileInfo::exists(installed)) return QDir::cleanPath(installed);
 #ifdef QUANTIVO_BUILD_TRANSLATIONS
-  return QStringLiteral(QUANTIVO_BUILD_TRANSLATIONS);
+  constexpr const char* kBuildTree = QUANTIVO_BUILD_TRANSLATIONS;
 #else
-  return QDir::cleanPath(installed);
+  constexpr const char* kBuildTree = nullptr;
 #endif
+  return InstalledPath("QUANTIVO_TRANSLATIONS", QStringLiteral("../share/quantivo/translations"),
+                       kBuildTree);
 }
 
 InterfaceTranslation::InterfaceTranslation(const QStringList& languages, const QString& folder) {

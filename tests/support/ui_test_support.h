@@ -51,6 +51,15 @@ T* Child(const QObject* parent, const char* name) {
 /// its working controls at hand.
 class OpenWindowTest : public testing::Test {
  protected:
+  // A click on the unit's row, as a person picks it from the list.
+  void ClickUnit(QListWidget* list, const char* name) {
+    const QList<QListWidgetItem*> items =
+        list->findItems(QString::fromUtf8(name), Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name;
+    list->scrollToItem(items[0]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(items[0]).center());
+  }
   void SetUp() override {
     ASSERT_TRUE(m_folder.isValid());
     Open();

@@ -75,14 +75,6 @@ class MainWindowTest : public OpenWindowTest {
     Open();
   }
 
-  void ClickUnit(QListWidget* list, const char* name) {
-    const QList<QListWidgetItem*> items =
-        list->findItems(QString::fromUtf8(name), Qt::MatchExactly);
-    ASSERT_EQ(items.size(), 1) << name;
-    list->scrollToItem(items[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(items[0]).center());
-  }
   void ClickTab(int index) {
     TabSet1->setCurrentIndex(index);  // the keyboard's way; a click may need scrolling
   }

@@ -26,15 +26,6 @@ TEST(InterfaceTranslation, TakesTheFirstShippedLanguageUnlessEnglishComesFirst) 
 // The real window built under the German translation the build made.
 class GermanWindowTest : public OpenWindowTest {
  protected:
-  void ClickUnit(QListWidget* list, const char* name) {
-    const QList<QListWidgetItem*> items =
-        list->findItems(QString::fromUtf8(name), Qt::MatchExactly);
-    ASSERT_EQ(items.size(), 1) << name;
-    list->scrollToItem(items[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(items[0]).center());
-  }
-
   // Made before the fixture opens the window.
   InterfaceTranslation m_german{{"de-DE"}};
 };
