@@ -220,6 +220,13 @@ QString ConversionTableWindow::RowsText(Predicate take) const {
   return text;
 }
 
+void ConversionTableWindow::PlaceAt(const QPoint& frame) {
+  // Placed before it is first shown, as the main window is, so that the window
+  // system puts the frame there.
+  m_placed = true;
+  move(frame);
+}
+
 void ConversionTableWindow::PlaceBesideParent() {
   if (parentWidget() == nullptr) return;
   const QWidget* main = parentWidget()->window();

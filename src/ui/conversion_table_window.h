@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <QWidget>
 #include <string>
@@ -33,6 +34,10 @@ class ConversionTableWindow : public QWidget {
   /// a spreadsheet as two columns.
   QString SelectedRowsText() const;
   QString AllRowsText() const;
+
+  /// Shows the window, the first time where it was last (its frame's top left)
+  /// rather than beside its parent.
+  void PlaceAt(const QPoint& frame);
 
   /// Puts the selected rows, or all of them, on the clipboard.
   void CopySelectedRows();

@@ -962,19 +962,17 @@ void Tfrm_Converter::ChooseFoundUnit(int category, int position, bool forOutput)
 }
 
 void Tfrm_Converter::mnu_ConversionTable1Click() {
-  const bool first = m_table == nullptr;
-  if (first) {
+  if (m_table == nullptr) {
     m_table = new ConversionTableWindow(this);
+    // Where it was last, when that is on a screen; otherwise beside this window.
     const model::WindowBounds& stored = m_model->TableWindow;
     if (stored.Sized()) m_table->resize(stored.FormWidth, stored.FormHeight);
+    if (stored.Placed() &&
+        ScreenShowingTop(stored.FormLeft, stored.FormTop, m_table->width()) != nullptr) {
+      m_table->PlaceAt(QPoint(stored.FormLeft, stored.FormTop));
+    }
   }
   m_table->show();
-  // Where it was last, when that is on a screen; otherwise beside this window.
-  const model::WindowBounds& stored = m_model->TableWindow;
-  if (first && stored.Placed() &&
-      ScreenShowingTop(stored.FormLeft, stored.FormTop, m_table->width()) != nullptr) {
-    m_table->move(stored.FormLeft, stored.FormTop);
-  }
   m_table->raise();
   m_table->activateWindow();
   ShowDerivedViews();
