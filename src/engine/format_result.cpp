@@ -230,26 +230,29 @@ std::string FormatResult(Extended value, const ResultFormat& format, const Numbe
   return out;
 }
 
+std::string ReplacedText(std::string_view text, std::string_view from, std::string_view to) {
+  if (from.empty() || from == to) return std::string(text);
+  std::string replaced;
+  replaced.reserve(text.size());
+  while (!text.empty()) {
+    if (text.starts_with(from)) {
+      replaced += to;
+      text.remove_prefix(from.size());
+    } else {
+      replaced.push_back(text.front());
+      text.remove_prefix(1);
+    }
+  }
+  return replaced;
+}
+
 namespace {
 
 // The shown text without the locale's thousands separators, its decimal separator
 // written as `decimal`.
 std::string Ungrouped(std::string_view shown, const NumberLocale& locale,
                       std::string_view decimal) {
-  std::string text;
-  text.reserve(shown.size());
-  while (!shown.empty()) {
-    if (!locale.Thousands.empty() && shown.starts_with(locale.Thousands)) {
-      shown.remove_prefix(locale.Thousands.size());
-    } else if (!locale.Decimal.empty() && shown.starts_with(locale.Decimal)) {
-      text += decimal;
-      shown.remove_prefix(locale.Decimal.size());
-    } else {
-      text.push_back(shown.front());
-      shown.remove_prefix(1);
-    }
-  }
-  return text;
+  return ReplacedText(ReplacedText(shown, locale.Thousands, ""), locale.Decimal, decimal);
 }
 
 }  // namespace

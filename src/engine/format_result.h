@@ -36,6 +36,9 @@ ViewType ViewTypeFromNumber(long long number);
 /// "INF" and not-a-number as "NAN", both without sign.
 std::string FormatResult(Extended value, const ResultFormat& format, const NumberLocale& locale);
 
+/// `text` with every `from` written as `to`; an empty `from` changes nothing.
+std::string ReplacedText(std::string_view text, std::string_view from, std::string_view to);
+
 /// A result as shown, read back as an input text: the locale's thousands separator
 /// dropped, its decimal separator read as ".", the number formatted as AutoFormat with
 /// ".". A text that is no number (empty, a message, "INF") reads as 0.

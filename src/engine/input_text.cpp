@@ -21,23 +21,6 @@ bool InputCharacterPasses(catalogue::ConversionKind kind, char32_t c, char32_t d
 
 namespace {
 
-// `text` with every `from` written as `to`.
-std::string Replaced(std::string_view text, std::string_view from, std::string_view to) {
-  if (from.empty() || from == to) return std::string(text);
-  std::string replaced;
-  replaced.reserve(text.size());
-  while (!text.empty()) {
-    if (text.starts_with(from)) {
-      replaced += to;
-      text.remove_prefix(from.size());
-    } else {
-      replaced.push_back(text.front());
-      text.remove_prefix(1);
-    }
-  }
-  return replaced;
-}
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -56,11 +39,11 @@ std::size_t TakeDigits(std::string_view& text, std::string& out) {
 }  // namespace
 
 std::string BoxTextFromInput(std::string_view input, std::string_view decimal) {
-  return Replaced(input, ".", decimal);
+  return ReplacedText(input, ".", decimal);
 }
 
 std::string InputFromBoxText(std::string_view box, std::string_view decimal) {
-  return Replaced(box, decimal, ".");
+  return ReplacedText(box, decimal, ".");
 }
 
 std::optional<std::string> LocaleNumberAsInput(std::string_view text, const NumberLocale& locale) {

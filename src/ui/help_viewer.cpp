@@ -41,24 +41,15 @@ class MissingHelpViewer : public HelpViewer {
 };
 
 QString HelpLibraryPath() {
-#ifdef QUANTIVO_BUILD_HELP_LIBRARY
-  constexpr const char* kBuildTree = QUANTIVO_BUILD_HELP_LIBRARY;
-#else
-  constexpr const char* kBuildTree = nullptr;
-#endif
-  return InstalledPath(nullptr, QStringLiteral("../lib/quantivo/libquantivo_help.so"), kBuildTree);
+  return InstalledPath(nullptr, QStringLiteral("../lib/quantivo/libquantivo_help.so"),
+                       QUANTIVO_BUILD_HELP_LIBRARY);
 }
 
 }  // namespace
 
 QString HelpCollectionPath() {
-#ifdef QUANTIVO_BUILD_HELP
-  constexpr const char* kBuildTree = QUANTIVO_BUILD_HELP;
-#else
-  constexpr const char* kBuildTree = nullptr;
-#endif
   return InstalledPath("QUANTIVO_HELP", QStringLiteral("../share/quantivo/help/quantivo.qhc"),
-                       kBuildTree);
+                       QUANTIVO_BUILD_HELP);
 }
 
 std::unique_ptr<HelpViewer> LoadHelpViewer(const QString& collectionFile) {

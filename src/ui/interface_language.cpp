@@ -11,13 +11,8 @@
 namespace quantivo::ui {
 
 QString TranslationsPath() {
-#ifdef QUANTIVO_BUILD_TRANSLATIONS
-  constexpr const char* kBuildTree = QUANTIVO_BUILD_TRANSLATIONS;
-#else
-  constexpr const char* kBuildTree = nullptr;
-#endif
   return InstalledPath("QUANTIVO_TRANSLATIONS", QStringLiteral("../share/quantivo/translations"),
-                       kBuildTree);
+                       QUANTIVO_BUILD_TRANSLATIONS);
 }
 
 InterfaceTranslation::InterfaceTranslation(const QStringList& languages, const QString& folder) {

@@ -582,11 +582,21 @@ void Tfrm_Converter::PlaceFactorLine() {
 
 // What follows from the shown values besides the controls that mirror them: the
 // factor of the selected units.
-void Tfrm_Converter::ShowDerivedViews() {
-  const QString factor = ShownFactorText(m_model->ConversionFactor());
-  txt_Out->setToolTip(factor);
-  if (lab_Factor->text() != factor) lab_Factor->setText(factor);
-  if (m_table != nullptr && m_table->isVisible()) ShowTable();
+void Tfrm_Converter::ShowDerivedViews(model::ShownParts parts) {
+  using model::ShownPart;
+  // The factor depends on the units alone, the table on the input as well; neither on
+  // the result, which each keystroke reports apart from its input.
+  const model::ShownParts units = ShownPart::InputListEntries | ShownPart::InputListSelection |
+                                  ShownPart::OutputListEntries | ShownPart::OutputListSelection |
+                                  ShownPart::Tabs;
+  if (parts.Any(units)) {
+    const QString factor = ShownFactorText(m_model->ConversionFactor());
+    txt_Out->setToolTip(factor);
+    if (lab_Factor->text() != factor) lab_Factor->setText(factor);
+  }
+  if (parts.Any(units | ShownPart::InputText) && m_table != nullptr && m_table->isVisible()) {
+    ShowTable();
+  }
 }
 
 // The input in every unit of the category, the output unit marked.
@@ -650,7 +660,7 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
     m_resultAnnouncer->ResultShown(txt_Out->text(),
                                    unit != nullptr && !message ? unit->text() : QString());
   }
-  ShowDerivedViews();
+  ShowDerivedViews(parts);
 }
 
 // The input box keeps every edit for Undo, without limit; a person who types all day

@@ -133,7 +133,9 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void PlaceFactorLine();
   static int CategoryStep(QKeyCombination keys);
   void StepCategory(int step);
-  void ShowDerivedViews();
+  /// Brings the factor and the table up to date with the shown values that changed;
+  /// all of them by default, as after a change of the result format.
+  void ShowDerivedViews(model::ShownParts parts = model::ShownParts::All());
   void ShowTable();
   std::vector<int> TabCategories() const;
   void ChooseFoundUnit(int category, int position, bool forOutput);

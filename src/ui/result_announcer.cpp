@@ -4,9 +4,6 @@
 #include <QAccessibleObject>
 #include <QWidget>
 
-#include "engine/conversion_messages.h"
-#include "ui/qt_convert.h"
-
 namespace quantivo::ui {
 namespace {
 
@@ -48,7 +45,7 @@ ResultAnnouncer::ResultAnnouncer(QWidget* window) : QObject(window), m_window(wi
 
 void ResultAnnouncer::ResultShown(const QString& result, const QString& unit) {
   QString announcement = result;
-  if (!result.isEmpty() && !unit.isEmpty() && !engine::IsConversionMessage(ToStdString(result))) {
+  if (!result.isEmpty() && !unit.isEmpty()) {
     announcement += QLatin1Char(' ') + unit;
   }
   if (announcement == m_announcement) return;

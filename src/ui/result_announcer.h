@@ -20,10 +20,11 @@ class ResultAnnouncer : public QObject {
   /// Announces the results `window` shows; the window owns it.
   explicit ResultAnnouncer(QWidget* window);
 
-  /// The output box now shows `result`, in `unit` (the selected output unit, empty for
-  /// none). A result that reads differently from the one shown before is announced
-  /// as "result unit", a message in the box's place (such as "invalid number [2]")
-  /// without the unit, once the window is visible. An empty result says nothing and
+  /// The output box now shows `result`, in `unit` (the selected output unit; empty for
+  /// none, and for a message in the result's place such as "invalid number [2]",
+  /// which the caller knows by the model's text whatever language it is shown in). A
+  /// result that reads differently from the one shown before is announced as
+  /// "result unit" once the window is visible. An empty result says nothing and
   /// lets the next result be announced even if it repeats the one before.
   void ResultShown(const QString& result, const QString& unit);
 
