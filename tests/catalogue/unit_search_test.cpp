@@ -7,14 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "support/tab_order.h"
+
 namespace quantivo::catalogue {
 namespace {
 
-std::vector<int> DefaultOrder() {
-  std::vector<int> order(23);
-  std::iota(order.begin(), order.end(), 0);
-  return order;
-}
+using test::DefaultOrder;
 
 // The first `count` hits as the list shows them; all of them for count 0.
 std::vector<std::string> Captions(const UnitCatalogue& catalogue, const std::vector<UnitHit>& hits,
@@ -180,21 +178,18 @@ TEST(UnitSearch, PositionsFollowSortedTablesAfterRefresh) {
       {"fathom", "fathom - Length", 0, 17, 7},
       {"foot3", "foot³ - Volume", 2, 3, 16},
   };
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.query);
-    const UnitHit hit = search.Find(DefaultOrder(), c.query).at(0);
-    EXPECT_EQ(hit.Category, c.category);
-    EXPECT_EQ(hit.Position, c.inDefinitionOrder);
-    EXPECT_EQ(HitCaption(catalogue, hit), c.caption);
-  }
-  catalogue.SortUnitTables();
-  search.Refresh();
-  for (const auto& c : kCases) {
-    SCOPED_TRACE(c.query);
-    const UnitHit hit = search.Find(DefaultOrder(), c.query).at(0);
-    EXPECT_EQ(hit.Category, c.category);
-    EXPECT_EQ(hit.Position, c.sorted);
-    EXPECT_EQ(HitCaption(catalogue, hit), c.caption);
+  for (const bool sorted : {false, true}) {
+    if (sorted) {
+      catalogue.SortUnitTables();
+      search.Refresh();
+    }
+    for (const auto& c : kCases) {
+      SCOPED_TRACE(std::string(c.query) + (sorted ? " sorted" : ""));
+      const UnitHit hit = search.Find(DefaultOrder(), c.query).at(0);
+      EXPECT_EQ(hit.Category, c.category);
+      EXPECT_EQ(hit.Position, sorted ? c.sorted : c.inDefinitionOrder);
+      EXPECT_EQ(HitCaption(catalogue, hit), c.caption);
+    }
   }
   EXPECT_EQ(Captions(catalogue, search.Find(DefaultOrder(), "conductivity")),
             (std::vector<std::string>{"mho - Conductivity", "micromho - Conductivity",

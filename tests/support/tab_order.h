@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <numeric>
 #include <string_view>
+#include <vector>
 
 namespace quantivo::test {
 
@@ -30,5 +32,12 @@ inline constexpr std::array<std::string_view, 23> kBuiltInTabOrder = {"Length",
                                                                       "Kinematic Viscosity",
                                                                       "Conductivity",
                                                                       "Thermal Conductivity"};
+
+/// The built-in categories' indices in their default tab order.
+inline std::vector<int> DefaultOrder() {
+  std::vector<int> order(kBuiltInTabOrder.size());
+  std::iota(order.begin(), order.end(), 0);
+  return order;
+}
 
 }  // namespace quantivo::test

@@ -10,16 +10,13 @@
 #include <numeric>
 #include <vector>
 
+#include "support/tab_order.h"
 #include "support/ui_test_support.h"
 
 namespace quantivo::ui {
 namespace {
 
-std::vector<int> DefaultOrder() {
-  std::vector<int> order(23);
-  std::iota(order.begin(), order.end(), 0);
-  return order;
-}
+using test::DefaultOrder;
 
 /// A shown popup over the built-in catalogue, its box and list at hand.
 class FindUnitPopupTest : public testing::Test {
