@@ -66,8 +66,11 @@ std::string ConvertFraction(std::string_view text, int outputCode) {
   if (text.empty() || outputCode < 0) return {};
   const ParsedNumber parsed = ParseInputText(text);
   if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
+  return ConvertFractionValue(parsed.Value, outputCode);
+}
 
-  const Extended x = parsed.Value;
+std::string ConvertFractionValue(Extended x, int outputCode) {
+  if (outputCode < 0) return {};
   const std::optional<std::int64_t> whole = WholePart(x);
   if (!whole) return kResultTooLarge;
   if (x == static_cast<Extended>(*whole)) return std::to_string(*whole);

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/extended.h"
+
 namespace quantivo::engine {
 
 /// Fraction output codes, as the Fractions table carries them.
@@ -13,5 +15,8 @@ enum class FractionCode { ImproperFraction = 1, MixedNumber };
 /// number stays as it is. The output unit is given by its code, -1 for none. Failures
 /// are "invalid number [p]", "result too large" and "decimal too precise".
 std::string ConvertFraction(std::string_view text, int outputCode);
+
+/// The same for a value already read.
+std::string ConvertFractionValue(Extended value, int outputCode);
 
 }  // namespace quantivo::engine

@@ -147,6 +147,13 @@ std::string WriteRomanNumeral(int value) {
   return roman;
 }
 
+std::string_view WithoutBasePrefix(std::string_view text, int inputCode) {
+  if (inputCode == kRomanNumeralCode || text.size() < 3 || text[0] != '0') return text;
+  const char letter = static_cast<char>(text[1] | 0x20);  // ASCII lower case
+  const int base = letter == 'x' ? 16 : letter == 'b' ? 2 : letter == 'o' ? 8 : 0;
+  return base != 0 && base == NumberBaseOf(inputCode) ? text.substr(2) : text;
+}
+
 std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCode) {
   if (text.empty() || inputCode < 0 || outputCode < 0) return {};
   // Codes come from the Numbers table; anything else names no number system.

@@ -53,10 +53,15 @@ std::string ConvertTemperature(std::string_view text, int inputCode, int outputC
   if (text.empty() || inputCode < 0 || outputCode < 0) return {};
   const ParsedNumber parsed = ParseInputText(text);
   if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
+  return ConvertTemperatureValue(parsed.Value, inputCode, outputCode, format, locale);
+}
 
+std::string ConvertTemperatureValue(Extended value, int inputCode, int outputCode,
+                                    const ResultFormat& format, const NumberLocale& locale) {
+  if (inputCode < 0 || outputCode < 0) return {};
   // The Celsius value is a variable of its own, so it is rounded to extended before
   // the second formula; an overflow on the way leaves the result infinite.
-  const Extended celsius = ToCelsius(parsed.Value, inputCode);
+  const Extended celsius = ToCelsius(value, inputCode);
   const Extended result = FromCelsius(celsius, outputCode);
   if (!std::isfinite(result)) return kResultTooLarge;
   return FormatResult(result, format, locale);

@@ -16,4 +16,8 @@ enum class TemperatureCode { Celsius = 1, Fahrenheit, Kelvin, Rankine, Reaumur }
 std::string ConvertTemperature(std::string_view text, int inputCode, int outputCode,
                                const ResultFormat& format, const NumberLocale& locale);
 
+/// The same for a value already read.
+std::string ConvertTemperatureValue(Extended value, int inputCode, int outputCode,
+                                    const ResultFormat& format, const NumberLocale& locale);
+
 }  // namespace quantivo::engine

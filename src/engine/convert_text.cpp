@@ -35,11 +35,46 @@ std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
   // The parser leaves a number beyond the extended range infinite.
   if (!std::isfinite(parsed.Value)) return kResultTooLarge;
 
-  // Divide first, then multiply, each rounded to extended.
-  // An overflow or an invalid operation on the way leaves the result infinite or NaN.
-  const Extended result = parsed.Value / inputFactor * outputFactor;
+  const MeasurePart part{parsed.Value, inputFactor};
+  return ConvertMeasure({&part, 1}, outputFactor, format, locale);
+}
+
+std::string ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFactor,
+                           const ResultFormat& format, const NumberLocale& locale) {
+  // Each part is divided first, then the sum multiplied, each rounded to extended:
+  // a single part is value ÷ input factor × output factor. An overflow or an invalid
+  // operation on the way leaves the result infinite or NaN.
+  Extended total = 0;
+  for (const MeasurePart& part : parts) total += part.Value / part.Factor;
+  const Extended result = total * outputFactor;
   if (!std::isfinite(result)) return kResultTooLarge;
   return FormatResult(result, format, locale);
+}
+
+std::string ConvertValue(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
+                         int outputUnit, Extended value, const ResultFormat& format,
+                         const NumberLocale& locale) {
+  using catalogue::ConversionKind;
+  if (category < 0 || category >= catalogue.CategoryCount()) return {};
+  const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+  const auto& units = unitCategory.Units;
+  switch (unitCategory.Kind) {
+    case ConversionKind::Fraction:
+      return ConvertFractionValue(value, CodeAt(units, outputUnit));
+    case ConversionKind::NumberBase:
+      return {};
+    case ConversionKind::Temperature:
+      return ConvertTemperatureValue(value, CodeAt(units, inputUnit), CodeAt(units, outputUnit),
+                                     format, locale);
+    case ConversionKind::Linear:
+      break;
+  }
+  const catalogue::UnitRecord* input = RecordAt(units, inputUnit);
+  const catalogue::UnitRecord* output = RecordAt(units, outputUnit);
+  if (input == nullptr || output == nullptr) return {};
+  if (!std::isfinite(value)) return kResultTooLarge;
+  const MeasurePart part{value, input->Factor};
+  return ConvertMeasure({&part, 1}, output->Factor, format, locale);
 }
 
 std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,26 @@ namespace quantivo::engine {
 std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
                           Extended inputFactor, Extended outputFactor, const ResultFormat& format,
                           const NumberLocale& locale);
+
+/// A measure's value in one unit and that unit's factor.
+struct MeasurePart {
+  Extended Value = 0;
+  Extended Factor = 1;
+};
+
+/// The output text of a measure given in one or more units of a Linear category
+/// ("5 ft 3 in"): each value ÷ its factor, summed, × the output factor, formatted; a
+/// result beyond the extended range is "result too large". With one part it is what
+/// ConvertLinear gives for that value.
+std::string ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFactor,
+                           const ResultFormat& format, const NumberLocale& locale);
+
+/// The output text for a value already read (a fraction such as 3/4) rather than the
+/// input box's text, as ConvertText gives it. Number systems read digits, not values:
+/// for them it is empty.
+std::string ConvertValue(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
+                         int outputUnit, Extended value, const ResultFormat& format,
+                         const NumberLocale& locale);
 
 /// The output text for the input text in `category`, from the unit at list position
 /// `inputUnit` to the one at `outputUnit` (-1 for none). Hands the work to the

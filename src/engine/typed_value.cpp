@@ -1,0 +1,80 @@
+#include "engine/typed_value.h"
+
+#include "engine/input_text.h"
+
+namespace quantivo::engine {
+namespace {
+
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// The whole number at the start of `text`, taken off it; nothing without digits.
+std::optional<Extended> TakeWhole(std::string_view& text) {
+  if (text.empty() || !IsDigit(text.front())) return std::nullopt;
+  Extended value = 0;
+  while (!text.empty() && IsDigit(text.front())) {
+    value = value * 10 + (text.front() - '0');
+    text.remove_prefix(1);
+  }
+  return value;
+}
+
+// "3/4", "1 1/2": the value, unsigned; nothing for any other text.
+std::optional<Extended> FractionValue(std::string_view text) {
+  std::optional<Extended> whole = TakeWhole(text);
+  if (!whole) return std::nullopt;
+  std::optional<Extended> numerator;
+  if (!text.empty() && text.front() == ' ') {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    numerator = TakeWhole(text);
+    if (!numerator) return std::nullopt;
+  } else {
+    numerator = whole;
+    whole = 0;
+  }
+  if (text.empty() || text.front() != '/') return std::nullopt;
+  text.remove_prefix(1);
+  const std::optional<Extended> denominator = TakeWhole(text);
+  if (!denominator || !text.empty()) return std::nullopt;
+  return *whole + *numerator / *denominator;
+}
+
+}  // namespace
+
+bool LooksLikeNumber(std::string_view text) {
+  text = Trimmed(text);
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  if (!text.empty() && (text.front() == '.' || text.front() == ',')) text.remove_prefix(1);
+  return !text.empty() && IsDigit(text.front());
+}
+
+TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale) {
+  text = Trimmed(text);
+  std::string_view unsignedText = text;
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) unsignedText.remove_prefix(1);
+  if (unsignedText.find('/') != std::string_view::npos) {
+    if (const std::optional<Extended> value = FractionValue(unsignedText)) {
+      return {std::string(text), negative ? -*value : *value};
+    }
+  }
+  const bool hasDecimal = text.find(locale.Decimal) != std::string_view::npos;
+  const bool hasThousands =
+      !locale.Thousands.empty() && text.find(locale.Thousands) != std::string_view::npos;
+  if (hasDecimal && (locale.Decimal != "." || hasThousands)) {
+    if (const std::optional<std::string> input = LocaleNumberAsInput(text, locale)) {
+      return {*input, std::nullopt};
+    }
+  }
+  return {InputBoxText(text), std::nullopt};
+}
+
+}  // namespace quantivo::engine

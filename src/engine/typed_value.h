@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "catalogue/extended.h"
+#include "engine/format_result.h"
+
+namespace quantivo::engine {
+
+/// A value as a person writes it after a command: the text the input box would hold,
+/// or, for a fraction, the number it stands for.
+struct TypedValue {
+  std::string Text;                // the input text: letters in upper case, "." as the point
+  std::optional<Extended> Number;  // a fraction's value
+};
+
+/// Reads `text`, blanks around it left out. A fraction ("3/4") or a whole number and a
+/// fraction ("1 1/2", "-2 3/8") is a number (one over 0 is infinite); a number with the
+/// locale's decimal separator (in German "1,5" or "1.234,5"), or with both of its
+/// separators ("1,234.5"), is read as the locale writes it; anything else is read as
+/// the input box reads it pasted, so "1.5" is one and a half in every locale, and
+/// "1,5" where the comma is no decimal separator is "invalid number [2]".
+TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale);
+
+/// Whether `text` starts like a number (a digit, or a sign or point before one), so
+/// that it is read as a value and not as a name.
+bool LooksLikeNumber(std::string_view text);
+
+}  // namespace quantivo::engine
