@@ -49,6 +49,79 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
                     [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
+std::string AsciiLowerCase(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = AsciiLower(c);
+  return lower;
+}
+
+std::size_t CharacterCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+std::string SpelledForm(std::string_view name) {
+  const auto isLetter = [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+           static_cast<unsigned char>(c) >= 0x80;
+  };
+  const auto endsWord = [](std::string_view rest) {
+    return rest.empty() || rest.front() == ' ' || rest.front() == '/' || rest.front() == ')';
+  };
+  std::string spelled;
+  char power = 0;  // the "2" or "3" a "sq " or "cu " puts after the word that follows
+  bool inWord = false;
+  for (std::size_t i = 0; i < name.size();) {
+    const std::string_view rest = name.substr(i);
+    if (!inWord) {
+      bool raised = false;
+      for (const auto& [word, digit] : {std::pair<std::string_view, char>{"square ", '2'},
+                                        {"sq. ", '2'},
+                                        {"sq ", '2'},
+                                        {"cubic ", '3'},
+                                        {"cu. ", '3'},
+                                        {"cu ", '3'}}) {
+        if (rest.size() > word.size() && EqualIgnoringCase(rest.substr(0, word.size()), word)) {
+          power = digit;
+          i += word.size();
+          raised = true;
+          break;
+        }
+      }
+      if (raised) continue;
+    }
+    const char c = rest.front();
+    if (c == '.' && !spelled.empty() && isLetter(spelled.back()) && endsWord(rest.substr(1))) {
+      ++i;
+      continue;
+    }
+    // "²" is C2 B2, "³" C2 B3 and "°" C2 B0 in UTF-8.
+    if (c == '\xC2' && rest.size() > 1 &&
+        (rest[1] == '\xB2' || rest[1] == '\xB3' || rest[1] == '\xB0')) {
+      spelled += rest[1] == '\xB2' ? "2" : rest[1] == '\xB3' ? "3" : "deg";
+      i += 2;
+      inWord = rest[1] == '\xB0';
+      continue;
+    }
+    if (c == '^' && rest.size() > 1 && (rest[1] == '2' || rest[1] == '3')) {
+      spelled.push_back(rest[1]);
+      i += 2;
+      continue;
+    }
+    const bool letter = isLetter(c);
+    if (!letter && inWord && power != 0) {
+      spelled.push_back(power);
+      power = 0;
+    }
+    spelled.push_back(c);
+    inWord = letter;
+    ++i;
+  }
+  if (power != 0) spelled.push_back(power);
+  return spelled;
+}
+
 std::string TypedForm(std::string_view name) {
   std::string typed;
   for (std::size_t i = 0; i < name.size(); ++i) {
@@ -81,6 +154,7 @@ NameMatch FindName(const std::vector<std::string_view>& names, std::string_view 
   const int sameForm = OnlyMatch(
       names, [&](std::string_view, int i) { return forms[static_cast<std::size_t>(i)] == form; });
   if (sameForm != -1) return Found(sameForm, MatchRule::TypedForm);
+  if (CharacterCount(typed) < kMinimumStart) return {};
   const int prefix = OnlyMatch(names, [&](std::string_view, int i) {
     return forms[static_cast<std::size_t>(i)].starts_with(form);
   });

@@ -14,6 +14,18 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b);
 /// written as "2", "3" and "deg" ("BTU/hour-foot2-degF" for "BTU/hour-foot²-°F").
 std::string TypedForm(std::string_view name);
 
+/// A name as it may be spelt without its special characters, the case kept: "²" and
+/// "³" as "2" and "3", as "^2" and "^3", or as "sq " ("square ") and "cu " ("cubic ")
+/// before the word they raise; "°" as "deg"; a "." that ends an abbreviation left out.
+/// So "sq ft", "ft^2", "ft2" and "ft²" are all "ft2", "sq. ft." too, and "°F" is "degF".
+std::string SpelledForm(std::string_view name);
+
+/// `text` with its ASCII letters in lower case.
+std::string AsciiLowerCase(std::string_view text);
+
+/// The number of UTF-8 characters in `text` (bytes that do not continue one).
+std::size_t CharacterCount(std::string_view text);
+
 /// The rules by which a typed name finds a name, closest first.
 enum class MatchRule { Exact, AnyCase, TypedForm, Prefix };
 
@@ -28,7 +40,12 @@ struct NameMatch {
 /// The one name of `names` that `typed` stands for. The rules are tried in order, and
 /// the first that gives exactly one name wins: the exact name; the same letters in
 /// another case; the typed form (TypedForm); a prefix of one name only, in the typed
-/// form. A guess between two names is never made.
+/// form, at least `kMinimumStart` characters long. A guess between two names is never
+/// made.
+/// The fewest characters a start of a name must have to stand for it: a one-, two- or
+/// three-letter word is a name, an other name or nothing.
+inline constexpr std::size_t kMinimumStart = 4;
+
 NameMatch FindName(const std::vector<std::string_view>& names, std::string_view typed);
 
 /// Up to `count` of `names` a person may have meant by `typed`: the names it begins,

@@ -34,6 +34,16 @@ struct UnitRecord {
   friend bool operator==(const UnitRecord&, const UnitRecord&) = default;
 };
 
+/// The names people use for one unit besides its table name, each list separated by
+/// ",": its symbols, which keep their case ("mW" is not "MW"), and words (plurals,
+/// other spellings, everyday names), which are read in any case. Each means the unit
+/// the table defines; none is shown in the lists or stored.
+struct UnitOtherNames {
+  std::string_view Unit;     // the table name, exactly
+  std::string_view Symbols;  // "km"
+  std::string_view Words;    // "kilometre, kilometers, kilometres"
+};
+
 /// The alphabetical order of unit names: "a" to "z" count as upper case, every other
 /// byte compares by its value, and a name that begins another comes first. In UTF-8
 /// this keeps "°", "²", "³" and "é" after all ASCII letters and in that order.
@@ -46,6 +56,7 @@ struct CategoryDefinition {
   std::string_view SectionName;
   ConversionKind Kind = ConversionKind::Linear;
   std::span<const UnitRecord> Units;
+  std::span<const UnitOtherNames> OtherNames = {};  // a line for each unit that has any
 };
 
 /// The 23 built-in categories in index order: the order of the display-name list
@@ -93,6 +104,14 @@ class UnitCatalogue {
   std::vector<std::string_view> UnitNames(int index) const;
 
   const UnitCategory& Category(int index) const { return m_categories.at(index); }
+  /// The category's units in definition order, whatever order its table is in now.
+  std::span<const UnitRecord> DefinedUnits(int index) const {
+    return m_definitions[static_cast<std::size_t>(m_categories.at(index).Index)].Units;
+  }
+  /// The other names of the category's units, in definition order.
+  std::span<const UnitOtherNames> OtherNamesOf(int index) const {
+    return m_definitions[static_cast<std::size_t>(m_categories.at(index).Index)].OtherNames;
+  }
   const std::vector<std::string_view>& CategoryNames() const { return m_categoryNames; }
 
  private:
