@@ -52,6 +52,48 @@ constexpr UnitRecord kLength[] = {
     {"fingerbreadth (Biblical)", 52.4934383204L},
 };
 
+// Length: the names people type for its units.
+constexpr UnitOtherNames kLengthOtherNames[] = {
+    {"kilometer", "km", "kilometers, kilometre, kilometres"},
+    {"hectometer", "hm", "hectometers, hectometre, hectometres"},
+    {"dekameter", "dam", "dekameters, dekametre, dekametres, decameters, decametres"},
+    {"meter", "m", "meters, metre, metres"},
+    {"decimeter", "dm", "decimeters, decimetre, decimetres"},
+    {"centimeter", "cm", "centimeters, centimetre, centimetres"},
+    {"millimeter", "mm", "millimeters, millimetre, millimetres"},
+    {"micrometer", "µm, um", "micrometers, micrometre, micrometres, micron, microns"},
+    {"nanometer", "nm", "nanometers, nanometre, nanometres"},
+    {"angstrom", "Å", "angstroms, ångström, ångströms"},
+    {"fermi", "fm", "fermis, femtometer, femtometers, femtometre, femtometres"},
+    {"mile", "mi", "miles, statute mile, statute miles"},
+    {"furlong", "fur", "furlongs"},
+    {"chain", "ch", "chains"},
+    {"rod", "rd", "rods"},
+    {"perch", "", "perches"},
+    {"pole", "", "poles"},
+    {"fathom", "ftm", "fathoms"},
+    {"yard", "yd", "yards"},
+    {"foot", "ft", "feet"},
+    {"link", "li", "links"},
+    {"inch", "in", "inches"},
+    {"mil", "", "mils, thou"},
+    {"megaparsec", "Mpc", "megaparsecs"},
+    {"kiloparsec", "kpc", "kiloparsecs"},
+    {"parsec", "pc", "parsecs"},
+    {"lightyear", "ly", "lightyears, light year, light years, light-year, light-years"},
+    {"astronomical unit", "au, AU", "astronomical units"},
+    {"nautical mile", "nmi, NM", "nautical miles"},
+    {"mile (US Survey)", "", "US survey mile, US survey miles, survey mile, survey miles"},
+    {"foot (US Survey)", "ftUS", "US survey foot, US survey feet, survey foot, survey feet"},
+    {"long reed (Biblical)", "", "long reeds"},
+    {"reed (Biblical)", "", "reeds"},
+    {"long cubit (Biblical)", "", "long cubits"},
+    {"cubit (Biblical)", "", "cubits"},
+    {"span (Biblical)", "", "spans"},
+    {"handbreadth (Biblical)", "", "handbreadths"},
+    {"fingerbreadth (Biblical)", "", "fingerbreadths"},
+};
+
 // Area: how many of the unit make one meter².
 constexpr UnitRecord kArea[] = {
     {"kilometer²", 1e-6L},
@@ -80,6 +122,36 @@ constexpr UnitRecord kArea[] = {
     {"rod²", 0.0395367028875L},
     {"perch²", 0.0395367028875L},
     {"pole²", 0.0395367028875L},
+};
+
+// Area: the names people type for its units.
+constexpr UnitOtherNames kAreaOtherNames[] = {
+    {"kilometer²", "km²", "square kilometers, square kilometre, square kilometres"},
+    {"hectometer²", "hm²", "square hectometers, square hectometre, square hectometres"},
+    {"dekameter²", "dam²", "square dekameters, square decameters, square decametres"},
+    {"meter²", "m²", "square meters, square metre, square metres"},
+    {"decimeter²", "dm²", "square decimeters, square decimetre, square decimetres"},
+    {"centimeter²", "cm²", "square centimeters, square centimetre, square centimetres"},
+    {"millimeter²", "mm²", "square millimeters, square millimetre, square millimetres"},
+    {"micrometer²", "µm², um²", "square micrometers, square micrometres, square microns"},
+    {"nanometer²", "nm²", "square nanometers, square nanometre, square nanometres"},
+    {"hectare", "ha", "hectares"},
+    {"are", "a", "ares"},
+    {"barn", "b", "barns"},
+    {"mile²", "mi²", "square miles"},
+    {"mile² (US Survey)", "", "square survey mile, square survey miles"},
+    {"yard²", "yd²", "square yards"},
+    {"foot²", "ft²", "square feet"},
+    {"inch²", "in²", "square inches"},
+    {"cuerda", "", "cuerdas"},
+    {"township", "twp", "townships"},
+    {"section", "", "sections"},
+    {"acre", "ac", "acres"},
+    {"rood", "", "roods"},
+    {"chain²", "ch²", "square chains"},
+    {"rod²", "rd²", "square rods"},
+    {"perch²", "", "square perches"},
+    {"pole²", "", "square poles"},
 };
 
 // Volume: how many of the unit make one meter³.
@@ -122,6 +194,45 @@ constexpr UnitRecord kVolume[] = {
     {"log (Biblical)", 3272.72727272L},
 };
 
+// Volume: the names people type for its units.
+constexpr UnitOtherNames kVolumeOtherNames[] = {
+    {"meter³", "m³", "cubic meters, cubic metre, cubic metres"},
+    {"centimeter³", "cm³", "cubic centimeters, cubic centimetre, cubic centimetres"},
+    {"yard³", "yd³", "cubic yards"},
+    {"foot³", "ft³", "cubic feet"},
+    {"inch³", "in³", "cubic inches"},
+    {"hectoliter", "hl, hL", "hectoliters, hectolitre, hectolitres"},
+    {"dekaliter", "dal, daL", "dekaliters, dekalitre, dekalitres, decaliters, decalitres"},
+    {"liter", "l, L", "liters, litre, litres"},
+    {"deciliter", "dl, dL", "deciliters, decilitre, decilitres"},
+    {"centiliter", "cl, cL", "centiliters, centilitre, centilitres"},
+    {"milliliter", "ml, mL", "milliliters, millilitre, millilitres"},
+    {"drop", "gtt", "drops"},
+    {"dekastere", "", "dekasteres, decastere, decasteres"},
+    {"stere", "st", "steres"},
+    {"decistere", "", "decisteres"},
+    {"cord", "", "cords"},
+    {"board foot", "FBM, fbm, bd ft", "board feet, board-foot, board-feet"},
+    {"tun", "", "tuns"},
+    {"barrel", "", "barrels"},
+    {"barrel (oil)", "bbl", "oil barrel, oil barrels"},
+    {"gallon", "gal", "gallons, US gallon, US gallons"},
+    {"gallon (UK)", "imp gal", "imperial gallon, imperial gallons, UK gallon, UK gallons"},
+    {"quart", "qt", "quarts"},
+    {"pint", "pt", "pints"},
+    {"cup", "", "cups"},
+    {"ounce", "fl oz, floz", "ounces, fluid ounce, fluid ounces, US fluid ounce, US fluid ounces"},
+    {"ounce (UK)", "", "imperial fluid ounces, UK fluid ounces"},
+    {"tablespoon", "tbsp, Tbsp, tbs, Tbs", "tablespoons"},
+    {"teaspoon", "tsp", "teaspoons"},
+    {"cor (Biblical)", "", "cors"},
+    {"homer (Biblical)", "", "homers"},
+    {"bath (Biblical)", "", "baths"},
+    {"hin (Biblical)", "", "hins"},
+    {"cab (Biblical)", "", "cabs"},
+    {"log (Biblical)", "", "logs"},
+};
+
 // Volume - Dry: how many of the unit make one pint (dry).
 constexpr UnitRecord kDryVolume[] = {
     {"barrel", 0.00476194905L},
@@ -137,6 +248,23 @@ constexpr UnitRecord kDryVolume[] = {
     {"omer (Biblical)", 0.250277499182L},
     {"cab (Biblical)", 0.450499498528L},
     {"log (Biblical)", 1.80199799411L},
+};
+
+// Volume - Dry: the names people type for its units.
+constexpr UnitOtherNames kDryVolumeOtherNames[] = {
+    {"barrel", "", "barrels, dry barrel, dry barrels"},
+    {"liter", "l, L", "liters, litre, litres"},
+    {"pint", "pt", "pints, dry pint, dry pints"},
+    {"quart", "qt", "quarts, dry quart, dry quarts"},
+    {"peck", "pk", "pecks"},
+    {"bushel", "bu", "bushels"},
+    {"cor (Biblical)", "", "cors"},
+    {"homer (Biblical)", "", "homers"},
+    {"ephah (Biblical)", "", "ephahs"},
+    {"seah (Biblical)", "", "seahs"},
+    {"omer (Biblical)", "", "omers"},
+    {"cab (Biblical)", "", "cabs"},
+    {"log (Biblical)", "", "logs"},
 };
 
 // Time: how many of the unit make one day.
@@ -163,6 +291,30 @@ constexpr UnitRecord kTime[] = {
     {"attosecond", 8.64e22L},
 };
 
+// Time: the names people type for its units.
+constexpr UnitOtherNames kTimeOtherNames[] = {
+    {"millennium", "", "millennia, millenniums"},
+    {"century", "", "centuries"},
+    {"decade", "", "decades"},
+    {"leap-year", "", "leap year, leap years, leap-years"},
+    {"year", "yr, y", "years, yrs"},
+    {"sidereal year", "", "sidereal years"},
+    {"tropical year", "", "tropical years, solar year, solar years"},
+    {"month (30 days)", "mo", "month, months, mos"},
+    {"fortnight", "", "fortnights"},
+    {"week", "wk", "weeks, wks"},
+    {"day", "d", "days"},
+    {"hour", "h, hr", "hours, hrs"},
+    {"minute", "min", "minutes, mins"},
+    {"second", "s, sec", "seconds, secs"},
+    {"millisecond", "ms, msec", "milliseconds"},
+    {"microsecond", "µs, us", "microseconds"},
+    {"nanosecond", "ns", "nanoseconds"},
+    {"picosecond", "ps", "picoseconds"},
+    {"femtosecond", "fs", "femtoseconds"},
+    {"attosecond", "", "attoseconds"},
+};
+
 // Speed: how many of the unit make one meter/second.
 constexpr UnitRecord kSpeed[] = {
     {"kilometer/hour", 3.6L},
@@ -183,6 +335,28 @@ constexpr UnitRecord kSpeed[] = {
     {"knot", 1.94384449244L},
     {"mach (sound)", 0.003016955289L},
     {"c (light)", 3.33564095198e-9L},
+};
+
+// Speed: the names people type for its units.
+constexpr UnitOtherNames kSpeedOtherNames[] = {
+    {"kilometer/hour", "km/h, km/hr, kph, KPH, kmh", "kilometers per hour, kilometres per hour"},
+    {"kilometer/minute", "km/min", "kilometers per minute, kilometres per minute"},
+    {"kilometer/second", "km/s", "kilometers per second, kilometres per second"},
+    {"meter/hour", "m/h", "meters per hour, metres per hour"},
+    {"meter/minute", "m/min", "meters per minute, metres per minute"},
+    {"meter/second", "m/s", "meters per second, metres per second"},
+    {"centimeter/hour", "cm/h", "centimeters per hour, centimetres per hour"},
+    {"centimeter/minute", "cm/min", "centimeters per minute, centimetres per minute"},
+    {"centimeter/second", "cm/s", "centimeters per second, centimetres per second"},
+    {"mile/hour", "mph, MPH, mi/h, mi/hr", "miles per hour"},
+    {"mile/minute", "mi/min", "miles per minute"},
+    {"mile/second", "mi/s", "miles per second"},
+    {"foot/hour", "ft/h, fph", "feet per hour"},
+    {"foot/minute", "ft/min, fpm", "feet per minute"},
+    {"foot/second", "ft/s, fps", "feet per second"},
+    {"knot", "kn, kt, kts", "knots"},
+    {"mach (sound)", "", "mach, speed of sound"},
+    {"c (light)", "c", "speed of light"},
 };
 
 // Mass: how many of the unit make one kilogram.
@@ -230,6 +404,47 @@ constexpr UnitRecord kMass[] = {
     {"lepton (Biblical Roman)", 33246.7532468L},
 };
 
+// Mass: the names people type for its units.
+constexpr UnitOtherNames kMassOtherNames[] = {
+    {"kilogram", "kg", "kilograms, kilogramme, kilogrammes, kilo, kilos"},
+    {"hectogram", "hg", "hectograms, hectogramme, hectogrammes"},
+    {"dekagram", "dag, dkg", "dekagrams, decagram, decagrams, decagramme, decagrammes"},
+    {"gram", "g", "grams, gramme, grammes"},
+    {"decigram", "dg", "decigrams, decigramme, decigrammes"},
+    {"centigram", "cg", "centigrams, centigramme, centigrammes"},
+    {"milligram", "mg", "milligrams, milligramme, milligrammes"},
+    {"microgram", "µg, ug, mcg", "micrograms, microgramme, microgrammes"},
+    {"dyne", "dyn", "dynes"},
+    {"dalton", "Da, u, amu", "daltons, atomic mass unit, atomic mass units"},
+    {"kip", "", "kips"},
+    {"hundredweight", "cwt", "hundredweights, short hundredweight, short hundredweights"},
+    {"quarter", "qr", "quarters"},
+    {"pound", "lb, lbs, lbm", "pounds"},
+    {"ounce", "oz", "ounces"},
+    {"poundal", "pdl", "poundals"},
+    {"slug", "", "slugs"},
+    {"stone", "st", "stones"},
+    {"ton", "", "tons, short ton, short tons, US ton, US tons"},
+    {"ton (long)", "", "long ton, long tons, imperial ton, imperial tons"},
+    {"ton (metric)", "t", "tonne, tonnes, metric ton, metric tons"},
+    {"troy pound", "", "troy pounds"},
+    {"troy ounce", "ozt, oz t", "troy ounces"},
+    {"carat", "ct", "carats"},
+    {"grain", "gr", "grains"},
+    {"pennyweight", "dwt", "pennyweights"},
+    {"scruple", "", "scruples"},
+    {"shekel (Biblical Hebrew)", "", "shekels"},
+    {"bekah (Biblical Hebrew)", "", "bekahs"},
+    {"gerah (Biblical Hebrew)", "", "gerahs"},
+    {"tetradrachma (Biblical Greek)", "", "tetradrachmas"},
+    {"didrachma (Biblical Greek)", "", "didrachmas"},
+    {"drachma (Biblical Greek)", "", "drachmas"},
+    {"denarius (Biblical Roman)", "", "denarii"},
+    {"assarion (Biblical Roman)", "", "assaria"},
+    {"quadrans (Biblical Roman)", "", "quadrantes"},
+    {"lepton (Biblical Roman)", "", "lepta"},
+};
+
 // Density: how many of the unit make one gram/meter³.
 constexpr UnitRecord kDensity[] = {
     {"gram/centimeter³", 1e-6L},
@@ -241,6 +456,18 @@ constexpr UnitRecord kDensity[] = {
     {"ounce/gallon", 0.000133526471232L},
     // One gram per cubic meter is 0.764554857984 / 907184.74 short tons per cubic yard.
     {"ton/yard³", 8.42777467778e-7L},
+};
+
+// Density: the names people type for its units.
+constexpr UnitOtherNames kDensityOtherNames[] = {
+    {"gram/centimeter³", "g/cm³, g/cc, g/mL, g/ml", "grams per cubic centimeter, grams per cubic centimetre"},
+    {"kilogram/meter³", "kg/m³, g/L, g/l", "kilograms per cubic meter, kilograms per cubic metre"},
+    {"gram/meter³", "g/m³, mg/L, mg/l", "grams per cubic meter, grams per cubic metre"},
+    {"milligram/meter³", "mg/m³", "milligrams per cubic meter, milligrams per cubic metre"},
+    {"pound/inch³", "lb/in³", "pounds per cubic inch"},
+    {"pound/foot³", "lb/ft³, pcf", "pounds per cubic foot"},
+    {"ounce/gallon", "oz/gal", "ounces per gallon"},
+    {"ton/yard³", "ton/yd³", "tons per cubic yard, short tons per cubic yard"},
 };
 
 // Force: how many of the unit make one newton.
@@ -258,6 +485,22 @@ constexpr UnitRecord kForce[] = {
     {"pound force", 0.2248089431L},
     {"ounce force", 3.5969430896L},
     {"poundal", 7.23301385121L},
+};
+
+// Force: the names people type for its units.
+constexpr UnitOtherNames kForceOtherNames[] = {
+    {"kilonewton", "kN", "kilonewtons"},
+    {"newton", "N", "newtons"},
+    {"millinewton", "mN", "millinewtons"},
+    {"dyne", "dyn", "dynes"},
+    {"joule/meter", "J/m", "joules per meter, joules per metre"},
+    {"joule/centimeter", "J/cm", "joules per centimeter, joules per centimetre"},
+    {"kilogram force", "kgf, kp", "kilograms force, kilogram-force, kilograms-force, kiloponds"},
+    {"gram force", "gf", "grams force, gram-force, grams-force"},
+    {"kip force", "kipf, klbf", "kips force, kip-force, kips-force"},
+    {"pound force", "lbf", "pounds force, pound-force, pounds-force"},
+    {"ounce force", "ozf", "ounces force, ounce-force, ounces-force"},
+    {"poundal", "pdl", "poundals"},
 };
 
 // Energy: how many of the unit make one joule.
@@ -293,6 +536,39 @@ constexpr UnitRecord kEnergy[] = {
     {"electron volt", 6.24145700572e18L},
 };
 
+// Energy: the names people type for its units.
+constexpr UnitOtherNames kEnergyOtherNames[] = {
+    {"gigajoule", "GJ", "gigajoules"},
+    {"megajoule", "MJ", "megajoules"},
+    {"kilojoule", "kJ", "kilojoules"},
+    {"joule", "J", "joules"},
+    {"millijoule", "mJ", "millijoules"},
+    {"microjoule", "µJ, uJ", "microjoules"},
+    {"nanojoule", "nJ", "nanojoules"},
+    {"attojoule", "aJ", "attojoules"},
+    {"erg", "", "ergs"},
+    {"gigawatt-hour", "GWh, GW·h", "gigawatt hours, gigawatt-hours"},
+    {"megawatt-hour", "MWh, MW·h", "megawatt hours, megawatt-hours"},
+    {"kilowatt-hour", "kWh, kW·h", "kilowatt hours, kilowatt-hours"},
+    {"watt-hour", "Wh, W·h", "watt hours, watt-hours"},
+    {"watt-second", "Ws, W·s", "watt seconds, watt-seconds"},
+    {"horsepower-hour", "hph, hp·h", "horsepower hours, horsepower-hours"},
+    {"kilocalorie", "kcal, Cal", "kilocalories, food calories, large calories"},
+    {"calorie", "cal", "calories"},
+    {"BTU", "", "BTUs, British thermal unit, British thermal units"},
+    {"newton-meter", "N·m, N-m, Nm, N m", "newton meters, newton-meters, newton metres, newton-metres"},
+    {"dyne-centimeter", "dyn·cm, dyn-cm", "dyne centimeters, dyne-centimeters"},
+    {"gram force-centimeter", "gf·cm, gf-cm", "gram-force centimeters"},
+    {"pound force-foot", "lbf·ft, ft·lbf, ft-lbf, ft-lb, lb-ft", "foot-pounds, foot pounds, pound-feet"},
+    {"pound force-inch", "lbf·in, in·lbf, in-lbf, in-lb, lb-in", "inch-pounds, inch pounds, pound-inches"},
+    {"ounce force-inch", "ozf·in, in·ozf, in-ozf, oz-in, in-oz", "inch-ounces, ounce-inches"},
+    {"poundal-foot", "pdl·ft, pdl-ft, ft·pdl, ft-pdl", "poundal-feet, foot-poundals"},
+    {"therm", "thm", "therms"},
+    {"megaelectron volt", "MeV", "megaelectron volts, megaelectronvolt, megaelectronvolts"},
+    {"kiloelectron volt", "keV", "kiloelectron volts, kiloelectronvolt, kiloelectronvolts"},
+    {"electron volt", "eV", "electron volts, electronvolt, electronvolts"},
+};
+
 // Power: how many of the unit make one watt.
 constexpr UnitRecord kPower[] = {
     {"megawatt", 1e-6L},
@@ -309,6 +585,24 @@ constexpr UnitRecord kPower[] = {
     {"pound-foot/minute", 44.2537289567L},
     {"pound-foot/second", 0.737562149278L},
     {"ton (refrigeration)", 0.000284598252235L},
+};
+
+// Power: the names people type for its units.
+constexpr UnitOtherNames kPowerOtherNames[] = {
+    {"megawatt", "MW", "megawatts"},
+    {"kilowatt", "kW", "kilowatts"},
+    {"watt", "W, J/s", "watts"},
+    {"milliwatt", "mW", "milliwatts"},
+    {"horsepower", "hp, HP", ""},
+    {"horsepower (boiler)", "", "boiler horsepower"},
+    {"BTU/hour", "BTU/h, Btu/h, BTU/hr, Btu/hr", "BTUs per hour"},
+    {"BTU/minute", "BTU/min, Btu/min", "BTUs per minute"},
+    {"BTU/second", "BTU/s, Btu/s", "BTUs per second"},
+    {"kilocalorie/second", "kcal/s", "kilocalories per second"},
+    {"calorie/second", "cal/s", "calories per second"},
+    {"pound-foot/minute", "ft·lbf/min, ft-lbf/min, ft·lb/min, ft-lb/min", "foot-pounds per minute"},
+    {"pound-foot/second", "ft·lbf/s, ft-lbf/s, ft·lb/s, ft-lb/s", "foot-pounds per second"},
+    {"ton (refrigeration)", "TR", "refrigeration ton, refrigeration tons, tons of refrigeration"},
 };
 
 // Pressure: how many of the unit make one pascal.
@@ -335,6 +629,31 @@ constexpr UnitRecord kPressure[] = {
     {"centimeter water (4°C)", 0.0101974428892L},
     {"inch mercury (32°F)", 0.00029529987508L},
     {"inch water (60°F)", 0.00401864651985L},
+};
+
+// Pressure: the names people type for its units.
+constexpr UnitOtherNames kPressureOtherNames[] = {
+    {"megapascal", "MPa", "megapascals"},
+    {"kilopascal", "kPa", "kilopascals"},
+    {"pascal", "Pa", "pascals"},
+    {"newton/meter²", "N/m²", "newtons per square meter, newtons per square metre"},
+    {"bar", "", "bars"},
+    {"millibar", "mbar, mb, hPa", "millibars, hectopascal, hectopascals"},
+    {"microbar", "µbar, ubar", "microbars"},
+    {"atmosphere", "atm", "atmospheres"},
+    {"psi", "lbf/in²", "pounds-force per square inch"},
+    {"dyne/centimeter²", "dyn/cm², Ba", "dynes per square centimeter, barye, baryes"},
+    {"kilogram/meter²", "kg/m², kgf/m²", "kilograms per square meter, kilograms per square metre"},
+    {"kilogram/centimeter²", "kg/cm², kgf/cm²", "kilograms per square centimeter, technical atmospheres"},
+    {"ton/foot²", "ton/ft², tsf", "tons per square foot"},
+    {"ton/inch²", "ton/in², tsi", "tons per square inch"},
+    {"pound/foot²", "lb/ft², lbf/ft², psf", "pounds per square foot"},
+    {"pound/inch²", "lb/in²", "pounds per square inch"},
+    {"centimeter mercury (0°C)", "cmHg, cm Hg", "centimeters of mercury, centimetres of mercury"},
+    {"millimeter mercury (0°C)", "mmHg, mm Hg", "millimeters of mercury, millimetres of mercury"},
+    {"centimeter water (4°C)", "cmH2O, cm H2O", "centimeters of water, centimetres of water"},
+    {"inch mercury (32°F)", "inHg, in Hg", "inches of mercury"},
+    {"inch water (60°F)", "inH2O, in H2O", "inches of water"},
 };
 
 // Flow: how many of the unit make one gallon/minute.
@@ -382,6 +701,51 @@ constexpr UnitRecord kFlow[] = {
     {"inch³/second", 3.85L},
 };
 
+// Flow: the names people type for its units.
+constexpr UnitOtherNames kFlowOtherNames[] = {
+    {"gallon/day", "gpd, GPD, gal/d, gal/day", "gallons per day"},
+    {"gallon/hour", "gph, GPH, gal/h, gal/hr", "gallons per hour"},
+    {"gallon/minute", "gpm, GPM, gal/min", "gallons per minute"},
+    {"gallon/second", "gal/s", "gallons per second"},
+    {"gallon (UK)/day", "", "imperial gallons per day, UK gallons per day"},
+    {"gallon (UK)/hour", "", "imperial gallons per hour, UK gallons per hour"},
+    {"gallon (UK)/minute", "", "imperial gallons per minute, UK gallons per minute"},
+    {"gallon (UK)/second", "", "imperial gallons per second, UK gallons per second"},
+    {"barrel (oil)/day", "bbl/d, bbl/day, bpd, BPD", "barrels per day, oil barrels per day"},
+    {"barrel (oil)/hour", "bbl/h", "barrels per hour, oil barrels per hour"},
+    {"barrel (oil)/minute", "bbl/min", "barrels per minute, oil barrels per minute"},
+    {"barrel (oil)/second", "bbl/s", "barrels per second, oil barrels per second"},
+    {"ounce/hour", "fl oz/h, floz/h", "fluid ounces per hour, ounces per hour"},
+    {"ounce/minute", "fl oz/min, floz/min", "fluid ounces per minute, ounces per minute"},
+    {"ounce/second", "fl oz/s, floz/s", "fluid ounces per second, ounces per second"},
+    {"ounce (UK)/hour", "", "imperial fluid ounces per hour, UK fluid ounces per hour"},
+    {"ounce (UK)/minute", "", "imperial fluid ounces per minute, UK fluid ounces per minute"},
+    {"ounce (UK)/second", "", "imperial fluid ounces per second, UK fluid ounces per second"},
+    {"liter/day", "L/d, l/d, L/day, l/day", "liters per day, litres per day"},
+    {"liter/hour", "L/h, l/h, lph, LPH", "liters per hour, litres per hour"},
+    {"liter/minute", "L/min, l/min, lpm, LPM", "liters per minute, litres per minute"},
+    {"liter/second", "L/s, l/s, lps", "liters per second, litres per second"},
+    {"milliliter/hour", "mL/h, ml/h", "milliliters per hour, millilitres per hour"},
+    {"milliliter/minute", "mL/min, ml/min", "milliliters per minute, millilitres per minute"},
+    {"milliliter/second", "mL/s, ml/s", "milliliters per second, millilitres per second"},
+    {"meter³/day", "m³/d, m³/day", "cubic meters per day, cubic metres per day"},
+    {"meter³/hour", "m³/h", "cubic meters per hour, cubic metres per hour"},
+    {"meter³/minute", "m³/min", "cubic meters per minute, cubic metres per minute"},
+    {"meter³/second", "m³/s", "cubic meters per second, cubic metres per second, cumecs"},
+    {"centimeter³/hour", "cm³/h, cc/h", "cubic centimeters per hour, cubic centimetres per hour"},
+    {"centimeter³/minute", "cm³/min, cc/min", "cubic centimeters per minute, cubic centimetres per minute"},
+    {"centimeter³/second", "cm³/s, cc/s", "cubic centimeters per second, cubic centimetres per second"},
+    {"yard³/hour", "yd³/h", "cubic yards per hour"},
+    {"yard³/minute", "yd³/min", "cubic yards per minute"},
+    {"yard³/second", "yd³/s", "cubic yards per second"},
+    {"foot³/hour", "ft³/h, cfh, CFH", "cubic feet per hour"},
+    {"foot³/minute", "ft³/min, cfm, CFM", "cubic feet per minute"},
+    {"foot³/second", "ft³/s, cfs, CFS", "cubic feet per second, cusecs"},
+    {"inch³/hour", "in³/h", "cubic inches per hour"},
+    {"inch³/minute", "in³/min", "cubic inches per minute"},
+    {"inch³/second", "in³/s", "cubic inches per second"},
+};
+
 // Temperature: unit codes.
 constexpr UnitRecord kTemperature[] = {
     {"Celsius", 1},
@@ -389,6 +753,15 @@ constexpr UnitRecord kTemperature[] = {
     {"Kelvin", 3},
     {"Rankine", 4},
     {"Réaumur", 5},
+};
+
+// Temperature: the names people type for its units.
+constexpr UnitOtherNames kTemperatureOtherNames[] = {
+    {"Celsius", "°C, C, c", "centigrade, degrees celsius, degrees centigrade, degc"},
+    {"Fahrenheit", "°F, F, f", "degrees fahrenheit, degf"},
+    {"Kelvin", "K, °K", "kelvins, degrees kelvin, degk"},
+    {"Rankine", "°R, R", "degrees rankine, degr"},
+    {"Réaumur", "°Ré, °Re", "reaumur, degrees reaumur, degrees réaumur"},
 };
 
 // Numbers: unit codes.
@@ -435,10 +808,60 @@ constexpr UnitRecord kNumbers[] = {
     {"base-36", 40},
 };
 
+// Numbers: the names people type for its units.
+constexpr UnitOtherNames kNumbersOtherNames[] = {
+    {"binary", "", "bin"},
+    {"octal", "", "oct"},
+    {"decimal", "", "dec"},
+    {"hexadecimal", "", "hex"},
+    {"Roman numeral", "", "roman, roman numerals"},
+    {"base-2", "", "base 2, base2"},
+    {"base-3", "", "base 3, base3"},
+    {"base-4", "", "base 4, base4"},
+    {"base-5", "", "base 5, base5"},
+    {"base-6", "", "base 6, base6"},
+    {"base-7", "", "base 7, base7"},
+    {"base-8", "", "base 8, base8"},
+    {"base-9", "", "base 9, base9"},
+    {"base-10", "", "base 10, base10"},
+    {"base-11", "", "base 11, base11"},
+    {"base-12", "", "base 12, base12"},
+    {"base-13", "", "base 13, base13"},
+    {"base-14", "", "base 14, base14"},
+    {"base-15", "", "base 15, base15"},
+    {"base-16", "", "base 16, base16"},
+    {"base-17", "", "base 17, base17"},
+    {"base-18", "", "base 18, base18"},
+    {"base-19", "", "base 19, base19"},
+    {"base-20", "", "base 20, base20"},
+    {"base-21", "", "base 21, base21"},
+    {"base-22", "", "base 22, base22"},
+    {"base-23", "", "base 23, base23"},
+    {"base-24", "", "base 24, base24"},
+    {"base-25", "", "base 25, base25"},
+    {"base-26", "", "base 26, base26"},
+    {"base-27", "", "base 27, base27"},
+    {"base-28", "", "base 28, base28"},
+    {"base-29", "", "base 29, base29"},
+    {"base-30", "", "base 30, base30"},
+    {"base-31", "", "base 31, base31"},
+    {"base-32", "", "base 32, base32"},
+    {"base-33", "", "base 33, base33"},
+    {"base-34", "", "base 34, base34"},
+    {"base-35", "", "base 35, base35"},
+    {"base-36", "", "base 36, base36"},
+};
+
 // Fractions: unit codes.
 constexpr UnitRecord kFractions[] = {
     {"[im]proper fraction", 1},
     {"mixed number", 2},
+};
+
+// Fractions: the names people type for its units.
+constexpr UnitOtherNames kFractionsOtherNames[] = {
+    {"[im]proper fraction", "", "fraction, fractions, improper fraction, proper fraction"},
+    {"mixed number", "", "mixed numbers, mixed fraction, mixed fractions"},
 };
 
 // Angle: how many of the unit make one degree.
@@ -459,6 +882,22 @@ constexpr UnitRecord kAngle[] = {
     {"octant", 1.0L / 45},
 };
 
+// Angle: the names people type for its units.
+constexpr UnitOtherNames kAngleOtherNames[] = {
+    {"degree", "°", "degrees"},
+    {"radian", "rad", "radians"},
+    {"grade", "grad, gon", "grades, grads, gons, gradian, gradians"},
+    {"minute", "arcmin, ′", "minutes, arcminute, arcminutes, arc minutes, minutes of arc"},
+    {"second", "arcsec, ″", "seconds, arcsecond, arcseconds, arc seconds, seconds of arc"},
+    {"revolution", "rev", "revolutions, revs"},
+    {"circle", "", "circles"},
+    {"turn", "", "turns"},
+    {"quadrant", "", "quadrants"},
+    {"right angle", "", "right angles"},
+    {"sextant", "", "sextants"},
+    {"octant", "", "octants"},
+};
+
 // Light: how many of the unit make one foot-candle.
 constexpr UnitRecord kLight[] = {
     {"foot-candle", 1.0L},
@@ -468,6 +907,17 @@ constexpr UnitRecord kLight[] = {
     {"phot", 0.00107639104167L},
     {"sb", 8.56564774909e-5L},
     {"lambert", 0.000269097760418L},
+};
+
+// Light: the names people type for its units.
+constexpr UnitOtherNames kLightOtherNames[] = {
+    {"foot-candle", "fc, ft-c", "foot-candles, foot candle, foot candles, footcandle, footcandles"},
+    {"meter-candle", "", "meter-candles, metre-candle, metre-candles"},
+    {"flame", "", "flames"},
+    {"lux", "lx, lm/m²", "lumens per square meter, lumens per square metre"},
+    {"phot", "ph", "phots"},
+    {"sb", "", "stilb, stilbs"},
+    {"lambert", "La", "lamberts"},
 };
 
 // Computer: how many of the unit make one byte.
@@ -488,6 +938,24 @@ constexpr UnitRecord kComputer[] = {
     {"terabyte", 1.0L / 1099511627776},
 };
 
+// Computer: the names people type for its units.
+constexpr UnitOtherNames kComputerOtherNames[] = {
+    {"bit", "b", "bits"},
+    {"nibble", "", "nibbles, nybble, nybbles"},
+    {"byte", "B", "bytes, octet, octets"},
+    {"word", "", "words"},
+    {"double-word", "", "double words, double-words, dwords"},
+    {"quadruple-word", "", "quadruple words, quadruple-words, quad words, qwords"},
+    {"kilobit", "Kb, kb, Kbit, kbit, Kibit", "kilobits, kibibits"},
+    {"kilobyte", "KB, kB, KiB", "kilobytes, kibibytes"},
+    {"megabit", "Mb, Mbit, Mibit", "megabits, mebibits"},
+    {"megabyte", "MB, MiB", "megabytes, mebibytes"},
+    {"gigabit", "Gb, Gbit, Gibit", "gigabits, gibibits"},
+    {"gigabyte", "GB, GiB", "gigabytes, gibibytes"},
+    {"terabit", "Tb, Tbit, Tibit", "terabits, tebibits"},
+    {"terabyte", "TB, TiB", "terabytes, tebibytes"},
+};
+
 // Dynamic Viscosity: how many of the unit make one newton-second/meter².
 constexpr UnitRecord kDynamicViscosity[] = {
     {"newton-second/meter²", 1.0L},
@@ -502,6 +970,20 @@ constexpr UnitRecord kDynamicViscosity[] = {
     {"pound/foot-second", 0.67196897514L},
 };
 
+// Dynamic Viscosity: the names people type for its units.
+constexpr UnitOtherNames kDynamicViscosityOtherNames[] = {
+    {"newton-second/meter²", "N·s/m², N-s/m², Pa·s, Pa-s, Pa s", "pascal seconds, pascal-seconds"},
+    {"millinewton-second/meter²", "mN·s/m², mN-s/m², mPa·s, mPa-s, mPa s", "millipascal seconds"},
+    {"dyne-second/centimeter²", "dyn·s/cm², dyn-s/cm²", "dyne seconds per square centimeter"},
+    {"poise", "P", "poises"},
+    {"centipoise", "cP, cp, cps", "centipoises"},
+    {"pound force-second/foot²", "lbf·s/ft², lbf-s/ft²", "pound-force seconds per square foot"},
+    {"poundal-second/foot²", "pdl·s/ft², pdl-s/ft²", "poundal seconds per square foot"},
+    {"gram/centimeter-second", "g/(cm·s), g/cm·s, g/cm-s", "grams per centimeter second"},
+    {"slug/foot-second", "slug/(ft·s), slug/ft·s, slug/ft-s", "slugs per foot second"},
+    {"pound/foot-second", "lb/(ft·s), lb/ft·s, lb/ft-s", "pounds per foot second"},
+};
+
 // Kinematic Viscosity: how many of the unit make one stoke.
 constexpr UnitRecord kKinematicViscosity[] = {
     {"stoke", 1.0L},
@@ -510,6 +992,16 @@ constexpr UnitRecord kKinematicViscosity[] = {
     {"centimeter²/second", 1.0L},
     {"millimeter²/second", 100.0L},
     {"foot²/second", 0.00107639104167L},
+};
+
+// Kinematic Viscosity: the names people type for its units.
+constexpr UnitOtherNames kKinematicViscosityOtherNames[] = {
+    {"stoke", "St", "stokes"},
+    {"centistoke", "cSt", "centistokes"},
+    {"meter²/second", "m²/s", "square meters per second, square metres per second"},
+    {"centimeter²/second", "cm²/s", "square centimeters per second, square centimetres per second"},
+    {"millimeter²/second", "mm²/s", "square millimeters per second, square millimetres per second"},
+    {"foot²/second", "ft²/s", "square feet per second"},
 };
 
 // Conductivity: how many of the unit make one mho.
@@ -521,6 +1013,15 @@ constexpr UnitRecord kConductivity[] = {
     {"statmho", 8.99e11L},
 };
 
+// Conductivity: the names people type for its units.
+constexpr UnitOtherNames kConductivityOtherNames[] = {
+    {"mho", "℧", "mhos"},
+    {"micromho", "µ℧", "micromhos"},
+    {"siemens", "S", ""},
+    {"microsiemens", "µS, uS", ""},
+    {"statmho", "", "statmhos, statsiemens"},
+};
+
 // Thermal Conductivity: how many of the unit make one BTU-inch/hour-foot²-°F.
 constexpr UnitRecord kThermalConductivity[] = {
     {"BTU-inch/hour-foot²-°F", 1.0L},
@@ -530,34 +1031,49 @@ constexpr UnitRecord kThermalConductivity[] = {
     {"watt/meter-K", 0.144099615403L},
     {"watt/centimeter-°C", 0.00144099615403L},
 };
+
+// Thermal Conductivity: the names people type for its units.
+constexpr UnitOtherNames kThermalConductivityOtherNames[] = {
+    {"BTU-inch/hour-foot²-°F", "BTU·in/(h·ft²·°F), Btu·in/(h·ft²·°F), BTU-in/hr-ft²-°F", ""},
+    {"BTU/hour-foot-°F", "BTU/(h·ft·°F), Btu/(h·ft·°F), BTU/hr-ft-°F, Btu/hr-ft-°F", ""},
+    {"calorie/second-centimeter-°C", "cal/(s·cm·°C), cal/s·cm·°C", ""},
+    {"kilowatt/meter-K", "kW/(m·K), kW/m·K, kW/mK", "kilowatts per meter kelvin, kilowatts per metre kelvin"},
+    {"watt/meter-K", "W/(m·K), W/m·K, W/mK, W/m-K", "watts per meter kelvin, watts per metre kelvin"},
+    {"watt/centimeter-°C", "W/(cm·°C), W/cm·°C", ""},
+};
 // clang-format on
 
 // In index order: the order of the display-name list and the default tab order. A
 // table holds as many units as the category has; no count is kept beside it.
 constexpr CategoryDefinition kCategories[] = {
-    {"Length", "Length", ConversionKind::Linear, kLength},
-    {"Area", "Area", ConversionKind::Linear, kArea},
-    {"Volume", "Volume", ConversionKind::Linear, kVolume},
-    {"Volume - Dry", "DryVolume", ConversionKind::Linear, kDryVolume},
-    {"Time", "Time", ConversionKind::Linear, kTime},
-    {"Speed", "Speed", ConversionKind::Linear, kSpeed},
-    {"Mass", "Mass", ConversionKind::Linear, kMass},
-    {"Density", "Density", ConversionKind::Linear, kDensity},
-    {"Force", "Force", ConversionKind::Linear, kForce},
-    {"Energy", "Energy", ConversionKind::Linear, kEnergy},
-    {"Power", "Power", ConversionKind::Linear, kPower},
-    {"Pressure", "Pressure", ConversionKind::Linear, kPressure},
-    {"Flow", "Flow", ConversionKind::Linear, kFlow},
-    {"Temperature", "Temperature", ConversionKind::Temperature, kTemperature},
-    {"Angle", "Angle", ConversionKind::Linear, kAngle},
-    {"Light", "Light", ConversionKind::Linear, kLight},
-    {"Numbers", "Numbers", ConversionKind::NumberBase, kNumbers},
-    {"Fractions", "Fractions", ConversionKind::Fraction, kFractions},
-    {"Computer", "Computer", ConversionKind::Linear, kComputer},
-    {"Dynamic Viscosity", "Viscosity1", ConversionKind::Linear, kDynamicViscosity},
-    {"Kinematic Viscosity", "Viscosity2", ConversionKind::Linear, kKinematicViscosity},
-    {"Conductivity", "Conductivity", ConversionKind::Linear, kConductivity},
-    {"Thermal Conductivity", "ThermalConductivity", ConversionKind::Linear, kThermalConductivity},
+    {"Length", "Length", ConversionKind::Linear, kLength, kLengthOtherNames},
+    {"Area", "Area", ConversionKind::Linear, kArea, kAreaOtherNames},
+    {"Volume", "Volume", ConversionKind::Linear, kVolume, kVolumeOtherNames},
+    {"Volume - Dry", "DryVolume", ConversionKind::Linear, kDryVolume, kDryVolumeOtherNames},
+    {"Time", "Time", ConversionKind::Linear, kTime, kTimeOtherNames},
+    {"Speed", "Speed", ConversionKind::Linear, kSpeed, kSpeedOtherNames},
+    {"Mass", "Mass", ConversionKind::Linear, kMass, kMassOtherNames},
+    {"Density", "Density", ConversionKind::Linear, kDensity, kDensityOtherNames},
+    {"Force", "Force", ConversionKind::Linear, kForce, kForceOtherNames},
+    {"Energy", "Energy", ConversionKind::Linear, kEnergy, kEnergyOtherNames},
+    {"Power", "Power", ConversionKind::Linear, kPower, kPowerOtherNames},
+    {"Pressure", "Pressure", ConversionKind::Linear, kPressure, kPressureOtherNames},
+    {"Flow", "Flow", ConversionKind::Linear, kFlow, kFlowOtherNames},
+    {"Temperature", "Temperature", ConversionKind::Temperature, kTemperature,
+     kTemperatureOtherNames},
+    {"Angle", "Angle", ConversionKind::Linear, kAngle, kAngleOtherNames},
+    {"Light", "Light", ConversionKind::Linear, kLight, kLightOtherNames},
+    {"Numbers", "Numbers", ConversionKind::NumberBase, kNumbers, kNumbersOtherNames},
+    {"Fractions", "Fractions", ConversionKind::Fraction, kFractions, kFractionsOtherNames},
+    {"Computer", "Computer", ConversionKind::Linear, kComputer, kComputerOtherNames},
+    {"Dynamic Viscosity", "Viscosity1", ConversionKind::Linear, kDynamicViscosity,
+     kDynamicViscosityOtherNames},
+    {"Kinematic Viscosity", "Viscosity2", ConversionKind::Linear, kKinematicViscosity,
+     kKinematicViscosityOtherNames},
+    {"Conductivity", "Conductivity", ConversionKind::Linear, kConductivity,
+     kConductivityOtherNames},
+    {"Thermal Conductivity", "ThermalConductivity", ConversionKind::Linear, kThermalConductivity,
+     kThermalConductivityOtherNames},
 };
 
 }  // namespace
