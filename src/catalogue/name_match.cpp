@@ -173,12 +173,19 @@ std::vector<std::string_view> NearestNames(const std::vector<std::string_view>& 
     }
     const std::size_t distance = EditDistance(form, name);
     // "metre" for "meter" is two edits; longer names may be a third of theirs away.
-    const std::size_t allowed = std::max<std::size_t>(2, std::max(form.size(), name.size()) / 3);
+    // A word of three letters or fewer is one edit from what it meant, or far from it.
+    const std::size_t allowed =
+        form.size() <= 3 ? 1 : std::max<std::size_t>(2, std::max(form.size(), name.size()) / 3);
     if (distance <= allowed && distance < std::min(form.size(), name.size())) {
       scored.emplace_back(distance, i);
     }
   }
-  if (!beginning.empty()) return beginning;
+  if (!beginning.empty()) {
+    // The name the word is in another case comes first: "ft" for "FT", before "ftm".
+    std::stable_partition(beginning.begin(), beginning.end(),
+                          [&](std::string_view name) { return TypedForm(name) == form; });
+    return beginning;
+  }
   std::stable_sort(scored.begin(), scored.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
   std::vector<std::string_view> nearest;

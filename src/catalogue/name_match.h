@@ -51,7 +51,8 @@ NameMatch FindName(const std::vector<std::string_view>& names, std::string_view 
 /// Up to `count` of `names` a person may have meant by `typed`: the names it begins,
 /// when it begins several; otherwise the nearest by edit distance between their typed
 /// forms, nearest first (ties in list order), and only those at most two edits or a
-/// third of their letters away, so that nothing far-fetched is offered.
+/// third of their letters away (one for a word of three letters or fewer), so that
+/// nothing far-fetched is offered.
 std::vector<std::string_view> NearestNames(const std::vector<std::string_view>& names,
                                            std::string_view typed, std::size_t count);
 

@@ -9,13 +9,19 @@
 #include <optional>
 #include <ostream>
 #include <string>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "catalogue/name_match.h"
 #include "catalogue/unit_catalogue.h"
+#include "catalogue/unit_lookup.h"
+#include "engine/conversion_messages.h"
+#include "engine/convert_number_base.h"
 #include "engine/convert_text.h"
 #include "engine/input_text.h"
+#include "engine/parse_number.h"
+#include "engine/typed_value.h"
+#include "request_words.h"
 
 namespace quantivo::cli {
 namespace {
@@ -26,30 +32,42 @@ using engine::ViewType;
 
 constexpr int kIoError = 1;
 constexpr int kUsageError = 2;
+constexpr int kValueError = 3;
 constexpr std::string_view kProgram = "quantivo-convert";
 
 constexpr std::string_view kUsage =
-    "Usage: quantivo-convert [OPTIONS] [CATEGORY] VALUE FROM TO\n"
+    "Usage: quantivo-convert [OPTIONS] [CATEGORY] VALUE FROM [to] TO\n"
     "       quantivo-convert [OPTIONS] --batch\n"
     "       quantivo-convert [OPTIONS] --table [--sorted] [CATEGORY] VALUE FROM\n"
     "       quantivo-convert --list [--sorted] [CATEGORY]\n"
+    "       quantivo-convert --names [CATEGORY]\n"
     "\n"
     "Converts VALUE from unit FROM to unit TO and prints the result as the converter's\n"
-    "output box shows it. Without CATEGORY, the one category that holds both units is\n"
-    "used. A name that is not exact may differ in case, write \"2\", \"3\" and \"deg\" for\n"
-    "\"\u00b2\", \"\u00b3\" and \"\u00b0\", or be the start of one name only (quote names with\n"
-    "blanks). Fractions has no input unit: give \"\" as FROM.\n"
+    "output box shows it: quantivo-convert 1 mile to km, 5 ft 3 in cm, 3/4 cup ml,\n"
+    "1 1/2 h min, 0xff hex dec, 0.75 fraction. Without CATEGORY, the one category that\n"
+    "holds both units is used. A unit is found by its name in any case, its symbols\n"
+    "(km, kg, \u00b0F, KB: with their case), plurals and other spellings (feet, litre,\n"
+    "celsius), \"2\", \"3\", \"sq \", \"cu \" and \"deg\" for \"\u00b2\", \"\u00b3\" and "
+    "\"\u00b0\",\n"
+    "or a start of four letters or more of one name only; nothing is guessed.\n"
+    "Fractions has no input unit: give \"\" as FROM, or leave it out.\n"
     "\n"
     "  --format auto|scientific|fixed|commas   result format (default auto)\n"
     "  --precision N      digits for scientific, decimals for fixed and commas (default 4)\n"
-    "  --batch            read CATEGORY<TAB>FROM<TAB>TO<TAB>VALUE lines from standard input\n"
-    "                     and print one result line for each; an empty FROM or TO gives an\n"
-    "                     empty line\n"
+    "  --batch            read [CATEGORY<TAB>]FROM<TAB>TO<TAB>VALUE lines from standard\n"
+    "                     input and print one result line for each; an empty FROM or TO\n"
+    "                     gives an empty line\n"
     "  --table            print VALUE converted into every unit of the category, one\n"
     "                     UNIT<TAB>RESULT line each, in list order\n"
     "  --list [CATEGORY]  list the categories, or the units of CATEGORY\n"
+    "  --names [CATEGORY] list every name a unit is known by (of CATEGORY, or of all)\n"
     "  --sorted           with --table and --list: units in alphabetical order\n"
-    "  --help             show this help\n";
+    "  -v, --verbose      tell on standard error how each request was read\n"
+    "  -h, --help         show this help\n"
+    "  --version          show the version\n"
+    "\n"
+    "Exit status: 0 converted; 1 input or output failed; 2 an unknown or unclear name\n"
+    "or a bad option; 3 a value that cannot be converted (its message is printed).\n";
 
 // The length of the UTF-8 character `text` starts with, or 0 where it starts with none.
 std::size_t Utf8Length(std::string_view text) {
@@ -132,10 +150,25 @@ struct Options {
   ResultFormat Format;
   bool Batch = false;
   bool List = false;
+  bool Names = false;
   bool Table = false;
   bool Sorted = false;
+  bool Verbose = false;
   bool Help = false;
+  bool Version = false;
   std::vector<std::string_view> Positional;
+};
+
+struct Flag {
+  std::string_view Name;
+  bool Options::*Member;
+};
+constexpr Flag kFlags[] = {
+    {"--batch", &Options::Batch},   {"--list", &Options::List},
+    {"--names", &Options::Names},   {"--table", &Options::Table},
+    {"--sorted", &Options::Sorted}, {"--verbose", &Options::Verbose},
+    {"--help", &Options::Help},     {"--version", &Options::Version},
+    {"-v", &Options::Verbose},      {"-h", &Options::Help},
 };
 
 std::optional<ViewType> ParseFormat(std::string_view name) {
@@ -161,13 +194,22 @@ std::optional<int> ParsePrecision(std::string_view text) {
   return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+// The flag an argument names, if any.
+const Flag* FindFlag(std::string_view name) {
+  const auto flag = std::find_if(std::begin(kFlags), std::end(kFlags),
+                                 [&](const Flag& f) { return f.Name == name; });
+  return flag != std::end(kFlags) ? flag : nullptr;
+}
+
 // Fills `options`; returns an error message for a bad option, or nothing.
 std::optional<std::string> ParseArguments(const std::vector<std::string_view>& args,
                                           Options& options) {
   bool optionsEnded = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    if (optionsEnded || arg.size() <= 2 || arg.substr(0, 2) != "--") {
+    // "-40" is a value; of the short forms only -h and -v are options.
+    const bool shortFlag = arg == "-h" || arg == "-v";
+    if (optionsEnded || (!shortFlag && (arg.size() <= 2 || arg.substr(0, 2) != "--"))) {
       if (arg == "--" && !optionsEnded) {
         optionsEnded = true;
         continue;
@@ -182,50 +224,40 @@ std::optional<std::string> ParseArguments(const std::vector<std::string_view>& a
       value = arg.substr(equals + 1);
     }
     const bool takesValue = name == "--format" || name == "--precision";
-    constexpr std::string_view kFlags[] = {"--batch", "--list", "--table", "--sorted", "--help"};
-    if (!takesValue && std::find(std::begin(kFlags), std::end(kFlags), name) == std::end(kFlags)) {
-      return "unknown option " + Escaped(name);
-    }
+    const Flag* flag = FindFlag(name);
+    if (!takesValue && flag == nullptr) return "unknown option " + Escaped(name);
     if (takesValue && !value) {
       if (i + 1 == args.size()) return "option " + std::string(name) + " needs a value";
       value = args[++i];
     }
     if (!takesValue && value) return "option " + Escaped(name) + " takes no value";
 
-    if (name == "--format") {
+    if (flag != nullptr) {
+      options.*flag->Member = true;
+    } else if (name == "--format") {
       const std::optional<ViewType> view = ParseFormat(*value);
       if (!view) return "unknown format \"" + Escaped(*value) + "\"";
       options.Format.View = *view;
-    } else if (name == "--precision") {
+    } else {
       const std::optional<int> precision = ParsePrecision(*value);
       if (!precision) return "precision \"" + Escaped(*value) + "\" is not an integer";
       options.Format.Precision = *precision;
-    } else if (name == "--batch") {
-      options.Batch = true;
-    } else if (name == "--list") {
-      options.List = true;
-    } else if (name == "--table") {
-      options.Table = true;
-    } else if (name == "--sorted") {
-      options.Sorted = true;
-    } else if (name == "--help") {
-      options.Help = true;
-    } else {
-      return "unknown option " + Escaped(name);
     }
   }
-  if (options.Help) return std::nullopt;
+  if (options.Help || options.Version) return std::nullopt;
   const std::size_t count = options.Positional.size();
-  if (options.Batch + options.List + options.Table > 1) {
-    return "--batch, --list and --table cannot be combined";
+  if (options.Batch + options.List + options.Names + options.Table > 1) {
+    return "--batch, --list, --names and --table cannot be combined";
   }
   if (options.Sorted && !options.List && !options.Table) {
     return "--sorted goes with --list or --table";
   }
   if (options.Batch && count != 0) return "--batch takes no other arguments";
-  if (options.List && count > 1) return "--list takes at most one category";
-  if (options.Table && count != 2 && count != 3) return "expected [CATEGORY] VALUE FROM";
-  if (!options.Batch && !options.List && !options.Table && count != 3 && count != 4) {
+  if ((options.List || options.Names) && count > 1) {
+    return std::string(options.List ? "--list" : "--names") + " takes at most one category";
+  }
+  if (options.Table && count < 2) return "expected [CATEGORY] VALUE FROM";
+  if (!options.Batch && !options.List && !options.Names && !options.Table && count < 2) {
     return "expected [CATEGORY] VALUE FROM TO";
   }
   return std::nullopt;
@@ -236,8 +268,7 @@ std::string Quoted(std::string_view name) {
 }
 
 // "; did you mean "a", "b" or "c"?", or nothing when no name is near.
-std::string Suggestion(const std::vector<std::string_view>& names, std::string_view typed) {
-  const std::vector<std::string_view> nearest = catalogue::NearestNames(names, typed, 3);
+std::string Suggestion(const std::vector<std::string_view>& nearest) {
   if (nearest.empty()) return {};
   std::string text = "; did you mean ";
   for (std::size_t i = 0; i < nearest.size(); ++i) {
@@ -247,102 +278,32 @@ std::string Suggestion(const std::vector<std::string_view>& names, std::string_v
   return text + "?";
 }
 
-// Finds categories and units by name: an exact name, as a script gives it, through a
-// hash table; any other by the forgiving rules of FindName.
-class NameLookup {
- public:
-  explicit NameLookup(const UnitCatalogue& catalogue)
-      : m_catalogue(catalogue),
-        m_names(catalogue.CategoryCount()),
-        m_units(catalogue.CategoryCount()) {
-    for (int c = 0; c < catalogue.CategoryCount(); ++c) {
-      m_names[c] = catalogue.UnitNames(c);
-      for (int i = 0; i < static_cast<int>(m_names[c].size()); ++i) {
-        m_units[c].emplace(m_names[c][static_cast<std::size_t>(i)], i);
-      }
-    }
-  }
+std::string Suggestion(const std::vector<std::string_view>& names, std::string_view typed) {
+  return Suggestion(catalogue::NearestNames(names, typed, 3));
+}
 
-  /// The category's index, -1 if no name or more than one fits.
-  int Category(std::string_view name) const {
-    return catalogue::FindName(m_catalogue.CategoryNames(), name).Position;
-  }
+// The worse of two exit statuses: a failed read or write, then a bad name or option,
+// then a value that does not convert.
+int WorseStatus(int a, int b) {
+  constexpr int kRank[] = {0, 3, 2, 1};  // by status 0 to 3
+  return kRank[a] >= kRank[b] ? a : b;
+}
 
-  /// The list position of the unit, -1 for an empty name, nothing if unknown.
-  std::optional<int> Unit(int category, std::string_view name) const {
-    const catalogue::NameMatch match = FindUnit(category, name);
-    if (match.Position < 0 && !name.empty()) return std::nullopt;
-    return match.Position;
+// "a", "a" and "b", "a", "b" and "c".
+std::string Listed(const std::vector<std::string>& items) {
+  std::string list;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) list += i + 1 == items.size() ? " and " : ", ";
+    list += items[i];
   }
+  return list;
+}
 
-  std::string UnknownCategory(std::string_view name) const {
-    return "unknown category " + Quoted(name) + Suggestion(m_catalogue.CategoryNames(), name);
-  }
-  /// Whether the name fits several units of the category and so none.
-  bool Ambiguous(int category, std::string_view name) const {
-    return catalogue::FindName(m_names[category], name).Ambiguous;
-  }
-  /// A unit name the category has no one unit for: unknown, or the start of several.
-  std::string UnknownUnit(int category, std::string_view name) const {
-    return (Ambiguous(category, name) ? "ambiguous unit " : "unknown unit ") + Quoted(name) +
-           " in category " + Quoted(m_catalogue.Category(category).DisplayName) +
-           Suggestion(m_names[category], name);
-  }
-  /// A unit name in no category: the nearest names of all.
-  std::string UnknownUnit(std::string_view name) const {
-    std::vector<std::string_view> all;
-    for (const auto& names : m_names) all.insert(all.end(), names.begin(), names.end());
-    std::sort(all.begin(), all.end());
-    all.erase(std::unique(all.begin(), all.end()), all.end());
-    return "unknown unit " + Quoted(name) + Suggestion(all, name);
-  }
-
-  /// The categories that hold a unit for every one of `names` (an empty one fits
-  /// all), found by the closest rule any category allows: "meter" names the Length
-  /// unit exactly, so Area's "meter²", which it only begins, does not count.
-  std::vector<int> CategoriesHolding(std::initializer_list<std::string_view> names) const {
-    std::vector<int> holding;
-    auto best = catalogue::MatchRule::Prefix;
-    for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
-      auto loosest = catalogue::MatchRule::Exact;
-      const bool all = std::all_of(names.begin(), names.end(), [&](std::string_view name) {
-        const catalogue::NameMatch match = FindUnit(c, name);
-        loosest = std::max(loosest, match.Rule);
-        return name.empty() || match.Position >= 0;
-      });
-      if (!all || loosest > best) continue;
-      if (loosest < best) holding.clear();
-      best = loosest;
-      holding.push_back(c);
-    }
-    return holding;
-  }
-  std::string CategoryList(const std::vector<int>& categories) const {
-    std::string list;
-    for (const int c : categories) {
-      list += (list.empty() ? "" : ", ") + std::string(m_catalogue.Category(c).DisplayName);
-    }
-    return list;
-  }
-
- private:
-  catalogue::NameMatch FindUnit(int category, std::string_view name) const {
-    if (name.empty()) return {};
-    const auto found = m_units[category].find(name);
-    if (found != m_units[category].end()) return {found->second, catalogue::MatchRule::Exact};
-    return catalogue::FindName(m_names[category], name);
-  }
-
-  const UnitCatalogue& m_catalogue;
-  std::vector<std::vector<std::string_view>> m_names;
-  std::vector<std::unordered_map<std::string_view, int>> m_units;
-};
-
-struct Request {
-  std::optional<std::string_view> Category;  // nothing: found from the unit names
-  std::string_view From;
-  std::string_view To;
-  std::string_view Value;
+// A request with its category and units found: list positions, -1 for no unit.
+struct Resolved {
+  int Category = -1;
+  std::vector<int> From;  // one for each part of the value
+  int To = -1;
 };
 
 class Converter {
@@ -350,42 +311,105 @@ class Converter {
   Converter(const Options& options, const engine::NumberLocale& locale)
       : m_lookup(Sorted(m_catalogue, options.Sorted)), m_format(options.Format), m_locale(locale) {}
 
-  /// The output text of one request, or an error message naming what is unknown.
-  bool Convert(const Request& request, std::string& result) const {
-    const int category = FindCategory(request, false, result);
-    if (category < 0) return false;
-    const std::optional<int> from = m_lookup.Unit(category, request.From);
-    const std::optional<int> to = m_lookup.Unit(category, request.To);
-    if (!from || !to) {
-      result = m_lookup.UnknownUnit(category, !from ? request.From : request.To);
-      return false;
-    }
-    result = ConvertTo(category, *from, *to, request.Value);
-    return true;
-  }
-
-  /// VALUE in every unit of the category, "unit<TAB>result" lines in list order.
-  bool Table(const Request& request, std::string& result) const {
-    const int category = FindCategory(request, true, result);
-    if (category < 0) return false;
-    const std::optional<int> from = m_lookup.Unit(category, request.From);
-    if (!from) {
-      result = m_lookup.UnknownUnit(category, request.From);
-      return false;
-    }
-    result.clear();
-    const std::vector<std::string_view> names = m_catalogue.UnitNames(category);
-    const std::vector<std::string> results = engine::ConvertToEveryUnit(
-        m_catalogue, category, *from, engine::InputBoxText(request.Value), m_format, m_locale);
-    for (std::size_t to = 0; to < names.size(); ++to) {
-      result.append(names[to]).push_back('\t');
-      result.append(results[to]).push_back('\n');
-    }
-    return true;
-  }
-
   const UnitCatalogue& Catalogue() const { return m_catalogue; }
-  const NameLookup& Lookup() const { return m_lookup; }
+  const catalogue::UnitLookup& Lookup() const { return m_lookup; }
+
+  std::string UnknownCategory(std::string_view name) const {
+    return "unknown category " + Quoted(name) + Suggestion(m_catalogue.CategoryNames(), name);
+  }
+
+  /// Finds the category and the units of a request; false with the message.
+  bool Resolve(const RequestWords& request, Resolved& resolved, std::string& message) const {
+    std::vector<std::string_view> words;
+    for (const MeasureWords& part : request.Parts) words.push_back(part.Unit);
+    words.push_back(request.To);
+    if (request.HasCategory) {
+      resolved.Category = FindCategoryName(m_catalogue, request.Category);
+      if (resolved.Category < 0) {
+        message = UnknownCategory(request.Category);
+        return false;
+      }
+    } else if (!FindCategory(words, resolved.Category, message)) {
+      return false;
+    }
+    const int c = resolved.Category;
+    resolved.From.clear();
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      const catalogue::NameReading reading = m_lookup.Find(c, words[i]);
+      if (reading.Position < 0 && !words[i].empty()) {
+        message = UnknownUnit(c, words[i], reading.Ambiguous);
+        return false;
+      }
+      if (i + 1 < words.size())
+        resolved.From.push_back(reading.Position);
+      else
+        resolved.To = reading.Position;
+    }
+    if (request.Parts.size() > 1 &&
+        m_catalogue.Category(c).Kind != catalogue::ConversionKind::Linear) {
+      message = "a value in several units is for measured quantities, not " +
+                Quoted(m_catalogue.Category(c).DisplayName);
+      return false;
+    }
+    return true;
+  }
+
+  /// The output text of a resolved request, into `to` (or the request's own TO).
+  std::string Convert(const RequestWords& request, const Resolved& resolved, int to) const {
+    const int c = resolved.Category;
+    const catalogue::UnitCategory& category = m_catalogue.Category(c);
+    if (request.Parts.size() == 1) {
+      const std::string& value = request.Parts[0].Value;
+      const int from = resolved.From[0];
+      if (category.Kind == catalogue::ConversionKind::NumberBase) {
+        // Digits, not a number: no fraction, no separators; "0x" before hexadecimal ones.
+        const int code =
+            from >= 0 ? static_cast<int>(category.Units[static_cast<std::size_t>(from)].Factor)
+                      : -1;
+        return ConvertText(c, from, to,
+                           engine::InputBoxText(engine::WithoutBasePrefix(Trimmed(value), code)));
+      }
+      const engine::TypedValue typed = engine::ReadTypedValue(value, m_locale);
+      if (typed.Number) {
+        return engine::ConvertValue(m_catalogue, c, from, to, *typed.Number, m_format, m_locale);
+      }
+      return ConvertText(c, from, to, typed.Text);
+    }
+    if (to < 0) return {};
+    std::vector<engine::MeasurePart> parts;
+    for (std::size_t i = 0; i < request.Parts.size(); ++i) {
+      const engine::TypedValue typed = engine::ReadTypedValue(request.Parts[i].Value, m_locale);
+      engine::ParsedNumber number{typed.Number.value_or(0), 0};
+      if (!typed.Number) number = engine::ParseInputText(typed.Text);
+      if (number.ErrorPos > 0) return engine::InvalidNumberText(number.ErrorPos);
+      const auto from = static_cast<std::size_t>(resolved.From[i]);
+      parts.push_back({number.Value, category.Units[from].Factor});
+    }
+    return engine::ConvertMeasure(parts, category.Units[static_cast<std::size_t>(to)].Factor,
+                                  m_format, m_locale);
+  }
+
+  /// How a request was read, for --verbose: "1 mile = 1.609344 kilometer (Length)", or
+  /// "... to kilometer (Length)" and the message when there is no result.
+  std::string Reading(const RequestWords& request, const Resolved& resolved, int to,
+                      std::string_view result) const {
+    const catalogue::UnitCategory& category = m_catalogue.Category(resolved.Category);
+    const auto name = [&](int position) {
+      return position < 0 ? std::string_view{}
+                          : category.Units[static_cast<std::size_t>(position)].Name;
+    };
+    std::string line;
+    for (std::size_t i = 0; i < request.Parts.size(); ++i) {
+      if (i > 0) line += ' ';
+      line += Trimmed(request.Parts[i].Value);
+      if (resolved.From[i] >= 0) line.append(" ").append(name(resolved.From[i]));
+    }
+    const bool converted = !result.empty() && !engine::IsConversionMessage(result);
+    line += converted ? " = " + std::string(result) + " " : " to ";
+    line.append(name(to)).append(" (").append(category.DisplayName).append(")");
+    if (!converted && !result.empty()) line.append(": ").append(result);
+    return line;
+  }
 
  private:
   static const UnitCatalogue& Sorted(UnitCatalogue& catalogue, bool sorted) {
@@ -393,50 +417,168 @@ class Converter {
     return catalogue;
   }
 
-  std::string ConvertTo(int category, int from, int to, std::string_view value) const {
-    return engine::ConvertText(m_catalogue, category, from, to, engine::InputBoxText(value),
-                               m_format, m_locale);
+  static std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
   }
 
-  // The named category, or the one that holds the units named (FROM alone for a
-  // table); -1 with the message.
-  int FindCategory(const Request& request, bool table, std::string& message) const {
-    if (request.Category) {
-      const int category = m_lookup.Category(*request.Category);
-      if (category < 0) message = m_lookup.UnknownCategory(*request.Category);
-      return category;
+  std::string ConvertText(int category, int from, int to, std::string_view text) const {
+    return engine::ConvertText(m_catalogue, category, from, to, text, m_format, m_locale);
+  }
+
+  std::string UnknownUnit(int category, std::string_view name, bool ambiguous) const {
+    return (ambiguous ? "ambiguous unit " : "unknown unit ") + Quoted(name) + " in category " +
+           Quoted(m_catalogue.Category(category).DisplayName) + UnitSuggestion(category, name);
+  }
+
+  // The nearest names of the category, one for each unit ("meter", not also "meters").
+  std::string UnitSuggestion(int category, std::string_view name) const {
+    std::vector<std::string_view> shown;
+    std::vector<int> units;
+    for (const std::string_view near :
+         catalogue::NearestNames(m_lookup.NamesOf(category), name, 12)) {
+      const int unit = m_lookup.Find(category, near).Position;
+      if (std::find(units.begin(), units.end(), unit) != units.end()) continue;
+      units.push_back(unit);
+      shown.push_back(near);
+      if (shown.size() == 3) break;
     }
-    const std::vector<int> holding = table ? m_lookup.CategoriesHolding({request.From})
-                                           : m_lookup.CategoriesHolding({request.From, request.To});
-    if (holding.size() == 1) return holding.front();
+    return Suggestion(shown);
+  }
+
+  std::string UnknownUnit(std::string_view name) const {
+    std::vector<std::string_view> all;
+    for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
+      const std::vector<std::string_view> names = m_lookup.NamesOf(c);
+      all.insert(all.end(), names.begin(), names.end());
+    }
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    return "unknown unit " + Quoted(name) + Suggestion(all, name);
+  }
+
+  // The one category that holds a unit for every word (an empty one fits all), found
+  // by the closest rule any category allows; false with the message otherwise.
+  bool FindCategory(const std::vector<std::string_view>& words, int& found,
+                    std::string& message) const {
+    std::vector<std::vector<catalogue::CategoryReading>> readings;
+    std::vector<std::string_view> named;
+    for (const std::string_view word : words) {
+      if (word.empty()) continue;
+      named.push_back(word);
+      readings.push_back(m_lookup.FindEverywhere(word));
+    }
+    std::vector<int> holding;
+    auto best = catalogue::NameRule::Start;
+    for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
+      auto loosest = catalogue::NameRule::TableName;
+      const bool all = std::all_of(readings.begin(), readings.end(), [&](const auto& word) {
+        const auto reading =
+            std::find_if(word.begin(), word.end(), [&](const auto& r) { return r.Category == c; });
+        if (reading == word.end() || reading->Reading.Position < 0) return false;
+        loosest = std::max(loosest, reading->Reading.Rule);
+        return true;
+      });
+      if (!all || loosest > best) continue;
+      if (loosest < best) holding.clear();
+      best = loosest;
+      holding.push_back(c);
+    }
+    if (holding.size() == 1) {
+      found = holding.front();
+      return true;
+    }
     if (holding.size() > 1) {
-      message = (table ? "unit " + Quoted(request.From) + " is"
-                       : "units " + Quoted(request.From) + " and " + Quoted(request.To) + " are") +
-                " in more than one category: " + m_lookup.CategoryList(holding) +
+      const bool table = words.back().empty() && named.size() == 1;
+      std::vector<std::string> quoted;
+      for (const std::string_view word : named) quoted.push_back(Quoted(word));
+      message = (table ? "unit " + quoted[0] + " is" : "units " + Listed(quoted) + " are") +
+                " in more than one category: " + CategoryList(holding) +
                 "; name the category: quantivo-convert " + (table ? "--table " : "") +
                 "CATEGORY VALUE FROM" + (table ? "" : " TO");
-      return -1;
+      return false;
     }
-    const std::vector<int> withFrom = m_lookup.CategoriesHolding({request.From});
-    const std::vector<int> withTo = m_lookup.CategoriesHolding({request.To});
-    if (withFrom.empty() || withTo.empty()) {
-      const std::string_view unknown = withFrom.empty() ? request.From : request.To;
-      const std::vector<int>& other = withFrom.empty() ? withTo : withFrom;
-      message = other.size() == 1 && !table ? m_lookup.UnknownUnit(other.front(), unknown)
-                                            : m_lookup.UnknownUnit(unknown);
-    } else if (withFrom.size() == 1 && m_lookup.Ambiguous(withFrom.front(), request.To)) {
-      // The category of the one name is known, and the other begins several of its units.
-      message = m_lookup.UnknownUnit(withFrom.front(), request.To);
-    } else if (withTo.size() == 1 && m_lookup.Ambiguous(withTo.front(), request.From)) {
-      message = m_lookup.UnknownUnit(withTo.front(), request.From);
-    } else {
-      message = "no category holds both " + Quoted(request.From) + " and " + Quoted(request.To);
+    // No category holds them all: a word that names nothing, a word that is the start
+    // of several units where the others are, or units of different quantities.
+    for (std::size_t w = 0; w < named.size(); ++w) {
+      if (!readings[w].empty()) continue;
+      int other = -1;
+      for (std::size_t v = 0; v < named.size(); ++v) {
+        if (v == w || readings[v].size() != 1) continue;
+        other = other == -1 || other == readings[v][0].Category ? readings[v][0].Category : -2;
+      }
+      message = other >= 0 ? UnknownUnit(other, named[w], false) : UnknownUnit(named[w]);
+      return false;
     }
-    return -1;
+    for (std::size_t w = 0; w < named.size(); ++w) {
+      for (const catalogue::CategoryReading& reading : readings[w]) {
+        if (!reading.Reading.Ambiguous) continue;
+        const bool othersThere =
+            std::all_of(readings.begin(), readings.end(), [&](const auto& word) {
+              return &word == &readings[w] ||
+                     std::any_of(word.begin(), word.end(), [&](const auto& r) {
+                       return r.Category == reading.Category && r.Reading.Position >= 0;
+                     });
+            });
+        if (othersThere) {
+          message = UnknownUnit(reading.Category, named[w], true);
+          return false;
+        }
+      }
+    }
+    std::vector<std::string> quoted;
+    std::vector<std::string> quantities;
+    for (std::size_t w = 0; w < named.size(); ++w) {
+      quoted.push_back(Quoted(named[w]));
+      quantities.push_back(Quantity(readings[w]));
+    }
+    message = Listed(quoted) + " are units of different quantities: " + Join(quantities, ", ");
+    return false;
+  }
+
+  // "second is Time", "minute is Time or Angle", "oz is ounce (Mass) or ...".
+  std::string Quantity(const std::vector<catalogue::CategoryReading>& readings) const {
+    std::vector<std::string_view> names;
+    std::vector<std::string> categories;
+    for (const catalogue::CategoryReading& reading : readings) {
+      if (reading.Reading.Position < 0) continue;
+      const catalogue::UnitCategory& category = m_catalogue.Category(reading.Category);
+      names.push_back(category.Units[static_cast<std::size_t>(reading.Reading.Position)].Name);
+      categories.emplace_back(category.DisplayName);
+    }
+    if (names.empty()) return {};
+    const bool oneName =
+        std::all_of(names.begin(), names.end(), [&](auto n) { return n == names[0]; });
+    std::string text(names[0]);
+    text += " is ";
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+      if (i > 0) text += " or ";
+      if (!oneName) text.append(names[i]).append(" (");
+      text += categories[i];
+      if (!oneName) text += ")";
+    }
+    return text;
+  }
+
+  static std::string Join(const std::vector<std::string>& items, std::string_view separator) {
+    std::string joined;
+    for (const std::string& item : items) {
+      if (item.empty()) continue;
+      if (!joined.empty()) joined += separator;
+      joined += item;
+    }
+    return joined;
+  }
+
+  std::string CategoryList(const std::vector<int>& categories) const {
+    std::vector<std::string> names;
+    for (const int c : categories) names.emplace_back(m_catalogue.Category(c).DisplayName);
+    return Join(names, ", ");
   }
 
   UnitCatalogue m_catalogue;
-  NameLookup m_lookup;
+  catalogue::UnitLookup m_lookup;
   ResultFormat m_format;
   engine::NumberLocale m_locale;
 };
@@ -445,24 +587,60 @@ int RunList(const Options& options, std::ostream& out, std::ostream& err) {
   UnitCatalogue catalogue;
   if (options.Sorted) catalogue.SortUnitTables();
   errno = 0;
-  if (options.Positional.empty()) {
+  if (options.Positional.empty() && options.List) {
     for (const std::string_view name : catalogue.CategoryNames()) out << name << '\n';
     return FinishOutput(out, err, 0);
   }
-  const NameLookup lookup(catalogue);
-  const int category = lookup.Category(options.Positional[0]);
-  if (category < 0) {
-    err << kProgram << ": " << lookup.UnknownCategory(options.Positional[0]) << "\n";
+  std::vector<int> categories;
+  if (options.Positional.empty()) {
+    for (int c = 0; c < catalogue.CategoryCount(); ++c) categories.push_back(c);
+  } else {
+    const int category = FindCategoryName(catalogue, options.Positional[0]);
+    if (category < 0) {
+      err << kProgram << ": unknown category " << Quoted(options.Positional[0])
+          << Suggestion(catalogue.CategoryNames(), options.Positional[0]) << "\n";
+      return kUsageError;
+    }
+    categories.push_back(category);
+  }
+  if (options.List) {
+    for (const std::string_view name : catalogue.UnitNames(categories[0])) out << name << '\n';
+    return FinishOutput(out, err, 0);
+  }
+  // Every name once, in the order the categories and their lists give.
+  const catalogue::UnitLookup lookup(catalogue);
+  std::unordered_set<std::string_view> written;
+  for (const int c : categories) {
+    for (const std::string_view name : lookup.NamesOf(c)) {
+      if (written.insert(name).second) out << name << '\n';
+    }
+  }
+  return FinishOutput(out, err, 0);
+}
+
+// Converts one request and writes its line, or reports it on `err`; the status.
+int ConvertOne(const Converter& converter, const RequestWords& request, bool verbose,
+               std::string_view where, std::string& result, std::ostream& err) {
+  Resolved resolved;
+  std::string message;
+  if (!converter.Resolve(request, resolved, message)) {
+    err << kProgram << ": " << where << message << '\n';
+    result.clear();
     return kUsageError;
   }
-  for (const std::string_view name : catalogue.UnitNames(category)) out << name << '\n';
-  return FinishOutput(out, err, 0);
+  result = converter.Convert(request, resolved, resolved.To);
+  if (verbose) {
+    err << kProgram << ": " << where << converter.Reading(request, resolved, resolved.To, result)
+        << '\n';
+  }
+  return engine::IsConversionMessage(result) ? kValueError : 0;
 }
 
 // One result line per input line, in order. Output is flushed whenever no more
 // input is waiting, so a script may feed one line and wait for its answer. Reading
 // stops at the first failure to write, and a read error is told from the end of input.
-int RunBatch(const Converter& converter, std::istream& in, std::ostream& out, std::ostream& err) {
+int RunBatch(const Converter& converter, bool verbose, std::istream& in, std::ostream& out,
+             std::ostream& err) {
   int status = 0;
   std::string line;
   std::string result;
@@ -472,23 +650,31 @@ int RunBatch(const Converter& converter, std::istream& in, std::ostream& out, st
     if (!std::getline(in, line)) break;
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::string_view text = line;
-    const std::size_t tab1 = text.find('\t');
-    const std::size_t tab2 = tab1 == text.npos ? text.npos : text.find('\t', tab1 + 1);
-    const std::size_t tab3 = tab2 == text.npos ? text.npos : text.find('\t', tab2 + 1);
-    if (tab3 == text.npos) {
-      err << kProgram << ": line " << lineNumber
-          << ": expected CATEGORY<TAB>FROM<TAB>TO<TAB>VALUE\n";
-      status = kUsageError;
+    const std::string where = "line " + std::to_string(lineNumber) + ": ";
+    // FROM, TO and VALUE, after a CATEGORY field (which may be empty) when there are
+    // three tabs or more; everything after the last field's tab is the value.
+    std::string_view text = line;
+    std::string_view fields[4];
+    std::size_t count = 0;
+    for (; count < 3; ++count) {
+      const std::size_t tab = text.find('\t');
+      if (tab == text.npos) break;
+      fields[count] = text.substr(0, tab);
+      text.remove_prefix(tab + 1);
+    }
+    fields[count] = text;
+    if (count < 2) {
+      err << kProgram << ": " << where << "expected [CATEGORY<TAB>]FROM<TAB>TO<TAB>VALUE\n";
+      status = WorseStatus(status, kUsageError);
       result.clear();
     } else {
-      const Request request{text.substr(0, tab1), text.substr(tab1 + 1, tab2 - tab1 - 1),
-                            text.substr(tab2 + 1, tab3 - tab2 - 1), text.substr(tab3 + 1)};
-      if (!converter.Convert(request, result)) {
-        err << kProgram << ": line " << lineNumber << ": " << result << '\n';
-        status = kUsageError;
-        result.clear();
-      }
+      const std::size_t first = count == 3 ? 1 : 0;
+      RequestWords request;
+      request.HasCategory = count == 3 && !fields[0].empty();
+      request.Category = fields[0];
+      request.Parts = {{std::string(fields[first + 2]), std::string(fields[first])}};
+      request.To = fields[first + 1];
+      status = WorseStatus(status, ConvertOne(converter, request, verbose, where, result, err));
     }
     errno = 0;
     out << result << '\n';
@@ -512,34 +698,49 @@ int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, s
     err << kProgram << ": " << *problem << "\n\n" << kUsage;
     return kUsageError;
   }
-  if (options.Help) {
+  if (options.Help || options.Version) {
     errno = 0;
-    out << kUsage;
+    if (options.Help)
+      out << kUsage;
+    else
+      out << kProgram << ' ' << QUANTIVO_VERSION << '\n';
     return FinishOutput(out, err, 0);
   }
-  if (options.List) return RunList(options, out, err);
+  if (options.List || options.Names) return RunList(options, out, err);
 
   const Converter converter(options, locale);
-  if (options.Batch) return RunBatch(converter, in, out, err);
+  if (options.Batch) return RunBatch(converter, options.Verbose, in, out, err);
 
-  // With one positional argument more, the first is the category.
-  std::vector<std::string_view> p = options.Positional;
-  std::optional<std::string_view> category;
-  if (p.size() == (options.Table ? 3u : 4u)) {
-    category = p.front();
-    p.erase(p.begin());
+  RequestWords request;
+  if (!ReadRequestWords(options.Positional, options.Table, converter.Catalogue(),
+                        converter.Lookup(), request)) {
+    err << kProgram << ": expected [CATEGORY] VALUE FROM" << (options.Table ? "" : " TO") << "\n\n"
+        << kUsage;
+    return kUsageError;
   }
   std::string result;
-  const bool done = options.Table ? converter.Table({category, p[1], {}, p[0]}, result)
-                                  : converter.Convert({category, p[1], p[2], p[0]}, result);
-  if (!done) {
+  if (!options.Table) {
+    const int status = ConvertOne(converter, request, options.Verbose, {}, result, err);
+    if (status == kUsageError) return status;
+    errno = 0;
+    out << result << '\n';
+    return FinishOutput(out, err, status);
+  }
+  // VALUE in every unit of the category, "unit<TAB>result" lines in list order.
+  Resolved resolved;
+  if (!converter.Resolve(request, resolved, result)) {
     err << kProgram << ": " << result << '\n';
     return kUsageError;
   }
+  int status = 0;
   errno = 0;
-  out << result;
-  if (!options.Table) out << '\n';
-  return FinishOutput(out, err, 0);
+  const catalogue::UnitCategory& category = converter.Catalogue().Category(resolved.Category);
+  for (int to = 0; to < static_cast<int>(category.Units.size()); ++to) {
+    result = converter.Convert(request, resolved, to);
+    if (engine::IsConversionMessage(result)) status = kValueError;
+    out << category.Units[static_cast<std::size_t>(to)].Name << '\t' << result << '\n';
+  }
+  return FinishOutput(out, err, status);
 }
 
 }  // namespace quantivo::cli

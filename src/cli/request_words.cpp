@@ -1,0 +1,156 @@
+#include "request_words.h"
+
+#include <algorithm>
+
+#include "catalogue/name_match.h"
+#include "engine/typed_value.h"
+
+namespace quantivo::cli {
+namespace {
+
+using Words = std::vector<std::string_view>;
+
+bool IsDigits(std::string_view text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// "1/2": the fraction of a whole number and a fraction written as two words.
+bool IsFraction(std::string_view word) {
+  const std::size_t slash = word.find('/');
+  return slash != std::string_view::npos && IsDigits(word.substr(0, slash)) &&
+         IsDigits(word.substr(slash + 1));
+}
+
+std::string Joined(Words::const_iterator first, Words::const_iterator last) {
+  std::string joined;
+  for (auto word = first; word != last; ++word) {
+    if (!joined.empty()) joined.push_back(' ');
+    joined.append(*word);
+  }
+  return joined;
+}
+
+// The position of "to" between the units, or of "in" after a unit ("1 mile in km";
+// after a number, "5 ft 3 in", it is the inch); 0 for none.
+std::size_t ConnectorAt(const Words& words) {
+  for (std::size_t k = words.size() >= 2 ? words.size() - 2 : 0; k >= 1; --k) {
+    if (catalogue::EqualIgnoringCase(words[k], "to")) return k;
+    if (catalogue::EqualIgnoringCase(words[k], "in") && !engine::LooksLikeNumber(words[k - 1])) {
+      return k;
+    }
+  }
+  return 0;
+}
+
+// Whether both names are units of one category: `category`, or any when it is -1.
+bool OfOneCategory(const catalogue::UnitLookup& lookup, int category, std::string_view from,
+                   std::string_view to) {
+  if (category >= 0) {
+    return lookup.Find(category, from).Position >= 0 && lookup.Find(category, to).Position >= 0;
+  }
+  const auto fromReadings = lookup.FindEverywhere(from);
+  const auto toReadings = lookup.FindEverywhere(to);
+  return std::any_of(fromReadings.begin(), fromReadings.end(), [&](const auto& a) {
+    return a.Reading.Position >= 0 &&
+           std::any_of(toReadings.begin(), toReadings.end(), [&](const auto& b) {
+             return b.Category == a.Category && b.Reading.Position >= 0;
+           });
+  });
+}
+
+// Whether `name` is a unit of a category without input units (Fractions).
+bool NeedsNoInputUnit(const catalogue::UnitCatalogue& catalogue,
+                      const catalogue::UnitLookup& lookup, int category, std::string_view name) {
+  const auto readings =
+      category >= 0
+          ? std::vector<catalogue::CategoryReading>{{category, lookup.Find(category, name)}}
+          : lookup.FindEverywhere(name);
+  return std::any_of(readings.begin(), readings.end(), [&](const auto& r) {
+    return r.Reading.Position >= 0 && !catalogue::HasInputUnit(catalogue.Category(r.Category).Kind);
+  });
+}
+
+}  // namespace
+
+int FindCategoryName(const catalogue::UnitCatalogue& catalogue, std::string_view name) {
+  return catalogue::FindName(catalogue.CategoryNames(), name).Position;
+}
+
+bool ReadRequestWords(const Words& operands, bool tableForm,
+                      const catalogue::UnitCatalogue& catalogue,
+                      const catalogue::UnitLookup& lookup, RequestWords& request) {
+  request = {};
+  Words words = operands;
+  const std::size_t plainCount = tableForm ? 3 : 4;
+  // A category first: a name of one, or the first of as many operands as the plain
+  // form has, when it is no number and no "to" comes later.
+  if (!words.empty() && !engine::LooksLikeNumber(words[0]) &&
+      (FindCategoryName(catalogue, words[0]) >= 0 ||
+       (words.size() == plainCount && (tableForm || ConnectorAt(words) == 0)))) {
+    request.Category = words[0];
+    request.HasCategory = true;
+    words.erase(words.begin());
+  }
+  const int category = request.HasCategory ? FindCategoryName(catalogue, request.Category) : -1;
+
+  const std::size_t connector = tableForm ? 0 : ConnectorAt(words);
+  const auto end =
+      connector > 0 ? words.begin() + static_cast<std::ptrdiff_t>(connector) : words.end();
+  if (words.empty() || end == words.begin()) return false;
+
+  // The value: a number, or a whole number and a fraction.
+  auto next = words.begin() + 1;
+  std::string value(words[0]);
+  if (next != end && IsDigits(words[0]) && IsFraction(*next)) {
+    value.append(" ").append(*next++);
+  }
+  // A measure in several units: number, unit, number, unit...
+  if (end - next >= 3 && engine::LooksLikeNumber(next[1])) {
+    request.Parts.push_back({value, std::string(*next++)});
+    while (end - next >= 2 && engine::LooksLikeNumber(next[0])) {
+      request.Parts.push_back({std::string(next[0]), std::string(next[1])});
+      next += 2;
+    }
+    if (connector > 0 || tableForm) {
+      if (next != end) return false;
+      request.To = Joined(end + (connector > 0 ? 1 : 0), words.end());
+    } else {
+      request.To = Joined(next, end);
+    }
+    return tableForm == request.To.empty();
+  }
+
+  const Words rest(next, end);
+  if (connector > 0 || tableForm) {
+    request.Parts.push_back({value, Joined(rest.begin(), rest.end())});
+    if (connector > 0) request.To = Joined(end + 1, words.end());
+    return tableForm == request.To.empty();
+  }
+  if (rest.empty()) return false;
+  // No FROM: only a category without input units takes that ("0.75 mixed number").
+  if (const std::string to = Joined(rest.begin(), rest.end());
+      NeedsNoInputUnit(catalogue, lookup, category, to)) {
+    request.Parts.push_back({value, {}});
+    request.To = to;
+    return true;
+  }
+  if (rest.size() == 1) return false;
+  // Names of several words, unquoted: the one split where both names are units of one
+  // category, or else the first word and the rest, to be reported.
+  std::size_t split = 1;
+  for (std::size_t i = 1; i < rest.size(); ++i) {
+    const std::string from = Joined(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(i));
+    const std::string to = Joined(rest.begin() + static_cast<std::ptrdiff_t>(i), rest.end());
+    if (rest.size() > 2 && OfOneCategory(lookup, category, from, to)) {
+      split = i;
+      break;
+    }
+  }
+  const auto middle = rest.begin() + static_cast<std::ptrdiff_t>(split);
+  request.Parts.push_back({value, Joined(rest.begin(), middle)});
+  request.To = Joined(middle, rest.end());
+  return true;
+}
+
+}  // namespace quantivo::cli
