@@ -26,6 +26,21 @@ std::string AsciiLowerCase(std::string_view text);
 /// The number of UTF-8 characters in `text` (bytes that do not continue one).
 std::size_t CharacterCount(std::string_view text);
 
+/// Calls `each` for every name of a list separated by "," (as other names are
+/// written), blanks around it left out.
+template <typename Each>
+void ForEachListedName(std::string_view list, Each each) {
+  while (!list.empty()) {
+    const std::size_t comma = list.find(',');
+    std::string_view name = list.substr(0, comma);
+    while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+    if (!name.empty()) each(name);
+    if (comma == std::string_view::npos) break;
+    list.remove_prefix(comma + 1);
+  }
+}
+
 /// The rules by which a typed name finds a name, closest first.
 enum class MatchRule { Exact, AnyCase, TypedForm, Prefix };
 

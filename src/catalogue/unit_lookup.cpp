@@ -5,23 +5,6 @@
 #include "catalogue/name_match.h"
 
 namespace quantivo::catalogue {
-namespace {
-
-// Calls `each` for every name of a list separated by ",", blanks around it left out.
-template <typename Each>
-void ForEachListed(std::string_view list, Each each) {
-  while (!list.empty()) {
-    const std::size_t comma = list.find(',');
-    std::string_view name = list.substr(0, comma);
-    while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
-    while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
-    if (!name.empty()) each(name);
-    if (comma == std::string_view::npos) break;
-    list.remove_prefix(comma + 1);
-  }
-}
-
-}  // namespace
 
 UnitLookup::UnitLookup(const UnitCatalogue& catalogue) : m_catalogue(catalogue) {
   for (int c = 0; c < catalogue.CategoryCount(); ++c) {
@@ -40,11 +23,11 @@ UnitLookup::UnitLookup(const UnitCatalogue& catalogue) : m_catalogue(catalogue) 
       const auto unit = unitOf.find(other.Unit);
       if (unit == unitOf.end()) continue;  // the catalogue's tests name such a line
       const Entry entry{c, unit->second};
-      ForEachListed(other.Symbols, [&](std::string_view symbol) {
+      ForEachListedName(other.Symbols, [&](std::string_view symbol) {
         Add(kSymbol, symbol, entry);
         Add(kSpelledSymbol, Keep(SpelledForm(symbol)), entry);
       });
-      ForEachListed(other.Words, [&](std::string_view word) {
+      ForEachListedName(other.Words, [&](std::string_view word) {
         const std::string_view spelled = Keep(AsciiLowerCase(SpelledForm(word)));
         Add(kWord, Keep(AsciiLowerCase(word)), entry);
         Add(kSpelledWord, spelled, entry);
@@ -172,8 +155,8 @@ std::vector<CategoryReading> UnitLookup::FindEverywhere(std::string_view typed) 
 std::vector<std::string_view> UnitLookup::NamesOf(int category) const {
   std::vector<std::string_view> names = m_catalogue.UnitNames(category);
   for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(category)) {
-    ForEachListed(other.Symbols, [&](std::string_view name) { names.push_back(name); });
-    ForEachListed(other.Words, [&](std::string_view name) { names.push_back(name); });
+    ForEachListedName(other.Symbols, [&](std::string_view name) { names.push_back(name); });
+    ForEachListedName(other.Words, [&](std::string_view name) { names.push_back(name); });
   }
   return names;
 }

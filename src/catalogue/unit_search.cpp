@@ -1,5 +1,6 @@
 #include "catalogue/unit_search.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -31,6 +32,33 @@ UnitSearch::UnitSearch(const UnitCatalogue& catalogue) : m_catalogue(catalogue) 
   Refresh();
 }
 
+UnitSearch::FoldedName UnitSearch::Fold(std::string_view text) {
+  // TypedForm keeps every ASCII byte, so the word ends are still there to be seen
+  // while the left-out characters are dropped; a run of them ends one word.
+  FoldedName name;
+  bool wordStart = false;
+  for (const char ch : TypedForm(text)) {
+    if (!IsLeftOut(ch)) {
+      if (wordStart && !name.Text.empty()) name.WordStarts.push_back(name.Text.size());
+      name.Text.push_back(ch);
+    }
+    wordStart = EndsWord(ch);
+  }
+  return name;
+}
+
+std::optional<HitRank> UnitSearch::Match(const FoldedName& name, const std::string& typed,
+                                         bool inside) {
+  if (name.Text == typed) return HitRank::WholeName;
+  if (name.Text.starts_with(typed)) return HitRank::NameStart;
+  if (name.Text.size() <= typed.size()) return std::nullopt;
+  for (const std::size_t start : name.WordStarts) {
+    if (name.Text.compare(start, typed.size(), typed) == 0) return HitRank::WordStart;
+  }
+  if (inside && name.Text.find(typed, 1) != std::string::npos) return HitRank::Anywhere;
+  return std::nullopt;
+}
+
 void UnitSearch::Refresh() {
   m_categories.assign(static_cast<std::size_t>(m_catalogue.CategoryCount()), {});
   for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
@@ -38,19 +66,20 @@ void UnitSearch::Refresh() {
     FoldedCategory& folded = m_categories[static_cast<std::size_t>(c)];
     folded.Name = SearchForm(category.DisplayName);
     folded.Units.reserve(category.Units.size());
-    for (const UnitRecord& unit : category.Units) {
-      // TypedForm keeps every ASCII byte, so the word ends are still there to be seen
-      // while the left-out characters are dropped; a run of them ends one word.
-      FoldedName name;
-      bool wordStart = false;
-      for (const char ch : TypedForm(unit.Name)) {
-        if (!IsLeftOut(ch)) {
-          if (wordStart && !name.Text.empty()) name.WordStarts.push_back(name.Text.size());
-          name.Text.push_back(ch);
-        }
-        wordStart = EndsWord(ch);
+    folded.Others.resize(category.Units.size());
+    for (std::size_t p = 0; p < category.Units.size(); ++p) {
+      folded.Units.push_back(Fold(category.Units[p].Name));
+      for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(c)) {
+        if (other.Unit != category.Units[p].Name) continue;
+        ForEachListedName(other.Symbols, [&](std::string_view shown) {
+          folded.Others[p].push_back(Fold(shown));
+          folded.Others[p].back().Shown = shown;
+        });
+        ForEachListedName(other.Words, [&](std::string_view shown) {
+          folded.Others[p].push_back(Fold(shown));
+          folded.Others[p].back().Shown = shown;
+        });
       }
-      folded.Units.push_back(std::move(name));
     }
   }
 }
@@ -68,35 +97,23 @@ std::vector<UnitHit> UnitSearch::Find(const std::vector<int>& categoryOrder,
     const FoldedCategory& category = m_categories[static_cast<std::size_t>(c)];
     const bool wholeCategory = category.Name == typed;
     for (std::size_t p = 0; p < category.Units.size(); ++p) {
-      const FoldedName& name = category.Units[p];
-      HitRank rank;
-      if (name.Text == typed) {
-        rank = HitRank::WholeName;
-      } else if (wholeCategory) {
-        rank = HitRank::CategoryName;
-      } else if (name.Text.starts_with(typed)) {
-        rank = HitRank::NameStart;
-      } else if (name.Text.size() <= typed.size()) {
-        continue;
-      } else {
-        bool atWord = false;
-        for (const std::size_t start : name.WordStarts) {
-          if (name.Text.compare(start, typed.size(), typed) == 0) {
-            atWord = true;
-            break;
-          }
-        }
-        if (atWord) {
-          rank = HitRank::WordStart;
-        } else if (name.Text.find(typed, 1) != std::string::npos) {
-          rank = HitRank::Anywhere;
-        } else {
-          continue;
+      std::optional<HitRank> rank = Match(category.Units[p], typed, true);
+      if (wholeCategory && rank != HitRank::WholeName) rank = HitRank::CategoryName;
+      std::string_view other;
+      for (const FoldedName& name : category.Others[p]) {
+        const std::optional<HitRank> otherRank = Match(name, typed, false);
+        if (otherRank && (!rank || *otherRank < *rank)) {
+          rank = otherRank;
+          other = name.Shown;
         }
       }
-      byRank[static_cast<std::size_t>(rank)].push_back({c, static_cast<int>(p), rank});
+      if (!rank) continue;
+      byRank[static_cast<std::size_t>(*rank)].push_back({c, static_cast<int>(p), *rank, other});
     }
   }
+  // Of the whole names, one written exactly as typed first: "MW" megawatt, "mW" milliwatt.
+  std::stable_partition(byRank[0].begin(), byRank[0].end(),
+                        [&](const UnitHit& hit) { return hit.OtherName == query; });
   std::vector<UnitHit> hits = std::move(byRank[0]);
   for (std::size_t r = 1; r < kRankCount; ++r) {
     hits.insert(hits.end(), byRank[r].begin(), byRank[r].end());
@@ -112,6 +129,7 @@ std::vector<UnitHit> FindUnits(const UnitCatalogue& catalogue,
 std::string HitCaption(const UnitCatalogue& catalogue, const UnitHit& hit) {
   const UnitCategory& category = catalogue.Category(hit.Category);
   std::string caption(category.Units.at(static_cast<std::size_t>(hit.Position)).Name);
+  if (!hit.OtherName.empty()) caption.append(" (").append(hit.OtherName).append(")");
   caption += " - ";
   caption += category.DisplayName;
   return caption;

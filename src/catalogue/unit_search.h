@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,13 +25,16 @@ struct UnitHit {
   int Category = 0;
   int Position = 0;
   HitRank Rank = HitRank::Anywhere;
+  /// The other name that matched better than the unit's own name ("kg"), or empty.
+  std::string_view OtherName;
 
   friend bool operator==(const UnitHit&, const UnitHit&) = default;
 };
 
-/// The unit names and category names of a catalogue, folded once for searching as
-/// one types: compared in their typed form (TypedForm) with spaces and "-" left out,
-/// so "volume-dry" finds "Volume - Dry" and "meter2" "meter²". It reads the tables in
+/// The unit names, their other names (symbols, plurals, spellings) and the category
+/// names of a catalogue, folded once for searching as one types: compared in their
+/// typed form (TypedForm) with spaces and "-" left out, so "volume-dry" finds "Volume -
+/// Dry", "meter2" "meter²" and "kg" kilogram. It reads the tables in
 /// their order when built: after the catalogue's tables are sorted or rebuilt, call
 /// Refresh() before searching again.
 class UnitSearch {
@@ -46,19 +50,28 @@ class UnitSearch {
   /// the query, then those with a later word starting with it (a word starts after a
   /// space, "-", "/" or "("), then those with it anywhere. Within one rank the
   /// categories come in `categoryOrder` (category indices in tab order), then the
-  /// units in list order. A category not in `categoryOrder` has no tab and is not
-  /// searched. A query that folds to nothing finds nothing.
+  /// units in list order. An other name counts as the unit's name but never anywhere
+  /// inside a word; of whole names, one written exactly as typed comes first ("MW"
+  /// before "mW"). A category not in `categoryOrder` has no tab and is not searched.
+  /// A query that folds to nothing finds nothing.
   std::vector<UnitHit> Find(const std::vector<int>& categoryOrder, std::string_view query) const;
 
  private:
   struct FoldedName {
     std::string Text;
     std::vector<std::size_t> WordStarts;  // positions in Text after the first
+    std::string_view Shown;               // an other name as written
   };
   struct FoldedCategory {
     std::string Name;
-    std::vector<FoldedName> Units;  // in table order
+    std::vector<FoldedName> Units;                // in table order
+    std::vector<std::vector<FoldedName>> Others;  // each unit's other names
   };
+
+  static FoldedName Fold(std::string_view name);
+  /// How well `typed` matches `name`; Anywhere also for no match when not `inside`.
+  static std::optional<HitRank> Match(const FoldedName& name, const std::string& typed,
+                                      bool inside);
 
   const UnitCatalogue& m_catalogue;
   std::vector<FoldedCategory> m_categories;

@@ -35,9 +35,9 @@ TEST(UnitSearch, FindsEveryMatchBestFirst) {
   const UnitCatalogue catalogue;
   const Case kCases[] = {
       // Whole name, then word start, then anywhere, whatever the tab order says.
-      {"year",
-       {"year - Time", "leap-year - Time", "sidereal year - Time", "tropical year - Time",
-        "lightyear - Length"}},
+      {"year",  // "light year" is an other name of lightyear
+       {"year - Time", "lightyear (light year) - Length", "leap-year - Time",
+        "sidereal year - Time", "tropical year - Time"}},
       // Name start before word start.
       {"mile",
        {"mile - Length", "mile (US Survey) - Length", "mile² - Area", "mile² (US Survey) - Area",
@@ -48,10 +48,11 @@ TEST(UnitSearch, FindsEveryMatchBestFirst) {
         "pound/foot³ - Density"}},
       {"hour-foot2-degf", {"BTU-inch/hour-foot²-°F - Thermal Conductivity"}},
       {"DEG F",
-       {"BTU-inch/hour-foot²-°F - Thermal Conductivity", "BTU/hour-foot-°F - Thermal Conductivity",
-        "inch mercury (32°F) - Pressure", "inch water (60°F) - Pressure"}},
+       {"Fahrenheit (°F) - Temperature", "BTU-inch/hour-foot²-°F - Thermal Conductivity",
+        "BTU/hour-foot-°F - Thermal Conductivity", "inch mercury (32°F) - Pressure",
+        "inch water (60°F) - Pressure"}},
       {"°c",
-       {"calorie/second-centimeter-°C - Thermal Conductivity",
+       {"Celsius (°C) - Temperature", "calorie/second-centimeter-°C - Thermal Conductivity",
         "watt/centimeter-°C - Thermal Conductivity", "centimeter mercury (0°C) - Pressure",
         "millimeter mercury (0°C) - Pressure", "centimeter water (4°C) - Pressure"}},
       {"Watt Hour",
@@ -139,9 +140,9 @@ TEST(UnitSearch, WholeUnitNameComesBeforeItsCategoryNamesake) {
   };
   const UnitCatalogue catalogue(kCategories);
   const std::vector<UnitHit> hits = FindUnits(catalogue, {0, 1}, "Length");
-  EXPECT_EQ(hits, (std::vector<UnitHit>{{1, 1, HitRank::WholeName},
-                                        {0, 0, HitRank::CategoryName},
-                                        {0, 1, HitRank::CategoryName}}));
+  EXPECT_EQ(hits, (std::vector<UnitHit>{{1, 1, HitRank::WholeName, {}},
+                                        {0, 0, HitRank::CategoryName, {}},
+                                        {0, 1, HitRank::CategoryName, {}}}));
   EXPECT_EQ(Captions(catalogue, hits),
             (std::vector<std::string>{"length - Ship", "meter - Length", "foot - Length"}));
 }
@@ -152,9 +153,12 @@ TEST(UnitSearch, RanksAreReported) {
     const char* query;
     UnitHit first;
   } kCases[] = {
-      {"fathom", {0, 17, HitRank::WholeName}}, {"angle", {14, 0, HitRank::CategoryName}},
-      {"hecto", {0, 1, HitRank::NameStart}},   {"survey", {0, 29, HitRank::WordStart}},
-      {"readth", {0, 36, HitRank::Anywhere}},  {"(biblical", {0, 31, HitRank::WordStart}},
+      {"fathom", {0, 17, HitRank::WholeName, {}}},
+      {"angle", {14, 0, HitRank::CategoryName, {}}},
+      {"hecto", {0, 1, HitRank::NameStart, {}}},
+      {"survey", {0, 29, HitRank::NameStart, "survey mile"}},
+      {"readth", {0, 36, HitRank::Anywhere, {}}},
+      {"(biblical", {0, 31, HitRank::WordStart, {}}},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.query);
@@ -195,6 +199,38 @@ TEST(UnitSearch, PositionsFollowSortedTablesAfterRefresh) {
             (std::vector<std::string>{"mho - Conductivity", "micromho - Conductivity",
                                       "microsiemens - Conductivity", "siemens - Conductivity",
                                       "statmho - Conductivity"}));
+}
+
+}  // namespace
+}  // namespace quantivo::catalogue
+
+namespace quantivo::catalogue {
+namespace {
+
+// Other names find their units, and the row says which name was found.
+TEST(UnitSearch, OtherNamesFindTheirUnits) {
+  const UnitCatalogue catalogue;
+  const struct {
+    const char* query;
+    std::vector<std::string> first;
+  } kCases[] = {
+      {"kg", {"kilogram (kg) - Mass"}},
+      {"°F", {"Fahrenheit (°F) - Temperature"}},
+      {"degf", {"Fahrenheit (°F) - Temperature"}},
+      {"litre", {"liter (litre) - Volume", "liter (litre) - Volume - Dry"}},
+      {"fraction",
+       {"[im]proper fraction (fraction) - Fractions", "mixed number (mixed fraction) - Fractions"}},
+      {"MW", {"megawatt (MW) - Power", "milliwatt (mW) - Power"}},
+      {"mW", {"milliwatt (mW) - Power", "megawatt (MW) - Power"}},
+      {"meter", {"meter - Length"}},  // its own name first, and shown alone
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.query);
+    std::vector<std::string> captions =
+        Captions(catalogue, FindUnits(catalogue, DefaultOrder(), c.query));
+    captions.resize(std::min(captions.size(), c.first.size()));
+    EXPECT_EQ(captions, c.first);
+  }
 }
 
 }  // namespace
