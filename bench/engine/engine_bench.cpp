@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/unit_catalogue.h"
+#include "catalogue/unit_lookup.h"
 #include "catalogue/unit_search.h"
 #include "engine/convert_text.h"
 #include "engine/format_result.h"
@@ -14,6 +15,7 @@ namespace {
 
 using quantivo::Extended;
 using quantivo::catalogue::UnitCatalogue;
+using quantivo::catalogue::UnitLookup;
 using quantivo::catalogue::UnitSearch;
 using namespace quantivo::engine;
 
@@ -92,6 +94,28 @@ BENCHMARK_CAPTURE(BM_FindUnits, foot2, "foot2");
 BENCHMARK_CAPTURE(BM_FindUnits, hour_foot2_degf, "hour-foot2-degf");
 BENCHMARK_CAPTURE(BM_FindUnits, category_name, "Thermal Conductivity");
 BENCHMARK_CAPTURE(BM_FindUnits, xyz, "xyz");
+BENCHMARK_CAPTURE(BM_FindUnits, kg, "kg");
+BENCHMARK_CAPTURE(BM_FindUnits, degree_F, "°F");
+BENCHMARK_CAPTURE(BM_FindUnits, litre, "litre");
+
+// A word read by the command line: in a named category, and in every category.
+void BM_UnitLookupFind(benchmark::State& state, const char* word) {
+  const UnitCatalogue catalogue;
+  const UnitLookup lookup(catalogue);
+  for (auto _ : state) benchmark::DoNotOptimize(lookup.Find(0, word));
+}
+BENCHMARK_CAPTURE(BM_UnitLookupFind, table_name, "kilometer");
+BENCHMARK_CAPTURE(BM_UnitLookupFind, symbol, "km");
+BENCHMARK_CAPTURE(BM_UnitLookupFind, start, "kilom");
+
+void BM_UnitLookupEverywhere(benchmark::State& state, const char* word) {
+  const UnitCatalogue catalogue;
+  const UnitLookup lookup(catalogue);
+  for (auto _ : state) benchmark::DoNotOptimize(lookup.FindEverywhere(word));
+}
+BENCHMARK_CAPTURE(BM_UnitLookupEverywhere, table_name, "kilometer");
+BENCHMARK_CAPTURE(BM_UnitLookupEverywhere, symbol, "km");
+BENCHMARK_CAPTURE(BM_UnitLookupEverywhere, spelling, "sq ft");
 
 // Folding every name again, as Find Unit does each time it opens.
 void BM_UnitSearchRefresh(benchmark::State& state) {
