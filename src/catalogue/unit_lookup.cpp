@@ -108,6 +108,14 @@ void UnitLookup::Visit(std::string_view typed, bool starts, Take take) const {
 }
 
 NameReading UnitLookup::Find(int category, std::string_view typed) const {
+  // A table name, as scripts write it, costs one lookup and nothing more.
+  if (const auto exact = m_tables[kExact].find(typed); exact != m_tables[kExact].end()) {
+    for (const Entry& entry : exact->second) {
+      if (entry.Category != category) continue;
+      return {m_positions[static_cast<std::size_t>(category)][static_cast<std::size_t>(entry.Unit)],
+              NameRule::TableName, false};
+    }
+  }
   NameReading reading;
   Visit(typed, true, [&](const std::vector<Entry>& entries, NameRule rule) {
     int unit = -1;

@@ -320,7 +320,8 @@ class Converter {
 
   /// Finds the category and the units of a request; false with the message.
   bool Resolve(const RequestWords& request, Resolved& resolved, std::string& message) const {
-    std::vector<std::string_view> words;
+    std::vector<std::string_view>& words = m_words;
+    words.clear();
     for (const MeasureWords& part : request.Parts) words.push_back(part.Unit);
     words.push_back(request.To);
     if (request.HasCategory) {
@@ -467,7 +468,7 @@ class Converter {
     for (const std::string_view word : words) {
       if (word.empty()) continue;
       named.push_back(word);
-      readings.push_back(m_lookup.FindEverywhere(word));
+      readings.push_back(Everywhere(word));
     }
     std::vector<int> holding;
     auto best = catalogue::NameRule::Start;
@@ -561,6 +562,14 @@ class Converter {
     return text;
   }
 
+  // What FindEverywhere gives, remembered: a batch names the same units again and again.
+  const std::vector<catalogue::CategoryReading>& Everywhere(std::string_view word) const {
+    const auto known = m_everywhere.find(std::string(word));
+    if (known != m_everywhere.end()) return known->second;
+    if (m_everywhere.size() >= kRemembered) m_everywhere.clear();
+    return m_everywhere.emplace(std::string(word), m_lookup.FindEverywhere(word)).first->second;
+  }
+
   static std::string Join(const std::vector<std::string>& items, std::string_view separator) {
     std::string joined;
     for (const std::string& item : items) {
@@ -577,8 +586,12 @@ class Converter {
     return Join(names, ", ");
   }
 
+  static constexpr std::size_t kRemembered = 4096;
+
   UnitCatalogue m_catalogue;
   catalogue::UnitLookup m_lookup;
+  mutable std::unordered_map<std::string, std::vector<catalogue::CategoryReading>> m_everywhere;
+  mutable std::vector<std::string_view> m_words;  // the unit words of the request in hand
   ResultFormat m_format;
   engine::NumberLocale m_locale;
 };
@@ -619,18 +632,19 @@ int RunList(const Options& options, std::ostream& out, std::ostream& err) {
 }
 
 // Converts one request and writes its line, or reports it on `err`; the status.
+// `line`: the batch line's number, 0 outside a batch.
 int ConvertOne(const Converter& converter, const RequestWords& request, bool verbose,
-               std::string_view where, std::string& result, std::ostream& err) {
-  Resolved resolved;
+               long long line, Resolved& resolved, std::string& result, std::ostream& err) {
   std::string message;
+  const auto where = [&] { return line > 0 ? "line " + std::to_string(line) + ": " : ""; };
   if (!converter.Resolve(request, resolved, message)) {
-    err << kProgram << ": " << where << message << '\n';
+    err << kProgram << ": " << where() << message << '\n';
     result.clear();
     return kUsageError;
   }
   result = converter.Convert(request, resolved, resolved.To);
   if (verbose) {
-    err << kProgram << ": " << where << converter.Reading(request, resolved, resolved.To, result)
+    err << kProgram << ": " << where() << converter.Reading(request, resolved, resolved.To, result)
         << '\n';
   }
   return engine::IsConversionMessage(result) ? kValueError : 0;
@@ -644,13 +658,15 @@ int RunBatch(const Converter& converter, bool verbose, std::istream& in, std::os
   int status = 0;
   std::string line;
   std::string result;
+  RequestWords request;  // kept, so that its strings keep their room from line to line
+  request.Parts.resize(1);
+  Resolved resolved;
   long long lineNumber = 0;
   for (;;) {
     errno = 0;
     if (!std::getline(in, line)) break;
     ++lineNumber;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::string where = "line " + std::to_string(lineNumber) + ": ";
     // FROM, TO and VALUE, after a CATEGORY field (which may be empty) when there are
     // three tabs or more; everything after the last field's tab is the value.
     std::string_view text = line;
@@ -664,17 +680,19 @@ int RunBatch(const Converter& converter, bool verbose, std::istream& in, std::os
     }
     fields[count] = text;
     if (count < 2) {
-      err << kProgram << ": " << where << "expected [CATEGORY<TAB>]FROM<TAB>TO<TAB>VALUE\n";
+      err << kProgram << ": line " << lineNumber
+          << ": expected [CATEGORY<TAB>]FROM<TAB>TO<TAB>VALUE\n";
       status = WorseStatus(status, kUsageError);
       result.clear();
     } else {
       const std::size_t first = count == 3 ? 1 : 0;
-      RequestWords request;
       request.HasCategory = count == 3 && !fields[0].empty();
-      request.Category = fields[0];
-      request.Parts = {{std::string(fields[first + 2]), std::string(fields[first])}};
-      request.To = fields[first + 1];
-      status = WorseStatus(status, ConvertOne(converter, request, verbose, where, result, err));
+      request.Category.assign(count == 3 ? fields[0] : std::string_view{});
+      request.Parts[0].Value.assign(fields[first + 2]);
+      request.Parts[0].Unit.assign(fields[first]);
+      request.To.assign(fields[first + 1]);
+      status = WorseStatus(
+          status, ConvertOne(converter, request, verbose, lineNumber, resolved, result, err));
     }
     errno = 0;
     out << result << '\n';
@@ -720,7 +738,8 @@ int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, s
   }
   std::string result;
   if (!options.Table) {
-    const int status = ConvertOne(converter, request, options.Verbose, {}, result, err);
+    Resolved resolved;
+    const int status = ConvertOne(converter, request, options.Verbose, 0, resolved, result, err);
     if (status == kUsageError) return status;
     errno = 0;
     out << result << '\n';

@@ -75,8 +75,8 @@ TEST_F(FindUnitPopupTest, EnterChoosesTheSelectedMatch) {
   } kCases[] = {
       {"foot3", {Qt::Key_Down}, Qt::NoModifier, 12, 35, false},
       {"foot3", {}, Qt::ShiftModifier, 2, 3, true},
-      // year, leap-year, sidereal year: down twice and up once is leap-year.
-      {"year", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, Qt::NoModifier, 4, 3, false},
+      // year, lightyear, leap-year, sidereal year: down three times and up once is leap-year.
+      {"year", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}, Qt::NoModifier, 4, 3, false},
       // Fractions has no input list: its units go to the output list.
       {"mixed number", {}, Qt::NoModifier, 17, 1, true},
   };
