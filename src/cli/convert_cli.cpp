@@ -325,7 +325,12 @@ class Converter {
     for (const MeasureWords& part : request.Parts) words.push_back(part.Unit);
     words.push_back(request.To);
     if (request.HasCategory) {
-      resolved.Category = FindCategoryName(m_catalogue, request.Category);
+      // A batch names the same category line after line: the last one is remembered.
+      if (request.Category != m_lastCategory || m_lastCategoryIndex < 0) {
+        m_lastCategory = request.Category;
+        m_lastCategoryIndex = FindCategoryName(m_catalogue, request.Category);
+      }
+      resolved.Category = m_lastCategoryIndex;
       if (resolved.Category < 0) {
         message = UnknownCategory(request.Category);
         return false;
@@ -591,6 +596,8 @@ class Converter {
   UnitCatalogue m_catalogue;
   catalogue::UnitLookup m_lookup;
   mutable std::unordered_map<std::string, std::vector<catalogue::CategoryReading>> m_everywhere;
+  mutable std::string m_lastCategory;
+  mutable int m_lastCategoryIndex = -1;
   mutable std::vector<std::string_view> m_words;  // the unit words of the request in hand
   ResultFormat m_format;
   engine::NumberLocale m_locale;
