@@ -102,7 +102,9 @@ bool ReadRequestWords(const Words& operands, bool tableForm,
   // The value: a number, or a whole number and a fraction.
   auto next = words.begin() + 1;
   std::string value(words[0]);
-  if (next != end && IsDigits(words[0]) && IsFraction(*next)) {
+  const std::string_view whole =
+      words[0].starts_with('-') || words[0].starts_with('+') ? words[0].substr(1) : words[0];
+  if (next != end && IsDigits(whole) && IsFraction(*next)) {
     value.append(" ").append(*next++);
   }
   // A measure in several units: number, unit, number, unit...

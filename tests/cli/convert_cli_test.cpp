@@ -448,7 +448,7 @@ TEST(ConvertCli, ReadsTheWordsPeopleType) {
       {{"1", "h", "30", "min", "to", "s"}, "5400"},
       {{"3/4", "cup", "tbsp"}, "12"},  // fractions
       {{"1", "1/2", "cup", "tbsp"}, "24"},
-      {{"-1 1/2", "h", "min"}, "-90"},
+      {{"-1", "1/2", "h", "min"}, "-90"},
       {{"1", "fl", "oz", "tsp"}, "6"},  // names of several words
       {{"0xff", "hex", "dec"}, "255"},
       {{"0b101", "bin", "dec"}, "5"},
