@@ -1,8 +1,8 @@
 # bash completion for quantivo-convert
 #
-# Category and unit names come from the program itself (--list), so they follow
-# whatever the installed program knows. Needs nothing from the bash-completion
-# package beyond the loading.
+# Category names come from the program itself (--list), and unit names too
+# (--names: every name a unit is known by), so they follow whatever the installed
+# program knows. Needs nothing from the bash-completion package beyond the loading.
 
 # Removes the shell quoting from $1 (backslashes, '...' and "..."). Sets REPLY to
 # the result and, for a word that ends inside an open quote, _quantivo_open to
@@ -101,11 +101,11 @@ _quantivo_convert()
                 [[ ${COMP_WORDS[i]-} == = ]] && ((++i))
                 ((++i))
                 ;;
-            --list) list=1 ;;
+            --list | --names) list=1 ;;
             --table) table=1 ;;
             --batch) batch=1 ;;
-            --help) help=1 ;;
-            --?*) ;;
+            --help | --version | -h) help=1 ;;
+            --?* | -v) ;;
             *) positional+=("$word") ;;
         esac
     done
@@ -144,58 +144,61 @@ _quantivo_convert()
 
     if [[ ! $ended && $cur == -* ]]; then
         local flag
-        for flag in --format --precision --batch --list --sorted --table --help; do
+        for flag in --format --precision --batch --list --names --sorted --table \
+            --verbose -v --help -h --version; do
             [[ $flag == "$cur"* ]] && COMPREPLY+=("$flag")
         done
         return 0
     fi
     [[ $batch || $help ]] && return 0
 
-    local -a categories=()
-    mapfile -t categories < <("$cmd" --list 2>/dev/null)
-    local count=${#positional[@]} category='' name
-    if ((count > 0)); then
-        for name in "${categories[@]}"; do
-            [[ $name == "${positional[0]}" ]] && category=$name && break
+    # "to" between the units ("1 mile to km") is no operand of its own: right after
+    # it comes TO, and after TO nothing.
+    local count=${#positional[@]} to=''
+    if [[ ! $list && ! $table ]]; then
+        for ((i = count - 1; i >= 1; i--)); do
+            [[ ${positional[i],,} == to ]] || continue
+            ((i == count - 1)) && to=next || to=given
+            positional=("${positional[@]:0:i}")
+            count=$i
+            break
         done
     fi
 
-    # What the word is: a category, its units, or the units of every category
-    # when the first word is a value.
+    # What the word is: a category, or a unit, for FROM or TO.
     local want=''
-    if [[ $list ]]; then
+    if [[ $list ]] || ((count == 0)); then
         ((count == 0)) && want=categories
-    elif ((count == 0)); then
-        want=categories
-    elif [[ $category ]]; then
-        ((count == 2 || (count == 3 && !table))) && want=units
-    else
-        ((count == 1 || (count == 2 && !table))) && want=all
+    elif [[ $to ]]; then
+        [[ $to == next ]] && want=to
+    elif ((count <= 3)); then
+        want=unit
     fi
 
-    local -a units=()
+    local -a names=()
     case $want in
         categories)
-            _quantivo_convert_add "${categories[@]}"
+            mapfile -t names < <("$cmd" --list 2>/dev/null)
             ;;
-        units)
-            mapfile -t units < <("$cmd" --list "$category" 2>/dev/null)
-            _quantivo_convert_add "${units[@]}"
-            ;;
-        all)
-            local -A seen=()
-            local -a each=()
-            for category in "${categories[@]}"; do
-                mapfile -t each < <("$cmd" --list "$category" 2>/dev/null)
-                for name in "${each[@]}"; do
-                    [[ $name && ! ${seen[$name]-} ]] || continue
-                    seen[$name]=1
-                    units+=("$name")
-                done
-            done
-            _quantivo_convert_add "${units[@]}"
+        to | unit)
+            # The program tells whether the first operand is a category, in any of
+            # the ways it accepts one, and gives its names; a number is a value.
+            local first=${positional[0]} out category=''
+            if [[ $first != [0-9]* && $first != [-+.][0-9]* && $first != [-+].[0-9]* ]] &&
+                out=$("$cmd" --names -- "$first" 2>/dev/null); then
+                category=1
+            fi
+            if [[ $category ]]; then
+                [[ $want == to ]] || ((count == 2 || (count == 3 && !table))) || return 0
+            else
+                # A value first: the names of every category.
+                [[ $want == to ]] || ((count == 1 || (count == 2 && !table))) || return 0
+                out=$("$cmd" --names 2>/dev/null)
+            fi
+            mapfile -t names <<< "$out"
             ;;
     esac
+    _quantivo_convert_add "${names[@]}"
     return 0
 }
 

@@ -1,5 +1,6 @@
-# fish completion for quantivo-convert. Category and unit names come from the
-# program itself (--list), so they follow whatever the installed program knows.
+# fish completion for quantivo-convert. Category names come from the program itself
+# (--list), and unit names too (--names: every name a unit is known by), so they
+# follow whatever the installed program knows.
 
 # Prints the category or unit names the operand under the cursor can take.
 function __quantivo_convert_names
@@ -24,39 +25,50 @@ function __quantivo_convert_names
                     set ended 1
                 case --format --precision
                     set skip 1
-                case --list
+                case --list --names
                     set list 1
                 case --table
                     set table 1
-                case --batch --help
+                case --batch --help --version -h
                     return
-                case '--*'
+                case '--*' -v
                 case '*'
                     set -a positional $word
             end
         end
     end
 
-    set -l categories ($cmd --list 2>/dev/null)
+    # "to" between the units ("1 mile to km") is no operand of its own: right after
+    # it comes TO, and after TO nothing.
     set -l count (count $positional)
+    set -l to
+    if test $list -eq 0 -a $table -eq 0
+        for i in (seq $count -1 2)
+            test (string lower -- $positional[$i]) = to; or continue
+            test $i -eq $count; and set to next; or set to given
+            set count (math $i - 1)
+            break
+        end
+    end
+
     if test $count -eq 0
-        printf '%s\n' $categories
-    else if test $list -eq 1
+        $cmd --list 2>/dev/null
         return
-    else if contains -- $positional[1] $categories
-        # A category first: its units for FROM, and for TO without --table.
-        if test $count -eq 2 || test $count -eq 3 -a $table -eq 0
-            $cmd --list $positional[1] 2>/dev/null
+    else if test $list -eq 1 -o "$to" = given -o $count -gt 3
+        return
+    end
+    # The program tells whether the first operand is a category, in any of the ways
+    # it accepts one, and gives its names; a number is a value.
+    set -l names
+    if not string match -qr -- '^[-+]?\.?[0-9]' $positional[1]
+        and set names ($cmd --names -- $positional[1] 2>/dev/null)
+        # A category first: its names for FROM, and for TO without --table.
+        if test "$to" = next -o $count -eq 2 || test $count -eq 3 -a $table -eq 0
+            printf '%s\n' $names
         end
-    else if test $count -eq 1 || test $count -eq 2 -a $table -eq 0
-        # A value first: the units of every category.
-        set -l units
-        for category in $categories
-            for name in ($cmd --list $category 2>/dev/null)
-                contains -- $name $units; or set -a units $name
-            end
-        end
-        printf '%s\n' $units
+    else if test "$to" = next -o $count -eq 1 || test $count -eq 2 -a $table -eq 0
+        # A value first: the names of every category.
+        $cmd --names 2>/dev/null
     end
 end
 
@@ -65,6 +77,9 @@ complete -c quantivo-convert -l format -x -a 'auto scientific fixed commas' -d '
 complete -c quantivo-convert -l precision -x -d 'Digits for scientific, decimals for fixed and commas'
 complete -c quantivo-convert -l batch -d 'Convert the requests read from standard input'
 complete -c quantivo-convert -l list -d 'List the categories, or the units of a category'
+complete -c quantivo-convert -l names -d 'List every name a unit is known by, of a category or of all'
 complete -c quantivo-convert -l table -d 'Convert VALUE from FROM into every unit of the category'
 complete -c quantivo-convert -l sorted -d 'Alphabetical order for --list and --table'
-complete -c quantivo-convert -l help -d 'Show the usage'
+complete -c quantivo-convert -s v -l verbose -d 'Tell on standard error how each request was read'
+complete -c quantivo-convert -s h -l help -d 'Show the usage'
+complete -c quantivo-convert -l version -d 'Show the version'

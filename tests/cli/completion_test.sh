@@ -34,16 +34,26 @@ expect 'Volume\ -\ Dry' quantivo-convert 'Volume\ -\ D'
 # Inside an open quote only the text after the quote is replaced, unescaped.
 expect 'Volume - Dry' quantivo-convert '"Volume - D'
 expect 'BTU-inch/hour-foot²-°F' quantivo-convert '"Thermal Conductivity"' 1 BTU-inch
-expect 'kilometer' quantivo-convert Length 1 kilom
+expect 'kilometer kilometers kilometre kilometres' quantivo-convert Length 1 kilom
 expect 'foot\ \(US\ Survey\)' quantivo-convert --precision 2 Length 1 meter 'foot\ \('
-# No category: the units of every category, each once.
-expect 'kilometer kilometer² kilometer/hour kilometer/minute kilometer/second' \
+# No category: the names of every category, table names first, each once.
+expect 'kilometer kilometers kilometre kilometres kilometer² kilometer/hour kilometer/minute kilometer/second kilometers\ per\ hour kilometres\ per\ hour kilometers\ per\ minute kilometres\ per\ minute kilometers\ per\ second kilometres\ per\ second' \
     quantivo-convert 1 kilom
-expect 'pint' quantivo-convert 1 liter pin
-expect 'kilometer' quantivo-convert --table Length 1 kilom
+expect 'pint pints' quantivo-convert 1 liter pin
+expect 'kilometer kilometers kilometre kilometres' quantivo-convert --table Length 1 kilom
+# A category as the program takes it: any case, or a start of four letters or more.
+expect 'meter megaparsec meters metre metres megaparsecs' quantivo-convert length 1 me
+expect 'W/\(m·K\) W/m·K W/mK W/m-K W/\(cm·°C\) W/cm·°C' quantivo-convert -v therm 1 W
+expect '' quantivo-convert Len 1 meter ''
+# "to" is followed by TO, whatever came before; after TO comes nothing.
+expect 'yard yards' quantivo-convert LENGTH 1 mile to ya
+expect 'pint pints' quantivo-convert 1 fl oz TO pin
+expect '' quantivo-convert 1 mile to km ''
+expect '' quantivo-convert --version ''
 expect '' quantivo-convert --table Length 1 kilometer ''
 expect 'Volume Volume\ -\ Dry' quantivo-convert --list Vol
 expect '--list' quantivo-convert --li
+expect '--verbose --version' quantivo-convert --ver
 expect 'scientific' quantivo-convert --format s
 expect 'scientific' quantivo-convert --format = s
 # The command word as typed is the program asked for the names.
