@@ -299,6 +299,13 @@ std::string Listed(const std::vector<std::string>& items) {
   return list;
 }
 
+// Why `name` names no category: none fits it, or it is the start of several.
+std::string CategoryProblem(const UnitCatalogue& catalogue, std::string_view name) {
+  const bool ambiguous = catalogue::FindName(catalogue.CategoryNames(), name).Ambiguous;
+  return (ambiguous ? "ambiguous category " : "unknown category ") + Quoted(name) +
+         Suggestion(catalogue.CategoryNames(), name);
+}
+
 // A request with its category and units found: list positions, -1 for no unit.
 struct Resolved {
   int Category = -1;
@@ -309,13 +316,16 @@ struct Resolved {
 class Converter {
  public:
   Converter(const Options& options, const engine::NumberLocale& locale)
-      : m_lookup(Sorted(m_catalogue, options.Sorted)), m_format(options.Format), m_locale(locale) {}
+      : m_lookup(Sorted(m_catalogue, options.Sorted)),
+        m_format(options.Format),
+        m_locale(locale),
+        m_batch(options.Batch) {}
 
   const UnitCatalogue& Catalogue() const { return m_catalogue; }
   const catalogue::UnitLookup& Lookup() const { return m_lookup; }
 
   std::string UnknownCategory(std::string_view name) const {
-    return "unknown category " + Quoted(name) + Suggestion(m_catalogue.CategoryNames(), name);
+    return CategoryProblem(m_catalogue, name);
   }
 
   /// Finds the category and the units of a request; false with the message.
@@ -365,7 +375,7 @@ class Converter {
     const int c = resolved.Category;
     const catalogue::UnitCategory& category = m_catalogue.Category(c);
     if (request.Parts.size() == 1) {
-      const std::string& value = request.Parts[0].Value;
+      const std::string_view value = request.Parts[0].Value;
       const int from = resolved.From[0];
       if (category.Kind == catalogue::ConversionKind::NumberBase) {
         // Digits, not a number: no fraction, no separators; "0x" before hexadecimal ones.
@@ -396,7 +406,8 @@ class Converter {
   }
 
   /// How a request was read, for --verbose: "1 mile = 1.609344 kilometer (Length)", or
-  /// "... to kilometer (Length)" and the message when there is no result.
+  /// "... to kilometer (Length)" and the message when there is no result; without a
+  /// unit to convert to (a table), "1 mile (Length)".
   std::string Reading(const RequestWords& request, const Resolved& resolved, int to,
                       std::string_view result) const {
     const catalogue::UnitCategory& category = m_catalogue.Category(resolved.Category);
@@ -405,14 +416,21 @@ class Converter {
                           : category.Units[static_cast<std::size_t>(position)].Name;
     };
     std::string line;
+    const auto word = [&](std::string_view text) {
+      if (text.empty()) return;
+      if (!line.empty()) line += ' ';
+      line += text;
+    };
     for (std::size_t i = 0; i < request.Parts.size(); ++i) {
-      if (i > 0) line += ' ';
-      line += Trimmed(request.Parts[i].Value);
-      if (resolved.From[i] >= 0) line.append(" ").append(name(resolved.From[i]));
+      word(Trimmed(request.Parts[i].Value));
+      word(name(resolved.From[i]));
     }
     const bool converted = !result.empty() && !engine::IsConversionMessage(result);
-    line += converted ? " = " + std::string(result) + " " : " to ";
-    line.append(name(to)).append(" (").append(category.DisplayName).append(")");
+    if (to >= 0) {
+      word(converted ? "= " + std::string(result) : "to");
+      word(name(to));
+    }
+    word("(" + std::string(category.DisplayName) + ")");
     if (!converted && !result.empty()) line.append(": ").append(result);
     return line;
   }
@@ -500,9 +518,10 @@ class Converter {
       std::vector<std::string> quoted;
       for (const std::string_view word : named) quoted.push_back(Quoted(word));
       message = (table ? "unit " + quoted[0] + " is" : "units " + Listed(quoted) + " are") +
-                " in more than one category: " + CategoryList(holding) +
-                "; name the category: quantivo-convert " + (table ? "--table " : "") +
-                "CATEGORY VALUE FROM" + (table ? "" : " TO");
+                " in more than one category: " + CategoryList(holding) + "; name the category" +
+                (m_batch ? " in the line's first field"
+                         : std::string(": quantivo-convert ") + (table ? "--table " : "") +
+                               "CATEGORY VALUE FROM" + (table ? "" : " TO"));
       return false;
     }
     // No category holds them all: a word that names nothing, a word that is the start
@@ -601,6 +620,7 @@ class Converter {
   mutable std::vector<std::string_view> m_words;  // the unit words of the request in hand
   ResultFormat m_format;
   engine::NumberLocale m_locale;
+  bool m_batch = false;
 };
 
 int RunList(const Options& options, std::ostream& out, std::ostream& err) {
@@ -617,8 +637,7 @@ int RunList(const Options& options, std::ostream& out, std::ostream& err) {
   } else {
     const int category = FindCategoryName(catalogue, options.Positional[0]);
     if (category < 0) {
-      err << kProgram << ": unknown category " << Quoted(options.Positional[0])
-          << Suggestion(catalogue.CategoryNames(), options.Positional[0]) << "\n";
+      err << kProgram << ": " << CategoryProblem(catalogue, options.Positional[0]) << "\n";
       return kUsageError;
     }
     categories.push_back(category);
@@ -665,7 +684,7 @@ int RunBatch(const Converter& converter, bool verbose, std::istream& in, std::os
   int status = 0;
   std::string line;
   std::string result;
-  RequestWords request;  // kept, so that its strings keep their room from line to line
+  RequestWords request;  // its views point into the line in hand
   request.Parts.resize(1);
   Resolved resolved;
   long long lineNumber = 0;
@@ -694,10 +713,9 @@ int RunBatch(const Converter& converter, bool verbose, std::istream& in, std::os
     } else {
       const std::size_t first = count == 3 ? 1 : 0;
       request.HasCategory = count == 3 && !fields[0].empty();
-      request.Category.assign(count == 3 ? fields[0] : std::string_view{});
-      request.Parts[0].Value.assign(fields[first + 2]);
-      request.Parts[0].Unit.assign(fields[first]);
-      request.To.assign(fields[first + 1]);
+      request.Category = count == 3 ? fields[0] : std::string_view{};
+      request.Parts[0] = {fields[first + 2], fields[first]};
+      request.To = fields[first + 1];
       status = WorseStatus(
           status, ConvertOne(converter, request, verbose, lineNumber, resolved, result, err));
     }
@@ -757,6 +775,9 @@ int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, s
   if (!converter.Resolve(request, resolved, result)) {
     err << kProgram << ": " << result << '\n';
     return kUsageError;
+  }
+  if (options.Verbose) {
+    err << kProgram << ": " << converter.Reading(request, resolved, -1, {}) << '\n';
   }
   int status = 0;
   errno = 0;

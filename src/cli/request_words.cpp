@@ -22,7 +22,7 @@ bool IsFraction(std::string_view word) {
          IsDigits(word.substr(slash + 1));
 }
 
-std::string Joined(Words::const_iterator first, Words::const_iterator last) {
+std::string JoinedText(Words::const_iterator first, Words::const_iterator last) {
   std::string joined;
   for (auto word = first; word != last; ++word) {
     if (!joined.empty()) joined.push_back(' ');
@@ -44,6 +44,13 @@ std::size_t ConnectorAt(const Words& words) {
 }
 
 // Whether both names are units of one category: `category`, or any when it is -1.
+// The words from `first` to `last` with one blank between them, kept by the request.
+std::string_view Joined(RequestWords& request, Words::const_iterator first,
+                        Words::const_iterator last) {
+  if (last - first == 1) return *first;
+  return request.Joined.emplace_back(JoinedText(first, last));
+}
+
 bool OfOneCategory(const catalogue::UnitLookup& lookup, int category, std::string_view from,
                    std::string_view to) {
   if (category >= 0) {
@@ -101,37 +108,38 @@ bool ReadRequestWords(const Words& operands, bool tableForm,
 
   // The value: a number, or a whole number and a fraction.
   auto next = words.begin() + 1;
-  std::string value(words[0]);
+  std::string_view value = words[0];
   const std::string_view whole =
       words[0].starts_with('-') || words[0].starts_with('+') ? words[0].substr(1) : words[0];
   if (next != end && IsDigits(whole) && IsFraction(*next)) {
-    value.append(" ").append(*next++);
+    value = Joined(request, words.begin(), next + 1);
+    ++next;
   }
   // A measure in several units: number, unit, number, unit...
   if (end - next >= 3 && engine::LooksLikeNumber(next[1])) {
-    request.Parts.push_back({value, std::string(*next++)});
+    request.Parts.push_back({value, *next++});
     while (end - next >= 2 && engine::LooksLikeNumber(next[0])) {
-      request.Parts.push_back({std::string(next[0]), std::string(next[1])});
+      request.Parts.push_back({next[0], next[1]});
       next += 2;
     }
     if (connector > 0 || tableForm) {
       if (next != end) return false;
-      request.To = Joined(end + (connector > 0 ? 1 : 0), words.end());
+      request.To = Joined(request, end + (connector > 0 ? 1 : 0), words.end());
     } else {
-      request.To = Joined(next, end);
+      request.To = Joined(request, next, end);
     }
     return tableForm == request.To.empty();
   }
 
   const Words rest(next, end);
   if (connector > 0 || tableForm) {
-    request.Parts.push_back({value, Joined(rest.begin(), rest.end())});
-    if (connector > 0) request.To = Joined(end + 1, words.end());
+    request.Parts.push_back({value, Joined(request, rest.begin(), rest.end())});
+    if (connector > 0) request.To = Joined(request, end + 1, words.end());
     return tableForm == request.To.empty();
   }
   if (rest.empty()) return false;
   // No FROM: only a category without input units takes that ("0.75 mixed number").
-  if (const std::string to = Joined(rest.begin(), rest.end());
+  if (const std::string_view to = Joined(request, rest.begin(), rest.end());
       NeedsNoInputUnit(catalogue, lookup, category, to)) {
     request.Parts.push_back({value, {}});
     request.To = to;
@@ -142,16 +150,17 @@ bool ReadRequestWords(const Words& operands, bool tableForm,
   // category, or else the first word and the rest, to be reported.
   std::size_t split = 1;
   for (std::size_t i = 1; i < rest.size(); ++i) {
-    const std::string from = Joined(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(i));
-    const std::string to = Joined(rest.begin() + static_cast<std::ptrdiff_t>(i), rest.end());
+    const std::string from =
+        JoinedText(rest.begin(), rest.begin() + static_cast<std::ptrdiff_t>(i));
+    const std::string to = JoinedText(rest.begin() + static_cast<std::ptrdiff_t>(i), rest.end());
     if (rest.size() > 2 && OfOneCategory(lookup, category, from, to)) {
       split = i;
       break;
     }
   }
   const auto middle = rest.begin() + static_cast<std::ptrdiff_t>(split);
-  request.Parts.push_back({value, Joined(rest.begin(), middle)});
-  request.To = Joined(middle, rest.end());
+  request.Parts.push_back({value, Joined(request, rest.begin(), middle)});
+  request.To = Joined(request, middle, rest.end());
   return true;
 }
 

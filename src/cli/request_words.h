@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,18 +12,21 @@ namespace quantivo::cli {
 
 /// One value and the unit it is written in, as typed.
 struct MeasureWords {
-  std::string Value;
-  std::string Unit;  // empty: no input unit
+  std::string_view Value;
+  std::string_view Unit;  // empty: no input unit
 };
 
 /// The words of one request sorted into their parts: the category if one was named,
 /// the value in one unit ("1 mile") or several ("5 ft 3 in"), and the unit to convert
 /// to.
 struct RequestWords {
-  std::string Category;
+  std::string_view Category;
   bool HasCategory = false;
   std::vector<MeasureWords> Parts;
-  std::string To;
+  std::string_view To;
+  /// The texts made of several words, which the views above may point into; the
+  /// others point into the words read.
+  std::deque<std::string> Joined;
 };
 
 /// Reads the operands of a conversion as people type them: [CATEGORY] VALUE FROM TO,
