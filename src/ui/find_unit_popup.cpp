@@ -17,8 +17,9 @@
 namespace quantivo::ui {
 namespace {
 
-// Room for the longest caption, "tetradrachma (Biblical Greek) - Mass", and a dozen rows.
-constexpr int kWidthInCharacters = 44;
+// Room for a long caption with the other name found, "kilogram/centimeter² (kg/cm²) -
+// Pressure", and a dozen rows; longer ones scroll.
+constexpr int kWidthInCharacters = 52;
 constexpr int kHeightInLines = 18;
 
 bool IsListKey(int key) {
