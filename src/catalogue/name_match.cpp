@@ -78,9 +78,11 @@ std::string SpelledForm(std::string_view name) {
       bool raised = false;
       for (const auto& [word, digit] : {std::pair<std::string_view, char>{"square ", '2'},
                                         {"sq. ", '2'},
+                                        {"sq.", '2'},
                                         {"sq ", '2'},
                                         {"cubic ", '3'},
                                         {"cu. ", '3'},
+                                        {"cu.", '3'},
                                         {"cu ", '3'}}) {
         if (rest.size() > word.size() && EqualIgnoringCase(rest.substr(0, word.size()), word)) {
           power = digit;
@@ -94,6 +96,13 @@ std::string SpelledForm(std::string_view name) {
     const char c = rest.front();
     if (c == '.' && !spelled.empty() && isLetter(spelled.back()) && endsWord(rest.substr(1))) {
       ++i;
+      continue;
+    }
+    // The Greek mu (CE BC) is the micro sign (C2 B5) people meant.
+    if (c == '\xCE' && rest.size() > 1 && rest[1] == '\xBC') {
+      spelled += "\xC2\xB5";
+      i += 2;
+      inWord = true;
       continue;
     }
     // "²" is C2 B2, "³" C2 B3 and "°" C2 B0 in UTF-8.
@@ -174,8 +183,12 @@ std::vector<std::string_view> NearestNames(const std::vector<std::string_view>& 
     const std::size_t distance = EditDistance(form, name);
     // "metre" for "meter" is two edits; longer names may be a third of theirs away.
     // A word of three letters or fewer is one edit from what it meant, or far from it.
+    // One of two letters is the same letters in another case or nothing ("Hz" is not
+    // "hr", "gm" not "gr").
     const std::size_t allowed =
-        form.size() <= 3 ? 1 : std::max<std::size_t>(2, std::max(form.size(), name.size()) / 3);
+        form.size() <= 2   ? 0
+        : form.size() <= 3 ? 1
+                           : std::max<std::size_t>(2, std::max(form.size(), name.size()) / 3);
     if (distance <= allowed && distance < std::min(form.size(), name.size())) {
       scored.emplace_back(distance, i);
     }

@@ -18,6 +18,7 @@ std::string TypedForm(std::string_view name);
 /// "³" as "2" and "3", as "^2" and "^3", or as "sq " ("square ") and "cu " ("cubic ")
 /// before the word they raise; "°" as "deg"; a "." that ends an abbreviation left out.
 /// So "sq ft", "ft^2", "ft2" and "ft²" are all "ft2", "sq. ft." too, and "°F" is "degF".
+/// A Greek mu is the micro sign.
 std::string SpelledForm(std::string_view name);
 
 /// `text` with its ASCII letters in lower case.
@@ -26,12 +27,12 @@ std::string AsciiLowerCase(std::string_view text);
 /// The number of UTF-8 characters in `text` (bytes that do not continue one).
 std::size_t CharacterCount(std::string_view text);
 
-/// Calls `each` for every name of a list separated by "," (as other names are
-/// written), blanks around it left out.
+/// Calls `each` for every name of a list separated by `separator` ("," as other names
+/// are written), blanks around it left out.
 template <typename Each>
-void ForEachListedName(std::string_view list, Each each) {
+void ForEachListedName(std::string_view list, Each each, char separator = ',') {
   while (!list.empty()) {
-    const std::size_t comma = list.find(',');
+    const std::size_t comma = list.find(separator);
     std::string_view name = list.substr(0, comma);
     while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
     while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
@@ -66,8 +67,8 @@ NameMatch FindName(const std::vector<std::string_view>& names, std::string_view 
 /// Up to `count` of `names` a person may have meant by `typed`: the names it begins,
 /// when it begins several; otherwise the nearest by edit distance between their typed
 /// forms, nearest first (ties in list order), and only those at most two edits or a
-/// third of their letters away (one for a word of three letters or fewer), so that
-/// nothing far-fetched is offered.
+/// third of their letters away (one for a word of three letters, none but the case
+/// for one of two), so that nothing far-fetched is offered.
 std::vector<std::string_view> NearestNames(const std::vector<std::string_view>& names,
                                            std::string_view typed, std::size_t count);
 

@@ -556,14 +556,15 @@ class Converter {
     std::vector<std::string> quantities;
     for (std::size_t w = 0; w < named.size(); ++w) {
       quoted.push_back(Quoted(named[w]));
-      quantities.push_back(Quantity(readings[w]));
+      quantities.push_back(Quantity(named[w], readings[w]));
     }
     message = Listed(quoted) + " are units of different quantities: " + Join(quantities, ", ");
     return false;
   }
 
-  // "second is Time", "minute is Time or Angle", "oz is ounce (Mass) or ...".
-  std::string Quantity(const std::vector<catalogue::CategoryReading>& readings) const {
+  // "second is Time", "minute is Time or Angle", "\"c\" is c (light) (Speed) or ...".
+  std::string Quantity(std::string_view word,
+                       const std::vector<catalogue::CategoryReading>& readings) const {
     std::vector<std::string_view> names;
     std::vector<std::string> categories;
     for (const catalogue::CategoryReading& reading : readings) {
@@ -575,7 +576,7 @@ class Converter {
     if (names.empty()) return {};
     const bool oneName =
         std::all_of(names.begin(), names.end(), [&](auto n) { return n == names[0]; });
-    std::string text(names[0]);
+    std::string text = oneName ? std::string(names[0]) : Quoted(word);
     text += " is ";
     for (std::size_t i = 0; i < categories.size(); ++i) {
       if (i > 0) text += " or ";

@@ -36,7 +36,15 @@ std::string JoinedText(Words::const_iterator first, Words::const_iterator last) 
 std::size_t ConnectorAt(const Words& words) {
   for (std::size_t k = words.size() >= 2 ? words.size() - 2 : 0; k >= 1; --k) {
     if (catalogue::EqualIgnoringCase(words[k], "to")) return k;
-    if (catalogue::EqualIgnoringCase(words[k], "in") && !engine::LooksLikeNumber(words[k - 1])) {
+    // Nor after "sq" or "cu": "1 sq in cm2" is square inches.
+    const auto raises = [](std::string_view word) {
+      for (const std::string_view power : {"sq", "sq.", "square", "cu", "cu.", "cubic"}) {
+        if (catalogue::EqualIgnoringCase(word, power)) return true;
+      }
+      return false;
+    };
+    if (catalogue::EqualIgnoringCase(words[k], "in") && !engine::LooksLikeNumber(words[k - 1]) &&
+        !raises(words[k - 1])) {
       return k;
     }
   }
@@ -88,7 +96,22 @@ bool ReadRequestWords(const Words& operands, bool tableForm,
                       const catalogue::UnitCatalogue& catalogue,
                       const catalogue::UnitLookup& lookup, RequestWords& request) {
   request = {};
-  Words words = operands;
+  Words words;
+  // A value quoted with its units, "6 ft 2 in" or "1 1/2", is read word by word.
+  for (std::size_t i = 0; i < operands.size(); ++i) {
+    const bool value = i == 0 || (i == 1 && !engine::LooksLikeNumber(operands[0]));
+    const std::string_view operand = operands[i];
+    const bool unitOrFraction = std::any_of(operand.begin(), operand.end(), [](char c) {
+      return c == '/' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
+    if (!value || !engine::LooksLikeNumber(operand) || !unitOrFraction ||
+        operand.find(' ') == std::string_view::npos) {
+      words.push_back(operand);
+      continue;
+    }
+    catalogue::ForEachListedName(
+        operand, [&](std::string_view word) { words.push_back(word); }, ' ');
+  }
   const std::size_t plainCount = tableForm ? 3 : 4;
   // A category first: a name of one, or the first of as many operands as the plain
   // form has, when it is no number and no "to" comes later.

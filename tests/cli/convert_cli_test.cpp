@@ -444,6 +444,10 @@ TEST(ConvertCli, ReadsTheWordsPeopleType) {
       {{"63360", "in", "mi"}, "1"},
       {{"1", "mile", "to", "km"}, "1.609344"},  // "to", and "in" after a unit
       {{"1", "in", "in", "cm"}, "2.54"},
+      {{"1", "sq", "in", "cm2"}, "6.4516"},  // not after "sq"
+      {{"1", "cu.ft.", "L"}, "28.31684659"},
+      {{"100", "μm", "mm"}, "0.1"},              // a Greek mu for the micro sign
+      {{"6 ft 2 in", "cm"}, "187.96"},           // a value quoted with its units
       {{"5", "ft", "3", "in", "cm"}, "160.02"},  // one measure in two units
       {{"1", "h", "30", "min", "to", "s"}, "5400"},
       {{"3/4", "cup", "tbsp"}, "12"},  // fractions
