@@ -26,6 +26,10 @@ UnitLookup::UnitLookup(const UnitCatalogue& catalogue) : m_catalogue(catalogue) 
       ForEachListedName(other.Symbols, [&](std::string_view symbol) {
         Add(kSymbol, symbol, entry);
         Add(kSpelledSymbol, Keep(SpelledForm(symbol)), entry);
+        // One letter in another case is another symbol too often: m and M, s and S.
+        if (CharacterCount(symbol) >= 2) {
+          Add(kSymbolLower, Keep(AsciiLowerCase(SpelledForm(symbol))), entry);
+        }
       });
       ForEachListedName(other.Words, [&](std::string_view word) {
         const std::string_view spelled = Keep(AsciiLowerCase(SpelledForm(word)));
@@ -98,6 +102,8 @@ void UnitLookup::Visit(std::string_view typed, bool starts, Take take) const {
   collect(kSpelledSymbol, spelled);
   collect(kSpelledWord, spelledLower);
   if (offer(NameRule::Spelling)) return;
+  collect(kSymbolLower, spelledLower);
+  if (offer(NameRule::SymbolCase)) return;
   if (!starts || CharacterCount(typed) < kMinimumStart) return;
   auto start = std::lower_bound(m_starts.begin(), m_starts.end(), spelledLower,
                                 [](const auto& a, const std::string& b) { return a.first < b; });
@@ -141,7 +147,9 @@ NameReading UnitLookup::Find(int category, std::string_view typed) const {
 std::vector<CategoryReading> UnitLookup::FindEverywhere(std::string_view typed) const {
   std::vector<CategoryReading> readings;
   Visit(typed, true, [&](const std::vector<Entry>& entries, NameRule rule) {
-    if (rule == NameRule::Start && !readings.empty()) return true;
+    // The loose rules count only for a word that is no name anywhere: "MB" is the
+    // megabyte, never the millibar's "mb".
+    if (rule >= NameRule::SymbolCase && !readings.empty()) return true;
     for (const Entry& entry : entries) {
       const auto known = std::find_if(readings.begin(), readings.end(),
                                       [&](const auto& r) { return r.Category == entry.Category; });

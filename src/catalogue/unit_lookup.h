@@ -13,11 +13,12 @@ namespace quantivo::catalogue {
 
 /// The rules by which a typed word names a unit, closest first.
 enum class NameRule {
-  TableName,  // the name the lists show
-  AnyCase,    // the same in another case
-  OtherName,  // a symbol with its case, or another word in any case ("km", "metres")
-  Spelling,   // either of them spelt without "²", "³" or "°" ("ft2", "sq ft", "degF")
-  Start,      // the start of a name, four characters or more, of one unit only
+  TableName,   // the name the lists show
+  AnyCase,     // the same in another case
+  OtherName,   // a symbol with its case, or another word in any case ("km", "metres")
+  Spelling,    // either of them spelt without "²", "³" or "°" ("ft2", "sq ft", "degF")
+  SymbolCase,  // a symbol of two characters or more in another case, of one unit only ("KM")
+  Start,       // the start of a name, four characters or more, of one unit only
 };
 
 /// What a typed word names in one category: the unit's list position, or -1.
@@ -48,12 +49,15 @@ class UnitLookup {
 
   /// The unit `typed` names in the category, by the first rule that finds one: its
   /// table name; that name in any case; an other name; either spelt without "²", "³"
-  /// or "°"; the start of one unit's name or word. An empty word names nothing.
+  /// or "°"; a symbol of two characters or more in another case, when no other unit's
+  /// symbol is the same but for case ("KM", but not "mw", which is mW or MW); the
+  /// start of one unit's name or word. An empty word names nothing.
   NameReading Find(int category, std::string_view typed) const;
 
   /// The categories in which `typed` names a unit, in index order, each by its closest
   /// rule. A word that is a name somewhere is never taken as the start of another
-  /// ("meter" is not read as "meter²"); starts count only for a word that is no name.
+  /// ("meter" is not read as "meter²") nor as a symbol in another case ("MB" is not
+  /// "mb"); those rules count only for a word that is no name anywhere.
   std::vector<CategoryReading> FindEverywhere(std::string_view typed) const;
 
   /// The category's table names in list order, then its other names: what a person
@@ -67,7 +71,16 @@ class UnitLookup {
   };
   using Table = std::unordered_map<std::string_view, std::vector<Entry>>;
   // One table for each way a word is compared, and the rule it stands for.
-  enum Key { kExact, kLower, kSymbol, kWord, kSpelledSymbol, kSpelledWord, kKeyCount };
+  enum Key {
+    kExact,
+    kLower,
+    kSymbol,
+    kWord,
+    kSpelledSymbol,
+    kSpelledWord,
+    kSymbolLower,
+    kKeyCount
+  };
 
   std::string_view Keep(std::string text);
   void Add(Key key, std::string_view name, Entry entry);

@@ -49,7 +49,8 @@ constexpr std::string_view kUsage =
     "(km, kg, \u00b0F, KB: with their case), plurals and other spellings (feet, litre,\n"
     "celsius), \"2\", \"3\", \"sq \", \"cu \" and \"deg\" for \"\u00b2\", \"\u00b3\" and "
     "\"\u00b0\",\n"
-    "or a start of four letters or more of one name only; nothing is guessed.\n"
+    "a symbol of two letters or more in another case (KM), or a start of four letters\n"
+    "or more of one name only; nothing is guessed.\n"
     "Fractions has no input unit: give \"\" as FROM, or leave it out.\n"
     "\n"
     "  --format auto|scientific|fixed|commas   result format (default auto)\n"
@@ -537,8 +538,15 @@ class Converter {
       return false;
     }
     for (std::size_t w = 0; w < named.size(); ++w) {
+      const bool onlyAmbiguous =
+          std::none_of(readings[w].begin(), readings[w].end(),
+                       [](const auto& r) { return r.Reading.Position >= 0; });
       for (const catalogue::CategoryReading& reading : readings[w]) {
         if (!reading.Reading.Ambiguous) continue;
+        if (onlyAmbiguous) {
+          message = UnknownUnit(reading.Category, named[w], true);
+          return false;
+        }
         const bool othersThere =
             std::all_of(readings.begin(), readings.end(), [&](const auto& word) {
               return &word == &readings[w] ||

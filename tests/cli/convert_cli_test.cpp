@@ -475,7 +475,14 @@ TEST(ConvertCli, ReadsTheWordsPeopleType) {
        "units \"minute\" and \"second\" are in more than one category: Time, Angle; name the "
        "category: quantivo-convert CATEGORY VALUE FROM TO",
        2},
-      {{"1", "KG", "lb"}, "unknown unit \"KG\" in category \"Mass\"; did you mean \"kg\"?", 2},
+      {{"1", "KG", "lb"}, "2.204622622"},  // a symbol in another case, of one unit only
+      {{"1", "Pa", "MB"},                  // but not where it is another quantity's symbol
+       "\"Pa\" and \"MB\" are units of different quantities: pascal is Pressure, megabyte is "
+       "Computer",
+       2},
+      {{"1", "mw", "W"},
+       "ambiguous unit \"mw\" in category \"Power\"; did you mean \"MW\" or \"mW\"?",
+       2},
       {{"1", "xyz", "m"}, "unknown unit \"xyz\" in category \"Length\"", 2},
       {{"Temperature", "1", "C", "2", "F", "K"},
        "a value in several units is for measured quantities, not \"Temperature\"",
