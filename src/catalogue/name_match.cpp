@@ -62,6 +62,17 @@ std::size_t CharacterCount(std::string_view text) {
 }
 
 std::string SpelledForm(std::string_view name) {
+  // Most names have nothing to spell otherwise: no byte beyond ASCII, "^" or ".", and
+  // no word that begins with "sq" or "cu".
+  bool plain = true;
+  for (std::size_t i = 0; i < name.size() && plain; ++i) {
+    const char c = name[i];
+    const bool wordStart = i == 0 || name[i - 1] == ' ';
+    plain = static_cast<unsigned char>(c) < 0x80 && c != '^' && c != '.' &&
+            !(wordStart && (EqualIgnoringCase(name.substr(i, 2), "sq") ||
+                            EqualIgnoringCase(name.substr(i, 2), "cu")));
+  }
+  if (plain) return std::string(name);
   const auto isLetter = [](char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
            static_cast<unsigned char>(c) >= 0x80;

@@ -1,6 +1,7 @@
 #include "catalogue/unit_lookup.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "catalogue/name_match.h"
 
@@ -9,51 +10,85 @@ namespace quantivo::catalogue {
 UnitLookup::UnitLookup(const UnitCatalogue& catalogue) : m_catalogue(catalogue) {
   for (int c = 0; c < catalogue.CategoryCount(); ++c) {
     const std::span<const UnitRecord> units = catalogue.DefinedUnits(c);
+    for (int u = 0; u < static_cast<int>(units.size()); ++u) {
+      NamedUnits& named = m_tableNames[units[static_cast<std::size_t>(u)].Name];
+      if (named.Count < static_cast<int>(named.Units.size())) named.Units[named.Count++] = {c, u};
+    }
+  }
+  Refresh();
+}
+
+std::string_view UnitLookup::Keep(std::string_view name, std::string folded) const {
+  if (folded == name) return name;
+  return m_texts.emplace_back(std::move(folded));
+}
+
+void UnitLookup::Fold() const {
+  if (m_isFolded) return;
+  m_isFolded = true;
+  const auto add = [&](Key kind, std::string_view name, std::string folded, Entry entry) {
+    const std::string_view text = Keep(name, std::move(folded));
+    m_folded.push_back({std::hash<std::string_view>{}(text), text, kind, entry});
+  };
+  // A spelt form is kept only where it differs from the plain one; the lookup reads
+  // the plain ones for it too.
+  const auto addSpelled = [&](Key kind, std::string_view name, std::string spelled,
+                              std::string_view plain, Entry entry) {
+    if (spelled != plain) add(kind, name, std::move(spelled), entry);
+  };
+  for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
+    const std::span<const UnitRecord> units = m_catalogue.DefinedUnits(c);
     std::unordered_map<std::string_view, int> unitOf;
     for (int u = 0; u < static_cast<int>(units.size()); ++u) {
       const std::string_view name = units[static_cast<std::size_t>(u)].Name;
       unitOf.emplace(name, u);
-      const std::string_view spelled = Keep(AsciiLowerCase(SpelledForm(name)));
-      Add(kExact, name, {c, u});
-      Add(kLower, Keep(AsciiLowerCase(name)), {c, u});
-      Add(kSpelledWord, spelled, {c, u});
-      m_starts.emplace_back(spelled, Entry{c, u});
+      add(kLower, name, AsciiLowerCase(name), {c, u});
+      addSpelled(kSpelledWord, name, AsciiLowerCase(SpelledForm(name)), m_folded.back().Text,
+                 {c, u});
     }
-    for (const UnitOtherNames& other : catalogue.OtherNamesOf(c)) {
+    for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(c)) {
       const auto unit = unitOf.find(other.Unit);
       if (unit == unitOf.end()) continue;  // the catalogue's tests name such a line
       const Entry entry{c, unit->second};
       ForEachListedName(other.Symbols, [&](std::string_view symbol) {
-        Add(kSymbol, symbol, entry);
-        Add(kSpelledSymbol, Keep(SpelledForm(symbol)), entry);
+        add(kSymbol, symbol, std::string(symbol), entry);
+        std::string spelled = SpelledForm(symbol);
         // One letter in another case is another symbol too often: m and M, s and S.
         if (CharacterCount(symbol) >= 2) {
-          Add(kSymbolLower, Keep(AsciiLowerCase(SpelledForm(symbol))), entry);
+          addSpelled(kSymbolLower, symbol, AsciiLowerCase(spelled), symbol, entry);
         }
+        addSpelled(kSpelledSymbol, symbol, std::move(spelled), symbol, entry);
       });
       ForEachListedName(other.Words, [&](std::string_view word) {
-        const std::string_view spelled = Keep(AsciiLowerCase(SpelledForm(word)));
-        Add(kWord, Keep(AsciiLowerCase(word)), entry);
-        Add(kSpelledWord, spelled, entry);
-        m_starts.emplace_back(spelled, entry);
+        add(kWord, word, AsciiLowerCase(word), entry);
+        addSpelled(kSpelledWord, word, AsciiLowerCase(SpelledForm(word)), m_folded.back().Text,
+                   entry);
       });
     }
   }
-  std::sort(m_starts.begin(), m_starts.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  Refresh();
+  // Counting sort by bucket.
+  const auto bucketOf = [](std::size_t hash) {
+    return hash >> (std::numeric_limits<std::size_t>::digits - kBucketBits);
+  };
+  m_buckets.assign((std::size_t{1} << kBucketBits) + 1, 0);
+  for (const Keyed& keyed : m_folded) ++m_buckets[bucketOf(keyed.Hash) + 1];
+  for (std::size_t b = 1; b < m_buckets.size(); ++b) m_buckets[b] += m_buckets[b - 1];
+  std::vector<Keyed> grouped(m_folded.size());
+  std::vector<std::uint32_t> next(m_buckets.begin(), m_buckets.end() - 1);
+  for (const Keyed& keyed : m_folded) grouped[next[bucketOf(keyed.Hash)]++] = keyed;
+  m_folded = std::move(grouped);
 }
 
-std::string_view UnitLookup::Keep(std::string text) {
-  return m_texts.emplace_back(std::move(text));
-}
-
-void UnitLookup::Add(Key key, std::string_view name, Entry entry) {
-  std::vector<Entry>& entries = m_tables[key][name];
-  const bool known = std::any_of(entries.begin(), entries.end(), [&](const Entry& e) {
-    return e.Category == entry.Category && e.Unit == entry.Unit;
-  });
-  if (!known) entries.push_back(entry);
+const std::vector<UnitLookup::Keyed>& UnitLookup::Starts() const {
+  if (m_starts.empty()) {
+    std::copy_if(m_folded.begin(), m_folded.end(), std::back_inserter(m_starts),
+                 [](const Keyed& k) {
+                   return k.Kind == kLower || k.Kind == kWord || k.Kind == kSpelledWord;
+                 });
+    std::sort(m_starts.begin(), m_starts.end(),
+              [](const Keyed& a, const Keyed& b) { return a.Text < b.Text; });
+  }
+  return m_starts;
 }
 
 void UnitLookup::Refresh() {
@@ -71,59 +106,79 @@ void UnitLookup::Refresh() {
       positions.push_back(found != positionOf.end() ? found->second : -1);
     }
   }
+  for (auto& [name, named] : m_tableNames) {
+    for (int i = 0; i < named.Count; ++i) {
+      const Entry& entry = named.Units[static_cast<std::size_t>(i)];
+      named.Positions[static_cast<std::size_t>(i)] =
+          m_positions[static_cast<std::size_t>(entry.Category)]
+                     [static_cast<std::size_t>(entry.Unit)];
+    }
+  }
 }
 
 template <typename Take>
-void UnitLookup::Visit(std::string_view typed, bool starts, Take take) const {
+void UnitLookup::Visit(std::string_view typed, Take take) const {
   if (typed.empty()) return;
   std::vector<Entry> found;
-  const auto collect = [&](Key key, std::string_view name) {
-    const auto entries = m_tables[key].find(name);
-    if (entries != m_tables[key].end()) {
-      found.insert(found.end(), entries->second.begin(), entries->second.end());
-    }
-  };
   // Each rule hands over what it found and asks whether to go on.
   const auto offer = [&](NameRule rule) {
     const bool done = !found.empty() && take(found, rule);
     found.clear();
     return done;
   };
-  collect(kExact, typed);
+  if (const auto exact = m_tableNames.find(typed); exact != m_tableNames.end()) {
+    found.assign(exact->second.Units.begin(), exact->second.Units.begin() + exact->second.Count);
+  }
   if (offer(NameRule::TableName)) return;
+  Fold();
+  const auto collect = [&](std::string_view text, std::initializer_list<Key> kinds) {
+    const std::size_t hash = std::hash<std::string_view>{}(text);
+    const std::size_t bucket = hash >> (std::numeric_limits<std::size_t>::digits - kBucketBits);
+    for (std::uint32_t i = m_buckets[bucket]; i < m_buckets[bucket + 1]; ++i) {
+      const Keyed& keyed = m_folded[i];
+      if (keyed.Hash == hash && keyed.Text == text &&
+          std::find(kinds.begin(), kinds.end(), keyed.Kind) != kinds.end()) {
+        found.push_back(keyed.Where);
+      }
+    }
+  };
   const std::string lower = AsciiLowerCase(typed);
-  collect(kLower, lower);
+  collect(lower, {kLower});
   if (offer(NameRule::AnyCase)) return;
-  collect(kSymbol, typed);
-  collect(kWord, lower);
+  collect(typed, {kSymbol});
+  collect(lower, {kWord});
   if (offer(NameRule::OtherName)) return;
   const std::string spelled = SpelledForm(typed);
   const std::string spelledLower = AsciiLowerCase(spelled);
-  collect(kSpelledSymbol, spelled);
-  collect(kSpelledWord, spelledLower);
+  collect(spelled, {kSpelledSymbol, kSymbol});
+  collect(spelledLower, {kSpelledWord, kLower, kWord});
   if (offer(NameRule::Spelling)) return;
-  collect(kSymbolLower, spelledLower);
+  // The loose rules: `take` may decline them before anything is looked for.
+  if (take(found, NameRule::SymbolCase)) return;
+  if (CharacterCount(spelledLower) >= 2) collect(spelledLower, {kSymbolLower, kSymbol});
   if (offer(NameRule::SymbolCase)) return;
-  if (!starts || CharacterCount(typed) < kMinimumStart) return;
-  auto start = std::lower_bound(m_starts.begin(), m_starts.end(), spelledLower,
-                                [](const auto& a, const std::string& b) { return a.first < b; });
-  for (; start != m_starts.end() && start->first.starts_with(spelledLower); ++start) {
-    found.push_back(start->second);
+  if (CharacterCount(typed) < kMinimumStart || take(found, NameRule::Start)) return;
+  // The starts of table names and words: the folded texts from the word on.
+  const std::vector<Keyed>& starts = Starts();
+  auto start = std::lower_bound(starts.begin(), starts.end(), spelledLower,
+                                [](const Keyed& a, std::string_view b) { return a.Text < b; });
+  for (; start != starts.end() && start->Text.starts_with(spelledLower); ++start) {
+    found.push_back(start->Where);
   }
   offer(NameRule::Start);
 }
 
 NameReading UnitLookup::Find(int category, std::string_view typed) const {
   // A table name, as scripts write it, costs one lookup and nothing more.
-  if (const auto exact = m_tables[kExact].find(typed); exact != m_tables[kExact].end()) {
-    for (const Entry& entry : exact->second) {
-      if (entry.Category != category) continue;
-      return {m_positions[static_cast<std::size_t>(category)][static_cast<std::size_t>(entry.Unit)],
-              NameRule::TableName, false};
+  if (const auto exact = m_tableNames.find(typed); exact != m_tableNames.end()) {
+    const NamedUnits& named = exact->second;
+    for (int i = 0; i < named.Count; ++i) {
+      if (named.Units[static_cast<std::size_t>(i)].Category != category) continue;
+      return {named.Positions[static_cast<std::size_t>(i)], NameRule::TableName, false};
     }
   }
   NameReading reading;
-  Visit(typed, true, [&](const std::vector<Entry>& entries, NameRule rule) {
+  Visit(typed, [&](const std::vector<Entry>& entries, NameRule rule) {
     int unit = -1;
     for (const Entry& entry : entries) {
       if (entry.Category != category) continue;
@@ -146,7 +201,7 @@ NameReading UnitLookup::Find(int category, std::string_view typed) const {
 
 std::vector<CategoryReading> UnitLookup::FindEverywhere(std::string_view typed) const {
   std::vector<CategoryReading> readings;
-  Visit(typed, true, [&](const std::vector<Entry>& entries, NameRule rule) {
+  Visit(typed, [&](const std::vector<Entry>& entries, NameRule rule) {
     // The loose rules count only for a word that is no name anywhere: "MB" is the
     // megabyte, never the millibar's "mb".
     if (rule >= NameRule::SymbolCase && !readings.empty()) return true;
@@ -166,6 +221,26 @@ std::vector<CategoryReading> UnitLookup::FindEverywhere(std::string_view typed) 
   std::sort(readings.begin(), readings.end(),
             [](const auto& a, const auto& b) { return a.Category < b.Category; });
   return readings;
+}
+
+std::vector<int> UnitLookup::CategoriesNamingAll(std::span<const std::string_view> words) const {
+  const bool allNames = std::all_of(words.begin(), words.end(), [&](std::string_view word) {
+    return word.empty() || m_tableNames.contains(word);
+  });
+  if (!allNames) return {};
+  std::vector<int> categories;
+  for (int c = 0; c < m_catalogue.CategoryCount(); ++c) categories.push_back(c);
+  for (const std::string_view word : words) {
+    if (word.empty()) continue;
+    const auto names = m_tableNames.find(word);
+    if (names == m_tableNames.end()) return {};
+    const NamedUnits& named = names->second;
+    std::erase_if(categories, [&](int c) {
+      return std::none_of(named.Units.begin(), named.Units.begin() + named.Count,
+                          [&](const Entry& entry) { return entry.Category == c; });
+    });
+  }
+  return categories;
 }
 
 std::vector<std::string_view> UnitLookup::NamesOf(int category) const {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <deque>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -60,6 +63,11 @@ class UnitLookup {
   /// "mb"); those rules count only for a word that is no name anywhere.
   std::vector<CategoryReading> FindEverywhere(std::string_view typed) const;
 
+  /// The categories in which every one of `words` is a table name (an empty word fits
+  /// all), in index order: the answer for names as scripts give them, without folding
+  /// any other name. Empty when the words need the other rules.
+  std::vector<int> CategoriesNamingAll(std::span<const std::string_view> words) const;
+
   /// The category's table names in list order, then its other names: what a person
   /// may type, for completion and for "did you mean".
   std::vector<std::string_view> NamesOf(int category) const;
@@ -69,31 +77,46 @@ class UnitLookup {
     int Category = 0;
     int Unit = 0;  // in definition order
   };
-  using Table = std::unordered_map<std::string_view, std::vector<Entry>>;
-  // One table for each way a word is compared, and the rule it stands for.
-  enum Key {
-    kExact,
-    kLower,
-    kSymbol,
-    kWord,
-    kSpelledSymbol,
-    kSpelledWord,
-    kSymbolLower,
-    kKeyCount
+  // The ways a folded name is compared with what was typed.
+  enum Key : unsigned char { kLower, kSymbol, kWord, kSpelledSymbol, kSpelledWord, kSymbolLower };
+  struct Keyed {
+    std::size_t Hash = 0;  // of Text: the folded names are sorted by it
+    std::string_view Text;
+    Key Kind = kLower;
+    Entry Where;
   };
 
-  std::string_view Keep(std::string text);
-  void Add(Key key, std::string_view name, Entry entry);
-  /// Calls `take(entry, rule)` for the entries each rule finds, closest rule first,
-  /// until it returns true; starts only when `starts`.
+  /// Folds every name the first time a word is not a table name: a script that
+  /// writes table names never pays for it.
+  void Fold() const;
+  /// The folded names in text order, for starts; made the first time one is looked for.
+  const std::vector<Keyed>& Starts() const;
+  /// `folded`, kept while the lookup lives when it differs from `name`.
+  std::string_view Keep(std::string_view name, std::string folded) const;
+  /// Calls `take(entries, rule)` with what each rule finds, closest rule first, until
+  /// it returns true; before the loose rules it is also asked with nothing found.
   template <typename Take>
-  void Visit(std::string_view typed, bool starts, Take take) const;
+  void Visit(std::string_view typed, Take take) const;
 
   const UnitCatalogue& m_catalogue;
-  std::deque<std::string> m_texts;  // the folded names the tables point into
-  Table m_tables[kKeyCount];
-  std::vector<std::pair<std::string_view, Entry>> m_starts;  // folded, sorted
-  std::vector<std::vector<int>> m_positions;                 // [category][unit]
+  // A table name's units, held in the hash table's own node with their list positions,
+  // so that a script's names cost one lookup: a name is a unit's in a few categories
+  // at most (liter in Volume and Volume - Dry).
+  struct NamedUnits {
+    std::array<Entry, 4> Units{};
+    std::array<int, 4> Positions{};
+    int Count = 0;
+  };
+  std::unordered_map<std::string_view, NamedUnits> m_tableNames;
+  mutable std::deque<std::string> m_texts;  // folded names that differ from their source
+  // The folded names grouped by the top bits of their hash, a hash table built in one
+  // pass: the names of bucket b are m_folded[m_buckets[b]] to m_folded[m_buckets[b + 1]].
+  static constexpr int kBucketBits = 12;
+  mutable std::vector<Keyed> m_folded;
+  mutable std::vector<std::uint32_t> m_buckets;
+  mutable bool m_isFolded = false;
+  mutable std::vector<Keyed> m_starts;        // table names and words, sorted by text
+  std::vector<std::vector<int>> m_positions;  // [category][unit]
 };
 
 }  // namespace quantivo::catalogue

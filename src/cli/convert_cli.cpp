@@ -487,14 +487,20 @@ class Converter {
   // by the closest rule any category allows; false with the message otherwise.
   bool FindCategory(const std::vector<std::string_view>& words, int& found,
                     std::string& message) const {
-    std::vector<std::vector<catalogue::CategoryReading>> readings;
     std::vector<std::string_view> named;
     for (const std::string_view word : words) {
-      if (word.empty()) continue;
-      named.push_back(word);
-      readings.push_back(Everywhere(word));
+      if (!word.empty()) named.push_back(word);
     }
-    std::vector<int> holding;
+    // Table names, as scripts give them: the categories naming them all are the answer.
+    std::vector<int> holding = m_lookup.CategoriesNamingAll(named);
+    if (holding.size() == 1) {
+      found = holding.front();
+      return true;
+    }
+    // Views of the remembered readings, which stay put while this request is read.
+    if (m_everywhere.size() + named.size() > kRemembered) m_everywhere.clear();
+    std::vector<std::span<const catalogue::CategoryReading>> readings;
+    for (const std::string_view word : named) readings.push_back(Everywhere(word));
     auto best = catalogue::NameRule::Start;
     for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
       auto loosest = catalogue::NameRule::TableName;
@@ -572,7 +578,7 @@ class Converter {
 
   // "second is Time", "minute is Time or Angle", "\"c\" is c (light) (Speed) or ...".
   std::string Quantity(std::string_view word,
-                       const std::vector<catalogue::CategoryReading>& readings) const {
+                       std::span<const catalogue::CategoryReading> readings) const {
     std::vector<std::string_view> names;
     std::vector<std::string> categories;
     for (const catalogue::CategoryReading& reading : readings) {
@@ -599,7 +605,6 @@ class Converter {
   const std::vector<catalogue::CategoryReading>& Everywhere(std::string_view word) const {
     const auto known = m_everywhere.find(std::string(word));
     if (known != m_everywhere.end()) return known->second;
-    if (m_everywhere.size() >= kRemembered) m_everywhere.clear();
     return m_everywhere.emplace(std::string(word), m_lookup.FindEverywhere(word)).first->second;
   }
 

@@ -64,6 +64,8 @@ bool OfOneCategory(const catalogue::UnitLookup& lookup, int category, std::strin
   if (category >= 0) {
     return lookup.Find(category, from).Position >= 0 && lookup.Find(category, to).Position >= 0;
   }
+  const std::string_view both[] = {from, to};
+  if (!lookup.CategoriesNamingAll(both).empty()) return true;
   const auto fromReadings = lookup.FindEverywhere(from);
   const auto toReadings = lookup.FindEverywhere(to);
   return std::any_of(fromReadings.begin(), fromReadings.end(), [&](const auto& a) {
@@ -161,6 +163,12 @@ bool ReadRequestWords(const Words& operands, bool tableForm,
     return tableForm == request.To.empty();
   }
   if (rest.empty()) return false;
+  // Two units of one category, as scripts give them, need no other reading.
+  if (rest.size() == 2 && OfOneCategory(lookup, category, rest[0], rest[1])) {
+    request.Parts.push_back({value, rest[0]});
+    request.To = rest[1];
+    return true;
+  }
   // No FROM: only a category without input units takes that ("0.75 mixed number").
   if (const std::string_view to = Joined(request, rest.begin(), rest.end());
       NeedsNoInputUnit(catalogue, lookup, category, to)) {

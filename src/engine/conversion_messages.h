@@ -16,6 +16,8 @@ inline std::string InvalidNumberText(int position) {
 
 /// Whether an output box text is one of the messages above rather than a result.
 inline bool IsConversionMessage(std::string_view text) {
+  // A result starts with a digit, a sign or a Roman letter in upper case.
+  if (text.empty() || text.front() < 'a' || text.front() > 'z') return false;
   return text == kResultTooLarge || text == kDecimalTooPrecise || text.starts_with("invalid ");
 }
 

@@ -44,8 +44,9 @@ std::string ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFa
   // Each part is divided first, then the sum multiplied, each rounded to extended:
   // a single part is value ÷ input factor × output factor. An overflow or an invalid
   // operation on the way leaves the result infinite or NaN.
-  Extended total = 0;
-  for (const MeasurePart& part : parts) total += part.Value / part.Factor;
+  if (parts.empty()) return {};
+  Extended total = parts[0].Value / parts[0].Factor;  // not 0 + it: -0 keeps its sign
+  for (const MeasurePart& part : parts.subspan(1)) total += part.Value / part.Factor;
   const Extended result = total * outputFactor;
   if (!std::isfinite(result)) return kResultTooLarge;
   return FormatResult(result, format, locale);

@@ -63,13 +63,22 @@ TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale) {
   std::string_view unsignedText = text;
   const bool negative = !text.empty() && text.front() == '-';
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) unsignedText.remove_prefix(1);
-  // Most values are plain numbers with the point: one look at each character says so.
-  const char thousands = locale.Thousands.empty() ? ',' : locale.Thousands.front();
-  const bool plain =
-      locale.Decimal == "." && std::all_of(text.begin(), text.end(), [&](char c) {
-        return c != '/' && c != ',' && c != thousands && static_cast<unsigned char>(c) < 0x80;
-      });
-  if (plain) return {InputBoxText(text), std::nullopt};
+  // Most values are plain numbers with the point: one pass over the characters says
+  // so and puts the letters in upper case as the input box holds them.
+  if (locale.Decimal == ".") {
+    const char thousands = locale.Thousands.empty() ? ',' : locale.Thousands.front();
+    std::string upper(text);
+    bool plain = true;
+    for (char& c : upper) {
+      if (c >= 'a' && c <= 'z') {
+        c = static_cast<char>(c - 'a' + 'A');
+      } else if (c == '/' || c == ',' || c == thousands || static_cast<unsigned char>(c) >= 0x80) {
+        plain = false;
+        break;
+      }
+    }
+    if (plain) return {std::move(upper), std::nullopt};
+  }
   if (unsignedText.find('/') != std::string_view::npos) {
     if (const std::optional<Extended> value = FractionValue(unsignedText)) {
       return {std::string(text), negative ? -*value : *value};
