@@ -221,7 +221,7 @@ constexpr UnitOtherNames kVolumeOtherNames[] = {
     {"quart", "qt", "quarts"},
     {"pint", "pt", "pints"},
     {"cup", "", "cups"},
-    {"ounce", "fl oz, floz", "ounces, fluid ounce, fluid ounces, US fluid ounce, US fluid ounces"},
+    {"ounce", "fl oz, floz, oz", "ounces, fluid ounce, fluid ounces, US fluid ounce, US fluid ounces"},
     {"ounce (UK)", "", "imperial fluid ounces, UK fluid ounces"},
     {"tablespoon", "tbsp, Tbsp, tbs, Tbs", "tablespoons"},
     {"teaspoon", "tsp", "teaspoons"},
@@ -460,7 +460,7 @@ constexpr UnitRecord kDensity[] = {
 
 // Density: the names people type for its units.
 constexpr UnitOtherNames kDensityOtherNames[] = {
-    {"gram/centimeter³", "g/cm³, g/cc, g/mL, g/ml", "grams per cubic centimeter, grams per cubic centimetre"},
+    {"gram/centimeter³", "g/cm³, g/cc, g/mL, g/ml, kg/L, kg/l", "grams per cubic centimeter, grams per cubic centimetre"},
     {"kilogram/meter³", "kg/m³, g/L, g/l", "kilograms per cubic meter, kilograms per cubic metre"},
     {"gram/meter³", "g/m³, mg/L, mg/l", "grams per cubic meter, grams per cubic metre"},
     {"milligram/meter³", "mg/m³", "milligrams per cubic meter, milligrams per cubic metre"},
@@ -497,7 +497,7 @@ constexpr UnitOtherNames kForceOtherNames[] = {
     {"joule/centimeter", "J/cm", "joules per centimeter, joules per centimetre"},
     {"kilogram force", "kgf, kp", "kilograms force, kilogram-force, kilograms-force, kiloponds"},
     {"gram force", "gf", "grams force, gram-force, grams-force"},
-    {"kip force", "kipf, klbf", "kips force, kip-force, kips-force"},
+    {"kip force", "kipf, klbf", "kip, kips, kips force, kip-force, kips-force"},
     {"pound force", "lbf", "pounds force, pound-force, pounds-force"},
     {"ounce force", "ozf", "ounces force, ounce-force, ounces-force"},
     {"poundal", "pdl", "poundals"},
@@ -556,10 +556,10 @@ constexpr UnitOtherNames kEnergyOtherNames[] = {
     {"kilocalorie", "kcal, Cal", "kilocalories, food calories, large calories"},
     {"calorie", "cal", "calories"},
     {"BTU", "", "BTUs, British thermal unit, British thermal units"},
-    {"newton-meter", "N·m, N-m, Nm, N m", "newton meters, newton-meters, newton metres, newton-metres"},
+    {"newton-meter", "N·m, N-m, Nm, N m, N.m", "newton meters, newton-meters, newton metres, newton-metres"},
     {"dyne-centimeter", "dyn·cm, dyn-cm", "dyne centimeters, dyne-centimeters"},
     {"gram force-centimeter", "gf·cm, gf-cm", "gram-force centimeters"},
-    {"pound force-foot", "lbf·ft, ft·lbf, ft-lbf, ft-lb, lb-ft", "foot-pounds, foot pounds, pound-feet"},
+    {"pound force-foot", "lbf·ft, ft·lbf, ft-lbf, ft-lb, lb-ft, ft.lbf, lbf.ft", "foot-pounds, foot pounds, pound-feet"},
     {"pound force-inch", "lbf·in, in·lbf, in-lbf, in-lb, lb-in", "inch-pounds, inch pounds, pound-inches"},
     {"ounce force-inch", "ozf·in, in·ozf, in-ozf, oz-in, in-oz", "inch-ounces, ounce-inches"},
     {"poundal-foot", "pdl·ft, pdl-ft, ft·pdl, ft-pdl", "poundal-feet, foot-poundals"},
@@ -602,7 +602,7 @@ constexpr UnitOtherNames kPowerOtherNames[] = {
     {"calorie/second", "cal/s", "calories per second"},
     {"pound-foot/minute", "ft·lbf/min, ft-lbf/min, ft·lb/min, ft-lb/min", "foot-pounds per minute"},
     {"pound-foot/second", "ft·lbf/s, ft-lbf/s, ft·lb/s, ft-lb/s", "foot-pounds per second"},
-    {"ton (refrigeration)", "TR", "refrigeration ton, refrigeration tons, tons of refrigeration"},
+    {"ton (refrigeration)", "TR", "ton, tons, refrigeration ton, refrigeration tons, tons of refrigeration"},
 };
 
 // Pressure: how many of the unit make one pascal.
@@ -757,10 +757,10 @@ constexpr UnitRecord kTemperature[] = {
 
 // Temperature: the names people type for its units.
 constexpr UnitOtherNames kTemperatureOtherNames[] = {
-    {"Celsius", "°C, ℃, C, c", "centigrade, degrees celsius, degrees centigrade, degc"},
-    {"Fahrenheit", "°F, ℉, F, f", "degrees fahrenheit, degf"},
-    {"Kelvin", "K, °K", "kelvins, degrees kelvin, degk"},
-    {"Rankine", "°R, R", "degrees rankine, degr"},
+    {"Celsius", "°C, ℃, C, c", "centigrade, degrees celsius, degrees centigrade, degc, deg c, degrees c"},
+    {"Fahrenheit", "°F, ℉, F, f", "degrees fahrenheit, degf, deg f, degrees f"},
+    {"Kelvin", "K, °K", "kelvins, degrees kelvin, degk, deg k"},
+    {"Rankine", "°R, R", "degrees rankine, degr, deg r"},
     {"Réaumur", "°Ré, °Re", "reaumur, degrees reaumur, degrees réaumur"},
 };
 

@@ -454,7 +454,15 @@ class Converter {
 
   std::string UnknownUnit(int category, std::string_view name, bool ambiguous) const {
     return (ambiguous ? "ambiguous unit " : "unknown unit ") + Quoted(name) + " in category " +
-           Quoted(m_catalogue.Category(category).DisplayName) + UnitSuggestion(category, name);
+           Quoted(m_catalogue.Category(category).DisplayName) +
+           OrTheList(UnitSuggestion(category, name), m_catalogue.Category(category).DisplayName);
+  }
+
+  // Where no name is near, where to find them all.
+  static std::string OrTheList(std::string suggestion, std::string_view category) {
+    if (!suggestion.empty()) return suggestion;
+    return category.empty() ? std::string("; see quantivo-convert --names")
+                            : "; see quantivo-convert --names " + Quoted(category);
   }
 
   // The nearest names of the category, one for each unit ("meter", not also "meters").
@@ -480,7 +488,7 @@ class Converter {
     }
     std::sort(all.begin(), all.end());
     all.erase(std::unique(all.begin(), all.end()), all.end());
-    return "unknown unit " + Quoted(name) + Suggestion(all, name);
+    return "unknown unit " + Quoted(name) + OrTheList(Suggestion(all, name), {});
   }
 
   // The one category that holds a unit for every word (an empty one fits all), found
@@ -532,7 +540,7 @@ class Converter {
       return false;
     }
     // No category holds them all: a word that names nothing, a word that is the start
-    // of several units where the others are, or units of different quantities.
+    // of several units where the others are, or units of different categories.
     for (std::size_t w = 0; w < named.size(); ++w) {
       if (!readings[w].empty()) continue;
       int other = -1;
@@ -572,7 +580,8 @@ class Converter {
       quoted.push_back(Quoted(named[w]));
       quantities.push_back(Quantity(named[w], readings[w]));
     }
-    message = Listed(quoted) + " are units of different quantities: " + Join(quantities, ", ");
+    message = Listed(quoted) + " are units of different categories: " + Join(quantities, ", ") +
+              "; see quantivo-convert --names CATEGORY";
     return false;
   }
 

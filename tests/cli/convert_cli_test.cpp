@@ -92,7 +92,7 @@ TEST(ConvertCli, UnknownNamesAreReportedWithTheNearestNames) {
       // Without a category: the one that knows the other name, or all of them.
       {{"1", "kilometrs", "meter"},
        "unknown unit \"kilometrs\" in category \"Length\"; did you mean \"kilometers\"?"},
-      {{"1", "zzz", "qqq"}, "unknown unit \"zzz\""},
+      {{"1", "zzz", "qqq"}, "unknown unit \"zzz\"; see quantivo-convert --names"},
       {{"1", "pint", "liter"},
        "units \"pint\" and \"liter\" are in more than one category: Volume, Volume - Dry; name "
        "the category: quantivo-convert CATEGORY VALUE FROM TO"},
@@ -286,15 +286,17 @@ TEST(ConvertCli, EchoedNamesAreEscaped) {
       {{"Len\x1b[31mgth", "1", "meter", "meter"}, "", "unknown category \"Len\\x1b[31mgth\""},
       {{"Length", "1", "meter", "a\tb\rc\nd\x7f\x01"},
        "",
-       "unknown unit \"a\\tb\\rc\\nd\\x7f\\x01\" in category \"Length\""},
+       "unknown unit \"a\\tb\\rc\\nd\\x7f\\x01\" in category \"Length\"; see quantivo-convert "
+       "--names \"Length\""},
       {{"Length", "1", "foot²-°F 𝄞", "meter"},
        "",
-       "unknown unit \"foot²-°F 𝄞\" in category \"Length\""},
+       "unknown unit \"foot²-°F 𝄞\" in category \"Length\"; see quantivo-convert --names "
+       "\"Length\""},
       // Stray, truncated, overlong, surrogate and out-of-range bytes, and a C1 control.
       {{"Length", "1", "\xff\xc3 \xc0\xaf \xed\xa0\x80 \xf4\x90\x80\x80 \xc2\x9b", "meter"},
        "",
        "unknown unit \"\\xff\\xc3 \\xc0\\xaf \\xed\\xa0\\x80 \\xf4\\x90\\x80\\x80 \\xc2\\x9b\" in "
-       "category \"Length\""},
+       "category \"Length\"; see quantivo-convert --names \"Length\""},
       {{"--format", "\x1b[2J"}, "", "unknown format \"\\x1b[2J\""},
       {{"--precision", "4\n"}, "", "precision \"4\\n\" is not an integer"},
       {{"--x\x1b"}, "", "unknown option --x\\x1b"},
@@ -465,11 +467,12 @@ TEST(ConvertCli, ReadsTheWordsPeopleType) {
       {{"1,5", "kg", "g"}, "invalid number [2]", 3},
       {{"3/0", "m", "m"}, "result too large", 3},
       {{"1", "s", "kg"},
-       "\"s\" and \"kg\" are units of different quantities: second is Time, kilogram is Mass",
+       "\"s\" and \"kg\" are units of different categories: second is Time, kilogram is Mass; see "
+       "quantivo-convert --names CATEGORY",
        2},
       {{"1", "meter", "hectare"},  // a name is never read as the start of another
-       "\"meter\" and \"hectare\" are units of different quantities: meter is Length, hectare is "
-       "Area",
+       "\"meter\" and \"hectare\" are units of different categories: meter is Length, hectare is "
+       "Area; see quantivo-convert --names CATEGORY",
        2},
       {{"1", "minute", "second"},
        "units \"minute\" and \"second\" are in more than one category: Time, Angle; name the "
@@ -477,13 +480,15 @@ TEST(ConvertCli, ReadsTheWordsPeopleType) {
        2},
       {{"1", "KG", "lb"}, "2.204622622"},  // a symbol in another case, of one unit only
       {{"1", "Pa", "MB"},                  // but not where it is another quantity's symbol
-       "\"Pa\" and \"MB\" are units of different quantities: pascal is Pressure, megabyte is "
-       "Computer",
+       "\"Pa\" and \"MB\" are units of different categories: pascal is Pressure, megabyte is "
+       "Computer; see quantivo-convert --names CATEGORY",
        2},
       {{"1", "mw", "W"},
        "ambiguous unit \"mw\" in category \"Power\"; did you mean \"MW\" or \"mW\"?",
        2},
-      {{"1", "xyz", "m"}, "unknown unit \"xyz\" in category \"Length\"", 2},
+      {{"1", "xyz", "m"},
+       "unknown unit \"xyz\" in category \"Length\"; see quantivo-convert --names \"Length\"",
+       2},
       {{"Temperature", "1", "C", "2", "F", "K"},
        "a value in several units is for measured quantities, not \"Temperature\"",
        2},
@@ -510,8 +515,8 @@ TEST(ConvertCli, BatchTakesLinesWithoutACategory) {
   const CliRun run = RunCli({"--batch"}, "mile\tkm\t1\n\tmile\tkm\t2\nkm\tkg\t1\nm\tft\tx\n");
   EXPECT_EQ(run.out, "1.609344\n3.218688\n\ninvalid number [1]\n");
   EXPECT_EQ(run.err,
-            "quantivo-convert: line 3: \"km\" and \"kg\" are units of different quantities: "
-            "kilometer is Length, kilogram is Mass\n");
+            "quantivo-convert: line 3: \"km\" and \"kg\" are units of different categories: "
+            "kilometer is Length, kilogram is Mass; see quantivo-convert --names CATEGORY\n");
   EXPECT_EQ(run.status, 2);  // a bad name outranks a value that does not convert
 }
 
