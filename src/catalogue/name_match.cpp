@@ -61,51 +61,63 @@ std::size_t CharacterCount(std::string_view text) {
   }));
 }
 
+bool IsPowerWord(std::string_view word) {
+  if (word.ends_with('.')) word.remove_suffix(1);
+  return EqualIgnoringCase(word, "sq") || EqualIgnoringCase(word, "square") ||
+         EqualIgnoringCase(word, "cu") || EqualIgnoringCase(word, "cubic");
+}
+
+namespace {
+
+bool IsNameLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// At a word's start: the length of a power word and what ends it ("sq ", "sq.", "cubic
+// "), and its digit, when a word follows; 0 otherwise.
+std::pair<std::size_t, char> PowerWordAt(std::string_view rest) {
+  std::size_t letters = 0;
+  const auto ascii = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  while (letters < rest.size() && ascii(rest[letters])) ++letters;
+  std::size_t length = letters;
+  if (length < rest.size() && rest[length] == '.') ++length;
+  if (!IsPowerWord(rest.substr(0, length))) return {0, 0};
+  if (length < rest.size() && rest[length] == ' ') ++length;
+  if (length == letters || length >= rest.size() || !IsNameLetter(rest[length])) return {0, 0};
+  const char first = static_cast<char>(rest[0] | 0x20);  // ASCII lower case
+  return {length, first == 's' ? '2' : '3'};
+}
+
+}  // namespace
+
 std::string SpelledForm(std::string_view name) {
   // Most names have nothing to spell otherwise: no byte beyond ASCII, "^" or ".", and
-  // no word that begins with "sq" or "cu".
+  // no power word.
   bool plain = true;
   for (std::size_t i = 0; i < name.size() && plain; ++i) {
     const char c = name[i];
-    const bool wordStart = i == 0 || name[i - 1] == ' ';
+    const bool wordStart = i == 0 || !IsNameLetter(name[i - 1]);
     plain = static_cast<unsigned char>(c) < 0x80 && c != '^' && c != '.' &&
-            !(wordStart && (EqualIgnoringCase(name.substr(i, 2), "sq") ||
-                            EqualIgnoringCase(name.substr(i, 2), "cu")));
+            !(wordStart && PowerWordAt(name.substr(i)).first > 0);
   }
   if (plain) return std::string(name);
-  const auto isLetter = [](char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-           static_cast<unsigned char>(c) >= 0x80;
-  };
   const auto endsWord = [](std::string_view rest) {
     return rest.empty() || rest.front() == ' ' || rest.front() == '/' || rest.front() == ')';
   };
   std::string spelled;
-  char power = 0;  // the "2" or "3" a "sq " or "cu " puts after the word that follows
+  char power = 0;  // the "2" or "3" a power word puts after the word that follows
   bool inWord = false;
   for (std::size_t i = 0; i < name.size();) {
     const std::string_view rest = name.substr(i);
     if (!inWord) {
-      bool raised = false;
-      for (const auto& [word, digit] : {std::pair<std::string_view, char>{"square ", '2'},
-                                        {"sq. ", '2'},
-                                        {"sq.", '2'},
-                                        {"sq ", '2'},
-                                        {"cubic ", '3'},
-                                        {"cu. ", '3'},
-                                        {"cu.", '3'},
-                                        {"cu ", '3'}}) {
-        if (rest.size() > word.size() && EqualIgnoringCase(rest.substr(0, word.size()), word)) {
-          power = digit;
-          i += word.size();
-          raised = true;
-          break;
-        }
+      if (const auto [length, digit] = PowerWordAt(rest); length > 0) {
+        power = digit;
+        i += length;
+        continue;
       }
-      if (raised) continue;
     }
     const char c = rest.front();
-    if (c == '.' && !spelled.empty() && isLetter(spelled.back()) && endsWord(rest.substr(1))) {
+    if (c == '.' && !spelled.empty() && IsNameLetter(spelled.back()) && endsWord(rest.substr(1))) {
       ++i;
       continue;
     }
@@ -129,7 +141,7 @@ std::string SpelledForm(std::string_view name) {
       i += 2;
       continue;
     }
-    const bool letter = isLetter(c);
+    const bool letter = IsNameLetter(c);
     if (!letter && inWord && power != 0) {
       spelled.push_back(power);
       power = 0;
@@ -191,7 +203,6 @@ std::vector<std::string_view> NearestNames(const std::vector<std::string_view>& 
     if (!form.empty() && name.starts_with(form) && beginning.size() < count) {
       beginning.push_back(names[i]);
     }
-    const std::size_t distance = EditDistance(form, name);
     // "metre" for "meter" is two edits; longer names may be a third of theirs away.
     // A word of three letters or fewer is one edit from what it meant, or far from it.
     // One of two letters is the same letters in another case or nothing ("Hz" is not
@@ -200,6 +211,12 @@ std::vector<std::string_view> NearestNames(const std::vector<std::string_view>& 
         form.size() <= 2   ? 0
         : form.size() <= 3 ? 1
                            : std::max<std::size_t>(2, std::max(form.size(), name.size()) / 3);
+    // Lengths further apart than that are further apart in edits too: a long word
+    // costs no distance to every name.
+    const std::size_t apart =
+        form.size() > name.size() ? form.size() - name.size() : name.size() - form.size();
+    if (apart > allowed) continue;
+    const std::size_t distance = EditDistance(form, name);
     if (distance <= allowed && distance < std::min(form.size(), name.size())) {
       scored.emplace_back(distance, i);
     }

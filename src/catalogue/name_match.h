@@ -21,6 +21,10 @@ std::string TypedForm(std::string_view name);
 /// A Greek mu is the micro sign.
 std::string SpelledForm(std::string_view name);
 
+/// Whether `word` raises the word after it to a square or a cube: "sq", "square",
+/// "cu", "cubic", in any case, with or without a ".".
+bool IsPowerWord(std::string_view word);
+
 /// `text` with its ASCII letters in lower case.
 std::string AsciiLowerCase(std::string_view text);
 
@@ -53,15 +57,15 @@ struct NameMatch {
   bool Ambiguous = false;
 };
 
+/// The fewest characters a start of a name must have to stand for it: a one-, two- or
+/// three-letter word is a name, an other name or nothing.
+inline constexpr std::size_t kMinimumStart = 4;
+
 /// The one name of `names` that `typed` stands for. The rules are tried in order, and
 /// the first that gives exactly one name wins: the exact name; the same letters in
 /// another case; the typed form (TypedForm); a prefix of one name only, in the typed
 /// form, at least `kMinimumStart` characters long. A guess between two names is never
 /// made.
-/// The fewest characters a start of a name must have to stand for it: a one-, two- or
-/// three-letter word is a name, an other name or nothing.
-inline constexpr std::size_t kMinimumStart = 4;
-
 NameMatch FindName(const std::vector<std::string_view>& names, std::string_view typed);
 
 /// Up to `count` of `names` a person may have meant by `typed`: the names it begins,

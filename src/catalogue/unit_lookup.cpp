@@ -7,6 +7,10 @@
 
 namespace quantivo::catalogue {
 
+int FindCategoryName(const UnitCatalogue& catalogue, std::string_view name) {
+  return FindName(catalogue.CategoryNames(), name).Position;
+}
+
 UnitLookup::UnitLookup(const UnitCatalogue& catalogue) : m_catalogue(catalogue) {
   for (int c = 0; c < catalogue.CategoryCount(); ++c) {
     const std::span<const UnitRecord> units = catalogue.DefinedUnits(c);

@@ -38,6 +38,10 @@ struct CategoryReading {
   NameReading Reading;
 };
 
+/// The category `name` stands for: its name, in any case, or a start of four
+/// characters or more of one category's name; -1 for none.
+int FindCategoryName(const UnitCatalogue& catalogue, std::string_view name);
+
 /// Every name a unit is known by (its table name and its other names) for every
 /// category, in hash tables and one sorted table built once, so that a word costs a
 /// few lookups and never a scan. It reads the tables' order when built: after they

@@ -69,7 +69,8 @@ class UnitSearch {
   };
 
   static FoldedName Fold(std::string_view name);
-  /// How well `typed` matches `name`; Anywhere also for no match when not `inside`.
+  /// How well `typed` matches `name`, nothing for no match; somewhere inside a word
+  /// (Anywhere) only when `inside`.
   static std::optional<HitRank> Match(const FoldedName& name, const std::string& typed,
                                       bool inside);
 

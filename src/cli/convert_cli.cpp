@@ -339,7 +339,7 @@ class Converter {
       // A batch names the same category line after line: the last one is remembered.
       if (request.Category != m_lastCategory || m_lastCategoryIndex < 0) {
         m_lastCategory = request.Category;
-        m_lastCategoryIndex = FindCategoryName(m_catalogue, request.Category);
+        m_lastCategoryIndex = catalogue::FindCategoryName(m_catalogue, request.Category);
       }
       resolved.Category = m_lastCategoryIndex;
       if (resolved.Category < 0) {
@@ -362,12 +362,7 @@ class Converter {
       else
         resolved.To = reading.Position;
     }
-    if (request.Parts.size() > 1 &&
-        m_catalogue.Category(c).Kind != catalogue::ConversionKind::Linear) {
-      message = "a value in several units is for measured quantities, not " +
-                Quoted(m_catalogue.Category(c).DisplayName);
-      return false;
-    }
+    if (request.Parts.size() > 1) return CheckMeasure(request, resolved, message);
     return true;
   }
 
@@ -393,14 +388,21 @@ class Converter {
       return ConvertText(c, from, to, typed.Text);
     }
     if (to < 0) return {};
+    // The first number's sign is the whole measure's: -5 ft 3 in is -(5 ft + 3 in).
     std::vector<engine::MeasurePart> parts;
+    bool negative = false;
     for (std::size_t i = 0; i < request.Parts.size(); ++i) {
-      const engine::TypedValue typed = engine::ReadTypedValue(request.Parts[i].Value, m_locale);
+      std::string_view text = Trimmed(request.Parts[i].Value);
+      if (i == 0 && (text.starts_with('-') || text.starts_with('+'))) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+      }
+      const engine::TypedValue typed = engine::ReadTypedValue(text, m_locale);
       engine::ParsedNumber number{typed.Number.value_or(0), 0};
       if (!typed.Number) number = engine::ParseInputText(typed.Text);
       if (number.ErrorPos > 0) return engine::InvalidNumberText(number.ErrorPos);
       const auto from = static_cast<std::size_t>(resolved.From[i]);
-      parts.push_back({number.Value, category.Units[from].Factor});
+      parts.push_back({negative ? -number.Value : number.Value, category.Units[from].Factor});
     }
     return engine::ConvertMeasure(parts, category.Units[static_cast<std::size_t>(to)].Factor,
                                   m_format, m_locale);
@@ -442,10 +444,30 @@ class Converter {
     return catalogue;
   }
 
-  static std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
+  static std::string_view Trimmed(std::string_view text) { return engine::WithoutBlanks(text); }
+
+  // A value in several units: of a category converted by a factor, each number with
+  // its unit, a sign before the first number only (-5 ft 3 in is minus five feet three).
+  bool CheckMeasure(const RequestWords& request, const Resolved& resolved,
+                    std::string& message) const {
+    const catalogue::UnitCategory& category = m_catalogue.Category(resolved.Category);
+    if (category.Kind != catalogue::ConversionKind::Linear) {
+      message = "a value in several units is for measured quantities, not " +
+                Quoted(category.DisplayName);
+      return false;
+    }
+    for (std::size_t i = 0; i < request.Parts.size(); ++i) {
+      const std::string_view value = Trimmed(request.Parts[i].Value);
+      if (resolved.From[i] < 0) {
+        message = "a value in several units needs a unit after each number";
+        return false;
+      }
+      if (i > 0 && (value.starts_with('-') || value.starts_with('+'))) {
+        message = "in a value of several units only the first number takes a sign";
+        return false;
+      }
+    }
+    return true;
   }
 
   std::string ConvertText(int category, int from, int to, std::string_view text) const {
@@ -498,6 +520,10 @@ class Converter {
     std::vector<std::string_view> named;
     for (const std::string_view word : words) {
       if (!word.empty()) named.push_back(word);
+    }
+    if (named.empty()) {
+      message = "no unit named: name the category, or a unit";
+      return false;
     }
     // Table names, as scripts give them: the categories naming them all are the answer.
     std::vector<int> holding = m_lookup.CategoriesNamingAll(named);
@@ -658,7 +684,7 @@ int RunList(const Options& options, std::ostream& out, std::ostream& err) {
   if (options.Positional.empty()) {
     for (int c = 0; c < catalogue.CategoryCount(); ++c) categories.push_back(c);
   } else {
-    const int category = FindCategoryName(catalogue, options.Positional[0]);
+    const int category = catalogue::FindCategoryName(catalogue, options.Positional[0]);
     if (category < 0) {
       err << kProgram << ": " << CategoryProblem(catalogue, options.Positional[0]) << "\n";
       return kUsageError;

@@ -40,8 +40,4 @@ bool ReadRequestWords(const std::vector<std::string_view>& words, bool tableForm
                       const catalogue::UnitCatalogue& catalogue,
                       const catalogue::UnitLookup& lookup, RequestWords& request);
 
-/// The category `name` stands for: its name, in any case, or a start of four
-/// characters or more of one category's name; -1 for none.
-int FindCategoryName(const catalogue::UnitCatalogue& catalogue, std::string_view name);
-
 }  // namespace quantivo::cli

@@ -12,15 +12,15 @@ inline constexpr int kRomanNumeralCode = 5;
 /// The base of a number system other than Roman numerals, by its code.
 int NumberBaseOf(int code);
 
-/// Rewrites a whole number from one number system to another. Units are given by
-/// their codes; -1 means no unit is selected. Values run from 0 to 2147483647, Roman
-/// output to 999999; letters in results are upper case. Failures are the texts
-/// "invalid ... number", "invalid Roman numeral" and "result too large".
 /// The digits of `text` without a "0x", "0b" or "0o" that names the base of the unit
 /// with code `inputCode` (hexadecimal or base-16, binary or base-2, octal or base-8);
 /// any other text as it is, so "0B1" stays hexadecimal digits.
 std::string_view WithoutBasePrefix(std::string_view text, int inputCode);
 
+/// Rewrites a whole number from one number system to another. Units are given by
+/// their codes; -1 means no unit is selected. Values run from 0 to 2147483647, Roman
+/// output to 999999; letters in results are upper case. Failures are the texts
+/// "invalid ... number", "invalid Roman numeral" and "result too large".
 std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCode);
 
 /// Reads a Roman numeral of the letters IVXLCDM from its right end: a letter worth

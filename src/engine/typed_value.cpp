@@ -11,13 +11,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-std::string_view Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // The whole number at the start of `text`, taken off it; nothing without digits.
 std::optional<Extended> TakeWhole(std::string_view& text) {
   if (text.empty() || !IsDigit(text.front())) return std::nullopt;
@@ -44,22 +37,39 @@ std::optional<Extended> FractionValue(std::string_view text) {
   }
   if (text.empty() || text.front() != '/') return std::nullopt;
   text.remove_prefix(1);
+  // Over 0 is no number: the text is read as it stands and fails at its "/".
   const std::optional<Extended> denominator = TakeWhole(text);
-  if (!denominator || !text.empty()) return std::nullopt;
+  if (!denominator || *denominator == 0 || !text.empty()) return std::nullopt;
   return *whole + *numerator / *denominator;
 }
 
 }  // namespace
 
+std::string_view WithoutBlanks(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool IsFractionText(std::string_view text) {
+  const std::size_t slash = text.find('/');
+  const auto digits = [](std::string_view part) {
+    return !part.empty() && std::all_of(part.begin(), part.end(), IsDigit);
+  };
+  return slash != std::string_view::npos && digits(text.substr(0, slash)) &&
+         digits(text.substr(slash + 1));
+}
+
 bool LooksLikeNumber(std::string_view text) {
-  text = Trimmed(text);
+  text = WithoutBlanks(text);
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
   if (!text.empty() && (text.front() == '.' || text.front() == ',')) text.remove_prefix(1);
   return !text.empty() && IsDigit(text.front());
 }
 
 TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale) {
-  text = Trimmed(text);
+  text = WithoutBlanks(text);
   std::string_view unsignedText = text;
   const bool negative = !text.empty() && text.front() == '-';
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) unsignedText.remove_prefix(1);

@@ -465,7 +465,7 @@ TEST(ConvertCli, ReadsTheWordsPeopleType) {
       {{"1.5", "kg", "g"}, "1500", 0, &kGerman},  // a point alone is the point
       {{"1,234.5", "kg", "g"}, "1234500"},
       {{"1,5", "kg", "g"}, "invalid number [2]", 3},
-      {{"3/0", "m", "m"}, "result too large", 3},
+      {{"3/0", "m", "m"}, "invalid number [2]", 3},  // over 0 is no number
       {{"1", "s", "kg"},
        "\"s\" and \"kg\" are units of different categories: second is Time, kilogram is Mass; see "
        "quantivo-convert --names CATEGORY",
