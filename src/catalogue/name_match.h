@@ -46,6 +46,14 @@ void ForEachListedName(std::string_view list, Each each, char separator = ',') {
   }
 }
 
+/// Calls `each` for every other name of a unit (anything with Symbols and Words lists):
+/// its symbols, then its words.
+template <typename OtherNames, typename Each>
+void ForEachOtherName(const OtherNames& other, Each each) {
+  ForEachListedName(other.Symbols, each);
+  ForEachListedName(other.Words, each);
+}
+
 /// The rules by which a typed name finds a name, closest first.
 enum class MatchRule { Exact, AnyCase, TypedForm, Prefix };
 

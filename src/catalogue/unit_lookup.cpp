@@ -250,8 +250,7 @@ std::vector<int> UnitLookup::CategoriesNamingAll(std::span<const std::string_vie
 std::vector<std::string_view> UnitLookup::NamesOf(int category) const {
   std::vector<std::string_view> names = m_catalogue.UnitNames(category);
   for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(category)) {
-    ForEachListedName(other.Symbols, [&](std::string_view name) { names.push_back(name); });
-    ForEachListedName(other.Words, [&](std::string_view name) { names.push_back(name); });
+    ForEachOtherName(other, [&](std::string_view name) { names.push_back(name); });
   }
   return names;
 }

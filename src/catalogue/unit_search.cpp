@@ -71,11 +71,7 @@ void UnitSearch::Refresh() {
       folded.Units.push_back(Fold(category.Units[p].Name));
       for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(c)) {
         if (other.Unit != category.Units[p].Name) continue;
-        ForEachListedName(other.Symbols, [&](std::string_view shown) {
-          folded.Others[p].push_back(Fold(shown));
-          folded.Others[p].back().Shown = shown;
-        });
-        ForEachListedName(other.Words, [&](std::string_view shown) {
+        ForEachOtherName(other, [&](std::string_view shown) {
           folded.Others[p].push_back(Fold(shown));
           folded.Others[p].back().Shown = shown;
         });

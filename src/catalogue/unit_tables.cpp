@@ -221,7 +221,8 @@ constexpr UnitOtherNames kVolumeOtherNames[] = {
     {"quart", "qt", "quarts"},
     {"pint", "pt", "pints"},
     {"cup", "", "cups"},
-    {"ounce", "fl oz, floz, oz", "ounces, fluid ounce, fluid ounces, US fluid ounce, US fluid ounces"},
+    {"ounce", "fl oz, floz, oz",
+     "ounces, fluid ounce, fluid ounces, US fluid ounce, US fluid ounces"},
     {"ounce (UK)", "", "imperial fluid ounces, UK fluid ounces"},
     {"tablespoon", "tbsp, Tbsp, tbs, Tbs", "tablespoons"},
     {"teaspoon", "tsp", "teaspoons"},
@@ -460,7 +461,8 @@ constexpr UnitRecord kDensity[] = {
 
 // Density: the names people type for its units.
 constexpr UnitOtherNames kDensityOtherNames[] = {
-    {"gram/centimeter³", "g/cm³, g/cc, g/mL, g/ml, kg/L, kg/l", "grams per cubic centimeter, grams per cubic centimetre"},
+    {"gram/centimeter³", "g/cm³, g/cc, g/mL, g/ml, kg/L, kg/l",
+     "grams per cubic centimeter, grams per cubic centimetre"},
     {"kilogram/meter³", "kg/m³, g/L, g/l", "kilograms per cubic meter, kilograms per cubic metre"},
     {"gram/meter³", "g/m³, mg/L, mg/l", "grams per cubic meter, grams per cubic metre"},
     {"milligram/meter³", "mg/m³", "milligrams per cubic meter, milligrams per cubic metre"},
@@ -556,11 +558,14 @@ constexpr UnitOtherNames kEnergyOtherNames[] = {
     {"kilocalorie", "kcal, Cal", "kilocalories, food calories, large calories"},
     {"calorie", "cal", "calories"},
     {"BTU", "", "BTUs, British thermal unit, British thermal units"},
-    {"newton-meter", "N·m, N-m, Nm, N m, N.m", "newton meters, newton-meters, newton metres, newton-metres"},
+    {"newton-meter", "N·m, N-m, Nm, N m, N.m",
+     "newton meters, newton-meters, newton metres, newton-metres"},
     {"dyne-centimeter", "dyn·cm, dyn-cm", "dyne centimeters, dyne-centimeters"},
     {"gram force-centimeter", "gf·cm, gf-cm", "gram-force centimeters"},
-    {"pound force-foot", "lbf·ft, ft·lbf, ft-lbf, ft-lb, lb-ft, ft.lbf, lbf.ft", "foot-pounds, foot pounds, pound-feet"},
-    {"pound force-inch", "lbf·in, in·lbf, in-lbf, in-lb, lb-in", "inch-pounds, inch pounds, pound-inches"},
+    {"pound force-foot", "lbf·ft, ft·lbf, ft-lbf, ft-lb, lb-ft, ft.lbf, lbf.ft",
+     "foot-pounds, foot pounds, pound-feet"},
+    {"pound force-inch", "lbf·in, in·lbf, in-lbf, in-lb, lb-in",
+     "inch-pounds, inch pounds, pound-inches"},
     {"ounce force-inch", "ozf·in, in·ozf, in-ozf, oz-in, in-oz", "inch-ounces, ounce-inches"},
     {"poundal-foot", "pdl·ft, pdl-ft, ft·pdl, ft-pdl", "poundal-feet, foot-poundals"},
     {"therm", "thm", "therms"},
@@ -602,7 +607,8 @@ constexpr UnitOtherNames kPowerOtherNames[] = {
     {"calorie/second", "cal/s", "calories per second"},
     {"pound-foot/minute", "ft·lbf/min, ft-lbf/min, ft·lb/min, ft-lb/min", "foot-pounds per minute"},
     {"pound-foot/second", "ft·lbf/s, ft-lbf/s, ft·lb/s, ft-lb/s", "foot-pounds per second"},
-    {"ton (refrigeration)", "TR", "ton, tons, refrigeration ton, refrigeration tons, tons of refrigeration"},
+    {"ton (refrigeration)", "TR",
+     "ton, tons, refrigeration ton, refrigeration tons, tons of refrigeration"},
 };
 
 // Pressure: how many of the unit make one pascal.
@@ -644,7 +650,8 @@ constexpr UnitOtherNames kPressureOtherNames[] = {
     {"psi", "lbf/in²", "pounds-force per square inch"},
     {"dyne/centimeter²", "dyn/cm², Ba", "dynes per square centimeter, barye, baryes"},
     {"kilogram/meter²", "kg/m², kgf/m²", "kilograms per square meter, kilograms per square metre"},
-    {"kilogram/centimeter²", "kg/cm², kgf/cm²", "kilograms per square centimeter, technical atmospheres"},
+    {"kilogram/centimeter²", "kg/cm², kgf/cm²",
+     "kilograms per square centimeter, technical atmospheres"},
     {"ton/foot²", "ton/ft², tsf", "tons per square foot"},
     {"ton/inch²", "ton/in², tsi", "tons per square inch"},
     {"pound/foot²", "lb/ft², lbf/ft², psf", "pounds per square foot"},
@@ -733,8 +740,10 @@ constexpr UnitOtherNames kFlowOtherNames[] = {
     {"meter³/minute", "m³/min", "cubic meters per minute, cubic metres per minute"},
     {"meter³/second", "m³/s", "cubic meters per second, cubic metres per second, cumecs"},
     {"centimeter³/hour", "cm³/h, cc/h", "cubic centimeters per hour, cubic centimetres per hour"},
-    {"centimeter³/minute", "cm³/min, cc/min", "cubic centimeters per minute, cubic centimetres per minute"},
-    {"centimeter³/second", "cm³/s, cc/s", "cubic centimeters per second, cubic centimetres per second"},
+    {"centimeter³/minute", "cm³/min, cc/min",
+     "cubic centimeters per minute, cubic centimetres per minute"},
+    {"centimeter³/second", "cm³/s, cc/s",
+     "cubic centimeters per second, cubic centimetres per second"},
     {"yard³/hour", "yd³/h", "cubic yards per hour"},
     {"yard³/minute", "yd³/min", "cubic yards per minute"},
     {"yard³/second", "yd³/s", "cubic yards per second"},
@@ -757,7 +766,8 @@ constexpr UnitRecord kTemperature[] = {
 
 // Temperature: the names people type for its units.
 constexpr UnitOtherNames kTemperatureOtherNames[] = {
-    {"Celsius", "°C, ℃, C, c", "centigrade, degrees celsius, degrees centigrade, degc, deg c, degrees c"},
+    {"Celsius", "°C, ℃, C, c",
+     "centigrade, degrees celsius, degrees centigrade, degc, deg c, degrees c"},
     {"Fahrenheit", "°F, ℉, F, f", "degrees fahrenheit, degf, deg f, degrees f"},
     {"Kelvin", "K, °K", "kelvins, degrees kelvin, degk, deg k"},
     {"Rankine", "°R, R", "degrees rankine, degr, deg r"},
@@ -1037,8 +1047,10 @@ constexpr UnitOtherNames kThermalConductivityOtherNames[] = {
     {"BTU-inch/hour-foot²-°F", "BTU·in/(h·ft²·°F), Btu·in/(h·ft²·°F), BTU-in/hr-ft²-°F", ""},
     {"BTU/hour-foot-°F", "BTU/(h·ft·°F), Btu/(h·ft·°F), BTU/hr-ft-°F, Btu/hr-ft-°F", ""},
     {"calorie/second-centimeter-°C", "cal/(s·cm·°C), cal/s·cm·°C", ""},
-    {"kilowatt/meter-K", "kW/(m·K), kW/m·K, kW/mK", "kilowatts per meter kelvin, kilowatts per metre kelvin"},
-    {"watt/meter-K", "W/(m·K), W/m·K, W/mK, W/m-K", "watts per meter kelvin, watts per metre kelvin"},
+    {"kilowatt/meter-K", "kW/(m·K), kW/m·K, kW/mK",
+     "kilowatts per meter kelvin, kilowatts per metre kelvin"},
+    {"watt/meter-K", "W/(m·K), W/m·K, W/mK, W/m-K",
+     "watts per meter kelvin, watts per metre kelvin"},
     {"watt/centimeter-°C", "W/(cm·°C), W/cm·°C", ""},
 };
 // clang-format on

@@ -375,9 +375,7 @@ class Converter {
       const int from = resolved.From[0];
       if (category.Kind == catalogue::ConversionKind::NumberBase) {
         // Digits, not a number: no fraction, no separators; "0x" before hexadecimal ones.
-        const int code =
-            from >= 0 ? static_cast<int>(category.Units[static_cast<std::size_t>(from)].Factor)
-                      : -1;
+        const int code = engine::UnitCode(category.Units, from);
         return ConvertText(c, from, to,
                            engine::InputBoxText(engine::WithoutBasePrefix(Trimmed(value), code)));
       }

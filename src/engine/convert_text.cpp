@@ -18,13 +18,12 @@ const catalogue::UnitRecord* RecordAt(const std::vector<catalogue::UnitRecord>& 
   return &units[position];
 }
 
-// The unit's code, -1 for no unit.
-int CodeAt(const std::vector<catalogue::UnitRecord>& units, int position) {
+}  // namespace
+
+int UnitCode(const std::vector<catalogue::UnitRecord>& units, int position) {
   const catalogue::UnitRecord* record = RecordAt(units, position);
   return record != nullptr ? static_cast<int>(record->Factor) : -1;
 }
-
-}  // namespace
 
 std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
                           Extended inputFactor, Extended outputFactor, const ResultFormat& format,
@@ -61,11 +60,11 @@ std::string ConvertValue(const catalogue::UnitCatalogue& catalogue, int category
   const auto& units = unitCategory.Units;
   switch (unitCategory.Kind) {
     case ConversionKind::Fraction:
-      return ConvertFractionValue(value, CodeAt(units, outputUnit));
+      return ConvertFractionValue(value, UnitCode(units, outputUnit));
     case ConversionKind::NumberBase:
       return {};
     case ConversionKind::Temperature:
-      return ConvertTemperatureValue(value, CodeAt(units, inputUnit), CodeAt(units, outputUnit),
+      return ConvertTemperatureValue(value, UnitCode(units, inputUnit), UnitCode(units, outputUnit),
                                      format, locale);
     case ConversionKind::Linear:
       break;
@@ -85,23 +84,19 @@ std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category,
   if (category < 0 || category >= catalogue.CategoryCount()) return {};
   const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
   const auto& units = unitCategory.Units;
-  // The three special kinds know their units by code, so they convert the same
-  // whatever order the lists are in. A fraction has no input unit.
-  switch (unitCategory.Kind) {
-    case ConversionKind::Fraction:
-      return ConvertFraction(text, CodeAt(units, outputUnit));
-    case ConversionKind::NumberBase:
-      return ConvertNumberBase(text, CodeAt(units, inputUnit), CodeAt(units, outputUnit));
-    case ConversionKind::Temperature:
-      return ConvertTemperature(text, CodeAt(units, inputUnit), CodeAt(units, outputUnit), format,
-                                locale);
-    case ConversionKind::Linear:
-      break;
+  // A number system reads digits; the others read the text as a number and convert
+  // that. A fraction has no input unit; with a unit missing nothing else is examined.
+  if (unitCategory.Kind == ConversionKind::NumberBase) {
+    return ConvertNumberBase(text, UnitCode(units, inputUnit), UnitCode(units, outputUnit));
   }
-  const catalogue::UnitRecord* input = RecordAt(units, inputUnit);
-  const catalogue::UnitRecord* output = RecordAt(units, outputUnit);
-  if (input == nullptr || output == nullptr) return {};
-  return ConvertLinear(text, inputUnit, outputUnit, input->Factor, output->Factor, format, locale);
+  const bool needsInput = catalogue::HasInputUnit(unitCategory.Kind);
+  if (text.empty() || RecordAt(units, outputUnit) == nullptr ||
+      (needsInput && RecordAt(units, inputUnit) == nullptr)) {
+    return {};
+  }
+  const ParsedNumber parsed = ParseInputText(text);
+  if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
+  return ConvertValue(catalogue, category, inputUnit, outputUnit, parsed.Value, format, locale);
 }
 
 std::vector<std::string> ConvertToEveryUnit(const catalogue::UnitCatalogue& catalogue, int category,

@@ -18,6 +18,10 @@ std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
                           Extended inputFactor, Extended outputFactor, const ResultFormat& format,
                           const NumberLocale& locale);
 
+/// The code of the unit at list position `position` (Temperature, Numbers, Fractions
+/// know their units by it), -1 for no unit.
+int UnitCode(const std::vector<catalogue::UnitRecord>& units, int position);
+
 /// A measure's value in one unit and that unit's factor.
 struct MeasurePart {
   Extended Value = 0;
