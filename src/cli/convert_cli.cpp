@@ -379,11 +379,10 @@ class Converter {
         return ConvertText(c, from, to,
                            engine::InputBoxText(engine::WithoutBasePrefix(Trimmed(value), code)));
       }
-      const engine::TypedValue typed = engine::ReadTypedValue(value, m_locale);
-      if (typed.Number) {
-        return engine::ConvertValue(m_catalogue, c, from, to, *typed.Number, m_format, m_locale);
+      if (const std::optional<Extended> fraction = engine::TypedFraction(value)) {
+        return engine::ConvertValue(m_catalogue, c, from, to, *fraction, m_format, m_locale);
       }
-      return ConvertText(c, from, to, typed.Text);
+      return ConvertText(c, from, to, engine::TypedNumberText(value, m_locale));
     }
     if (to < 0) return {};
     // The first number's sign is the whole measure's: -5 ft 3 in is -(5 ft + 3 in).

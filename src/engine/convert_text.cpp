@@ -20,6 +20,22 @@ const catalogue::UnitRecord* RecordAt(const std::vector<catalogue::UnitRecord>& 
 
 }  // namespace
 
+namespace {
+
+// value ÷ input factor × output factor: the division first, then the multiplication,
+// each rounded to extended. An overflow or an invalid operation on the way leaves the
+// result infinite or NaN. The values come by reference: an 80-bit value passed by value
+// goes through memory, and reading it back just after it was written stalls.
+std::string LinearResult(const Extended& value, const Extended& inputFactor,
+                         const Extended& outputFactor, const ResultFormat& format,
+                         const NumberLocale& locale) {
+  const Extended result = value / inputFactor * outputFactor;
+  if (!std::isfinite(result)) return kResultTooLarge;
+  return FormatResult(result, format, locale);
+}
+
+}  // namespace
+
 int UnitCode(const std::vector<catalogue::UnitRecord>& units, int position) {
   const catalogue::UnitRecord* record = RecordAt(units, position);
   return record != nullptr ? static_cast<int>(record->Factor) : -1;
@@ -33,9 +49,7 @@ std::string ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
   if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
   // The parser leaves a number beyond the extended range infinite.
   if (!std::isfinite(parsed.Value)) return kResultTooLarge;
-
-  const MeasurePart part{parsed.Value, inputFactor};
-  return ConvertMeasure({&part, 1}, outputFactor, format, locale);
+  return LinearResult(parsed.Value, inputFactor, outputFactor, format, locale);
 }
 
 std::string ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFactor,
@@ -52,7 +66,7 @@ std::string ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFa
 }
 
 std::string ConvertValue(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
-                         int outputUnit, Extended value, const ResultFormat& format,
+                         int outputUnit, const Extended& value, const ResultFormat& format,
                          const NumberLocale& locale) {
   using catalogue::ConversionKind;
   if (category < 0 || category >= catalogue.CategoryCount()) return {};
@@ -73,8 +87,7 @@ std::string ConvertValue(const catalogue::UnitCatalogue& catalogue, int category
   const catalogue::UnitRecord* output = RecordAt(units, outputUnit);
   if (input == nullptr || output == nullptr) return {};
   if (!std::isfinite(value)) return kResultTooLarge;
-  const MeasurePart part{value, input->Factor};
-  return ConvertMeasure({&part, 1}, output->Factor, format, locale);
+  return LinearResult(value, input->Factor, output->Factor, format, locale);
 }
 
 std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,

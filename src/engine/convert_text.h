@@ -39,7 +39,7 @@ std::string ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFa
 /// input box's text, as ConvertText gives it. Number systems read digits, not values:
 /// for them it is empty.
 std::string ConvertValue(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
-                         int outputUnit, Extended value, const ResultFormat& format,
+                         int outputUnit, const Extended& value, const ResultFormat& format,
                          const NumberLocale& locale);
 
 /// The output text for the input text in `category`, from the unit at list position

@@ -68,11 +68,18 @@ bool LooksLikeNumber(std::string_view text) {
   return !text.empty() && IsDigit(text.front());
 }
 
-TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale) {
+std::optional<Extended> TypedFraction(std::string_view text) {
   text = WithoutBlanks(text);
-  std::string_view unsignedText = text;
-  const bool negative = !text.empty() && text.front() == '-';
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) unsignedText.remove_prefix(1);
+  if (text.find('/') == std::string_view::npos) return std::nullopt;
+  const bool negative = text.starts_with('-');
+  if (negative || text.starts_with('+')) text.remove_prefix(1);
+  const std::optional<Extended> value = FractionValue(text);
+  if (!value) return std::nullopt;
+  return negative ? -*value : *value;
+}
+
+std::string TypedNumberText(std::string_view text, const NumberLocale& locale) {
+  text = WithoutBlanks(text);
   // Most values are plain numbers with the point: one pass over the characters says
   // so and puts the letters in upper case as the input box holds them.
   if (locale.Decimal == ".") {
@@ -82,27 +89,29 @@ TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale) {
     for (char& c : upper) {
       if (c >= 'a' && c <= 'z') {
         c = static_cast<char>(c - 'a' + 'A');
-      } else if (c == '/' || c == ',' || c == thousands || static_cast<unsigned char>(c) >= 0x80) {
+      } else if (c == ',' || c == thousands || static_cast<unsigned char>(c) >= 0x80) {
         plain = false;
         break;
       }
     }
-    if (plain) return {std::move(upper), std::nullopt};
-  }
-  if (unsignedText.find('/') != std::string_view::npos) {
-    if (const std::optional<Extended> value = FractionValue(unsignedText)) {
-      return {std::string(text), negative ? -*value : *value};
-    }
+    if (plain) return upper;
   }
   const bool hasDecimal = text.find(locale.Decimal) != std::string_view::npos;
   const bool hasThousands =
       !locale.Thousands.empty() && text.find(locale.Thousands) != std::string_view::npos;
   if (hasDecimal && (locale.Decimal != "." || hasThousands)) {
-    if (const std::optional<std::string> input = LocaleNumberAsInput(text, locale)) {
-      return {*input, std::nullopt};
+    if (std::optional<std::string> input = LocaleNumberAsInput(text, locale)) {
+      return std::move(*input);
     }
   }
-  return {InputBoxText(text), std::nullopt};
+  return InputBoxText(text);
+}
+
+TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale) {
+  if (const std::optional<Extended> fraction = TypedFraction(text)) {
+    return {std::string(WithoutBlanks(text)), fraction};
+  }
+  return {TypedNumberText(text, locale), std::nullopt};
 }
 
 }  // namespace quantivo::engine

@@ -25,6 +25,11 @@ struct TypedValue {
 /// "1,5" where the comma is no decimal separator is "invalid number [2]".
 TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale);
 
+/// The two halves of ReadTypedValue: the number a fraction stands for, nothing for any
+/// other text; and the input text of a number, as the locale writes it or pasted.
+std::optional<Extended> TypedFraction(std::string_view text);
+std::string TypedNumberText(std::string_view text, const NumberLocale& locale);
+
 /// `text` without the blanks and tabs around it.
 std::string_view WithoutBlanks(std::string_view text);
 
