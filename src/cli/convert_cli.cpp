@@ -379,8 +379,10 @@ class Converter {
         return ConvertText(c, from, to,
                            engine::InputBoxText(engine::WithoutBasePrefix(Trimmed(value), code)));
       }
-      if (const std::optional<Extended> fraction = engine::TypedFraction(value)) {
-        return engine::ConvertValue(m_catalogue, c, from, to, *fraction, m_format, m_locale);
+      if (value.find('/') != std::string_view::npos) {
+        if (const std::optional<Extended> fraction = engine::TypedFraction(value)) {
+          return engine::ConvertValue(m_catalogue, c, from, to, *fraction, m_format, m_locale);
+        }
       }
       return ConvertText(c, from, to, engine::TypedNumberText(value, m_locale));
     }
