@@ -69,7 +69,7 @@ std::string ConvertFraction(std::string_view text, int outputCode) {
   return ConvertFractionValue(parsed.Value, outputCode);
 }
 
-std::string ConvertFractionValue(Extended x, int outputCode) {
+std::string ConvertFractionValue(const Extended& x, int outputCode) {
   if (outputCode < 0) return {};
   const std::optional<std::int64_t> whole = WholePart(x);
   if (!whole) return kResultTooLarge;

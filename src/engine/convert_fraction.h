@@ -17,6 +17,6 @@ enum class FractionCode { ImproperFraction = 1, MixedNumber };
 std::string ConvertFraction(std::string_view text, int outputCode);
 
 /// The same for a value already read.
-std::string ConvertFractionValue(Extended value, int outputCode);
+std::string ConvertFractionValue(const Extended& value, int outputCode);
 
 }  // namespace quantivo::engine

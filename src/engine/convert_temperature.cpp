@@ -56,7 +56,7 @@ std::string ConvertTemperature(std::string_view text, int inputCode, int outputC
   return ConvertTemperatureValue(parsed.Value, inputCode, outputCode, format, locale);
 }
 
-std::string ConvertTemperatureValue(Extended value, int inputCode, int outputCode,
+std::string ConvertTemperatureValue(const Extended& value, int inputCode, int outputCode,
                                     const ResultFormat& format, const NumberLocale& locale) {
   if (inputCode < 0 || outputCode < 0) return {};
   // The Celsius value is a variable of its own, so it is rounded to extended before

@@ -17,7 +17,7 @@ std::string ConvertTemperature(std::string_view text, int inputCode, int outputC
                                const ResultFormat& format, const NumberLocale& locale);
 
 /// The same for a value already read.
-std::string ConvertTemperatureValue(Extended value, int inputCode, int outputCode,
+std::string ConvertTemperatureValue(const Extended& value, int inputCode, int outputCode,
                                     const ResultFormat& format, const NumberLocale& locale);
 
 }  // namespace quantivo::engine
