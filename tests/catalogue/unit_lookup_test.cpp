@@ -50,6 +50,7 @@ TEST(SpelledForm, WritesSquaresCubesAndDegreesAsTyped) {
 
 TEST(NearestNames, OffersOnlyWhatIsNear) {
   const std::vector<std::string_view> kNames = {"hr", "gr", "kg", "meter", "metre", "ftm", "ft"};
+  const std::string kLong(5000, 'x');
   const struct {
     const char* typed;
     std::vector<std::string_view> nearest;
@@ -58,7 +59,7 @@ TEST(NearestNames, OffersOnlyWhatIsNear) {
       {"Hz", {}},                     // not "hr"
       {"metro", {"metre", "meter"}},  // nearest first
       {"FT", {"ft", "ftm"}},          // the same letters first
-      {std::string(5000, 'x').c_str(), {}},
+      {kLong.c_str(), {}},
   };
   for (const auto& c : kCases) {
     EXPECT_EQ(NearestNames(kNames, c.typed, 3), c.nearest) << std::string(c.typed).substr(0, 9);
