@@ -99,23 +99,23 @@ BENCHMARK_CAPTURE(BM_FindUnits, degree_F, "°F");
 BENCHMARK_CAPTURE(BM_FindUnits, litre, "litre");
 
 // A word read by the command line: in a named category, and in every category.
-void BM_UnitLookupFind(benchmark::State& state, const char* word) {
+void BM_UnitLookup(benchmark::State& state, const char* word, bool everywhere) {
   const UnitCatalogue catalogue;
   const UnitLookup lookup(catalogue);
-  for (auto _ : state) benchmark::DoNotOptimize(lookup.Find(0, word));
+  for (auto _ : state) {
+    if (everywhere) {
+      benchmark::DoNotOptimize(lookup.FindEverywhere(word));
+    } else {
+      benchmark::DoNotOptimize(lookup.Find(0, word));
+    }
+  }
 }
-BENCHMARK_CAPTURE(BM_UnitLookupFind, table_name, "kilometer");
-BENCHMARK_CAPTURE(BM_UnitLookupFind, symbol, "km");
-BENCHMARK_CAPTURE(BM_UnitLookupFind, start, "kilom");
-
-void BM_UnitLookupEverywhere(benchmark::State& state, const char* word) {
-  const UnitCatalogue catalogue;
-  const UnitLookup lookup(catalogue);
-  for (auto _ : state) benchmark::DoNotOptimize(lookup.FindEverywhere(word));
-}
-BENCHMARK_CAPTURE(BM_UnitLookupEverywhere, table_name, "kilometer");
-BENCHMARK_CAPTURE(BM_UnitLookupEverywhere, symbol, "km");
-BENCHMARK_CAPTURE(BM_UnitLookupEverywhere, spelling, "sq ft");
+BENCHMARK_CAPTURE(BM_UnitLookup, table_name, "kilometer", false);
+BENCHMARK_CAPTURE(BM_UnitLookup, symbol, "km", false);
+BENCHMARK_CAPTURE(BM_UnitLookup, start, "kilom", false);
+BENCHMARK_CAPTURE(BM_UnitLookup, everywhere_table_name, "kilometer", true);
+BENCHMARK_CAPTURE(BM_UnitLookup, everywhere_symbol, "km", true);
+BENCHMARK_CAPTURE(BM_UnitLookup, everywhere_spelling, "sq ft", true);
 
 // Folding every name again, as Find Unit does each time it opens.
 void BM_UnitSearchRefresh(benchmark::State& state) {

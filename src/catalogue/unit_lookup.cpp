@@ -42,18 +42,20 @@ void UnitLookup::Fold() const {
   };
   for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
     const std::span<const UnitRecord> units = m_catalogue.DefinedUnits(c);
-    std::unordered_map<std::string_view, int> unitOf;
     for (int u = 0; u < static_cast<int>(units.size()); ++u) {
       const std::string_view name = units[static_cast<std::size_t>(u)].Name;
-      unitOf.emplace(name, u);
       add(kLower, name, AsciiLowerCase(name), {c, u});
       addSpelled(kSpelledWord, name, AsciiLowerCase(SpelledForm(name)), m_folded.back().Text,
                  {c, u});
     }
     for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(c)) {
-      const auto unit = unitOf.find(other.Unit);
-      if (unit == unitOf.end()) continue;  // the catalogue's tests name such a line
-      const Entry entry{c, unit->second};
+      const auto named = m_tableNames.find(other.Unit);
+      if (named == m_tableNames.end()) continue;  // the catalogue's tests name such a line
+      const auto unit = std::find_if(named->second.Units.begin(),
+                                     named->second.Units.begin() + named->second.Count,
+                                     [&](const Entry& e) { return e.Category == c; });
+      if (unit == named->second.Units.begin() + named->second.Count) continue;
+      const Entry entry = *unit;
       ForEachListedName(other.Symbols, [&](std::string_view symbol) {
         add(kSymbol, symbol, std::string(symbol), entry);
         std::string spelled = SpelledForm(symbol);
@@ -96,26 +98,21 @@ const std::vector<UnitLookup::Keyed>& UnitLookup::Starts() const {
 }
 
 void UnitLookup::Refresh() {
+  // Each name of the tables in their present order is in the table of names already:
+  // its entry for this category learns the position.
   m_positions.assign(static_cast<std::size_t>(m_catalogue.CategoryCount()), {});
   for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
-    const std::span<const UnitRecord> defined = m_catalogue.DefinedUnits(c);
-    std::unordered_map<std::string_view, int> positionOf;
     const std::vector<UnitRecord>& units = m_catalogue.Category(c).Units;
-    for (int p = 0; p < static_cast<int>(units.size()); ++p) {
-      positionOf.emplace(units[static_cast<std::size_t>(p)].Name, p);
-    }
     std::vector<int>& positions = m_positions[static_cast<std::size_t>(c)];
-    for (const UnitRecord& unit : defined) {
-      const auto found = positionOf.find(unit.Name);
-      positions.push_back(found != positionOf.end() ? found->second : -1);
-    }
-  }
-  for (auto& [name, named] : m_tableNames) {
-    for (int i = 0; i < named.Count; ++i) {
-      const Entry& entry = named.Units[static_cast<std::size_t>(i)];
-      named.Positions[static_cast<std::size_t>(i)] =
-          m_positions[static_cast<std::size_t>(entry.Category)]
-                     [static_cast<std::size_t>(entry.Unit)];
+    positions.assign(units.size(), -1);
+    for (int p = 0; p < static_cast<int>(units.size()); ++p) {
+      NamedUnits& named = m_tableNames[units[static_cast<std::size_t>(p)].Name];
+      for (int i = 0; i < named.Count; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        if (named.Units[k].Category != c) continue;
+        named.Positions[k] = p;
+        positions[static_cast<std::size_t>(named.Units[k].Unit)] = p;
+      }
     }
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 #include <utility>
 
 #include "catalogue/name_match.h"
@@ -67,15 +68,16 @@ void UnitSearch::Refresh() {
     folded.Name = SearchForm(category.DisplayName);
     folded.Units.reserve(category.Units.size());
     folded.Others.resize(category.Units.size());
+    std::unordered_map<std::string_view, const UnitOtherNames*> othersOf;
+    for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(c)) othersOf[other.Unit] = &other;
     for (std::size_t p = 0; p < category.Units.size(); ++p) {
       folded.Units.push_back(Fold(category.Units[p].Name));
-      for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(c)) {
-        if (other.Unit != category.Units[p].Name) continue;
-        ForEachOtherName(other, [&](std::string_view shown) {
-          folded.Others[p].push_back(Fold(shown));
-          folded.Others[p].back().Shown = shown;
-        });
-      }
+      const auto others = othersOf.find(category.Units[p].Name);
+      if (others == othersOf.end()) continue;
+      ForEachOtherName(*others->second, [&](std::string_view shown) {
+        folded.Others[p].push_back(Fold(shown));
+        folded.Others[p].back().Shown = shown;
+      });
     }
   }
 }

@@ -269,14 +269,23 @@ std::string Quoted(std::string_view name) {
 }
 
 // "; did you mean "a", "b" or "c"?", or nothing when no name is near.
+// "a", "a and b", "a, b and c" (or "or" in place of "and").
+template <typename Items>
+std::string Listed(const Items& items, std::string_view conjunction = "and") {
+  std::string list;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) list.append(i + 1 == items.size() ? " " : ", ");
+    if (i > 0 && i + 1 == items.size()) list.append(conjunction).append(" ");
+    list += items[i];
+  }
+  return list;
+}
+
 std::string Suggestion(const std::vector<std::string_view>& nearest) {
   if (nearest.empty()) return {};
-  std::string text = "; did you mean ";
-  for (std::size_t i = 0; i < nearest.size(); ++i) {
-    if (i > 0) text += i + 1 == nearest.size() ? " or " : ", ";
-    text += Quoted(nearest[i]);
-  }
-  return text + "?";
+  std::vector<std::string> quoted;
+  for (const std::string_view name : nearest) quoted.push_back(Quoted(name));
+  return "; did you mean " + Listed(quoted, "or") + "?";
 }
 
 std::string Suggestion(const std::vector<std::string_view>& names, std::string_view typed) {
@@ -288,16 +297,6 @@ std::string Suggestion(const std::vector<std::string_view>& names, std::string_v
 int WorseStatus(int a, int b) {
   constexpr int kRank[] = {0, 3, 2, 1};  // by status 0 to 3
   return kRank[a] >= kRank[b] ? a : b;
-}
-
-// "a", "a" and "b", "a", "b" and "c".
-std::string Listed(const std::vector<std::string>& items) {
-  std::string list;
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) list += i + 1 == items.size() ? " and " : ", ";
-    list += items[i];
-  }
-  return list;
 }
 
 // Why `name` names no category: none fits it, or it is the start of several.
@@ -396,9 +395,7 @@ class Converter {
         negative = text.front() == '-';
         text.remove_prefix(1);
       }
-      const engine::TypedValue typed = engine::ReadTypedValue(text, m_locale);
-      engine::ParsedNumber number{typed.Number.value_or(0), 0};
-      if (!typed.Number) number = engine::ParseInputText(typed.Text);
+      const engine::ParsedNumber number = engine::ReadTypedNumber(text, m_locale);
       if (number.ErrorPos > 0) return engine::InvalidNumberText(number.ErrorPos);
       const auto from = static_cast<std::size_t>(resolved.From[i]);
       parts.push_back({negative ? -number.Value : number.Value, category.Units[from].Factor});

@@ -107,11 +107,9 @@ std::string TypedNumberText(std::string_view text, const NumberLocale& locale) {
   return InputBoxText(text);
 }
 
-TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale) {
-  if (const std::optional<Extended> fraction = TypedFraction(text)) {
-    return {std::string(WithoutBlanks(text)), fraction};
-  }
-  return {TypedNumberText(text, locale), std::nullopt};
+ParsedNumber ReadTypedNumber(std::string_view text, const NumberLocale& locale) {
+  if (const std::optional<Extended> fraction = TypedFraction(text)) return {*fraction, 0};
+  return ParseInputText(TypedNumberText(text, locale));
 }
 
 }  // namespace quantivo::engine

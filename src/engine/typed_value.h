@@ -6,29 +6,25 @@
 
 #include "catalogue/extended.h"
 #include "engine/format_result.h"
+#include "engine/parse_number.h"
 
 namespace quantivo::engine {
 
-/// A value as a person writes it after a command: the text the input box would hold,
-/// or, for a fraction, the number it stands for.
-struct TypedValue {
-  std::string Text;                // the input text: letters in upper case, "." as the point
-  std::optional<Extended> Number;  // a fraction's value
-};
-
-/// Reads `text`, blanks around it left out. A fraction ("3/4") or a whole number and a
-/// fraction ("1 1/2", "-2 3/8") is a number (one over 0 is read as it stands, so it
-/// fails at its "/"); a number with the
-/// locale's decimal separator (in German "1,5" or "1.234,5"), or with both of its
-/// separators ("1,234.5"), is read as the locale writes it; anything else is read as
-/// the input box reads it pasted, so "1.5" is one and a half in every locale, and
-/// "1,5" where the comma is no decimal separator is "invalid number [2]".
-TypedValue ReadTypedValue(std::string_view text, const NumberLocale& locale);
-
-/// The two halves of ReadTypedValue: the number a fraction stands for, nothing for any
-/// other text; and the input text of a number, as the locale writes it or pasted.
+/// A value as a person writes it after a command, blanks around it left out. A
+/// fraction ("3/4") or a whole number and a fraction ("1 1/2", "-2 3/8") stands for its
+/// number; over 0 it is no number and is read as it stands, failing at its "/".
 std::optional<Extended> TypedFraction(std::string_view text);
+
+/// Any other value as input text: a number with the locale's decimal separator (in
+/// German "1,5" or "1.234,5"), or with both of its separators ("1,234.5"), as the locale
+/// writes it; anything else as the input box reads it pasted, so "1.5" is one and a
+/// half in every locale, and "1,5" where the comma is no decimal separator is "invalid
+/// number [2]".
 std::string TypedNumberText(std::string_view text, const NumberLocale& locale);
+
+/// The number of a value as typed: a fraction's, or the input text's as the input box
+/// reads it, with the position where it fails.
+ParsedNumber ReadTypedNumber(std::string_view text, const NumberLocale& locale);
 
 /// `text` without the blanks and tabs around it.
 std::string_view WithoutBlanks(std::string_view text);

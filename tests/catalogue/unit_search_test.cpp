@@ -201,12 +201,6 @@ TEST(UnitSearch, PositionsFollowSortedTablesAfterRefresh) {
                                       "statmho - Conductivity"}));
 }
 
-}  // namespace
-}  // namespace quantivo::catalogue
-
-namespace quantivo::catalogue {
-namespace {
-
 // Other names find their units, and the row says which name was found.
 TEST(UnitSearch, OtherNamesFindTheirUnits) {
   const UnitCatalogue catalogue;

@@ -416,12 +416,6 @@ TEST(ConvertCli, WriteErrorIsReportedOnceAndStopsTheBatch) {
   }
 }
 
-}  // namespace
-}  // namespace quantivo::cli
-
-namespace quantivo::cli {
-namespace {
-
 // Requests as people type them, each matching rule and each refusal: the result and
 // status 0, the value's message and status 3, or the message on standard error and 2.
 TEST(ConvertCli, ReadsTheWordsPeopleType) {

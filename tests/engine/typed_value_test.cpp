@@ -9,13 +9,13 @@ namespace {
 
 // A value as typed at a shell: the number a fraction stands for, or the text the
 // input box would hold.
-TEST(ReadTypedValue, FractionsAndNumbersAsTheLocaleWritesThem) {
+TEST(TypedValue, FractionsAndNumbersAsTheLocaleWritesThem) {
   const NumberLocale kGerman{",", "."};
   const struct {
     const char* text;
     const NumberLocale* locale;
-    const char* inputText;    // when read as text
-    long double number = -1;  // when read as a number
+    const char* inputText;    // when read as a number's text
+    long double number = -1;  // when a fraction
   } kCases[] = {
       {"3/4", nullptr, "3/4", 0.75L}, {" -1 1/2 ", nullptr, "-1 1/2", -1.5L},
       {"1/0", nullptr, "1/0"},  // no number: fails at its "/"
@@ -27,11 +27,13 @@ TEST(ReadTypedValue, FractionsAndNumbersAsTheLocaleWritesThem) {
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.text);
-    const TypedValue value = ReadTypedValue(c.text, c.locale ? *c.locale : NumberLocale{});
-    EXPECT_EQ(value.Text, c.inputText);
-    EXPECT_EQ(value.Number.has_value(), c.number != -1);
-    if (value.Number) {
-      EXPECT_EQ(*value.Number, c.number);
+    const NumberLocale locale = c.locale ? *c.locale : NumberLocale{};
+    const std::optional<Extended> fraction = TypedFraction(c.text);
+    EXPECT_EQ(fraction.has_value(), c.number != -1);
+    if (fraction) {
+      EXPECT_EQ(*fraction, c.number);
+    } else {
+      EXPECT_EQ(TypedNumberText(c.text, locale), c.inputText);
     }
   }
 }
