@@ -60,11 +60,11 @@ void CheckSame(const ConverterModel& first, const ConverterModel& second) {
   Check(first.SortedUnitLists() == second.SortedUnitLists(), "SortedUnitLists");
   Check(first.Format().View == second.Format().View, "ViewType");
   Check(first.Format().Precision == second.Format().Precision, "Precision");
-  Check(first.Window == second.Window, "window bounds");
-  Check(first.MainFont == second.MainFont, "main font",
-        Describe(first.MainFont) + " | " + Describe(second.MainFont));
-  Check(first.TabFont == second.TabFont, "tab font",
-        Describe(first.TabFont) + " | " + Describe(second.TabFont));
+  Check(first.Window().Window == second.Window().Window, "window bounds");
+  Check(first.Window().MainFont == second.Window().MainFont, "main font",
+        Describe(first.Window().MainFont) + " | " + Describe(second.Window().MainFont));
+  Check(first.Window().TabFont == second.Window().TabFont, "tab font",
+        Describe(first.Window().TabFont) + " | " + Describe(second.Window().TabFont));
   for (int i = 0; i < first.Catalogue().CategoryCount(); ++i) {
     const auto& a = first.ViewState(i);
     const auto& b = second.ViewState(i);

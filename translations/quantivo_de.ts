@@ -93,6 +93,18 @@
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -413,18 +425,6 @@
         <source>Sort alphabetically</source>
         <translation>Alphabetisch sortieren</translation>
     </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>quantivo::ui::Tfrm_ChooseUnits</name>
@@ -440,48 +440,12 @@
         <source>Unit categories</source>
         <translation>Einheitenkategorien</translation>
     </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>quantivo::ui::Tfrm_Converter</name>
     <message>
-        <source>Decimal to Convert to a Fraction</source>
-        <translation>In einen Bruch umzuwandelnde Dezimalzahl</translation>
-    </message>
-    <message>
-        <source>Value to convert</source>
-        <translation>Umzurechnender Wert</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>Convert from</source>
-        <translation>Umrechnen von</translation>
-    </message>
-    <message>
-        <source>Convert to</source>
-        <translation>Umrechnen in</translation>
-    </message>
-    <message>
         <source>Categories</source>
         <translation>Kategorien</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>in</translation>
-    </message>
-    <message>
-        <source>Conversion factor</source>
-        <translation>Umrechnungsfaktor</translation>
     </message>
 </context>
 <context>
@@ -530,10 +494,6 @@
         <source>Change the index tab font</source>
         <translation>Schrift der Registerkarten ändern</translation>
     </message>
-    <message>
-        <source>Reset</source>
-        <translation>Standard</translation>
-    </message>
 </context>
 <context>
     <name>quantivo::ui::Tfrm_NumberFormat</name>
@@ -574,13 +534,36 @@
         <source>Sample</source>
         <translation>Beispiel</translation>
     </message>
+</context>
+<context>
+    <name>quantivo::ui::WorkingPanel</name>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>Decimal to Convert to a Fraction</source>
+        <translation>In einen Bruch umzuwandelnde Dezimalzahl</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Value to convert</source>
+        <translation>Umzurechnender Wert</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Convert from</source>
+        <translation>Umrechnen von</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Umrechnen in</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Conversion factor</source>
+        <translation>Umrechnungsfaktor</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "model/converter_model.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/conversion_factor.h"
@@ -29,8 +30,28 @@ ConverterModel::ConverterModel(catalogue::UnitCatalogue catalogue, engine::Numbe
 }
 
 int ConverterModel::CurrentCategory() const {
-  if (m_tabIndex < 0 || m_tabIndex >= static_cast<int>(m_indexTabs.size())) return 0;
-  return m_catalogue.IndexOfCategory(m_indexTabs[m_tabIndex]);
+  const int category = TabCategory(m_tabIndex);
+  return category < 0 ? 0 : category;
+}
+
+int ConverterModel::TabCategory(int position) const {
+  if (position < 0 || position >= static_cast<int>(m_indexTabs.size())) return -1;
+  return m_catalogue.FindCategory(m_indexTabs[position]);
+}
+
+std::vector<int> ConverterModel::TabCategories() const {
+  std::vector<int> categories;
+  for (int tab = 0; tab < static_cast<int>(m_indexTabs.size()); ++tab) {
+    if (const int category = TabCategory(tab); category >= 0) categories.push_back(category);
+  }
+  return categories;
+}
+
+int ConverterModel::TabOfCategory(int category) const {
+  for (int tab = 0; tab < static_cast<int>(m_indexTabs.size()); ++tab) {
+    if (TabCategory(tab) == category) return tab;
+  }
+  return -1;
 }
 
 ConversionKind ConverterModel::CurrentKind() const {
@@ -43,7 +64,7 @@ void ConverterModel::SwitchCategory(int position) {
   if (position < 0 || position >= static_cast<int>(m_indexTabs.size())) return;
   // The tab becomes selected only after the switch, so the category is taken from
   // the caption here, not from the selected tab.
-  const int category = m_catalogue.IndexOfCategory(m_indexTabs[position]);
+  const int category = std::max(0, TabCategory(position));
 
   ReplaceListEntries(m_inputList, m_unitNameLists[category],
                      ShownPart::InputListEntries | ShownPart::InputListSelection);
@@ -187,6 +208,7 @@ void ConverterModel::ClearAll() {
 
 void ConverterModel::SetFormat(const engine::ResultFormat& format) {
   m_format = format;
+  Notify(ShownPart::ResultFormat);
   MainChange();
 }
 
@@ -205,9 +227,53 @@ std::optional<std::string> ConverterModel::ResultForCopy() const {
   return m_outputText;
 }
 
+ConversionTable ConverterModel::Table() const {
+  const int category = CurrentCategory();
+  ConversionTable table;
+  std::vector<std::string> results = engine::ConvertToEveryUnit(
+      m_catalogue, category, m_inputList.Selected, m_inputText, m_format, m_locale);
+  const std::vector<std::string_view>& units = m_unitNameLists[category];
+  for (std::size_t i = 0; i < units.size() && i < results.size(); ++i) {
+    table.Rows.push_back({units[i], std::move(results[i])});
+  }
+  table.OutputRow = m_outputList.Selected;
+  std::string caption = engine::BoxTextFromInput(m_inputText, m_locale.Decimal);
+  if (m_inputList.Selected >= 0 && m_inputListVisible) {
+    caption.append(" ").append(m_inputList.Entries[m_inputList.Selected]);
+  }
+  constexpr const char* kBlanks = " \t\n\v\f\r";
+  const std::size_t start = caption.find_first_not_of(kBlanks);
+  caption = start == std::string::npos
+                ? std::string(m_catalogue.Category(category).DisplayName)
+                : caption.substr(start, caption.find_last_not_of(kBlanks) + 1 - start);
+  table.Caption = std::move(caption);
+  return table;
+}
+
+void ConverterModel::SetWindowBounds(const WindowBounds& main, const WindowBounds& table) {
+  m_window.Window = main;
+  m_window.TableWindow = table;
+}
+
+void ConverterModel::SetFonts(const FontSpec& main, const FontSpec& tab) {
+  m_window.MainFont = main;
+  m_window.TabFont = tab;
+  Notify(ShownPart::Fonts);
+}
+
+void ConverterModel::SetShowConversionFactor(bool on) {
+  m_window.ShowConversionFactor = on;
+  Notify(ShownPart::FactorLine);
+}
+
+void ConverterModel::SetStayOnTop(bool on) {
+  m_window.StayOnTop = on;
+  Notify(ShownPart::StayOnTop);
+}
+
 StoredSettings ConverterModel::Settings() const {
   StoredSettings settings;
-  static_cast<WindowSettings&>(settings) = *this;
+  static_cast<WindowSettings&>(settings) = m_window;
   settings.IndexTabs = m_indexTabs;
   settings.TabIndex = m_tabIndex;
   settings.SortedUnitLists = m_sortedUnitLists;
@@ -218,7 +284,7 @@ StoredSettings ConverterModel::Settings() const {
 
 void ConverterModel::ApplySettings(const StoredSettings& settings) {
   m_format = settings.Format;
-  static_cast<WindowSettings&>(*this) = settings;
+  m_window = settings;
   // The order comes before the view states, whose positions refer to the lists in
   // the order they were saved from.
   if (settings.SortedUnitLists != m_sortedUnitLists) OrderUnitTables(settings.SortedUnitLists);
@@ -229,7 +295,8 @@ void ConverterModel::ApplySettings(const StoredSettings& settings) {
   const bool known =
       settings.TabIndex >= -1 && settings.TabIndex < static_cast<int>(m_indexTabs.size());
   m_tabIndex = known ? settings.TabIndex : 0;
-  Notify(ShownPart::Tabs);
+  Notify(ShownPart::Tabs | ShownPart::Fonts | ShownPart::FactorLine | ShownPart::StayOnTop |
+         ShownPart::ResultFormat);
   SwitchCategory(m_tabIndex);
 }
 

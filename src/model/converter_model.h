@@ -92,6 +92,10 @@ enum class ShownPart : unsigned {
   OutputText = 1u << 5,
   InputListVisible = 1u << 6,
   Tabs = 1u << 7,  // the tab captions or the selected tab
+  Fonts = 1u << 8,
+  FactorLine = 1u << 9,  // whether the conversion factor's line shows
+  StayOnTop = 1u << 10,
+  ResultFormat = 1u << 11,
 };
 
 /// A set of shown parts.
@@ -100,7 +104,7 @@ class ShownParts {
   constexpr ShownParts() = default;
   constexpr ShownParts(ShownPart part) : m_bits(static_cast<unsigned>(part)) {}  // NOLINT
   /// Every part there is.
-  static constexpr ShownParts All() { return FromBits((1u << 8) - 1); }
+  static constexpr ShownParts All() { return FromBits((1u << 12) - 1); }
 
   constexpr ShownParts operator|(ShownParts other) const { return FromBits(m_bits | other.m_bits); }
   /// Whether the set holds any of `parts`.
@@ -129,8 +133,8 @@ class ShownValuesObserver {
   virtual void ShownValuesChanged(ShownParts parts) = 0;
 };
 
-/// How the user set the window up: plain values that the model only keeps, read and
-/// written by the settings file and the window's commands and dialogs.
+/// How the user set the window up: plain values that the model keeps for the window,
+/// read and written by the settings file.
 struct WindowSettings {
   WindowBounds Window;
   FontSpec MainFont = DefaultMainFont();
@@ -155,6 +159,22 @@ struct StoredSettings : WindowSettings {
   std::vector<CategoryViewState> ViewStates;
 };
 
+/// One row of the conversion table: a unit of the current category, in list order,
+/// and the input converted into it.
+struct TableRow {
+  std::string_view Unit;
+  std::string Result;
+};
+
+/// The conversion table: what is converted (the input and its unit, or the
+/// category's name while there is neither), the rows and the output unit's row (-1
+/// for none).
+struct ConversionTable {
+  std::string Caption;
+  std::vector<TableRow> Rows;
+  int OutputRow = -1;
+};
+
 /// The refusals of Invert Current Conversion.
 inline constexpr const char* kCannotInvert = "You cannot invert this type of conversion.";
 inline constexpr const char* kBothUnitsNeeded =
@@ -164,7 +184,7 @@ inline constexpr const char* kBothUnitsNeeded =
 /// last showed, the sort state, the result format, the window's bounds and fonts,
 /// and the shown values of the working controls. Categories are known by the
 /// caption of their tab, never by its position.
-class ConverterModel : public WindowSettings {
+class ConverterModel {
  public:
   /// Takes the catalogue over, fills the unit lists from it and shows the first tab
   /// of the catalogue's order. The model sorts and rebuilds its tables.
@@ -180,6 +200,13 @@ class ConverterModel : public WindowSettings {
   // Tabs and categories.
   const std::vector<std::string>& IndexTabs() const { return m_indexTabs; }
   int TabIndex() const { return m_tabIndex; }
+  /// The category named by tab position p's caption; -1 for a caption that names
+  /// none or a position the tabs do not have.
+  int TabCategory(int position) const;
+  /// The categories of the tabs in tab order; a caption that names none is left out.
+  std::vector<int> TabCategories() const;
+  /// The position of the tab that shows the category; -1 when none does.
+  int TabOfCategory(int category) const;
   /// The category whose display name is the selected tab's caption; the first
   /// category for a caption that is none, or when no tab is selected.
   int CurrentCategory() const;
@@ -265,6 +292,17 @@ class ConverterModel : public WindowSettings {
   /// What converting from the input unit to the output unit does, as
   /// ConversionFactorText writes it; empty without both units.
   std::string ConversionFactor() const;
+  /// The input converted into every unit of the current category.
+  ConversionTable Table() const;
+
+  // How the user set the window up; each change is told to the observer.
+  const WindowSettings& Window() const { return m_window; }
+  /// The main window's and the conversion table's frames, as last seen; no part is
+  /// shown by them, so nothing is told.
+  void SetWindowBounds(const WindowBounds& main, const WindowBounds& table);
+  void SetFonts(const FontSpec& main, const FontSpec& tab);
+  void SetShowConversionFactor(bool on);
+  void SetStayOnTop(bool on);
 
  private:
   void Notify(ShownParts parts);
@@ -278,6 +316,7 @@ class ConverterModel : public WindowSettings {
 
   catalogue::UnitCatalogue m_catalogue;
   engine::NumberLocale m_locale;
+  WindowSettings m_window;
   engine::ResultFormat m_format;
   ShownValuesObserver* m_observer = nullptr;
 

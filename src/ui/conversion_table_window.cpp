@@ -13,9 +13,9 @@
 #include <QSet>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "ui/qt_convert.h"
+#include "ui/window_placement.h"
 
 namespace quantivo::ui {
 namespace {
@@ -232,19 +232,13 @@ void ConversionTableWindow::PlaceBesideParent() {
   const QWidget* main = parentWidget()->window();
   const QScreen* screen = main->screen();
   if (screen == nullptr) return;
-  const QRect free = screen->availableGeometry();
-  const QRect beside = main->frameGeometry();
   // The frame is not known before the first show; the title bar is guessed from the
   // main window's.
-  const QSize decoration = beside.size() - main->size();
-  resize(std::min(width(), free.width() - decoration.width()),
-         std::min(height(), free.height() - decoration.height()));
-  const QSize frame = size() + decoration;
-  int left = beside.right() + 1 + kGap;
-  if (left + frame.width() > free.right() + 1) left = beside.left() - kGap - frame.width();
-  left = std::max(free.left(), std::min(left, free.right() + 1 - frame.width()));
-  const int top = std::max(free.top(), std::min(beside.top(), free.bottom() + 1 - frame.height()));
-  move(left, top);
+  const QSize decoration = main->frameGeometry().size() - main->size();
+  const Placement place =
+      PlaceBeside(main->frameGeometry(), size(), decoration, screen->availableGeometry(), kGap);
+  resize(place.Size);
+  move(place.FrameTopLeft);
 }
 
 }  // namespace quantivo::ui

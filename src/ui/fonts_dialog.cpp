@@ -104,18 +104,9 @@ Tfrm_Fonts::Tfrm_Fonts(model::FontSpec mainFont, model::FontSpec tabFont,
   connect(change1, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font1Click);
   connect(change2, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font2Click);
 
-  QPushButton* help = AddHelpButton(this, 8, 201, QStringLiteral("FontsScreen"), showHelpTopic);
-  QPushButton* cancel = AddButton(this, "btn_Cancel", tr("Cancel"), 56, 201, 73, 27);
-  QPushButton* reset = AddButton(this, "btn_Reset", tr("Reset"), 136, 201, 73, 27);
-  QPushButton* ok = AddButton(this, "btn_OK", tr("OK"), 216, 201, 73, 27, true);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(reset, &QPushButton::clicked, this, &Tfrm_Fonts::btn_ResetClick);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  setTabOrder(change1, change2);
-  setTabOrder(change2, cancel);
-  setTabOrder(cancel, reset);
-  setTabOrder(reset, ok);
-  setTabOrder(ok, help);
+  const ButtonRow row = AddButtonRow(this, 201, 216, QStringLiteral("FontsScreen"), showHelpTopic,
+                                     [this] { btn_ResetClick(); });
+  SetTabOrder({change1, change2, row.Cancel, row.Reset, row.Ok, row.Help});
 
   ShowSample(Label1, m_mainFont);
   ShowSample(Label2, m_tabFont);

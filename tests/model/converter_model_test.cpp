@@ -71,11 +71,11 @@ TEST_F(ConverterModelTest, StartsOnTheFirstTabInCatalogueOrder) {
   EXPECT_TRUE(m_model.InputListVisible());
   EXPECT_EQ(m_model.Format().View, engine::ViewType::AutoFormat);
   // Without a settings file the window system places the window at its design size.
-  EXPECT_FALSE(m_model.Window.Placed());
-  EXPECT_FALSE(m_model.Window.Sized());
-  EXPECT_FALSE(m_model.Window.IsMaximized);
-  EXPECT_EQ(m_model.MainFont, (FontSpec{"Arial", 10, 0, true}));
-  EXPECT_EQ(m_model.TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
+  EXPECT_FALSE(m_model.Window().Window.Placed());
+  EXPECT_FALSE(m_model.Window().Window.Sized());
+  EXPECT_FALSE(m_model.Window().Window.IsMaximized);
+  EXPECT_EQ(m_model.Window().MainFont, (FontSpec{"Arial", 10, 0, true}));
+  EXPECT_EQ(m_model.Window().TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
 }
 
 TEST_F(ConverterModelTest, EachCategoryRemembersWhatItShowed) {
@@ -365,9 +365,9 @@ TEST_F(ConverterModelTest, ApplySettingsOrdersTheListsBeforeTakingThePositions) 
   EXPECT_EQ(SelectedOutput(), "meter");
   EXPECT_EQ(m_model.InputText(), "2");
   EXPECT_EQ(m_model.OutputText(), "2.00E-002");
-  EXPECT_EQ(m_model.Window, (WindowBounds{10, 20, 300, 200, false}));
-  EXPECT_EQ(m_model.MainFont, (FontSpec{"Courier", 12, 255, false, true}));
-  EXPECT_EQ(m_model.TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
+  EXPECT_EQ(m_model.Window().Window, (WindowBounds{10, 20, 300, 200, false}));
+  EXPECT_EQ(m_model.Window().MainFont, (FontSpec{"Courier", 12, 255, false, true}));
+  EXPECT_EQ(m_model.Window().TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
   EXPECT_EQ(m_model.Settings().ViewStates[kLength], (CategoryViewState{0, 2, "2"}));
 }
 
