@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CategoryTabs</name>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>result too large</source>
@@ -439,13 +446,6 @@
     <message>
         <source>Unit categories</source>
         <translation>Einheitenkategorien</translation>
-    </message>
-</context>
-<context>
-    <name>quantivo::ui::Tfrm_Converter</name>
-    <message>
-        <source>Categories</source>
-        <translation>Kategorien</translation>
     </message>
 </context>
 <context>

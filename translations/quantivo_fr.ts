@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CategoryTabs</name>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>result too large</source>
@@ -439,13 +446,6 @@
     <message>
         <source>Unit categories</source>
         <translation>Catégories d’unités</translation>
-    </message>
-</context>
-<context>
-    <name>quantivo::ui::Tfrm_Converter</name>
-    <message>
-        <source>Categories</source>
-        <translation>Catégories</translation>
     </message>
 </context>
 <context>

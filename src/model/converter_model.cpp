@@ -94,6 +94,13 @@ bool ConverterModel::SelectTab(int position) {
   return true;
 }
 
+void ConverterModel::StepTab(int step) {
+  const int count = static_cast<int>(m_indexTabs.size());
+  if (count == 0) return;
+  const int current = m_tabIndex;
+  SelectTab(current < 0 ? (step > 0 ? 0 : count - 1) : ((current + step) % count + count) % count);
+}
+
 void ConverterModel::SetTabCaption(int position, std::string caption) {
   m_indexTabs.at(position) = std::move(caption);
   Notify(ShownPart::Tabs);

@@ -222,6 +222,9 @@ class ConverterModel {
   /// The tab strip's rule for selecting tab position p: the selected one does
   /// nothing, one outside -1 to the tab count - 1 is refused (false).
   bool SelectTab(int position);
+  /// Selects the next (step 1) or previous (step -1) tab in tab order, wrapping at
+  /// either end; with no tab selected, the first step goes to either end.
+  void StepTab(int step);
   /// Replaces one caption; selects and switches nothing.
   void SetTabCaption(int position, std::string caption);
   /// New tab captions in order; the first tab is then switched to afresh.

@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/core_texts.h"
 #include "ui/qt_convert.h"
 #include "ui/window_placement.h"
 
@@ -100,6 +101,15 @@ void ConversionTableWindow::ShowRows(const std::vector<std::pair<std::string, st
     Refill(rows);
   }
   Highlight(highlighted >= 0 && highlighted < m_table->rowCount() ? highlighted : -1);
+}
+
+void ConversionTableWindow::ShowTable(const model::ConversionTable& table) {
+  std::vector<std::pair<std::string, std::string>> rows;
+  rows.reserve(table.Rows.size());
+  for (const model::TableRow& row : table.Rows) {
+    rows.emplace_back(row.Unit, ToStdString(ShownOutputText(row.Result)));
+  }
+  ShowRows(rows, table.OutputRow, ToQString(table.Caption));
 }
 
 QString ConversionTableWindow::SelectedRowsText() const {
@@ -225,6 +235,18 @@ void ConversionTableWindow::PlaceAt(const QPoint& frame) {
   // system puts the frame there.
   m_placed = true;
   move(frame);
+}
+
+void ConversionTableWindow::RestoreBounds(const model::WindowBounds& stored) {
+  if (stored.Sized()) resize(stored.FormWidth, stored.FormHeight);
+  if (stored.Placed() && ShownOnAScreen(stored.FormLeft, stored.FormTop, width())) {
+    PlaceAt(QPoint(stored.FormLeft, stored.FormTop));
+  }
+}
+
+model::WindowBounds ConversionTableWindow::StoredBounds() const {
+  const QPoint place = frameGeometry().topLeft();
+  return {place.y(), place.x(), width(), height(), false};
 }
 
 void ConversionTableWindow::PlaceBesideParent() {

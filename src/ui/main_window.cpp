@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 #include <exception>
 
 #include "engine/conversion_messages.h"
@@ -20,6 +21,7 @@
 #include "model/settings_file.h"
 #include "ui/about_dialog.h"
 #include "ui/arrange_units_dialog.h"
+#include "ui/category_tabs.h"
 #include "ui/choose_units_dialog.h"
 #include "ui/conversion_table_window.h"
 #include "ui/core_texts.h"
@@ -44,24 +46,6 @@ constexpr QSize kDesignWorkingArea(602, 404);
 // The smallest working area at which the boxes, both lists (three units high, over
 // a scroll bar) and the tab strip still show.
 constexpr QSize kMinimumWorkingArea(320, 200);
-
-void MirrorList(QListWidget* list, const model::UnitList& shown, bool entriesChanged) {
-  const QSignalBlocker blocker(list);
-  if (entriesChanged) {
-    list->clear();
-    for (const std::string_view name : shown.Entries) list->addItem(ToQString(name));
-  }
-  // A list shows its selected unit, or its top when there is none, whatever the
-  // category before it showed.
-  if (shown.Selected < 0) {
-    list->setCurrentRow(-1);
-    list->clearSelection();
-    list->scrollToTop();
-  } else {
-    list->setCurrentRow(shown.Selected);
-    list->scrollToItem(list->currentItem());
-  }
-}
 
 }  // namespace
 
@@ -88,13 +72,6 @@ QLineEdit* Tfrm_Converter::ActiveTextBox() const {
 
 void Tfrm_Converter::FormCreate() {
   setWindowTitle(QStringLiteral("Quantivo"));
-  m_calculators = {QStringLiteral("gnome-calculator"),
-                   QStringLiteral("kcalc"),
-                   QStringLiteral("qalculate-qt"),
-                   QStringLiteral("qalculate-gtk"),
-                   QStringLiteral("speedcrunch"),
-                   QStringLiteral("galculator"),
-                   QStringLiteral("xcalc")};
   m_model = std::make_unique<ConverterModel>(catalogue::UnitCatalogue(), m_locale);
   try {
     model::LoadSettingsFile(*m_model, m_settingsPath, m_messages);
@@ -152,13 +129,7 @@ void Tfrm_Converter::CreateControls() {
   pan->setObjectName(QStringLiteral("pan"));
   pageLayout->addWidget(pan);
 
-  TabSet1 = new QTabBar(central);
-  TabSet1->setObjectName(QStringLiteral("TabSet1"));
-  TabSet1->setAccessibleName(tr("Categories"));
-  TabSet1->setShape(QTabBar::RoundedSouth);
-  TabSet1->setExpanding(false);
-  TabSet1->setUsesScrollButtons(true);
-  TabSet1->setElideMode(Qt::ElideNone);
+  TabSet1 = CreateCategoryTabs(central);
   layout->addWidget(notebook, 1);
   layout->addWidget(TabSet1);
 
@@ -173,7 +144,7 @@ void Tfrm_Converter::ConnectControls() {
   const QString decimal = ToQString(m_locale.Decimal);
   const char32_t decimalChar = decimal.size() == 1 ? decimal.front().unicode() : U'.';
   KeyboardRouter::Routes routes{
-      [this] { mnu_Edit1Click(); }, [this](int step) { StepCategory(step); },
+      [this] { mnu_Edit1Click(); }, [this](int step) { m_model->StepTab(step); },
       [this, decimalChar](char32_t c) {
         return engine::InputCharacterPasses(m_model->CurrentKind(), c, decimalChar);
       }};
@@ -201,26 +172,15 @@ void Tfrm_Converter::ConnectControls() {
 
 void Tfrm_Converter::ApplyWindowBounds() {
   const model::WindowBounds& bounds = m_model->Window().Window;
-  const bool placed = bounds.Placed();
   // The stored size is the outer frame's; without one, the working area has its
   // design size under the menu bar.
-  const bool sized = bounds.Sized();
-  QSize size = sized ? QSize(bounds.FormWidth, bounds.FormHeight)
-                     : kDesignWorkingArea + QSize(0, menuBar()->sizeHint().height());
-  const QScreen* onScreen =
-      placed ? ScreenShowingTop(bounds.FormLeft, bounds.FormTop, size.width()) : nullptr;
-  // Where it was is gone (or never was): the primary screen.
-  const QScreen* screen = onScreen != nullptr ? onScreen : QGuiApplication::primaryScreen();
-  const QSize area = screen != nullptr ? screen->availableGeometry().size() : size;
-  size = FitStoredSize(size, area, minimumSizeHint());
+  const QSize design = kDesignWorkingArea + QSize(0, menuBar()->sizeHint().height());
+  const OpeningPlace place =
+      StoredBoundsToGeometry(bounds, design, minimumSizeHint(), ScreenAreas(), PrimaryArea());
   // The frame's margins are known once it is shown; they come off then.
-  m_storedFrame = sized ? size : QSize();
-  resize(size);
-  if (placed && onScreen != nullptr) {
-    move(bounds.FormLeft, bounds.FormTop);
-  } else if (placed) {
-    CentreOnScreen(this, screen);
-  }
+  m_storedFrame = bounds.Sized() ? place.Size : QSize();
+  resize(place.Size);
+  if (place.TopLeft) move(*place.TopLeft);
   if (bounds.IsMaximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
@@ -267,30 +227,27 @@ void Tfrm_Converter::RecordWindowBounds() {
   if (!m_frameFitted) return;
   // The outer frame, as the window is placed and sized by its frame.
   const QRect frame = frameGeometry();
-  model::WindowBounds table = m_model->Window().TableWindow;
-  if (m_table != nullptr) {
-    // Placed by its frame, as move() places it, and sized inside it, as resize() sizes it.
-    const QPoint place = m_table->frameGeometry().topLeft();
-    table = {place.y(), place.x(), m_table->width(), m_table->height(), false};
-  }
   m_model->SetWindowBounds(
-      {frame.top(), frame.left(), frame.width(), frame.height(), isMaximized()}, table);
+      {frame.top(), frame.left(), frame.width(), frame.height(), isMaximized()},
+      m_table != nullptr ? m_table->StoredBounds() : m_model->Window().TableWindow);
 }
 
 void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
   const ConverterModel& model = *m_model;
   if (parts.Any(ShownPart::InputListEntries | ShownPart::InputListSelection)) {
-    MirrorList(pan->lst_In, model.InputList(), parts.Any(ShownPart::InputListEntries));
+    WorkingPanel::ShowUnitList(pan->lst_In, model.InputList(),
+                               parts.Any(ShownPart::InputListEntries));
   }
   if (parts.Any(ShownPart::OutputListEntries | ShownPart::OutputListSelection)) {
-    MirrorList(pan->lst_Out, model.OutputList(), parts.Any(ShownPart::OutputListEntries));
+    WorkingPanel::ShowUnitList(pan->lst_Out, model.OutputList(),
+                               parts.Any(ShownPart::OutputListEntries));
   }
   MirrorTexts(parts);
   if (parts.Any(ShownPart::InputListVisible)) {
     pan->lst_In->setVisible(model.InputListVisible());
     pan->lab2->setVisible(!model.InputListVisible());
   }
-  if (parts.Any(ShownPart::Tabs)) MirrorTabs();
+  if (parts.Any(ShownPart::Tabs)) ShowTabs(TabSet1, m_model->IndexTabs(), m_model->TabIndex());
   MirrorSettings(parts);
   // A new result is told to a screen reader wherever the focus is.
   if (parts.Any(ShownPart::OutputText | ShownPart::OutputListEntries |
@@ -306,38 +263,12 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
 }
 
 void Tfrm_Converter::MirrorTexts(model::ShownParts parts) {
-  QLineEdit* txt_In = pan->txt_In;
   if (parts.Any(ShownPart::InputText)) {
-    const QString text =
-        ToQString(engine::BoxTextFromInput(m_model->InputText(), m_locale.Decimal));
-    if (txt_In->text() != text) {
-      const QSignalBlocker blocker(txt_In);
-      // Letters turned to upper case keep the caret where it was.
-      const bool sameLength = txt_In->text().size() == text.size();
-      const int caret = txt_In->cursorPosition();
-      txt_In->setText(text);
-      if (sameLength) txt_In->setCursorPosition(caret);
-    }
+    pan->ShowInputText(ToQString(engine::BoxTextFromInput(m_model->InputText(), m_locale.Decimal)));
   }
   if (parts.Any(ShownPart::OutputText)) {
     pan->txt_Out->setText(ShownOutputText(m_model->OutputText()));
   }
-}
-
-void Tfrm_Converter::MirrorTabs() {
-  const QSignalBlocker blocker(TabSet1);
-  const std::vector<std::string>& captions = m_model->IndexTabs();
-  for (int i = 0; i < static_cast<int>(captions.size()); ++i) {
-    const QString caption = ToQString(captions[i]);
-    if (i < TabSet1->count()) {
-      if (TabSet1->tabText(i) != caption) TabSet1->setTabText(i, caption);
-    } else {
-      TabSet1->addTab(caption);
-    }
-  }
-  while (TabSet1->count() > static_cast<int>(captions.size()))
-    TabSet1->removeTab(TabSet1->count() - 1);
-  if (m_model->TabIndex() >= 0) TabSet1->setCurrentIndex(m_model->TabIndex());
 }
 
 // How the user set the window up: the check marks, the fonts, the factor's line and
@@ -376,31 +307,8 @@ void Tfrm_Converter::ShowDerivedViews(model::ShownParts parts) {
                                   ShownPart::Tabs | ShownPart::ResultFormat;
   if (parts.Any(units)) pan->SetFactor(ShownFactorText(m_model->ConversionFactor()));
   if (parts.Any(units | ShownPart::InputText) && m_table != nullptr && m_table->isVisible()) {
-    ShowTable();
+    m_table->ShowTable(m_model->Table());
   }
-}
-
-// The input in every unit of the category, the output unit marked.
-void Tfrm_Converter::ShowTable() {
-  const model::ConversionTable table = m_model->Table();
-  std::vector<std::pair<std::string, std::string>> rows;
-  rows.reserve(table.Rows.size());
-  for (const model::TableRow& row : table.Rows) {
-    rows.emplace_back(row.Unit, ToStdString(ShownOutputText(row.Result)));
-  }
-  m_table->ShowRows(rows, table.OutputRow, ToQString(table.Caption));
-}
-
-// The next or previous tab in tab order, wrapping at either end, as a click on it
-// would select it.
-void Tfrm_Converter::StepCategory(int step) {
-  const int count = static_cast<int>(m_model->IndexTabs().size());
-  if (count == 0) return;
-  const int current = m_model->TabIndex();
-  // With no tab selected, the first step goes to either end.
-  const int next =
-      current < 0 ? (step > 0 ? 0 : count - 1) : ((current + step) % count + count) % count;
-  m_model->SelectTab(next);
 }
 
 // The tab of the found unit's category is selected as a click would select it, so the
@@ -524,10 +432,10 @@ void Tfrm_Converter::mnu_StayOnTop1Click() {
 
 void Tfrm_Converter::Calculator1Click() {
   // The first calculator of the desktop that starts; the program does not wait for it.
-  for (const QString& program : m_calculators) {
-    if (QProcess::startDetached(program, {})) return;
+  const auto started = [](const QString& program) { return QProcess::startDetached(program, {}); };
+  if (std::none_of(m_calculators.begin(), m_calculators.end(), started)) {
+    m_messages.ShowCommandError("Unable to start the Windows Calculator.");
   }
-  m_messages.ShowCommandError("Unable to start the Windows Calculator.");
 }
 
 void Tfrm_Converter::mnu_MetricPrefixes1Click() {
@@ -538,17 +446,12 @@ void Tfrm_Converter::mnu_ConversionTable1Click() {
   if (m_table == nullptr) {
     m_table = new ConversionTableWindow(this);
     // Where it was last, when that is on a screen; otherwise beside this window.
-    const model::WindowBounds& stored = m_model->Window().TableWindow;
-    if (stored.Sized()) m_table->resize(stored.FormWidth, stored.FormHeight);
-    if (stored.Placed() &&
-        ScreenShowingTop(stored.FormLeft, stored.FormTop, m_table->width()) != nullptr) {
-      m_table->PlaceAt(QPoint(stored.FormLeft, stored.FormTop));
-    }
+    m_table->RestoreBounds(m_model->Window().TableWindow);
   }
   m_table->show();
   m_table->raise();
   m_table->activateWindow();
-  ShowTable();
+  m_table->ShowTable(m_model->Table());
 }
 
 void Tfrm_Converter::mnu_Contents1Click() {

@@ -71,12 +71,9 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
 
   void ShownValuesChanged(model::ShownParts parts) override;
   void MirrorTexts(model::ShownParts parts);
-  void MirrorTabs();
   void MirrorSettings(model::ShownParts parts);
   /// Brings the factor and the table up to date with the shown values that changed.
   void ShowDerivedViews(model::ShownParts parts);
-  void ShowTable();
-  void StepCategory(int step);
   void ChooseFoundUnit(int category, int position, bool forOutput);
   QStringList TabCaptions() const;
 
@@ -111,7 +108,8 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   engine::NumberLocale m_locale;
   HelpLauncher m_help;
   ChooseFontFunction m_chooseFont = ChooseFontWithDialog;
-  QStringList m_calculators;
+  QStringList m_calculators = {"gnome-calculator", "kcalc",      "qalculate-qt", "qalculate-gtk",
+                               "speedcrunch",      "galculator", "xcalc"};
   bool m_frameFitted = false;
   QSize m_storedFrame;
   bool m_saved = false;

@@ -40,6 +40,22 @@ QSize FitStoredSize(QSize stored, QSize area, QSize minimum) {
   return stored.boundedTo(area).expandedTo(minimum);
 }
 
+OpeningPlace StoredBoundsToGeometry(const model::WindowBounds& stored, QSize design, QSize minimum,
+                                    std::span<const QRect> areas, const QRect& primary) {
+  const QSize size = stored.Sized() ? QSize(stored.FormWidth, stored.FormHeight) : design;
+  const int shown =
+      stored.Placed() ? AreaShowingTop(stored.FormLeft, stored.FormTop, size.width(), areas) : -1;
+  // Where it was is gone (or never was): the primary screen.
+  const QRect& area = shown >= 0 ? areas[shown] : primary;
+  OpeningPlace place{FitStoredSize(size, area.isEmpty() ? size : area.size(), minimum), {}};
+  if (shown >= 0) {
+    place.TopLeft = QPoint(stored.FormLeft, stored.FormTop);
+  } else if (stored.Placed() && !area.isEmpty()) {
+    place.TopLeft = CentreIn(place.Size, area);
+  }
+  return place;
+}
+
 Placement FitFrameToArea(const QRect& frame, QSize size, const QRect& area) {
   const QSize margins = frame.size() - size;
   const QSize fitted = size.boundedTo(area.size() - margins);
@@ -72,12 +88,20 @@ QPoint CentreIn(QSize size, const QRect& area) {
   return place.topLeft();
 }
 
-const QScreen* ScreenShowingTop(long long left, long long top, long long width) {
-  const QList<QScreen*> screens = QGuiApplication::screens();
+QList<QRect> ScreenAreas() {
   QList<QRect> areas;
-  for (const QScreen* screen : screens) areas.append(screen->availableGeometry());
-  const int shown = AreaShowingTop(left, top, width, areas);
-  return shown < 0 ? nullptr : screens[shown];
+  for (const QScreen* screen : QGuiApplication::screens())
+    areas.append(screen->availableGeometry());
+  return areas;
+}
+
+QRect PrimaryArea() {
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  return primary != nullptr ? primary->availableGeometry() : QRect();
+}
+
+bool ShownOnAScreen(long long left, long long top, long long width) {
+  return AreaShowingTop(left, top, width, ScreenAreas()) >= 0;
 }
 
 void CentreOnScreen(QWidget* window, const QScreen* screen) {

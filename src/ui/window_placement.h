@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <optional>
 #include <span>
+
+#include "model/converter_model.h"
 
 class QScreen;
 class QWidget;
@@ -32,6 +35,22 @@ int AreaShowingTop(long long left, long long top, long long width, std::span<con
 /// larger would take the window system's memory), no smaller than the minimum.
 QSize FitStoredSize(QSize stored, QSize area, QSize minimum);
 
+/// Where a window opens from its stored frame: its size and, unless the window
+/// system is to place it, its top left.
+struct OpeningPlace {
+  QSize Size;
+  std::optional<QPoint> TopLeft;
+
+  friend bool operator==(const OpeningPlace&, const OpeningPlace&) = default;
+};
+
+/// The stored frame made a place to open at: the stored size (the design size when
+/// none is stored) fitted to the area that shows its top strip, or to the primary
+/// area when none does; the stored place when an area shows it, the middle of the
+/// primary area when the place shows nowhere.
+OpeningPlace StoredBoundsToGeometry(const model::WindowBounds& stored, QSize design, QSize minimum,
+                                    std::span<const QRect> areas, const QRect& primary);
+
 /// A shown window fitted, frame and all, into the area: its client size shrinks to
 /// what the area leaves after the margins, and a frame that stands out moves in.
 Placement FitFrameToArea(const QRect& frame, QSize size, const QRect& area);
@@ -51,9 +70,12 @@ QPoint CentreIn(QSize size, const QRect& area);
 
 // The same with the screens and windows of the desktop.
 
-/// The screen whose free area shows the top strip of a frame at (left, top),
-/// `width` wide; nullptr when none does.
-const QScreen* ScreenShowingTop(long long left, long long top, long long width);
+/// The free areas of the desktop's screens, and the primary screen's (empty without
+/// a screen).
+QList<QRect> ScreenAreas();
+QRect PrimaryArea();
+/// Whether a screen shows the top strip of a frame at (left, top), `width` wide.
+bool ShownOnAScreen(long long left, long long top, long long width);
 /// Places a window of its present size in the middle of the screen's free area.
 void CentreOnScreen(QWidget* window, const QScreen* screen);
 

@@ -3,12 +3,11 @@
 #include <qdrawutil.h>
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
-#include <QTabBar>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "ui/choice_list.h"
@@ -35,13 +34,6 @@ QFont DisplayFont(const model::FontSpec& stored) {
   const double large = LargeDesktopPointSize();
   if (large > font.pointSizeF()) font.setPointSizeF(large);
   return font;
-}
-
-void ApplyTabFont(QTabBar* tabs, const model::FontSpec& stored) {
-  const QFont font = DisplayFont(stored);
-  tabs->setFont(font);
-  tabs->setFixedHeight(9 + QFontInfo(font).pixelSize());
-  tabs->setPalette(TextPalette(stored));
 }
 
 // The controls at their design places; the layout moves them as the panel's size
@@ -137,6 +129,32 @@ void WorkingPanel::ShowFactorLine(bool on) {
 void WorkingPanel::SetFactor(const QString& factor) {
   txt_Out->setToolTip(factor);
   if (lab_Factor->text() != factor) lab_Factor->setText(factor);
+}
+
+void WorkingPanel::ShowInputText(const QString& text) {
+  if (txt_In->text() == text) return;
+  const QSignalBlocker blocker(txt_In);
+  const bool sameLength = txt_In->text().size() == text.size();
+  const int caret = txt_In->cursorPosition();
+  txt_In->setText(text);
+  if (sameLength) txt_In->setCursorPosition(caret);
+}
+
+void WorkingPanel::ShowUnitList(QListWidget* list, const model::UnitList& shown,
+                                bool entriesChanged) {
+  const QSignalBlocker blocker(list);
+  if (entriesChanged) {
+    list->clear();
+    for (const std::string_view name : shown.Entries) list->addItem(ToQString(name));
+  }
+  if (shown.Selected < 0) {
+    list->setCurrentRow(-1);
+    list->clearSelection();
+    list->scrollToTop();
+  } else {
+    list->setCurrentRow(shown.Selected);
+    list->scrollToItem(list->currentItem());
+  }
 }
 
 // The factor's two lines take the foot of the lists' height, across both lists; the

@@ -9,17 +9,12 @@
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QTabBar;
 
 namespace quantivo::ui {
 
 /// A stored font as the window shows it: no smaller than the desktop's font where the
 /// desktop asks for large text. What is stored stays as the user chose it.
 QFont DisplayFont(const model::FontSpec& stored);
-
-/// The tab strip in the tab font, 9 pixels higher than its characters, in the font's
-/// colour where the user picked one.
-void ApplyTabFont(QTabBar* tabs, const model::FontSpec& stored);
 
 /// The bevelled panel of the working area: the two boxes and their lists, the arrow
 /// between them, the Fractions label in the input list's place and the conversion
@@ -39,6 +34,12 @@ class WorkingPanel : public QFrame {
   void ShowFactorLine(bool on);
   /// The factor of the selected units, in the output box's tooltip and the line.
   void SetFactor(const QString& factor);
+  /// The input box's text as the model has it; letters turned to upper case keep the
+  /// caret where it was.
+  void ShowInputText(const QString& text);
+  /// A unit list's entries (when they changed) and its selected unit, or its top
+  /// when there is none, whatever the category before it showed.
+  static void ShowUnitList(QListWidget* list, const model::UnitList& shown, bool entriesChanged);
 
   QLineEdit* txt_In = nullptr;
   QListWidget* lst_In = nullptr;

@@ -141,6 +141,40 @@ TEST_F(ConverterModelTest, TabsAreKnownByCaptionNotPosition) {
   m_model.SelectTab(2);
   EXPECT_EQ(m_model.CurrentCategory(), kLength);
   EXPECT_EQ(m_model.InputList().Entries[0], "meter");
+  // Find Unit's order and its way back to a tab go by the same captions.
+  EXPECT_EQ(m_model.TabCategories(),
+            (std::vector<int>{kTemperature, kLength, kNumbers, kFractions, kTime}));
+  EXPECT_EQ(m_model.TabOfCategory(kTemperature), 0);
+  EXPECT_EQ(m_model.TabOfCategory(kMass), -1);
+}
+
+// From the tab in `from`, one step forward or back; with no tab selected the first
+// step goes to either end.
+TEST_F(ConverterModelTest, StepTabWrapsAtEitherEnd) {
+  constexpr struct {
+    int from, step, to;
+  } kSteps[] = {{0, 1, 1}, {5, 1, 0}, {0, -1, 5}, {3, -1, 2}, {-1, 1, 0}, {-1, -1, 5}};
+  for (const auto& c : kSteps) {
+    m_model.SelectTab(c.from);
+    m_model.StepTab(c.step);
+    EXPECT_EQ(m_model.TabIndex(), c.to) << c.from << " " << c.step;
+  }
+}
+
+// The table's caption is what is converted, or the category while there is nothing.
+TEST_F(ConverterModelTest, TableOfEveryUnit) {
+  m_model.ClickInputList(-1);
+  EXPECT_EQ(m_model.Table().Caption, "Length");
+  Enter("kilometer", "centimeter", "2");
+  const ConversionTable table = m_model.Table();
+  EXPECT_EQ(table.Caption, "2 kilometer");
+  ASSERT_EQ(table.Rows.size(), 4u);
+  EXPECT_EQ(table.Rows[3].Unit, "millimeter");
+  EXPECT_EQ(table.Rows[3].Result, "2000000");
+  EXPECT_EQ(table.OutputRow, 2);
+  m_model.SelectTab(kFractions);
+  m_model.SetInputText("0.5");
+  EXPECT_EQ(m_model.Table().Caption, "0.5");
 }
 
 TEST_F(ConverterModelTest, SetCategoryOrderAlwaysSwitchesToTheFirstTab) {
