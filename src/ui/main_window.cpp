@@ -25,9 +25,9 @@
 #include <algorithm>
 #include <exception>
 
-#include "engine/conversion_messages.h"
 #include "engine/convert_text.h"
 #include "engine/input_text.h"
+#include "engine/message.h"
 #include "model/settings_file.h"
 #include "ui/about_dialog.h"
 #include "ui/arrange_units_dialog.h"
@@ -172,7 +172,7 @@ void Tfrm_Converter::FormCreate() {
   try {
     model::LoadSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
-    m_messages.ShowError(error.what());
+    m_messages.ShowUnexpectedError(error.what());
   }
   m_model->SetObserver(this);
   ShownValuesChanged(model::ShownParts::All());
@@ -199,7 +199,7 @@ void Tfrm_Converter::SaveSettings() {
     RecordWindowBounds();
     model::SaveSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
-    m_messages.ShowError(error.what());
+    m_messages.ShowUnexpectedError(error.what());
   }
 }
 
@@ -603,7 +603,7 @@ void Tfrm_Converter::ShowDerivedViews(model::ShownParts parts) {
 void Tfrm_Converter::ShowTable() {
   const ConverterModel& model = *m_model;
   const int category = model.CurrentCategory();
-  const std::vector<std::string> results =
+  const std::vector<engine::ConversionResult> results =
       engine::ConvertToEveryUnit(model.Catalogue(), category, model.InputList().Selected,
                                  model.InputText(), model.Format(), model.Locale());
   const std::vector<std::string_view>& units = model.UnitNameList(category);
@@ -644,7 +644,7 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
       if (sameLength) txt_In->setCursorPosition(caret);
     }
   }
-  if (parts.Any(ShownPart::OutputText)) txt_Out->setText(ShownOutputText(model.OutputText()));
+  if (parts.Any(ShownPart::OutputText)) txt_Out->setText(ShownOutputText(model.Output()));
   if (parts.Any(ShownPart::InputListVisible)) {
     lst_In->setVisible(model.InputListVisible());
     lab2->setVisible(!model.InputListVisible());
@@ -656,7 +656,7 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
     // A message in the result's place is read without the unit, in whatever language
     // it is shown.
     const QListWidgetItem* unit = lst_Out->currentItem();
-    const bool message = engine::IsConversionMessage(model.OutputText());
+    const bool message = model.Output().Failure.has_value();
     m_resultAnnouncer->ResultShown(txt_Out->text(),
                                    unit != nullptr && !message ? unit->text() : QString());
   }
@@ -888,7 +888,7 @@ void Tfrm_Converter::mnu_Paste1Click() {
 }
 
 void Tfrm_Converter::mnu_ReverseSelectedUnits1Click() {
-  if (const std::optional<std::string> refusal = m_model->InvertConversion()) {
+  if (const std::optional<engine::Message> refusal = m_model->InvertConversion()) {
     m_messages.ShowCommandError(*refusal);
   }
 }
@@ -1019,7 +1019,7 @@ void Tfrm_Converter::Calculator1Click() {
   for (const QString& program : m_calculators) {
     if (QProcess::startDetached(program, {})) return;
   }
-  m_messages.ShowCommandError("Unable to start the Windows Calculator.");
+  m_messages.ShowCommandError({engine::MessageCode::UnableToStartCalculator});
 }
 
 void Tfrm_Converter::mnu_MetricPrefixes1Click() {
