@@ -26,8 +26,12 @@ using quantivo::model::ProfileFile;
 
 class RecordedMessages : public quantivo::model::UserMessages {
  public:
-  void ShowInformation(std::string_view text) override { Information.emplace_back(text); }
-  void ShowError(std::string_view text) override { Errors.emplace_back(text); }
+  void ShowInformation(const quantivo::engine::Message& message) override {
+    Information.push_back(quantivo::engine::EnglishText(message));
+  }
+  void ShowError(const quantivo::engine::Message& message) override {
+    Errors.push_back(quantivo::engine::EnglishText(message));
+  }
   std::vector<std::string> Information;
   std::vector<std::string> Errors;
 };
@@ -82,7 +86,7 @@ void CheckSame(const ConverterModel& first, const ConverterModel& second) {
   Check(first.InputList().Selected == second.InputList().Selected, "input list selection");
   Check(first.OutputList().Selected == second.OutputList().Selected, "output list selection");
   Check(first.InputText() == second.InputText(), "input text");
-  Check(first.OutputText() == second.OutputText(), "output text");
+  Check(first.Output() == second.Output(), "output");
   Check(first.InputListVisible() == second.InputListVisible(), "input list visibility");
 }
 

@@ -15,7 +15,6 @@
 #include "catalogue/name_match.h"
 #include "catalogue/unit_catalogue.h"
 #include "catalogue/unit_lookup.h"
-#include "engine/conversion_messages.h"
 #include "engine/convert_number_base.h"
 #include "engine/convert_text.h"
 #include "engine/input_text.h"
@@ -366,7 +365,8 @@ class Converter {
   }
 
   /// The output text of a resolved request, into `to` (or the request's own TO).
-  std::string Convert(const RequestWords& request, const Resolved& resolved, int to) const {
+  engine::ConversionResult Convert(const RequestWords& request, const Resolved& resolved,
+                                   int to) const {
     const int c = resolved.Category;
     const catalogue::UnitCategory& category = m_catalogue.Category(c);
     if (request.Parts.size() == 1) {
@@ -396,7 +396,8 @@ class Converter {
         text.remove_prefix(1);
       }
       const engine::ParsedNumber number = engine::ReadTypedNumber(text, m_locale);
-      if (number.ErrorPos > 0) return engine::InvalidNumberText(number.ErrorPos);
+      if (number.ErrorPos > 0)
+        return engine::Message{engine::MessageCode::InvalidNumber, number.ErrorPos};
       const auto from = static_cast<std::size_t>(resolved.From[i]);
       parts.push_back({negative ? -number.Value : number.Value, category.Units[from].Factor});
     }
@@ -408,7 +409,7 @@ class Converter {
   /// "... to kilometer (Length)" and the message when there is no result; without a
   /// unit to convert to (a table), "1 mile (Length)".
   std::string Reading(const RequestWords& request, const Resolved& resolved, int to,
-                      std::string_view result) const {
+                      const engine::ConversionResult& result) const {
     const catalogue::UnitCategory& category = m_catalogue.Category(resolved.Category);
     const auto name = [&](int position) {
       return position < 0 ? std::string_view{}
@@ -424,13 +425,13 @@ class Converter {
       word(Trimmed(request.Parts[i].Value));
       word(name(resolved.From[i]));
     }
-    const bool converted = !result.empty() && !engine::IsConversionMessage(result);
+    const bool converted = !result.Text.empty();
     if (to >= 0) {
-      word(converted ? "= " + std::string(result) : "to");
+      word(converted ? "= " + result.Text : "to");
       word(name(to));
     }
     word("(" + std::string(category.DisplayName) + ")");
-    if (!converted && !result.empty()) line.append(": ").append(result);
+    if (result.Failure) line.append(": ").append(engine::EnglishText(*result.Failure));
     return line;
   }
 
@@ -466,7 +467,8 @@ class Converter {
     return true;
   }
 
-  std::string ConvertText(int category, int from, int to, std::string_view text) const {
+  engine::ConversionResult ConvertText(int category, int from, int to,
+                                       std::string_view text) const {
     return engine::ConvertText(m_catalogue, category, from, to, text, m_format, m_locale);
   }
 
@@ -713,12 +715,13 @@ int ConvertOne(const Converter& converter, const RequestWords& request, bool ver
     result.clear();
     return kUsageError;
   }
-  result = converter.Convert(request, resolved, resolved.To);
+  const engine::ConversionResult converted = converter.Convert(request, resolved, resolved.To);
+  result = engine::EnglishText(converted);
   if (verbose) {
-    err << kProgram << ": " << where() << converter.Reading(request, resolved, resolved.To, result)
-        << '\n';
+    err << kProgram << ": " << where()
+        << converter.Reading(request, resolved, resolved.To, converted) << '\n';
   }
-  return engine::IsConversionMessage(result) ? kValueError : 0;
+  return converted.Failure ? kValueError : 0;
 }
 
 // One result line per input line, in order. Output is flushed whenever no more
@@ -828,9 +831,10 @@ int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, s
   errno = 0;
   const catalogue::UnitCategory& category = converter.Catalogue().Category(resolved.Category);
   for (int to = 0; to < static_cast<int>(category.Units.size()); ++to) {
-    result = converter.Convert(request, resolved, to);
-    if (engine::IsConversionMessage(result)) status = kValueError;
-    out << category.Units[static_cast<std::size_t>(to)].Name << '\t' << result << '\n';
+    const engine::ConversionResult converted = converter.Convert(request, resolved, to);
+    if (converted.Failure) status = kValueError;
+    out << category.Units[static_cast<std::size_t>(to)].Name << '\t'
+        << engine::EnglishText(converted) << '\n';
   }
   return FinishOutput(out, err, status);
 }

@@ -4,8 +4,6 @@
 #include <climits>
 #include <optional>
 
-#include "engine/conversion_messages.h"
-
 namespace quantivo::engine {
 namespace {
 
@@ -34,20 +32,20 @@ int NumberBaseOf(int code) {
 
 namespace {
 
-std::string InvalidNumberSystemText(int code) {
+Message InvalidNumberSystem(int code) {
   switch (code) {
     case 1:
-      return "invalid binary number";
+      return {MessageCode::InvalidBinaryNumber};
     case 2:
-      return "invalid octal number";
+      return {MessageCode::InvalidOctalNumber};
     case 3:
-      return "invalid decimal number";
+      return {MessageCode::InvalidDecimalNumber};
     case 4:
-      return "invalid hexadecimal number";
+      return {MessageCode::InvalidHexadecimalNumber};
     case kRomanNumeralCode:
-      return "invalid Roman numeral";
+      return {MessageCode::InvalidRomanNumeral};
     default:
-      return "invalid base-" + std::to_string(NumberBaseOf(code)) + " number";
+      return {MessageCode::InvalidBaseNumber, NumberBaseOf(code)};
   }
 }
 
@@ -154,11 +152,11 @@ std::string_view WithoutBasePrefix(std::string_view text, int inputCode) {
   return base != 0 && base == NumberBaseOf(inputCode) ? text.substr(2) : text;
 }
 
-std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCode) {
+ConversionResult ConvertNumberBase(std::string_view text, int inputCode, int outputCode) {
   if (text.empty() || inputCode < 0 || outputCode < 0) return {};
   // Codes come from the Numbers table; anything else names no number system.
   if (inputCode < 1 || inputCode > kLastCode || outputCode < 1 || outputCode > kLastCode) return {};
-  if (!IsValid(text, inputCode)) return InvalidNumberSystemText(inputCode);
+  if (!IsValid(text, inputCode)) return InvalidNumberSystem(inputCode);
 
   std::optional<int> value;
   if (inputCode == kRomanNumeralCode) {
@@ -167,10 +165,10 @@ std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCo
   } else {
     value = ReadDigits(text, NumberBaseOf(inputCode));
   }
-  if (!value) return kResultTooLarge;
+  if (!value) return Message{MessageCode::ResultTooLarge};
 
   if (outputCode == kRomanNumeralCode) {
-    if (*value > kLargestRomanOutput) return kResultTooLarge;
+    if (*value > kLargestRomanOutput) return Message{MessageCode::ResultTooLarge};
     return WriteRomanNumeral(*value);
   }
   return WriteDigits(*value, NumberBaseOf(outputCode));

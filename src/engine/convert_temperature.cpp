@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "engine/conversion_messages.h"
 #include "engine/parse_number.h"
 
 namespace quantivo::engine {
@@ -48,22 +47,22 @@ Extended FromCelsius(Extended c, int code) {
 
 }  // namespace
 
-std::string ConvertTemperature(std::string_view text, int inputCode, int outputCode,
-                               const ResultFormat& format, const NumberLocale& locale) {
+ConversionResult ConvertTemperature(std::string_view text, int inputCode, int outputCode,
+                                    const ResultFormat& format, const NumberLocale& locale) {
   if (text.empty() || inputCode < 0 || outputCode < 0) return {};
   const ParsedNumber parsed = ParseInputText(text);
-  if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
+  if (parsed.ErrorPos > 0) return Message{MessageCode::InvalidNumber, parsed.ErrorPos};
   return ConvertTemperatureValue(parsed.Value, inputCode, outputCode, format, locale);
 }
 
-std::string ConvertTemperatureValue(const Extended& value, int inputCode, int outputCode,
-                                    const ResultFormat& format, const NumberLocale& locale) {
+ConversionResult ConvertTemperatureValue(const Extended& value, int inputCode, int outputCode,
+                                         const ResultFormat& format, const NumberLocale& locale) {
   if (inputCode < 0 || outputCode < 0) return {};
   // The Celsius value is a variable of its own, so it is rounded to extended before
   // the second formula; an overflow on the way leaves the result infinite.
   const Extended celsius = ToCelsius(value, inputCode);
   const Extended result = FromCelsius(celsius, outputCode);
-  if (!std::isfinite(result)) return kResultTooLarge;
+  if (!std::isfinite(result)) return Message{MessageCode::ResultTooLarge};
   return FormatResult(result, format, locale);
 }
 

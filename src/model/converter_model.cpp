@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "engine/conversion_factor.h"
-#include "engine/conversion_messages.h"
 #include "engine/convert_text.h"
 #include "engine/input_text.h"
 
@@ -121,7 +120,7 @@ void ConverterModel::RefreshUnitLists() {
   ReplaceListEntries(m_outputList, m_inputList.Entries,
                      ShownPart::OutputListEntries | ShownPart::OutputListSelection);
   SetInputText({});
-  SetOutputText({});
+  SetOutput({});
 }
 
 void ConverterModel::ResetViewStates() {
@@ -165,8 +164,8 @@ void ConverterModel::StoreAndConvert(int category) {
   state.ValueIn = m_inputText;
   state.FormatIn = m_inputList.Selected;
   state.FormatOut = m_outputList.Selected;
-  SetOutputText(engine::ConvertText(m_catalogue, category, m_inputList.Selected,
-                                    m_outputList.Selected, m_inputText, m_format, m_locale));
+  SetOutput(engine::ConvertText(m_catalogue, category, m_inputList.Selected, m_outputList.Selected,
+                                m_inputText, m_format, m_locale));
 }
 
 void ConverterModel::SetInputText(std::string_view text) {
@@ -187,14 +186,15 @@ void ConverterModel::ClickOutputList(int position) {
   MainChange();
 }
 
-std::optional<std::string> ConverterModel::InvertConversion() {
-  if (!catalogue::CanInvert(CurrentKind())) return kCannotInvert;
+std::optional<engine::Message> ConverterModel::InvertConversion() {
+  if (!catalogue::CanInvert(CurrentKind()))
+    return engine::Message{engine::MessageCode::CannotInvert};
   const int inputUnit = m_inputList.Selected;
   const int outputUnit = m_outputList.Selected;
-  if (inputUnit < 0 || outputUnit < 0) return kBothUnitsNeeded;
+  if (inputUnit < 0 || outputUnit < 0) return engine::Message{engine::MessageCode::BothUnitsNeeded};
   SelectInList(m_inputList, outputUnit, ShownPart::InputListSelection);
   SelectInList(m_outputList, inputUnit, ShownPart::OutputListSelection);
-  const std::string input = engine::ResultAsInputText(m_outputText, m_locale);
+  const std::string input = engine::ResultAsInputText(m_output.Text, m_locale);
   if (engine::InputBoxText(input) == m_inputText) {
     // No change of text converts nothing, yet the exchanged units must be stored,
     // or the category would come back with its units the other way round.
@@ -219,25 +219,25 @@ void ConverterModel::SetFormat(const engine::ResultFormat& format) {
   MainChange();
 }
 
-std::string ConverterModel::ConversionFactor() const {
+engine::ConversionFactor ConverterModel::ConversionFactor() const {
   return engine::ConversionFactorText(m_catalogue, CurrentCategory(), m_inputList.Selected,
                                       m_outputList.Selected, m_format, m_locale);
 }
 
 std::optional<std::string> ConverterModel::ResultForCopy() const {
-  if (m_outputText.empty() || engine::IsConversionMessage(m_outputText)) return std::nullopt;
+  if (m_output.Text.empty()) return std::nullopt;
   const ConversionKind kind = CurrentKind();
   // Digits of a number system and fractions carry no separators of the locale.
   if (kind == ConversionKind::Linear || kind == ConversionKind::Temperature) {
-    return engine::ResultWithoutGrouping(m_outputText, m_locale);
+    return engine::ResultWithoutGrouping(m_output.Text, m_locale);
   }
-  return m_outputText;
+  return m_output.Text;
 }
 
 ConversionTable ConverterModel::Table() const {
   const int category = CurrentCategory();
   ConversionTable table;
-  std::vector<std::string> results = engine::ConvertToEveryUnit(
+  std::vector<engine::ConversionResult> results = engine::ConvertToEveryUnit(
       m_catalogue, category, m_inputList.Selected, m_inputText, m_format, m_locale);
   const std::vector<std::string_view>& units = m_unitNameLists[category];
   for (std::size_t i = 0; i < units.size() && i < results.size(); ++i) {
@@ -326,9 +326,9 @@ void ConverterModel::SelectInList(UnitList& list, int position, ShownPart part) 
   Notify(part);
 }
 
-void ConverterModel::SetOutputText(std::string text) {
-  if (text == m_outputText) return;
-  m_outputText = std::move(text);
+void ConverterModel::SetOutput(engine::ConversionResult output) {
+  if (output == m_output) return;
+  m_output = std::move(output);
   Notify(ShownPart::OutputText);
 }
 

@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "catalogue/unit_catalogue.h"
+#include "engine/conversion_factor.h"
+#include "engine/conversion_result.h"
 #include "engine/format_result.h"
+#include "engine/message.h"
 
 namespace quantivo::model {
 
@@ -163,7 +166,7 @@ struct StoredSettings : WindowSettings {
 /// and the input converted into it.
 struct TableRow {
   std::string_view Unit;
-  std::string Result;
+  engine::ConversionResult Result;
 };
 
 /// The conversion table: what is converted (the input and its unit, or the
@@ -174,11 +177,6 @@ struct ConversionTable {
   std::vector<TableRow> Rows;
   int OutputRow = -1;
 };
-
-/// The refusals of Invert Current Conversion.
-inline constexpr const char* kCannotInvert = "You cannot invert this type of conversion.";
-inline constexpr const char* kBothUnitsNeeded =
-    "Both units must be selected before you can invert the conversion.";
 
 /// The state behind the main window: tab order and selection, what each category
 /// last showed, the sort state, the result format, the window's bounds and fonts,
@@ -255,7 +253,10 @@ class ConverterModel {
   const UnitList& InputList() const { return m_inputList; }
   const UnitList& OutputList() const { return m_outputList; }
   const std::string& InputText() const { return m_inputText; }
-  const std::string& OutputText() const { return m_outputText; }
+  /// The output box: the result, or the message in its place.
+  const engine::ConversionResult& Output() const { return m_output; }
+  /// The result's text; empty while a message stands in its place.
+  const std::string& OutputText() const { return m_output.Text; }
   /// False only while a category without an input unit is shown; the label in the
   /// list's place shows exactly when this is false.
   bool InputListVisible() const { return m_inputListVisible; }
@@ -269,10 +270,10 @@ class ConverterModel {
   void ClickOutputList(int position);
 
   // Commands.
-  /// Exchanges the two units and feeds the shown result back as the input. Returns
-  /// the refusal (kCannotInvert for a kind that cannot invert, kBothUnitsNeeded
-  /// without both units), in which case nothing changes.
-  std::optional<std::string> InvertConversion();
+  /// Exchanges the two units and feeds the shown result back as the input (a message
+  /// or no result as 0). Returns the refusal (CannotInvert for a kind that cannot
+  /// invert, BothUnitsNeeded without both units), in which case nothing changes.
+  std::optional<engine::Message> InvertConversion();
   /// Forgets every category's state, goes to the first tab and empties the lists'
   /// selections and the input box.
   void ClearAll();
@@ -293,8 +294,8 @@ class ConverterModel {
   void ApplySettings(const StoredSettings& settings);
 
   /// What converting from the input unit to the output unit does, as
-  /// ConversionFactorText writes it; empty without both units.
-  std::string ConversionFactor() const;
+  /// ConversionFactorText gives it; empty without both units.
+  engine::ConversionFactor ConversionFactor() const;
   /// The input converted into every unit of the current category.
   ConversionTable Table() const;
 
@@ -312,7 +313,7 @@ class ConverterModel {
   void ReplaceListEntries(UnitList& list, const std::vector<std::string_view>& entries,
                           ShownParts parts);
   void SelectInList(UnitList& list, int position, ShownPart part);
-  void SetOutputText(std::string text);
+  void SetOutput(engine::ConversionResult output);
   void OrderUnitTables(bool sorted);
   /// Stores what is shown into the category's state and converts it.
   void StoreAndConvert(int category);
@@ -333,7 +334,7 @@ class ConverterModel {
   UnitList m_inputList;
   UnitList m_outputList;
   std::string m_inputText;
-  std::string m_outputText;
+  engine::ConversionResult m_output;
   bool m_inputListVisible = true;
 };
 

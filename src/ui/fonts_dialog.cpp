@@ -14,8 +14,6 @@
 namespace quantivo::ui {
 namespace {
 
-constexpr const char* kNoUnderline = "Strikeout and underline attributes are not allowed.";
-
 QPushButton* AddChangeButton(QWidget* parent, const char* name) {
   QPushButton* button = AddButton(parent, name, Tfrm_Fonts::tr("Change..."), 168, 35, 89, 27);
   button->setIcon(parent->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -135,7 +133,7 @@ void Tfrm_Fonts::ChangeFont(model::FontSpec& font, QLabel* sample) {
   const bool taken = chosen->Underline || chosen->StrikeOut;
   chosen->Underline = false;
   chosen->StrikeOut = false;
-  if (taken) m_messages.ShowWarning(kNoUnderline);
+  if (taken) m_messages.ShowWarning({engine::MessageCode::NoStrikeoutOrUnderline});
   font = *chosen;
   ShowSample(sample, font);
 }

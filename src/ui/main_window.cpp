@@ -16,8 +16,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "engine/conversion_messages.h"
 #include "engine/input_text.h"
+#include "engine/message.h"
 #include "model/settings_file.h"
 #include "ui/about_dialog.h"
 #include "ui/arrange_units_dialog.h"
@@ -76,7 +76,7 @@ void Tfrm_Converter::FormCreate() {
   try {
     model::LoadSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
-    m_messages.ShowError(error.what());
+    m_messages.ShowUnexpectedError(error.what());
   }
   m_model->SetObserver(this);
   ShownValuesChanged(model::ShownParts::All());
@@ -98,7 +98,7 @@ void Tfrm_Converter::SaveSettings() {
     RecordWindowBounds();
     model::SaveSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
-    m_messages.ShowError(error.what());
+    m_messages.ShowUnexpectedError(error.what());
   }
 }
 
@@ -255,7 +255,7 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
     // A message in the result's place is read without the unit, in whatever language
     // it is shown.
     const QListWidgetItem* unit = pan->lst_Out->currentItem();
-    const bool message = engine::IsConversionMessage(model.OutputText());
+    const bool message = model.Output().Failure.has_value();
     m_resultAnnouncer->ResultShown(pan->txt_Out->text(),
                                    unit != nullptr && !message ? unit->text() : QString());
   }
@@ -267,7 +267,7 @@ void Tfrm_Converter::MirrorTexts(model::ShownParts parts) {
     pan->ShowInputText(ToQString(engine::BoxTextFromInput(m_model->InputText(), m_locale.Decimal)));
   }
   if (parts.Any(ShownPart::OutputText)) {
-    pan->txt_Out->setText(ShownOutputText(m_model->OutputText()));
+    pan->txt_Out->setText(ShownOutputText(m_model->Output()));
   }
 }
 
@@ -360,7 +360,7 @@ void Tfrm_Converter::mnu_CopyResult1Click() {
 }
 
 void Tfrm_Converter::mnu_ReverseSelectedUnits1Click() {
-  if (const std::optional<std::string> refusal = m_model->InvertConversion()) {
+  if (const std::optional<engine::Message> refusal = m_model->InvertConversion()) {
     m_messages.ShowCommandError(*refusal);
   }
 }
@@ -434,7 +434,7 @@ void Tfrm_Converter::Calculator1Click() {
   // The first calculator of the desktop that starts; the program does not wait for it.
   const auto started = [](const QString& program) { return QProcess::startDetached(program, {}); };
   if (std::none_of(m_calculators.begin(), m_calculators.end(), started)) {
-    m_messages.ShowCommandError("Unable to start the Windows Calculator.");
+    m_messages.ShowCommandError({engine::MessageCode::UnableToStartCalculator});
   }
 }
 

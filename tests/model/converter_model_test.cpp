@@ -25,7 +25,8 @@ class TextChangeRecorder : public ShownValuesObserver {
       Changes.push_back("in " + m_model.InputText() +
                         (m_model.ConversionSuppressed() ? " suppressed" : " converting"));
     }
-    if (parts.Any(ShownPart::OutputText)) Changes.push_back("out " + m_model.OutputText());
+    if (parts.Any(ShownPart::OutputText))
+      Changes.push_back("out " + engine::EnglishText(m_model.Output()));
   }
   int Notifications = 0;
   std::vector<std::string> Changes;
@@ -67,7 +68,7 @@ TEST_F(ConverterModelTest, StartsOnTheFirstTabInCatalogueOrder) {
   EXPECT_EQ(m_model.InputList().Entries, (Names{"meter", "kilometer", "centimeter", "millimeter"}));
   EXPECT_EQ(SelectedInput(), "meter");  // view states start at position 0
   EXPECT_EQ(m_model.InputText(), "");
-  EXPECT_EQ(m_model.OutputText(), "");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "");
   EXPECT_TRUE(m_model.InputListVisible());
   EXPECT_EQ(m_model.Format().View, engine::ViewType::AutoFormat);
   // Without a settings file the window system places the window at its design size.
@@ -170,7 +171,7 @@ TEST_F(ConverterModelTest, TableOfEveryUnit) {
   EXPECT_EQ(table.Caption, "2 kilometer");
   ASSERT_EQ(table.Rows.size(), 4u);
   EXPECT_EQ(table.Rows[3].Unit, "millimeter");
-  EXPECT_EQ(table.Rows[3].Result, "2000000");
+  EXPECT_EQ(table.Rows[3].Result.Text, "2000000");
   EXPECT_EQ(table.OutputRow, 2);
   m_model.SelectTab(kFractions);
   m_model.SetInputText("0.5");
@@ -189,17 +190,17 @@ TEST_F(ConverterModelTest, StoredPositionBeyondTheListSelectsNothing) {
   m_model.SelectTab(kMass);
   m_model.SelectTab(kLength);
   EXPECT_EQ(m_model.InputList().Selected, -1);
-  EXPECT_EQ(m_model.OutputText(), "");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "");
   EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{-1, 2, "1"}));
 }
 
 // The state mirrors the controls whatever the conversion gives.
 TEST_F(ConverterModelTest, StateIsStoredEvenForMessages) {
   Enter("meter", "centimeter", "1,5");
-  EXPECT_EQ(m_model.OutputText(), "invalid number [2]");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "invalid number [2]");
   EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{0, 2, "1,5"}));
   m_model.ClickOutputList(-1);
-  EXPECT_EQ(m_model.OutputText(), "");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "");
   EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{0, -1, "1,5"}));
 }
 
@@ -315,7 +316,7 @@ TEST_F(ConverterModelTest, InvertReadsMessagesAndEmptyResultsAsZero) {
   EXPECT_EQ(m_model.InputText(), "0");
   EXPECT_EQ(m_model.OutputText(), "0");
   Enter("meter", "millimeter", "1E4932");
-  ASSERT_EQ(m_model.OutputText(), "result too large");
+  ASSERT_EQ(engine::EnglishText(m_model.Output()), "result too large");
   m_model.InvertConversion();
   EXPECT_EQ(m_model.InputText(), "0");
 }
@@ -356,7 +357,9 @@ TEST_F(ConverterModelTest, InvertRefusals) {
     m_model.ClickOutputList(c.outputUnit);
     m_model.SetInputText("10");
     const CategoryViewState before = m_model.ViewState(c.tab);
-    EXPECT_EQ(m_model.InvertConversion(), std::optional<std::string>(c.message));
+    const std::optional<engine::Message> refusal = m_model.InvertConversion();
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(engine::EnglishText(*refusal), c.message);
     EXPECT_EQ(m_model.ViewState(c.tab), before);
     EXPECT_EQ(m_model.InputText(), "10");
   }
@@ -372,7 +375,7 @@ TEST_F(ConverterModelTest, ClearAllGoesToTheFirstTabWithNothingSelected) {
   EXPECT_EQ(m_model.InputList().Selected, -1);
   EXPECT_EQ(m_model.OutputList().Selected, -1);
   EXPECT_EQ(m_model.InputText(), "");
-  EXPECT_EQ(m_model.OutputText(), "");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "");
   m_model.SelectTab(kTime);
   EXPECT_EQ(m_model.InputText(), "");
   EXPECT_EQ(m_model.InputList().Selected, -1);

@@ -23,12 +23,12 @@ using quantivo::model::ConverterModel;
 
 class StandardErrorMessages : public quantivo::model::UserMessages {
  public:
-  void ShowInformation(std::string_view text) override { Print(text); }
-  void ShowError(std::string_view text) override { Print(text); }
+  void ShowInformation(const quantivo::engine::Message& message) override { Print(message); }
+  void ShowError(const quantivo::engine::Message& message) override { Print(message); }
 
  private:
-  static void Print(std::string_view text) {
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+  static void Print(const quantivo::engine::Message& message) {
+    std::fprintf(stderr, "%s\n", quantivo::engine::EnglishText(message).c_str());
   }
 };
 

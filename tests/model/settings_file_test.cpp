@@ -355,7 +355,7 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
     EXPECT_EQ(m_model.ViewState(i), expected);
   }
   EXPECT_EQ(m_model.InputText(), changed.InputText());
-  EXPECT_EQ(m_model.OutputText(), changed.OutputText());
+  EXPECT_EQ(m_model.Output(), changed.Output());
 
   changed.SetWindowBounds({-20, 30, 1024, 768, false}, changed.Window().TableWindow);
   SaveSettings(changed, file);
