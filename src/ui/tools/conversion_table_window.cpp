@@ -65,7 +65,10 @@ ConversionTableWindow::ConversionTableWindow(QWidget* parent) : QWidget(parent, 
   layout->addWidget(m_caption);
   layout->addWidget(m_table);
   layout->addLayout(buttons);
+  CreateActions();
+}
 
+void ConversionTableWindow::CreateActions() {
   // Ctrl+C anywhere in the window; both copies also on the table's context menu.
   auto* copyRows = new QAction(tr("&Copy"), this);
   copyRows->setObjectName(QStringLiteral("act_CopyRows"));

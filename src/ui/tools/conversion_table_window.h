@@ -58,6 +58,8 @@ class ConversionTableWindow : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  /// Copy, Copy All and Close, with their keys.
+  void CreateActions();
   /// Whether the table lists exactly these units in this order.
   bool HasUnits(const std::vector<std::pair<std::string, std::string>>& rows) const;
   /// Lists the rows afresh, selecting again the units that were selected.

@@ -57,7 +57,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  friend MenuActions BuildMenus(QMenuBar* menuBar, Tfrm_Converter* window);
+  friend struct MenuTable;
 
   void FormCreate();
   void FormDestroy();
