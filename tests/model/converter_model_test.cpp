@@ -310,6 +310,20 @@ TEST_F(ConverterModelTest, InvertExchangesUnitsAndFeedsTheResultBack) {
   EXPECT_EQ(m_model.InputText(), "1.23");
 }
 
+TEST_F(ConverterModelTest, ClearAllForgetsEveryCategory) {
+  Enter("meter", "kilometer", "5");
+  m_model.SelectTab(kTime);
+  Enter("hour", "minute", "2");
+  m_model.ClearAll();
+  EXPECT_EQ(m_model.TabIndex(), 0);
+  EXPECT_EQ(SelectedInput(), "");
+  EXPECT_EQ(SelectedOutput(), "");
+  EXPECT_EQ(m_model.InputText(), "");
+  m_model.SelectTab(kTime);
+  EXPECT_EQ(SelectedInput(), "");
+  EXPECT_EQ(m_model.InputText(), "");
+}
+
 TEST_F(ConverterModelTest, InvertReadsMessagesAndEmptyResultsAsZero) {
   Enter("meter", "millimeter", "");
   m_model.InvertConversion();
