@@ -4,11 +4,9 @@
 #include <string_view>
 
 #include "engine/format_result.h"
+#include "engine/temperature_scale.h"
 
 namespace quantivo::engine {
-
-/// Temperature unit codes, as the Temperature table carries them.
-enum class TemperatureCode { Celsius = 1, Fahrenheit, Kelvin, Rankine, Reaumur };
 
 /// Converts the input box text from one temperature scale to another through
 /// Celsius. Units are given by their codes; -1 means no unit is selected and gives
