@@ -57,6 +57,9 @@ struct CategoryDefinition {
   ConversionKind Kind = ConversionKind::Linear;
   std::span<const UnitRecord> Units;
   std::span<const UnitOtherNames> OtherNames = {};  // a line for each unit that has any
+  /// The section's place among the settings file's sections; equal places keep the
+  /// index order.
+  int SectionPlace = 0;
 };
 
 /// The 23 built-in categories in index order: the order of the display-name list
@@ -113,6 +116,8 @@ class UnitCatalogue {
     return m_definitions[static_cast<std::size_t>(m_categories.at(index).Index)].OtherNames;
   }
   const std::vector<std::string_view>& CategoryNames() const { return m_categoryNames; }
+  /// The category indices in the order of their sections in the settings file.
+  std::vector<int> CategoriesInSectionOrder() const;
 
  private:
   std::span<const CategoryDefinition> m_definitions;

@@ -1,7 +1,5 @@
 #include "model/settings_file.h"
 
-#include <algorithm>
-#include <iterator>
 #include <optional>
 #include <span>
 
@@ -18,38 +16,6 @@ constexpr const char* kTabCountChanged =
     "Because of the addition of new unit categories in this version of Quantivo, any custom "
     "category arranging will need to be redone.";
 constexpr const char* kTabIndexOutOfBounds = "Tab index out of bounds";
-
-// The category sections in the order they are written and read: index order, but
-// with Flow after Fractions and Computer last. A section not named here follows in
-// index order.
-constexpr std::string_view kSectionOrder[] = {"Length",       "Area",
-                                              "Volume",       "DryVolume",
-                                              "Time",         "Speed",
-                                              "Mass",         "Density",
-                                              "Force",        "Energy",
-                                              "Power",        "Pressure",
-                                              "Temperature",  "Angle",
-                                              "Light",        "Numbers",
-                                              "Fractions",    "Flow",
-                                              "Viscosity1",   "Viscosity2",
-                                              "Conductivity", "ThermalConductivity",
-                                              "Computer"};
-
-std::vector<int> CategoriesInFileOrder(const UnitCatalogue& catalogue) {
-  std::vector<int> order;
-  for (const std::string_view section : kSectionOrder) {
-    for (int i = 0; i < catalogue.CategoryCount(); ++i) {
-      if (catalogue.Category(i).SectionName == section) order.push_back(i);
-    }
-  }
-  for (int i = 0; i < catalogue.CategoryCount(); ++i) {
-    if (std::ranges::find(kSectionOrder, catalogue.Category(i).SectionName) ==
-        std::end(kSectionOrder)) {
-      order.push_back(i);
-    }
-  }
-  return order;
-}
 
 // The longest face name a font takes from the file.
 constexpr std::size_t kMaxFaceName = 31;
@@ -165,7 +131,7 @@ void ReadSettings(const ProfileFile& file, const UnitCatalogue& catalogue, Store
   ReadBounds(file, kTableBounds, defaults.TableWindow, settings.TableWindow);
 
   settings.ViewStates.resize(catalogue.CategoryCount());
-  for (const int category : CategoriesInFileOrder(catalogue)) {
+  for (const int category : catalogue.CategoriesInSectionOrder()) {
     const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
     const std::string_view section = unitCategory.SectionName;
     CategoryViewState& state = settings.ViewStates[category];
@@ -212,7 +178,7 @@ void WriteSettings(const StoredSettings& settings, const UnitCatalogue& catalogu
     file.WriteString(kTabsSection, std::to_string(i + 1), tabs[i]);
   }
 
-  for (const int category : CategoriesInFileOrder(catalogue)) {
+  for (const int category : catalogue.CategoriesInSectionOrder()) {
     const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
     const std::string_view section = unitCategory.SectionName;
     const CategoryViewState& state = settings.ViewStates.at(category);

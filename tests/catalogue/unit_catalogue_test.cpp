@@ -55,6 +55,15 @@ TEST(UnitCatalogue, CategoriesInIndexOrder) {
   }
 }
 
+// The settings file's sections by their places; equal places keep the index order.
+TEST(UnitCatalogue, CategoriesInSectionOrder) {
+  static constexpr CategoryDefinition kPlaced[] = {{"A", "A", ConversionKind::Linear, {}, {}, 2},
+                                                   {"B", "B", ConversionKind::Linear, {}, {}, 1},
+                                                   {"C", "C", ConversionKind::Linear, {}, {}, 2},
+                                                   {"D", "D", ConversionKind::Linear, {}, {}, 1}};
+  EXPECT_EQ(UnitCatalogue(kPlaced).CategoriesInSectionOrder(), (std::vector<int>{1, 3, 0, 2}));
+}
+
 std::string UpperCase(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
