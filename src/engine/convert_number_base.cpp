@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <optional>
 
 #include "engine/conversion_messages.h"
@@ -11,44 +12,45 @@ namespace {
 
 constexpr std::string_view kRomanLetters = "IVXLCDM";
 constexpr int kRomanValues[] = {1, 5, 10, 50, 100, 500, 1000};
-constexpr int kLastCode = 40;  // base-36
+
+// The number systems known by a name of their own, by their codes in the Numbers
+// table: the base, its word in messages, and the letter of its prefix ("0x").
+struct NamedSystem {
+  int Code;
+  int Base;
+  std::string_view Name;
+  char Prefix;
+};
+constexpr NamedSystem kNamedSystems[] = {{1, 2, "binary", 'b'},
+                                         {2, 8, "octal", 'o'},
+                                         {3, 10, "decimal", '\0'},
+                                         {4, 16, "hexadecimal", 'x'}};
+// After Roman numerals come base-2 to base-36: the code is the base + 4.
+constexpr int kBaseCodeOffset = 4;
+constexpr int kLastCode = 36 + kBaseCodeOffset;
 constexpr int kLargestRomanOutput = 999999;
 constexpr std::string_view kDigits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+const NamedSystem* NamedSystemOf(int code) {
+  const auto named = std::ranges::find(kNamedSystems, code, &NamedSystem::Code);
+  return named != std::end(kNamedSystems) ? named : nullptr;
+}
 
 }  // namespace
 
 int NumberBaseOf(int code) {
-  switch (code) {
-    case 1:
-      return 2;
-    case 2:
-      return 8;
-    case 3:
-      return 10;
-    case 4:
-      return 16;
-    default:
-      return code - 4;
-  }
+  const NamedSystem* named = NamedSystemOf(code);
+  return named != nullptr ? named->Base : code - kBaseCodeOffset;
 }
 
 namespace {
 
 std::string InvalidNumberSystemText(int code) {
-  switch (code) {
-    case 1:
-      return "invalid binary number";
-    case 2:
-      return "invalid octal number";
-    case 3:
-      return "invalid decimal number";
-    case 4:
-      return "invalid hexadecimal number";
-    case kRomanNumeralCode:
-      return "invalid Roman numeral";
-    default:
-      return "invalid base-" + std::to_string(NumberBaseOf(code)) + " number";
-  }
+  if (code == kRomanNumeralCode) return "invalid Roman numeral";
+  const NamedSystem* named = NamedSystemOf(code);
+  const std::string name =
+      named != nullptr ? std::string(named->Name) : "base-" + std::to_string(NumberBaseOf(code));
+  return "invalid " + name + " number";
 }
 
 // The value of a digit in any base up to 36, or 36 for a character that is none.
@@ -150,8 +152,9 @@ std::string WriteRomanNumeral(int value) {
 std::string_view WithoutBasePrefix(std::string_view text, int inputCode) {
   if (inputCode == kRomanNumeralCode || text.size() < 3 || text[0] != '0') return text;
   const char letter = static_cast<char>(text[1] | 0x20);  // ASCII lower case
-  const int base = letter == 'x' ? 16 : letter == 'b' ? 2 : letter == 'o' ? 8 : 0;
-  return base != 0 && base == NumberBaseOf(inputCode) ? text.substr(2) : text;
+  const auto named = std::ranges::find(kNamedSystems, letter, &NamedSystem::Prefix);
+  return named != std::end(kNamedSystems) && named->Base == NumberBaseOf(inputCode) ? text.substr(2)
+                                                                                    : text;
 }
 
 std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCode) {
