@@ -19,10 +19,16 @@ constexpr bool HasInputUnit(ConversionKind kind) {
   return kind != ConversionKind::Fraction;
 }
 
-/// Inverting exchanges the units and feeds the result back as the input. Only a
-/// measured quantity reads back: a number system's digits and a fraction do not.
-constexpr bool CanInvert(ConversionKind kind) {
+/// A measured quantity, converted by a factor or a formula: its results are numbers
+/// written in the locale's format. A number system's digits and a fraction are not.
+constexpr bool IsMeasured(ConversionKind kind) {
   return kind == ConversionKind::Linear || kind == ConversionKind::Temperature;
+}
+
+/// Inverting exchanges the units and feeds the result back as the input. Only a
+/// measured quantity reads back.
+constexpr bool CanInvert(ConversionKind kind) {
+  return IsMeasured(kind);
 }
 
 /// One unit. For a Linear category, Factor is how many of this unit make one

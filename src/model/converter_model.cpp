@@ -197,9 +197,8 @@ std::string ConverterModel::ConversionFactor() const {
 
 std::optional<std::string> ConverterModel::ResultForCopy() const {
   if (m_outputText.empty() || engine::IsConversionMessage(m_outputText)) return std::nullopt;
-  const ConversionKind kind = CurrentKind();
   // Digits of a number system and fractions carry no separators of the locale.
-  if (kind == ConversionKind::Linear || kind == ConversionKind::Temperature) {
+  if (catalogue::IsMeasured(CurrentKind())) {
     return engine::ResultWithoutGrouping(m_outputText, m_locale);
   }
   return m_outputText;

@@ -64,6 +64,22 @@ TEST(UnitCatalogue, CategoriesInSectionOrder) {
   EXPECT_EQ(UnitCatalogue(kPlaced).CategoriesInSectionOrder(), (std::vector<int>{1, 3, 0, 2}));
 }
 
+// Measured kinds write numbers in the locale's format and read back; the others do not.
+TEST(ConversionKind, OnlyMeasuredKindsReadBack) {
+  constexpr struct {
+    ConversionKind kind;
+    bool measured;
+  } kCases[] = {{ConversionKind::Linear, true},
+                {ConversionKind::Temperature, true},
+                {ConversionKind::NumberBase, false},
+                {ConversionKind::Fraction, false}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(static_cast<int>(c.kind));
+    EXPECT_EQ(IsMeasured(c.kind), c.measured);
+    EXPECT_EQ(CanInvert(c.kind), c.measured);
+  }
+}
+
 std::string UpperCase(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
