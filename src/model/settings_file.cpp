@@ -112,8 +112,8 @@ void ReadWindowBounds(const ProfileFile& file, WindowBounds& window) {
 
 void ReadSettings(const ProfileFile& file, const UnitCatalogue& catalogue, StoredSettings& settings,
                   UserMessages& messages) {
-  // A missing key gives the value a fresh start has, except for the window's bounds
-  // and fonts, which keep the ones `settings` holds.
+  // A missing key of the main section gives the value a fresh start has; the window's
+  // bounds and fonts keep the ones `settings` holds.
   const StoredSettings defaults;
   ReadTabs(file, catalogue, settings, messages);
   ReadWindowBounds(file, settings.Window);
