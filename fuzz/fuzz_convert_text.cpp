@@ -15,7 +15,6 @@
 #include <string_view>
 
 #include "catalogue/unit_catalogue.h"
-#include "engine/conversion_messages.h"
 #include "engine/convert_text.h"
 #include "engine/format_result.h"
 #include "engine/parse_number.h"
@@ -34,6 +33,12 @@ using quantivo::fuzz::Check;
 using quantivo::fuzz::Printable;
 
 constexpr std::size_t kChoiceBytes = 6;
+constexpr std::string_view kResultTooLarge = "result too large";
+constexpr std::string_view kDecimalTooPrecise = "decimal too precise";
+
+std::string InvalidNumberText(int position) {
+  return "invalid number [" + std::to_string(position) + "]";
+}
 
 // Plain separators, swapped ones, Arabic ones and a narrow no-break space.
 const NumberLocale kLocales[] = {
@@ -85,8 +90,7 @@ Extended Tolerance(Extended value, const ResultFormat& format) {
 }
 
 bool IsMessage(std::string_view out) {
-  return out == quantivo::engine::kResultTooLarge || out == quantivo::engine::kDecimalTooPrecise ||
-         out.starts_with("invalid ");
+  return out == kResultTooLarge || out == kDecimalTooPrecise || out.starts_with("invalid ");
 }
 
 void CheckNumberOutput(std::string_view text, std::string_view out, const NumberLocale& locale,
@@ -94,16 +98,15 @@ void CheckNumberOutput(std::string_view text, std::string_view out, const Number
                        Extended largestKept) {
   const ParsedNumber parsed = quantivo::engine::ParseInputText(text);
   if (parsed.ErrorPos > 0) {
-    Check(out == quantivo::engine::InvalidNumberText(parsed.ErrorPos),
+    Check(out == InvalidNumberText(parsed.ErrorPos),
           "a text that is no number gives its error position", Printable(out));
     return;
   }
   if (!std::isfinite(parsed.Value)) {
-    Check(out == quantivo::engine::kResultTooLarge, "an infinite input is too large",
-          Printable(out));
+    Check(out == kResultTooLarge, "an infinite input is too large", Printable(out));
     return;
   }
-  if (out == quantivo::engine::kResultTooLarge) {
+  if (out == kResultTooLarge) {
     // Only a value near the end of the range can leave it for the same unit.
     Check(!sameUnit || std::fabs(parsed.Value) >= largestKept,
           "the same unit on both sides overflows only near the end of the range");
@@ -149,8 +152,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ResultFormat format{static_cast<ViewType>(choice[4] % 6),
                             static_cast<std::int8_t>(choice[5])};
 
-  const std::string out =
-      quantivo::engine::ConvertText(catalogue, category, input, output, text, format, locale);
+  const std::string out = quantivo::engine::EnglishText(
+      quantivo::engine::ConvertText(catalogue, category, input, output, text, format, locale));
   Check(quantivo::fuzz::IsUtf8WithoutNul(out), "the output is UTF-8 without NUL", Printable(out));
 
   const bool inputSelected = input >= 0 && input < count;

@@ -12,7 +12,6 @@
 #include <string>
 #include <string_view>
 
-#include "engine/conversion_messages.h"
 #include "engine/convert_fraction.h"
 #include "engine/parse_number.h"
 #include "fuzz_check.h"
@@ -20,9 +19,20 @@
 namespace {
 
 using quantivo::Extended;
-using quantivo::engine::ConvertFraction;
 using quantivo::fuzz::Check;
 using quantivo::fuzz::Printable;
+
+constexpr std::string_view kResultTooLarge = "result too large";
+constexpr std::string_view kDecimalTooPrecise = "decimal too precise";
+
+std::string InvalidNumberText(int position) {
+  return "invalid number [" + std::to_string(position) + "]";
+}
+
+// The output box text, a message in English.
+std::string FractionText(std::string_view text, int code) {
+  return quantivo::engine::EnglishText(quantivo::engine::ConvertFraction(text, code));
+}
 
 std::optional<std::int64_t> ReadInteger(std::string_view text) {
   std::int64_t value = 0;
@@ -55,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size < 1) return 0;
   const int code = data[0] % 4 - 1;
   const std::string_view text(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const std::string out = ConvertFraction(text, code);
+  const std::string out = FractionText(text, code);
   if (text.empty() || code < 0) {
     Check(out.empty(), "no text or no output unit gives no output", Printable(out));
     return 0;
@@ -63,14 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const quantivo::engine::ParsedNumber parsed = quantivo::engine::ParseInputText(text);
   if (parsed.ErrorPos > 0) {
-    Check(out == quantivo::engine::InvalidNumberText(parsed.ErrorPos),
+    Check(out == InvalidNumberText(parsed.ErrorPos),
           "a text that is no number gives its error position", Printable(out));
     return 0;
   }
   const Extended x = parsed.Value;
   // Whole parts are 32-bit: from -2147483648.99... to 2147483647.99...
   const bool inRange = x > -2147483649.0L && x < 2147483648.0L;
-  Check((out == quantivo::engine::kResultTooLarge) == !inRange,
+  Check((out == kResultTooLarge) == !inRange,
         "too large exactly when the whole part leaves 32 bits", Printable(out));
   if (!inRange) return 0;
 
@@ -81,16 +91,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(out != "-0", "zero has no sign");
     return 0;
   }
-  if (out == quantivo::engine::kDecimalTooPrecise) {
-    Check(ConvertFraction(text, 3 - code) == out, "both ways find the same fraction or none");
+  if (out == kDecimalTooPrecise) {
+    Check(FractionText(text, 3 - code) == out, "both ways find the same fraction or none");
     return 0;
   }
 
   // The improper fraction, whichever way was asked for.
   const std::string improper =
       code == static_cast<int>(quantivo::engine::FractionCode::MixedNumber)
-          ? ConvertFraction(text,
-                            static_cast<int>(quantivo::engine::FractionCode::ImproperFraction))
+          ? FractionText(text, static_cast<int>(quantivo::engine::FractionCode::ImproperFraction))
           : out;
   const std::optional<Fraction> fraction = ReadFraction(improper);
   Check(fraction.has_value(), "a fraction reads h/k", Printable(improper));
@@ -104,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string mixed =
       code == static_cast<int>(quantivo::engine::FractionCode::MixedNumber)
           ? out
-          : ConvertFraction(text, static_cast<int>(quantivo::engine::FractionCode::MixedNumber));
+          : FractionText(text, static_cast<int>(quantivo::engine::FractionCode::MixedNumber));
   const std::size_t separator = mixed.find(" and ");
   Check(separator != std::string::npos, "a mixed number reads \"w and r/d\"", Printable(mixed));
   const std::string_view wholeText = std::string_view(mixed).substr(0, separator);

@@ -18,7 +18,6 @@
 
 namespace {
 
-using quantivo::engine::ConvertNumberBase;
 using quantivo::engine::kRomanNumeralCode;
 using quantivo::engine::ReadRomanNumeral;
 using quantivo::engine::WriteRomanNumeral;
@@ -26,6 +25,12 @@ using quantivo::fuzz::Check;
 using quantivo::fuzz::Printable;
 
 constexpr int kDecimalCode = 3;
+
+// The output box text, a message in English.
+std::string NumberBaseText(std::string_view text, int inputCode, int outputCode) {
+  return quantivo::engine::EnglishText(
+      quantivo::engine::ConvertNumberBase(text, inputCode, outputCode));
+}
 constexpr std::string_view kRomanLetters = "IVXLCDM";
 
 int BaseOfCode(int code) {
@@ -126,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(value != -1 || text.size() > INT_MAX / 1000, "only a long numeral is too large");
   }
 
-  const std::string out = ConvertNumberBase(text, inputCode, outputCode);
+  const std::string out = NumberBaseText(text, inputCode, outputCode);
   const auto known = [](int code) { return code >= 1 && code <= 40; };
   if (text.empty() || !known(inputCode) || !known(outputCode)) {
     Check(out.empty(), "no text or no number system gives no output", Printable(out));
@@ -169,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   // And back again: the output read in its own system is the same value.
   const std::string back =
-      out.empty() ? std::string("0") : ConvertNumberBase(out, outputCode, kDecimalCode);
+      out.empty() ? std::string("0") : NumberBaseText(out, outputCode, kDecimalCode);
   Check(back == std::to_string(*value), "the output reads back as the value", Printable(back));
   return 0;
 }

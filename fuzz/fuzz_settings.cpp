@@ -26,8 +26,12 @@ using quantivo::model::ProfileFile;
 
 class RecordedMessages : public quantivo::model::UserMessages {
  public:
-  void ShowInformation(std::string_view text) override { Information.emplace_back(text); }
-  void ShowError(std::string_view text) override { Errors.emplace_back(text); }
+  void ShowInformation(const quantivo::engine::Message& message) override {
+    Information.push_back(quantivo::engine::EnglishText(message));
+  }
+  void ShowError(const quantivo::engine::Message& message) override {
+    Errors.push_back(quantivo::engine::EnglishText(message));
+  }
   std::vector<std::string> Information;
   std::vector<std::string> Errors;
 };
@@ -60,11 +64,11 @@ void CheckSame(const ConverterModel& first, const ConverterModel& second) {
   Check(first.SortedUnitLists() == second.SortedUnitLists(), "SortedUnitLists");
   Check(first.Format().View == second.Format().View, "ViewType");
   Check(first.Format().Precision == second.Format().Precision, "Precision");
-  Check(first.Window == second.Window, "window bounds");
-  Check(first.MainFont == second.MainFont, "main font",
-        Describe(first.MainFont) + " | " + Describe(second.MainFont));
-  Check(first.TabFont == second.TabFont, "tab font",
-        Describe(first.TabFont) + " | " + Describe(second.TabFont));
+  Check(first.Window().Window == second.Window().Window, "window bounds");
+  Check(first.Window().MainFont == second.Window().MainFont, "main font",
+        Describe(first.Window().MainFont) + " | " + Describe(second.Window().MainFont));
+  Check(first.Window().TabFont == second.Window().TabFont, "tab font",
+        Describe(first.Window().TabFont) + " | " + Describe(second.Window().TabFont));
   for (int i = 0; i < first.Catalogue().CategoryCount(); ++i) {
     const auto& a = first.ViewState(i);
     const auto& b = second.ViewState(i);
@@ -82,7 +86,7 @@ void CheckSame(const ConverterModel& first, const ConverterModel& second) {
   Check(first.InputList().Selected == second.InputList().Selected, "input list selection");
   Check(first.OutputList().Selected == second.OutputList().Selected, "output list selection");
   Check(first.InputText() == second.InputText(), "input text");
-  Check(first.OutputText() == second.OutputText(), "output text");
+  Check(first.Output() == second.Output(), "output");
   Check(first.InputListVisible() == second.InputListVisible(), "input list visibility");
 }
 

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CategoryTabs</name>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>result too large</source>
@@ -92,6 +99,18 @@
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -413,18 +432,6 @@
         <source>Sort alphabetically</source>
         <translation>Alphabetisch sortieren</translation>
     </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>quantivo::ui::Tfrm_ChooseUnits</name>
@@ -439,49 +446,6 @@
     <message>
         <source>Unit categories</source>
         <translation>Einheitenkategorien</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>quantivo::ui::Tfrm_Converter</name>
-    <message>
-        <source>Decimal to Convert to a Fraction</source>
-        <translation>In einen Bruch umzuwandelnde Dezimalzahl</translation>
-    </message>
-    <message>
-        <source>Value to convert</source>
-        <translation>Umzurechnender Wert</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Ergebnis</translation>
-    </message>
-    <message>
-        <source>Convert from</source>
-        <translation>Umrechnen von</translation>
-    </message>
-    <message>
-        <source>Convert to</source>
-        <translation>Umrechnen in</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>Kategorien</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>in</translation>
-    </message>
-    <message>
-        <source>Conversion factor</source>
-        <translation>Umrechnungsfaktor</translation>
     </message>
 </context>
 <context>
@@ -530,10 +494,6 @@
         <source>Change the index tab font</source>
         <translation>Schrift der Registerkarten ändern</translation>
     </message>
-    <message>
-        <source>Reset</source>
-        <translation>Standard</translation>
-    </message>
 </context>
 <context>
     <name>quantivo::ui::Tfrm_NumberFormat</name>
@@ -574,13 +534,36 @@
         <source>Sample</source>
         <translation>Beispiel</translation>
     </message>
+</context>
+<context>
+    <name>quantivo::ui::WorkingPanel</name>
     <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <source>Decimal to Convert to a Fraction</source>
+        <translation>In einen Bruch umzuwandelnde Dezimalzahl</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Value to convert</source>
+        <translation>Umzurechnender Wert</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Convert from</source>
+        <translation>Umrechnen von</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Umrechnen in</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Conversion factor</source>
+        <translation>Umrechnungsfaktor</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CategoryTabs</name>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+</context>
+<context>
     <name>CoreTexts</name>
     <message>
         <source>result too large</source>
@@ -92,6 +99,18 @@
     <message>
         <source>Help</source>
         <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -413,18 +432,6 @@
         <source>Sort alphabetically</source>
         <translation>Trier par ordre alphabétique</translation>
     </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Reset</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
 </context>
 <context>
     <name>quantivo::ui::Tfrm_ChooseUnits</name>
@@ -439,49 +446,6 @@
     <message>
         <source>Unit categories</source>
         <translation>Catégories d’unités</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>quantivo::ui::Tfrm_Converter</name>
-    <message>
-        <source>Decimal to Convert to a Fraction</source>
-        <translation>Nombre décimal à convertir en fraction</translation>
-    </message>
-    <message>
-        <source>Value to convert</source>
-        <translation>Valeur à convertir</translation>
-    </message>
-    <message>
-        <source>Result</source>
-        <translation>Résultat</translation>
-    </message>
-    <message>
-        <source>Convert from</source>
-        <translation>Convertir de</translation>
-    </message>
-    <message>
-        <source>Convert to</source>
-        <translation>Convertir en</translation>
-    </message>
-    <message>
-        <source>Categories</source>
-        <translation>Catégories</translation>
-    </message>
-    <message>
-        <source>to</source>
-        <translation>en</translation>
-    </message>
-    <message>
-        <source>Conversion factor</source>
-        <translation>Facteur de conversion</translation>
     </message>
 </context>
 <context>
@@ -530,10 +494,6 @@
         <source>Change the index tab font</source>
         <translation>Modifier la police des onglets</translation>
     </message>
-    <message>
-        <source>Reset</source>
-        <translation>Par défaut</translation>
-    </message>
 </context>
 <context>
     <name>quantivo::ui::Tfrm_NumberFormat</name>
@@ -574,13 +534,36 @@
         <source>Sample</source>
         <translation>Exemple</translation>
     </message>
+</context>
+<context>
+    <name>quantivo::ui::WorkingPanel</name>
     <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
+        <source>Decimal to Convert to a Fraction</source>
+        <translation>Nombre décimal à convertir en fraction</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
+        <source>Value to convert</source>
+        <translation>Valeur à convertir</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Convert from</source>
+        <translation>Convertir de</translation>
+    </message>
+    <message>
+        <source>Convert to</source>
+        <translation>Convertir en</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Conversion factor</source>
+        <translation>Facteur de conversion</translation>
     </message>
 </context>
 </TS>

@@ -28,10 +28,11 @@ bool g_smoke = false;
 
 class SilentMessages : public quantivo::ui::WindowMessages {
  public:
-  void ShowInformation(std::string_view) override {}
-  void ShowError(std::string_view) override {}
-  void ShowCommandError(std::string_view) override {}
-  void ShowWarning(std::string_view) override {}
+  void ShowInformation(const quantivo::engine::Message&) override {}
+  void ShowError(const quantivo::engine::Message&) override {}
+  void ShowCommandError(const quantivo::engine::Message&) override {}
+  void ShowWarning(const quantivo::engine::Message&) override {}
+  void ShowUnexpectedError(std::string_view) override {}
 };
 
 // A window with kilometer and meter selected in Length and "1" typed.

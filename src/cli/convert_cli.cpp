@@ -10,7 +10,7 @@
 #include "catalogue/unit_lookup.h"
 #include "cli_options.h"
 #include "cli_output.h"
-#include "engine/conversion_messages.h"
+#include "engine/conversion_result.h"
 #include "name_listing.h"
 #include "request_converter.h"
 #include "request_words.h"
@@ -53,9 +53,10 @@ int RunTable(const catalogue::UnitCatalogue& catalogue, const Converter& convert
   errno = 0;
   const catalogue::UnitCategory& category = catalogue.Category(resolved.Category);
   for (int to = 0; to < static_cast<int>(category.Units.size()); ++to) {
-    result = converter.Convert(request, resolved, to);
-    if (engine::IsConversionMessage(result)) status = kValueError;
-    out << category.Units[static_cast<std::size_t>(to)].Name << '\t' << result << '\n';
+    const engine::ConversionResult converted = converter.Convert(request, resolved, to);
+    if (converted.Failure) status = kValueError;
+    out << category.Units[static_cast<std::size_t>(to)].Name << '\t'
+        << engine::EnglishText(converted) << '\n';
   }
   return FinishOutput(out, err, status);
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "cli_output.h"
-#include "engine/conversion_messages.h"
 #include "engine/convert_number_base.h"
 #include "engine/convert_text.h"
 #include "engine/input_text.h"
@@ -14,15 +13,15 @@
 
 namespace quantivo::cli {
 
-std::string Converter::Convert(const RequestWords& request, const Resolved& resolved,
-                               int to) const {
+engine::ConversionResult Converter::Convert(const RequestWords& request, const Resolved& resolved,
+                                            int to) const {
   if (request.Parts.size() == 1) return ConvertOnePart(request, resolved, to);
   if (to < 0) return {};
   return ConvertParts(request, resolved, to);
 }
 
 std::string Converter::Reading(const RequestWords& request, const Resolved& resolved, int to,
-                               std::string_view result) const {
+                               const engine::ConversionResult& result) const {
   const catalogue::UnitCategory& category = m_catalogue.Category(resolved.Category);
   const auto name = [&](int position) {
     return position < 0 ? std::string_view{}
@@ -38,19 +37,19 @@ std::string Converter::Reading(const RequestWords& request, const Resolved& reso
     word(engine::WithoutBlanks(request.Parts[i].Value));
     word(name(resolved.From[i]));
   }
-  const bool converted = !result.empty() && !engine::IsConversionMessage(result);
+  const bool converted = !result.Text.empty();
   if (to >= 0) {
-    word(converted ? "= " + std::string(result) : "to");
+    word(converted ? "= " + result.Text : "to");
     word(name(to));
   }
   word("(" + std::string(category.DisplayName) + ")");
-  if (!converted && !result.empty()) line.append(": ").append(result);
+  if (result.Failure) line.append(": ").append(engine::EnglishText(*result.Failure));
   return line;
 }
 
 // A value in one unit: digits of a number system, a fraction such as 3/4, or a number.
-std::string Converter::ConvertOnePart(const RequestWords& request, const Resolved& resolved,
-                                      int to) const {
+engine::ConversionResult Converter::ConvertOnePart(const RequestWords& request,
+                                                   const Resolved& resolved, int to) const {
   const int c = resolved.Category;
   const catalogue::UnitCategory& category = m_catalogue.Category(c);
   const std::string_view value = request.Parts[0].Value;
@@ -71,8 +70,8 @@ std::string Converter::ConvertOnePart(const RequestWords& request, const Resolve
 }
 
 // A value in several units, "5 ft 3 in".
-std::string Converter::ConvertParts(const RequestWords& request, const Resolved& resolved,
-                                    int to) const {
+engine::ConversionResult Converter::ConvertParts(const RequestWords& request,
+                                                 const Resolved& resolved, int to) const {
   const catalogue::UnitCategory& category = m_catalogue.Category(resolved.Category);
   // The first number's sign is the whole measure's: -5 ft 3 in is -(5 ft + 3 in).
   std::vector<engine::MeasurePart> parts;
@@ -84,7 +83,8 @@ std::string Converter::ConvertParts(const RequestWords& request, const Resolved&
       text.remove_prefix(1);
     }
     const engine::ParsedNumber number = engine::ReadTypedNumber(text, m_locale);
-    if (number.ErrorPos > 0) return engine::InvalidNumberText(number.ErrorPos);
+    if (number.ErrorPos > 0)
+      return engine::Message{engine::MessageCode::InvalidNumber, number.ErrorPos};
     const auto from = static_cast<std::size_t>(resolved.From[i]);
     parts.push_back({negative ? -number.Value : number.Value, category.Units[from].Factor});
   }
@@ -92,7 +92,8 @@ std::string Converter::ConvertParts(const RequestWords& request, const Resolved&
                                 m_format, m_locale);
 }
 
-std::string Converter::ConvertText(int category, int from, int to, std::string_view text) const {
+engine::ConversionResult Converter::ConvertText(int category, int from, int to,
+                                                std::string_view text) const {
   return engine::ConvertText(m_catalogue, category, from, to, text, m_format, m_locale);
 }
 
@@ -105,12 +106,13 @@ int ConvertOne(const Converter& converter, const RequestWords& request, bool ver
     result.clear();
     return kUsageError;
   }
-  result = converter.Convert(request, resolved, resolved.To);
+  const engine::ConversionResult converted = converter.Convert(request, resolved, resolved.To);
+  result = engine::EnglishText(converted);
   if (verbose) {
-    err << kProgram << ": " << where() << converter.Reading(request, resolved, resolved.To, result)
-        << '\n';
+    err << kProgram << ": " << where()
+        << converter.Reading(request, resolved, resolved.To, converted) << '\n';
   }
-  return engine::IsConversionMessage(result) ? kValueError : 0;
+  return converted.Failure ? kValueError : 0;
 }
 
 }  // namespace quantivo::cli

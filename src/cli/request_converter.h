@@ -7,6 +7,7 @@
 #include "catalogue/unit_catalogue.h"
 #include "catalogue/unit_lookup.h"
 #include "cli_options.h"
+#include "engine/conversion_result.h"
 #include "engine/format_result.h"
 #include "request_resolver.h"
 #include "request_words.h"
@@ -31,18 +32,21 @@ class Converter {
   }
 
   /// The output text of a resolved request, into `to` (or the request's own TO).
-  std::string Convert(const RequestWords& request, const Resolved& resolved, int to) const;
+  engine::ConversionResult Convert(const RequestWords& request, const Resolved& resolved,
+                                   int to) const;
 
   /// How a request was read, for --verbose: "1 mile = 1.609344 kilometer (Length)", or
   /// "... to kilometer (Length)" and the message when there is no result; without a
   /// unit to convert to (a table), "1 mile (Length)".
   std::string Reading(const RequestWords& request, const Resolved& resolved, int to,
-                      std::string_view result) const;
+                      const engine::ConversionResult& result) const;
 
  private:
-  std::string ConvertOnePart(const RequestWords& request, const Resolved& resolved, int to) const;
-  std::string ConvertParts(const RequestWords& request, const Resolved& resolved, int to) const;
-  std::string ConvertText(int category, int from, int to, std::string_view text) const;
+  engine::ConversionResult ConvertOnePart(const RequestWords& request, const Resolved& resolved,
+                                          int to) const;
+  engine::ConversionResult ConvertParts(const RequestWords& request, const Resolved& resolved,
+                                        int to) const;
+  engine::ConversionResult ConvertText(int category, int from, int to, std::string_view text) const;
 
   const catalogue::UnitCatalogue& m_catalogue;
   RequestResolver m_resolver;

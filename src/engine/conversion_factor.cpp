@@ -49,16 +49,21 @@ std::string TemperatureFormula(int from, int to, const NumberLocale& locale) {
   return std::string(toScale.Symbol) + " = " + formula.Text();
 }
 
-std::string NumberSystem(int code) {
-  if (code == kRomanNumeralCode) return "Roman numerals";
-  return "base " + std::to_string(NumberBaseOf(code));
+Message NumberSystem(int code) {
+  if (code == kRomanNumeralCode) return {MessageCode::RomanNumerals};
+  return {MessageCode::Base, NumberBaseOf(code)};
+}
+
+// "From base 2 to base 16".
+Message FromTo(int fromCode, int toCode) {
+  return {MessageCode::FromTo, std::vector<Message>{NumberSystem(fromCode), NumberSystem(toCode)}};
 }
 
 }  // namespace
 
-std::string ConversionFactorText(const catalogue::UnitCatalogue& catalogue, int category,
-                                 int inputUnit, int outputUnit, const ResultFormat& format,
-                                 const NumberLocale& locale) {
+ConversionFactor ConversionFactorText(const catalogue::UnitCatalogue& catalogue, int category,
+                                      int inputUnit, int outputUnit, const ResultFormat& format,
+                                      const NumberLocale& locale) {
   if (category < 0 || category >= catalogue.CategoryCount()) return {};
   const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
   const int count = static_cast<int>(unitCategory.Units.size());
@@ -71,8 +76,7 @@ std::string ConversionFactorText(const catalogue::UnitCatalogue& catalogue, int 
     case ConversionKind::Fraction:
       return {};
     case ConversionKind::NumberBase:
-      return "From " + NumberSystem(inputCode) + " to " + NumberSystem(outputCode) + "\nFrom " +
-             NumberSystem(outputCode) + " to " + NumberSystem(inputCode);
+      return std::vector<Message>{FromTo(inputCode, outputCode), FromTo(outputCode, inputCode)};
     case ConversionKind::Temperature:
       return TemperatureFormula(inputCode, outputCode, locale) + "\n" +
              TemperatureFormula(outputCode, inputCode, locale);
@@ -83,7 +87,7 @@ std::string ConversionFactorText(const catalogue::UnitCatalogue& catalogue, int 
   const auto oneIn = [&](int from, int to, const catalogue::UnitRecord& fromRecord,
                          const catalogue::UnitRecord& toRecord) {
     return "1 " + std::string(fromRecord.Name) + " = " +
-           ConvertText(catalogue, category, from, to, "1", format, locale) + " " +
+           EnglishText(ConvertText(catalogue, category, from, to, "1", format, locale)) + " " +
            std::string(toRecord.Name);
   };
   return oneIn(inputUnit, outputUnit, input, output) + "\n" +

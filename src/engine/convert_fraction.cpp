@@ -6,7 +6,6 @@
 #include <limits>
 #include <optional>
 
-#include "engine/conversion_messages.h"
 #include "engine/parse_number.h"
 
 namespace quantivo::engine {
@@ -62,21 +61,21 @@ std::optional<Fraction> ExactConvergent(Extended x) {
 
 }  // namespace
 
-std::string ConvertFraction(std::string_view text, int outputCode) {
+ConversionResult ConvertFraction(std::string_view text, int outputCode) {
   if (text.empty() || outputCode < 0) return {};
   const ParsedNumber parsed = ParseInputText(text);
-  if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
+  if (parsed.ErrorPos > 0) return Message{MessageCode::InvalidNumber, parsed.ErrorPos};
   return ConvertFractionValue(parsed.Value, outputCode);
 }
 
-std::string ConvertFractionValue(const Extended& x, int outputCode) {
+ConversionResult ConvertFractionValue(const Extended& x, int outputCode) {
   if (outputCode < 0) return {};
   const std::optional<std::int64_t> whole = WholePart(x);
-  if (!whole) return kResultTooLarge;
+  if (!whole) return Message{MessageCode::ResultTooLarge};
   if (x == static_cast<Extended>(*whole)) return std::to_string(*whole);
 
   const std::optional<Fraction> fraction = ExactConvergent(x);
-  if (!fraction) return kDecimalTooPrecise;
+  if (!fraction) return Message{MessageCode::DecimalTooPrecise};
   const auto [h, k] = *fraction;
   if (outputCode != static_cast<int>(FractionCode::MixedNumber))
     return std::to_string(h) + "/" + std::to_string(k);

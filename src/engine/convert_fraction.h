@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "catalogue/extended.h"
+#include "engine/conversion_result.h"
 
 namespace quantivo::engine {
 
@@ -14,9 +15,9 @@ enum class FractionCode { ImproperFraction = 1, MixedNumber };
 /// exactly: "7/4" as an [im]proper fraction, "1 and 3/4" as a mixed number; a whole
 /// number stays as it is. The output unit is given by its code, -1 for none. Failures
 /// are "invalid number [p]", "result too large" and "decimal too precise".
-std::string ConvertFraction(std::string_view text, int outputCode);
+ConversionResult ConvertFraction(std::string_view text, int outputCode);
 
 /// The same for a value already read.
-std::string ConvertFractionValue(const Extended& value, int outputCode);
+ConversionResult ConvertFractionValue(const Extended& value, int outputCode);
 
 }  // namespace quantivo::engine

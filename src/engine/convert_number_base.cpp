@@ -5,8 +5,6 @@
 #include <iterator>
 #include <optional>
 
-#include "engine/conversion_messages.h"
-
 namespace quantivo::engine {
 namespace {
 
@@ -14,17 +12,18 @@ constexpr std::string_view kRomanLetters = "IVXLCDM";
 constexpr int kRomanValues[] = {1, 5, 10, 50, 100, 500, 1000};
 
 // The number systems known by a name of their own, by their codes in the Numbers
-// table: the base, its word in messages, and the letter of its prefix ("0x").
+// table: the base, the message for text that is no number in it, and the letter of
+// its prefix ("0x").
 struct NamedSystem {
   int Code;
   int Base;
-  std::string_view Name;
+  MessageCode Invalid;
   char Prefix;
 };
-constexpr NamedSystem kNamedSystems[] = {{1, 2, "binary", 'b'},
-                                         {2, 8, "octal", 'o'},
-                                         {3, 10, "decimal", '\0'},
-                                         {4, 16, "hexadecimal", 'x'}};
+constexpr NamedSystem kNamedSystems[] = {{1, 2, MessageCode::InvalidBinaryNumber, 'b'},
+                                         {2, 8, MessageCode::InvalidOctalNumber, 'o'},
+                                         {3, 10, MessageCode::InvalidDecimalNumber, '\0'},
+                                         {4, 16, MessageCode::InvalidHexadecimalNumber, 'x'}};
 // After Roman numerals come base-2 to base-36: the code is the base + 4.
 constexpr int kBaseCodeOffset = 4;
 constexpr int kLastCode = 36 + kBaseCodeOffset;
@@ -45,12 +44,11 @@ int NumberBaseOf(int code) {
 
 namespace {
 
-std::string InvalidNumberSystemText(int code) {
-  if (code == kRomanNumeralCode) return "invalid Roman numeral";
+Message InvalidNumberSystem(int code) {
+  if (code == kRomanNumeralCode) return {MessageCode::InvalidRomanNumeral};
   const NamedSystem* named = NamedSystemOf(code);
-  const std::string name =
-      named != nullptr ? std::string(named->Name) : "base-" + std::to_string(NumberBaseOf(code));
-  return "invalid " + name + " number";
+  if (named != nullptr) return {named->Invalid};
+  return {MessageCode::InvalidBaseNumber, NumberBaseOf(code)};
 }
 
 // The value of a digit in any base up to 36, or 36 for a character that is none.
@@ -157,11 +155,11 @@ std::string_view WithoutBasePrefix(std::string_view text, int inputCode) {
                                                                                     : text;
 }
 
-std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCode) {
+ConversionResult ConvertNumberBase(std::string_view text, int inputCode, int outputCode) {
   if (text.empty() || inputCode < 0 || outputCode < 0) return {};
   // Codes come from the Numbers table; anything else names no number system.
   if (inputCode < 1 || inputCode > kLastCode || outputCode < 1 || outputCode > kLastCode) return {};
-  if (!IsValid(text, inputCode)) return InvalidNumberSystemText(inputCode);
+  if (!IsValid(text, inputCode)) return InvalidNumberSystem(inputCode);
 
   std::optional<int> value;
   if (inputCode == kRomanNumeralCode) {
@@ -170,10 +168,10 @@ std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCo
   } else {
     value = ReadDigits(text, NumberBaseOf(inputCode));
   }
-  if (!value) return kResultTooLarge;
+  if (!value) return Message{MessageCode::ResultTooLarge};
 
   if (outputCode == kRomanNumeralCode) {
-    if (*value > kLargestRomanOutput) return kResultTooLarge;
+    if (*value > kLargestRomanOutput) return Message{MessageCode::ResultTooLarge};
     return WriteRomanNumeral(*value);
   }
   return WriteDigits(*value, NumberBaseOf(outputCode));

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/conversion_result.h"
+
 namespace quantivo::engine {
 
 /// The code of Roman numerals in the Numbers table. The codes before it are the
@@ -20,9 +22,9 @@ std::string_view WithoutBasePrefix(std::string_view text, int inputCode);
 
 /// Rewrites a whole number from one number system to another. Units are given by
 /// their codes; -1 means no unit is selected. Values run from 0 to 2147483647, Roman
-/// output to 999999; letters in results are upper case. Failures are the texts
+/// output to 999999; letters in results are upper case. Failures are the messages
 /// "invalid ... number", "invalid Roman numeral" and "result too large".
-std::string ConvertNumberBase(std::string_view text, int inputCode, int outputCode);
+ConversionResult ConvertNumberBase(std::string_view text, int inputCode, int outputCode);
 
 /// Reads a Roman numeral of the letters IVXLCDM from its right end: a letter worth
 /// more than the one before it counts as their difference. Nothing else is checked,

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "engine/conversion_messages.h"
 #include "engine/parse_number.h"
 
 namespace quantivo::engine {
@@ -28,22 +27,22 @@ struct Arithmetic {
 
 }  // namespace
 
-std::string ConvertTemperature(std::string_view text, int inputCode, int outputCode,
-                               const ResultFormat& format, const NumberLocale& locale) {
+ConversionResult ConvertTemperature(std::string_view text, int inputCode, int outputCode,
+                                    const ResultFormat& format, const NumberLocale& locale) {
   if (text.empty() || inputCode < 0 || outputCode < 0) return {};
   const ParsedNumber parsed = ParseInputText(text);
-  if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
+  if (parsed.ErrorPos > 0) return Message{MessageCode::InvalidNumber, parsed.ErrorPos};
   return ConvertTemperatureValue(parsed.Value, inputCode, outputCode, format, locale);
 }
 
-std::string ConvertTemperatureValue(const Extended& value, int inputCode, int outputCode,
-                                    const ResultFormat& format, const NumberLocale& locale) {
+ConversionResult ConvertTemperatureValue(const Extended& value, int inputCode, int outputCode,
+                                         const ResultFormat& format, const NumberLocale& locale) {
   if (inputCode < 0 || outputCode < 0) return {};
   // Through Celsius; an overflow on the way leaves the result infinite.
   Arithmetic temperature{value};
   StepsToCelsius(ScaleOf(inputCode), temperature);
   StepsFromCelsius(ScaleOf(outputCode), temperature);
-  if (!std::isfinite(temperature.Value)) return kResultTooLarge;
+  if (!std::isfinite(temperature.Value)) return Message{MessageCode::ResultTooLarge};
   return FormatResult(temperature.Value, format, locale);
 }
 

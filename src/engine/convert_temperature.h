@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/conversion_result.h"
 #include "engine/format_result.h"
 #include "engine/temperature_scale.h"
 
@@ -11,11 +12,11 @@ namespace quantivo::engine {
 /// Converts the input box text from one temperature scale to another through
 /// Celsius. Units are given by their codes; -1 means no unit is selected and gives
 /// the empty text, as an empty input does. Any other code counts as Celsius.
-std::string ConvertTemperature(std::string_view text, int inputCode, int outputCode,
-                               const ResultFormat& format, const NumberLocale& locale);
+ConversionResult ConvertTemperature(std::string_view text, int inputCode, int outputCode,
+                                    const ResultFormat& format, const NumberLocale& locale);
 
 /// The same for a value already read.
-std::string ConvertTemperatureValue(const Extended& value, int inputCode, int outputCode,
-                                    const ResultFormat& format, const NumberLocale& locale);
+ConversionResult ConvertTemperatureValue(const Extended& value, int inputCode, int outputCode,
+                                         const ResultFormat& format, const NumberLocale& locale);
 
 }  // namespace quantivo::engine

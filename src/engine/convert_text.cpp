@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "engine/conversion_messages.h"
 #include "engine/convert_fraction.h"
 #include "engine/convert_number_base.h"
 #include "engine/convert_temperature.h"
@@ -26,11 +25,11 @@ namespace {
 // each rounded to extended. An overflow or an invalid operation on the way leaves the
 // result infinite or NaN. The values come by reference: an 80-bit value passed by value
 // goes through memory, and reading it back just after it was written stalls.
-std::string LinearResult(const Extended& value, const Extended& inputFactor,
-                         const Extended& outputFactor, const ResultFormat& format,
-                         const NumberLocale& locale) {
+ConversionResult LinearResult(const Extended& value, const Extended& inputFactor,
+                              const Extended& outputFactor, const ResultFormat& format,
+                              const NumberLocale& locale) {
   const Extended result = value / inputFactor * outputFactor;
-  if (!std::isfinite(result)) return kResultTooLarge;
+  if (!std::isfinite(result)) return Message{MessageCode::ResultTooLarge};
   return FormatResult(result, format, locale);
 }
 
@@ -41,18 +40,18 @@ int UnitCode(const std::vector<catalogue::UnitRecord>& units, int position) {
   return record != nullptr ? static_cast<int>(record->Factor) : -1;
 }
 
-std::string ConvertLinear(std::string_view text, Extended inputFactor, Extended outputFactor,
-                          const ResultFormat& format, const NumberLocale& locale) {
+ConversionResult ConvertLinear(std::string_view text, Extended inputFactor, Extended outputFactor,
+                               const ResultFormat& format, const NumberLocale& locale) {
   if (text.empty()) return {};
   const ParsedNumber parsed = ParseInputText(text);
-  if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
+  if (parsed.ErrorPos > 0) return Message{MessageCode::InvalidNumber, parsed.ErrorPos};
   // The parser leaves a number beyond the extended range infinite.
-  if (!std::isfinite(parsed.Value)) return kResultTooLarge;
+  if (!std::isfinite(parsed.Value)) return Message{MessageCode::ResultTooLarge};
   return LinearResult(parsed.Value, inputFactor, outputFactor, format, locale);
 }
 
-std::string ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFactor,
-                           const ResultFormat& format, const NumberLocale& locale) {
+ConversionResult ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFactor,
+                                const ResultFormat& format, const NumberLocale& locale) {
   // Each part is divided first, then the sum multiplied, each rounded to extended:
   // a single part is value ÷ input factor × output factor. An overflow or an invalid
   // operation on the way leaves the result infinite or NaN.
@@ -60,13 +59,13 @@ std::string ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFa
   Extended total = parts[0].Value / parts[0].Factor;  // not 0 + it: -0 keeps its sign
   for (const MeasurePart& part : parts.subspan(1)) total += part.Value / part.Factor;
   const Extended result = total * outputFactor;
-  if (!std::isfinite(result)) return kResultTooLarge;
+  if (!std::isfinite(result)) return Message{MessageCode::ResultTooLarge};
   return FormatResult(result, format, locale);
 }
 
-std::string ConvertValue(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
-                         int outputUnit, const Extended& value, const ResultFormat& format,
-                         const NumberLocale& locale) {
+ConversionResult ConvertValue(const catalogue::UnitCatalogue& catalogue, int category,
+                              int inputUnit, int outputUnit, const Extended& value,
+                              const ResultFormat& format, const NumberLocale& locale) {
   using catalogue::ConversionKind;
   if (category < 0 || category >= catalogue.CategoryCount()) return {};
   const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
@@ -85,13 +84,13 @@ std::string ConvertValue(const catalogue::UnitCatalogue& catalogue, int category
   const catalogue::UnitRecord* input = RecordAt(units, inputUnit);
   const catalogue::UnitRecord* output = RecordAt(units, outputUnit);
   if (input == nullptr || output == nullptr) return {};
-  if (!std::isfinite(value)) return kResultTooLarge;
+  if (!std::isfinite(value)) return Message{MessageCode::ResultTooLarge};
   return LinearResult(value, input->Factor, output->Factor, format, locale);
 }
 
-std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
-                        int outputUnit, std::string_view text, const ResultFormat& format,
-                        const NumberLocale& locale) {
+ConversionResult ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
+                             int outputUnit, std::string_view text, const ResultFormat& format,
+                             const NumberLocale& locale) {
   using catalogue::ConversionKind;
   if (category < 0 || category >= catalogue.CategoryCount()) return {};
   const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
@@ -107,15 +106,15 @@ std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category,
     return {};
   }
   const ParsedNumber parsed = ParseInputText(text);
-  if (parsed.ErrorPos > 0) return InvalidNumberText(parsed.ErrorPos);
+  if (parsed.ErrorPos > 0) return Message{MessageCode::InvalidNumber, parsed.ErrorPos};
   return ConvertValue(catalogue, category, inputUnit, outputUnit, parsed.Value, format, locale);
 }
 
-std::vector<std::string> ConvertToEveryUnit(const catalogue::UnitCatalogue& catalogue, int category,
-                                            int inputUnit, std::string_view text,
-                                            const ResultFormat& format,
-                                            const NumberLocale& locale) {
-  std::vector<std::string> results;
+std::vector<ConversionResult> ConvertToEveryUnit(const catalogue::UnitCatalogue& catalogue,
+                                                 int category, int inputUnit, std::string_view text,
+                                                 const ResultFormat& format,
+                                                 const NumberLocale& locale) {
+  std::vector<ConversionResult> results;
   if (category < 0 || category >= catalogue.CategoryCount()) return results;
   const int count = static_cast<int>(catalogue.Category(category).Units.size());
   results.reserve(static_cast<std::size_t>(count));

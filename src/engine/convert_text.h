@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "catalogue/unit_catalogue.h"
+#include "engine/conversion_result.h"
 #include "engine/format_result.h"
 
 namespace quantivo::engine {
@@ -13,8 +14,8 @@ namespace quantivo::engine {
 /// The output text of a Linear conversion: value ÷ inputFactor × outputFactor,
 /// formatted. Empty when the text is empty; a text that is no number gives
 /// "invalid number [p]", a result beyond the extended range "result too large".
-std::string ConvertLinear(std::string_view text, Extended inputFactor, Extended outputFactor,
-                          const ResultFormat& format, const NumberLocale& locale);
+ConversionResult ConvertLinear(std::string_view text, Extended inputFactor, Extended outputFactor,
+                               const ResultFormat& format, const NumberLocale& locale);
 
 /// The code of the unit at list position `position` (Temperature, Numbers, Fractions
 /// know their units by it), -1 for no unit.
@@ -30,28 +31,29 @@ struct MeasurePart {
 /// ("5 ft 3 in"): each value ÷ its factor, summed, × the output factor, formatted; a
 /// result beyond the extended range is "result too large". With one part it is what
 /// ConvertLinear gives for that value.
-std::string ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFactor,
-                           const ResultFormat& format, const NumberLocale& locale);
+ConversionResult ConvertMeasure(std::span<const MeasurePart> parts, Extended outputFactor,
+                                const ResultFormat& format, const NumberLocale& locale);
 
 /// The output text for a value already read (a fraction such as 3/4) rather than the
 /// input box's text, as ConvertText gives it. Number systems read digits, not values:
 /// for them it is empty.
-std::string ConvertValue(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
-                         int outputUnit, const Extended& value, const ResultFormat& format,
-                         const NumberLocale& locale);
+ConversionResult ConvertValue(const catalogue::UnitCatalogue& catalogue, int category,
+                              int inputUnit, int outputUnit, const Extended& value,
+                              const ResultFormat& format, const NumberLocale& locale);
 
 /// The output text for the input text in `category`, from the unit at list position
 /// `inputUnit` to the one at `outputUnit` (-1 for none). Hands the work to the
 /// converter of the category's kind.
-std::string ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
-                        int outputUnit, std::string_view text, const ResultFormat& format,
-                        const NumberLocale& locale);
+ConversionResult ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
+                             int outputUnit, std::string_view text, const ResultFormat& format,
+                             const NumberLocale& locale);
 
 /// The input text converted into each unit of `category`, one text a unit in current
 /// table order, each what ConvertText gives with that unit as the output unit. Empty
 /// for a category that does not exist.
-std::vector<std::string> ConvertToEveryUnit(const catalogue::UnitCatalogue& catalogue, int category,
-                                            int inputUnit, std::string_view text,
-                                            const ResultFormat& format, const NumberLocale& locale);
+std::vector<ConversionResult> ConvertToEveryUnit(const catalogue::UnitCatalogue& catalogue,
+                                                 int category, int inputUnit, std::string_view text,
+                                                 const ResultFormat& format,
+                                                 const NumberLocale& locale);
 
 }  // namespace quantivo::engine

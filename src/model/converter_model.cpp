@@ -1,9 +1,9 @@
 #include "model/converter_model.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/conversion_factor.h"
-#include "engine/conversion_messages.h"
 #include "engine/convert_text.h"
 #include "engine/input_text.h"
 
@@ -29,8 +29,28 @@ ConverterModel::ConverterModel(catalogue::UnitCatalogue catalogue, engine::Numbe
 }
 
 int ConverterModel::CurrentCategory() const {
-  if (m_tabIndex < 0 || m_tabIndex >= static_cast<int>(m_indexTabs.size())) return 0;
-  return m_catalogue.IndexOfCategory(m_indexTabs[m_tabIndex]);
+  const int category = TabCategory(m_tabIndex);
+  return category < 0 ? 0 : category;
+}
+
+int ConverterModel::TabCategory(int position) const {
+  if (position < 0 || position >= static_cast<int>(m_indexTabs.size())) return -1;
+  return m_catalogue.FindCategory(m_indexTabs[position]);
+}
+
+std::vector<int> ConverterModel::TabCategories() const {
+  std::vector<int> categories;
+  for (int tab = 0; tab < static_cast<int>(m_indexTabs.size()); ++tab) {
+    if (const int category = TabCategory(tab); category >= 0) categories.push_back(category);
+  }
+  return categories;
+}
+
+int ConverterModel::TabOfCategory(int category) const {
+  for (int tab = 0; tab < static_cast<int>(m_indexTabs.size()); ++tab) {
+    if (TabCategory(tab) == category) return tab;
+  }
+  return -1;
 }
 
 ConversionKind ConverterModel::CurrentKind() const {
@@ -43,7 +63,7 @@ void ConverterModel::SwitchCategory(int position) {
   if (position < 0 || position >= static_cast<int>(m_indexTabs.size())) return;
   // The tab becomes selected only after the switch, so the category is taken from
   // the caption here, not from the selected tab.
-  const int category = m_catalogue.IndexOfCategory(m_indexTabs[position]);
+  const int category = std::max(0, TabCategory(position));
 
   ReplaceListEntries(m_inputList, m_unitNameLists[category],
                      ShownPart::InputListEntries | ShownPart::InputListSelection);
@@ -73,6 +93,13 @@ bool ConverterModel::SelectTab(int position) {
   return true;
 }
 
+void ConverterModel::StepTab(int step) {
+  const int count = static_cast<int>(m_indexTabs.size());
+  if (count == 0) return;
+  const int current = m_tabIndex;
+  SelectTab(current < 0 ? (step > 0 ? 0 : count - 1) : ((current + step) % count + count) % count);
+}
+
 void ConverterModel::SetTabCaption(int position, std::string caption) {
   m_indexTabs.at(position) = std::move(caption);
   Notify(ShownPart::Tabs);
@@ -93,7 +120,7 @@ void ConverterModel::RefreshUnitLists() {
   ReplaceListEntries(m_outputList, m_inputList.Entries,
                      ShownPart::OutputListEntries | ShownPart::OutputListSelection);
   SetInputText({});
-  SetOutputText({});
+  SetOutput({});
 }
 
 void ConverterModel::ResetViewStates() {
@@ -137,8 +164,8 @@ void ConverterModel::StoreAndConvert(int category) {
   state.ValueIn = m_inputText;
   state.FormatIn = m_inputList.Selected;
   state.FormatOut = m_outputList.Selected;
-  SetOutputText(engine::ConvertText(m_catalogue, category, m_inputList.Selected,
-                                    m_outputList.Selected, m_inputText, m_format, m_locale));
+  SetOutput(engine::ConvertText(m_catalogue, category, m_inputList.Selected, m_outputList.Selected,
+                                m_inputText, m_format, m_locale));
 }
 
 void ConverterModel::SetInputText(std::string_view text) {
@@ -159,14 +186,15 @@ void ConverterModel::ClickOutputList(int position) {
   MainChange();
 }
 
-std::optional<std::string> ConverterModel::InvertConversion() {
-  if (!catalogue::CanInvert(CurrentKind())) return kCannotInvert;
+std::optional<engine::Message> ConverterModel::InvertConversion() {
+  if (!catalogue::CanInvert(CurrentKind()))
+    return engine::Message{engine::MessageCode::CannotInvert};
   const int inputUnit = m_inputList.Selected;
   const int outputUnit = m_outputList.Selected;
-  if (inputUnit < 0 || outputUnit < 0) return kBothUnitsNeeded;
+  if (inputUnit < 0 || outputUnit < 0) return engine::Message{engine::MessageCode::BothUnitsNeeded};
   SelectInList(m_inputList, outputUnit, ShownPart::InputListSelection);
   SelectInList(m_outputList, inputUnit, ShownPart::OutputListSelection);
-  const std::string input = engine::ResultAsInputText(m_outputText, m_locale);
+  const std::string input = engine::ResultAsInputText(m_output.Text, m_locale);
   if (engine::InputBoxText(input) == m_inputText) {
     // No change of text converts nothing, yet the exchanged units must be stored,
     // or the category would come back with its units the other way round.
@@ -187,26 +215,71 @@ void ConverterModel::ClearAll() {
 
 void ConverterModel::SetFormat(const engine::ResultFormat& format) {
   m_format = format;
+  Notify(ShownPart::ResultFormat);
   MainChange();
 }
 
-std::string ConverterModel::ConversionFactor() const {
+engine::ConversionFactor ConverterModel::ConversionFactor() const {
   return engine::ConversionFactorText(m_catalogue, CurrentCategory(), m_inputList.Selected,
                                       m_outputList.Selected, m_format, m_locale);
 }
 
 std::optional<std::string> ConverterModel::ResultForCopy() const {
-  if (m_outputText.empty() || engine::IsConversionMessage(m_outputText)) return std::nullopt;
+  if (m_output.Text.empty()) return std::nullopt;
   // Digits of a number system and fractions carry no separators of the locale.
   if (catalogue::IsMeasured(CurrentKind())) {
-    return engine::ResultWithoutGrouping(m_outputText, m_locale);
+    return engine::ResultWithoutGrouping(m_output.Text, m_locale);
   }
-  return m_outputText;
+  return m_output.Text;
+}
+
+ConversionTable ConverterModel::Table() const {
+  const int category = CurrentCategory();
+  ConversionTable table;
+  std::vector<engine::ConversionResult> results = engine::ConvertToEveryUnit(
+      m_catalogue, category, m_inputList.Selected, m_inputText, m_format, m_locale);
+  const std::vector<std::string_view>& units = m_unitNameLists[category];
+  for (std::size_t i = 0; i < units.size() && i < results.size(); ++i) {
+    table.Rows.push_back({units[i], std::move(results[i])});
+  }
+  table.OutputRow = m_outputList.Selected;
+  std::string caption = engine::BoxTextFromInput(m_inputText, m_locale.Decimal);
+  if (m_inputList.Selected >= 0 && m_inputListVisible) {
+    caption.append(" ").append(m_inputList.Entries[m_inputList.Selected]);
+  }
+  constexpr const char* kBlanks = " \t\n\v\f\r";
+  const std::size_t start = caption.find_first_not_of(kBlanks);
+  caption = start == std::string::npos
+                ? std::string(m_catalogue.Category(category).DisplayName)
+                : caption.substr(start, caption.find_last_not_of(kBlanks) + 1 - start);
+  table.Caption = std::move(caption);
+  return table;
+}
+
+void ConverterModel::SetWindowBounds(const WindowBounds& main, const WindowBounds& table) {
+  m_window.Window = main;
+  m_window.TableWindow = table;
+}
+
+void ConverterModel::SetFonts(const FontSpec& main, const FontSpec& tab) {
+  m_window.MainFont = main;
+  m_window.TabFont = tab;
+  Notify(ShownPart::Fonts);
+}
+
+void ConverterModel::SetShowConversionFactor(bool on) {
+  m_window.ShowConversionFactor = on;
+  Notify(ShownPart::FactorLine);
+}
+
+void ConverterModel::SetStayOnTop(bool on) {
+  m_window.StayOnTop = on;
+  Notify(ShownPart::StayOnTop);
 }
 
 StoredSettings ConverterModel::Settings() const {
   StoredSettings settings;
-  static_cast<WindowSettings&>(settings) = *this;
+  static_cast<WindowSettings&>(settings) = m_window;
   settings.IndexTabs = m_indexTabs;
   settings.TabIndex = m_tabIndex;
   settings.SortedUnitLists = m_sortedUnitLists;
@@ -217,7 +290,7 @@ StoredSettings ConverterModel::Settings() const {
 
 void ConverterModel::ApplySettings(const StoredSettings& settings) {
   m_format = settings.Format;
-  static_cast<WindowSettings&>(*this) = settings;
+  m_window = settings;
   // The order comes before the view states, whose positions refer to the lists in
   // the order they were saved from.
   if (settings.SortedUnitLists != m_sortedUnitLists) OrderUnitTables(settings.SortedUnitLists);
@@ -228,7 +301,8 @@ void ConverterModel::ApplySettings(const StoredSettings& settings) {
   const bool known =
       settings.TabIndex >= -1 && settings.TabIndex < static_cast<int>(m_indexTabs.size());
   m_tabIndex = known ? settings.TabIndex : 0;
-  Notify(ShownPart::Tabs);
+  Notify(ShownPart::Tabs | ShownPart::Fonts | ShownPart::FactorLine | ShownPart::StayOnTop |
+         ShownPart::ResultFormat);
   SwitchCategory(m_tabIndex);
 }
 
@@ -251,9 +325,9 @@ void ConverterModel::SelectInList(UnitList& list, int position, ShownPart part) 
   Notify(part);
 }
 
-void ConverterModel::SetOutputText(std::string text) {
-  if (text == m_outputText) return;
-  m_outputText = std::move(text);
+void ConverterModel::SetOutput(engine::ConversionResult output) {
+  if (output == m_output) return;
+  m_output = std::move(output);
   Notify(ShownPart::OutputText);
 }
 

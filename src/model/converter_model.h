@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "catalogue/unit_catalogue.h"
+#include "engine/conversion_factor.h"
+#include "engine/conversion_result.h"
 #include "engine/format_result.h"
+#include "engine/message.h"
 
 namespace quantivo::model {
 
@@ -92,6 +95,10 @@ enum class ShownPart : unsigned {
   OutputText = 1u << 5,
   InputListVisible = 1u << 6,
   Tabs = 1u << 7,  // the tab captions or the selected tab
+  Fonts = 1u << 8,
+  FactorLine = 1u << 9,  // whether the conversion factor's line shows
+  StayOnTop = 1u << 10,
+  ResultFormat = 1u << 11,
 };
 
 /// A set of shown parts.
@@ -100,7 +107,7 @@ class ShownParts {
   constexpr ShownParts() = default;
   constexpr ShownParts(ShownPart part) : m_bits(static_cast<unsigned>(part)) {}  // NOLINT
   /// Every part there is.
-  static constexpr ShownParts All() { return FromBits((1u << 8) - 1); }
+  static constexpr ShownParts All() { return FromBits((1u << 12) - 1); }
 
   constexpr ShownParts operator|(ShownParts other) const { return FromBits(m_bits | other.m_bits); }
   /// Whether the set holds any of `parts`.
@@ -129,8 +136,8 @@ class ShownValuesObserver {
   virtual void ShownValuesChanged(ShownParts parts) = 0;
 };
 
-/// How the user set the window up: plain values that the model only keeps, read and
-/// written by the settings file and the window's commands and dialogs.
+/// How the user set the window up: plain values that the model keeps for the window,
+/// read and written by the settings file.
 struct WindowSettings {
   WindowBounds Window;
   FontSpec MainFont = DefaultMainFont();
@@ -155,16 +162,27 @@ struct StoredSettings : WindowSettings {
   std::vector<CategoryViewState> ViewStates;
 };
 
-/// The refusals of Invert Current Conversion.
-inline constexpr const char* kCannotInvert = "You cannot invert this type of conversion.";
-inline constexpr const char* kBothUnitsNeeded =
-    "Both units must be selected before you can invert the conversion.";
+/// One row of the conversion table: a unit of the current category, in list order,
+/// and the input converted into it.
+struct TableRow {
+  std::string_view Unit;
+  engine::ConversionResult Result;
+};
+
+/// The conversion table: what is converted (the input and its unit, or the
+/// category's name while there is neither), the rows and the output unit's row (-1
+/// for none).
+struct ConversionTable {
+  std::string Caption;
+  std::vector<TableRow> Rows;
+  int OutputRow = -1;
+};
 
 /// The state behind the main window: tab order and selection, what each category
 /// last showed, the sort state, the result format, the window's bounds and fonts,
 /// and the shown values of the working controls. Categories are known by the
 /// caption of their tab, never by its position.
-class ConverterModel : public WindowSettings {
+class ConverterModel {
  public:
   /// Takes the catalogue over, fills the unit lists from it and shows the first tab
   /// of the catalogue's order. The model sorts and rebuilds its tables.
@@ -180,6 +198,13 @@ class ConverterModel : public WindowSettings {
   // Tabs and categories.
   const std::vector<std::string>& IndexTabs() const { return m_indexTabs; }
   int TabIndex() const { return m_tabIndex; }
+  /// The category named by tab position p's caption; -1 for a caption that names
+  /// none or a position the tabs do not have.
+  int TabCategory(int position) const;
+  /// The categories of the tabs in tab order; a caption that names none is left out.
+  std::vector<int> TabCategories() const;
+  /// The position of the tab that shows the category; -1 when none does.
+  int TabOfCategory(int category) const;
   /// The category whose display name is the selected tab's caption; the first
   /// category for a caption that is none, or when no tab is selected.
   int CurrentCategory() const;
@@ -195,6 +220,9 @@ class ConverterModel : public WindowSettings {
   /// The tab strip's rule for selecting tab position p: the selected one does
   /// nothing, one outside -1 to the tab count - 1 is refused (false).
   bool SelectTab(int position);
+  /// Selects the next (step 1) or previous (step -1) tab in tab order, wrapping at
+  /// either end; with no tab selected, the first step goes to either end.
+  void StepTab(int step);
   /// Replaces one caption; selects and switches nothing.
   void SetTabCaption(int position, std::string caption);
   /// New tab captions in order; the first tab is then switched to afresh.
@@ -225,7 +253,10 @@ class ConverterModel : public WindowSettings {
   const UnitList& InputList() const { return m_inputList; }
   const UnitList& OutputList() const { return m_outputList; }
   const std::string& InputText() const { return m_inputText; }
-  const std::string& OutputText() const { return m_outputText; }
+  /// The output box: the result, or the message in its place.
+  const engine::ConversionResult& Output() const { return m_output; }
+  /// The result's text; empty while a message stands in its place.
+  const std::string& OutputText() const { return m_output.Text; }
   /// False only while a category without an input unit is shown; the label in the
   /// list's place shows exactly when this is false.
   bool InputListVisible() const { return m_inputListVisible; }
@@ -239,10 +270,10 @@ class ConverterModel : public WindowSettings {
   void ClickOutputList(int position);
 
   // Commands.
-  /// Exchanges the two units and feeds the shown result back as the input. Returns
-  /// the refusal (kCannotInvert for a kind that cannot invert, kBothUnitsNeeded
-  /// without both units), in which case nothing changes.
-  std::optional<std::string> InvertConversion();
+  /// Exchanges the two units and feeds the shown result back as the input (a message
+  /// or no result as 0). Returns the refusal (CannotInvert for a kind that cannot
+  /// invert, BothUnitsNeeded without both units), in which case nothing changes.
+  std::optional<engine::Message> InvertConversion();
   /// Forgets every category's state, goes to the first tab and empties the lists'
   /// selections and the input box.
   void ClearAll();
@@ -263,21 +294,33 @@ class ConverterModel : public WindowSettings {
   void ApplySettings(const StoredSettings& settings);
 
   /// What converting from the input unit to the output unit does, as
-  /// ConversionFactorText writes it; empty without both units.
-  std::string ConversionFactor() const;
+  /// ConversionFactorText gives it; empty without both units.
+  engine::ConversionFactor ConversionFactor() const;
+  /// The input converted into every unit of the current category.
+  ConversionTable Table() const;
+
+  // How the user set the window up; each change is told to the observer.
+  const WindowSettings& Window() const { return m_window; }
+  /// The main window's and the conversion table's frames, as last seen; no part is
+  /// shown by them, so nothing is told.
+  void SetWindowBounds(const WindowBounds& main, const WindowBounds& table);
+  void SetFonts(const FontSpec& main, const FontSpec& tab);
+  void SetShowConversionFactor(bool on);
+  void SetStayOnTop(bool on);
 
  private:
   void Notify(ShownParts parts);
   void ReplaceListEntries(UnitList& list, const std::vector<std::string_view>& entries,
                           ShownParts parts);
   void SelectInList(UnitList& list, int position, ShownPart part);
-  void SetOutputText(std::string text);
+  void SetOutput(engine::ConversionResult output);
   void OrderUnitTables(bool sorted);
   /// Stores what is shown into the category's state and converts it.
   void StoreAndConvert(int category);
 
   catalogue::UnitCatalogue m_catalogue;
   engine::NumberLocale m_locale;
+  WindowSettings m_window;
   engine::ResultFormat m_format;
   ShownValuesObserver* m_observer = nullptr;
 
@@ -291,7 +334,7 @@ class ConverterModel : public WindowSettings {
   UnitList m_inputList;
   UnitList m_outputList;
   std::string m_inputText;
-  std::string m_outputText;
+  engine::ConversionResult m_output;
   bool m_inputListVisible = true;
 };
 

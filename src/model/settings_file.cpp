@@ -12,10 +12,6 @@ using catalogue::UnitCatalogue;
 
 constexpr const char* kMainSection = "Quantivo";
 constexpr const char* kTabsSection = "IndexTabs";
-constexpr const char* kTabCountChanged =
-    "Because of the addition of new unit categories in this version of Quantivo, any custom "
-    "category arranging will need to be redone.";
-constexpr const char* kTabIndexOutOfBounds = "Tab index out of bounds";
 
 // The longest face name a font takes from the file.
 constexpr std::size_t kMaxFaceName = 31;
@@ -56,7 +52,7 @@ void ReadTabs(const ProfileFile& file, const UnitCatalogue& catalogue, StoredSet
   settings.IndexTabs.assign(names.begin(), names.end());
   const int tabCount = static_cast<int>(names.size());
   if (file.ReadInteger(kTabsSection, "TabCount", tabCount) != tabCount) {
-    messages.ShowInformation(kTabCountChanged);
+    messages.ShowInformation({engine::MessageCode::CategoryArrangingLost});
   } else {
     // Captions are taken as they are: one that names no category shows the first.
     for (int position = 0; position < tabCount; ++position) {
@@ -69,7 +65,7 @@ void ReadTabs(const ProfileFile& file, const UnitCatalogue& catalogue, StoredSet
   // user nothing else.
   const int tabIndex = file.ReadInteger(kMainSection, "TabIndex", 0);
   if (tabIndex < -1 || tabIndex >= tabCount) {
-    messages.ShowError(kTabIndexOutOfBounds);
+    messages.ShowError({engine::MessageCode::TabIndexOutOfBounds});
     settings.TabIndex = 0;
   } else {
     settings.TabIndex = tabIndex;
@@ -206,7 +202,7 @@ std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
 
 void LoadSettingsFile(ConverterModel& model, const std::string& path, UserMessages& messages) {
   const std::optional<std::string> text = ReadFileText(path);
-  if (!text) messages.ShowError("Unable to read " + path);
+  if (!text) messages.ShowError({engine::MessageCode::UnableToRead, path});
   ProfileFile file;
   file.LoadText(text.value_or(std::string()));
   LoadSettings(model, file, messages);
@@ -227,7 +223,7 @@ bool SaveSettingsFile(const ConverterModel& model, const std::string& path,
     SaveSettings(model, file);
     return ReplaceFileText(*target, file.Text());
   }();
-  if (!ok) messages.ShowError("Unable to write to " + path);
+  if (!ok) messages.ShowError({engine::MessageCode::UnableToWrite, path});
   return ok;
 }
 

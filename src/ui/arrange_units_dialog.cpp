@@ -49,18 +49,9 @@ Tfrm_ArrangeUnits::Tfrm_ArrangeUnits(const QStringList& captions, QStringList bu
   connect(btn_MoveDn, &QToolButton::clicked, this, &Tfrm_ArrangeUnits::btn_MoveDnClick);
   connect(cmd_Sort, &QToolButton::clicked, this, &Tfrm_ArrangeUnits::cmd_SortClick);
 
-  QPushButton* help =
-      AddHelpButton(this, 8, 233, QStringLiteral("ArrangeCategoryOrderScreen"), showHelpTopic);
-  QPushButton* cancel = AddButton(this, "btn_Cancel", tr("Cancel"), 56, 233, 73, 27);
-  QPushButton* reset = AddButton(this, "btn_Reset", tr("Reset"), 136, 233, 73, 27);
-  QPushButton* ok = AddButton(this, "btn_OK", tr("OK"), 216, 233, 73, 27, true);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(reset, &QPushButton::clicked, this, &Tfrm_ArrangeUnits::btn_ResetClick);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  setTabOrder(lst_Units, help);
-  setTabOrder(help, cancel);
-  setTabOrder(cancel, reset);
-  setTabOrder(reset, ok);
+  const ButtonRow row = AddButtonRow(this, 233, 216, QStringLiteral("ArrangeCategoryOrderScreen"),
+                                     showHelpTopic, [this] { btn_ResetClick(); });
+  SetTabOrder({lst_Units, row.Help, row.Cancel, row.Reset, row.Ok});
 
   Fill(captions);
   lst_Units->setFocus();

@@ -18,15 +18,9 @@ Tfrm_ChooseUnits::Tfrm_ChooseUnits(const QStringList& captions, int selected, co
   lst_Units->setCurrentRow(selected);
   connect(lst_Units, &QListWidget::itemDoubleClicked, this, &Tfrm_ChooseUnits::lst_UnitsDblClick);
 
-  QPushButton* help =
-      AddHelpButton(this, 8, 233, QStringLiteral("ChooseUnitCategoryScreen"), showHelpTopic);
-  QPushButton* cancel = AddButton(this, "btn_Cancel", tr("Cancel"), 88, 233, 73, 27);
-  QPushButton* ok = AddButton(this, "btn_OK", tr("OK"), 168, 233, 73, 27, true);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  setTabOrder(lst_Units, cancel);
-  setTabOrder(cancel, ok);
-  setTabOrder(ok, help);
+  const ButtonRow row =
+      AddButtonRow(this, 233, 168, QStringLiteral("ChooseUnitCategoryScreen"), showHelpTopic);
+  SetTabOrder({lst_Units, row.Cancel, row.Ok, row.Help});
   lst_Units->setFocus();
 }
 

@@ -13,9 +13,10 @@
 #include <QSet>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
+#include "ui/core_texts.h"
 #include "ui/qt_convert.h"
+#include "ui/window_placement.h"
 
 namespace quantivo::ui {
 namespace {
@@ -100,6 +101,15 @@ void ConversionTableWindow::ShowRows(const std::vector<std::pair<std::string, st
     Refill(rows);
   }
   Highlight(highlighted >= 0 && highlighted < m_table->rowCount() ? highlighted : -1);
+}
+
+void ConversionTableWindow::ShowTable(const model::ConversionTable& table) {
+  std::vector<std::pair<std::string, std::string>> rows;
+  rows.reserve(table.Rows.size());
+  for (const model::TableRow& row : table.Rows) {
+    rows.emplace_back(row.Unit, ToStdString(ShownOutputText(row.Result)));
+  }
+  ShowRows(rows, table.OutputRow, ToQString(table.Caption));
 }
 
 QString ConversionTableWindow::SelectedRowsText() const {
@@ -227,24 +237,30 @@ void ConversionTableWindow::PlaceAt(const QPoint& frame) {
   move(frame);
 }
 
+void ConversionTableWindow::RestoreBounds(const model::WindowBounds& stored) {
+  if (stored.Sized()) resize(stored.FormWidth, stored.FormHeight);
+  if (stored.Placed() && ShownOnAScreen(stored.FormLeft, stored.FormTop, width())) {
+    PlaceAt(QPoint(stored.FormLeft, stored.FormTop));
+  }
+}
+
+model::WindowBounds ConversionTableWindow::StoredBounds() const {
+  const QPoint place = frameGeometry().topLeft();
+  return {place.y(), place.x(), width(), height(), false};
+}
+
 void ConversionTableWindow::PlaceBesideParent() {
   if (parentWidget() == nullptr) return;
   const QWidget* main = parentWidget()->window();
   const QScreen* screen = main->screen();
   if (screen == nullptr) return;
-  const QRect free = screen->availableGeometry();
-  const QRect beside = main->frameGeometry();
   // The frame is not known before the first show; the title bar is guessed from the
   // main window's.
-  const QSize decoration = beside.size() - main->size();
-  resize(std::min(width(), free.width() - decoration.width()),
-         std::min(height(), free.height() - decoration.height()));
-  const QSize frame = size() + decoration;
-  int left = beside.right() + 1 + kGap;
-  if (left + frame.width() > free.right() + 1) left = beside.left() - kGap - frame.width();
-  left = std::max(free.left(), std::min(left, free.right() + 1 - frame.width()));
-  const int top = std::max(free.top(), std::min(beside.top(), free.bottom() + 1 - frame.height()));
-  move(left, top);
+  const QSize decoration = main->frameGeometry().size() - main->size();
+  const Placement place =
+      PlaceBeside(main->frameGeometry(), size(), decoration, screen->availableGeometry(), kGap);
+  resize(place.Size);
+  move(place.FrameTopLeft);
 }
 
 }  // namespace quantivo::ui

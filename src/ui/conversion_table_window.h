@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/converter_model.h"
+
 class QEvent;
 class QLabel;
 class QShowEvent;
@@ -30,6 +32,9 @@ class ConversionTableWindow : public QWidget {
   void ShowRows(const std::vector<std::pair<std::string, std::string>>& rows, int highlighted,
                 const QString& caption);
 
+  /// Shows the model's table, each result as the output box would show it.
+  void ShowTable(const model::ConversionTable& table);
+
   /// The selected rows, or all of them, as "unit<TAB>result" lines that paste into
   /// a spreadsheet as two columns.
   QString SelectedRowsText() const;
@@ -38,6 +43,11 @@ class ConversionTableWindow : public QWidget {
   /// Shows the window, the first time where it was last (its frame's top left)
   /// rather than beside its parent.
   void PlaceAt(const QPoint& frame);
+  /// Takes the stored size, and the stored place when a screen shows it.
+  void RestoreBounds(const model::WindowBounds& stored);
+  /// Where the window is now, as the settings file keeps it: placed by its frame, as
+  /// move() places it, and sized inside it, as resize() sizes it.
+  model::WindowBounds StoredBounds() const;
 
   /// Puts the selected rows, or all of them, on the clipboard.
   void CopySelectedRows();

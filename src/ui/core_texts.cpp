@@ -1,105 +1,90 @@
 #include "ui/core_texts.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QStringList>
+#include <cstddef>
 
-#include "engine/conversion_messages.h"
 #include "ui/qt_convert.h"
 
 namespace quantivo::ui {
 namespace {
 
-QString Translate(const char* text) {
-  return QCoreApplication::translate("CoreTexts", text);
-}
+using engine::MessageCode;
 
-// What the engine writes in the output box in place of a result, word for word.
-constexpr const char* kOutputMessages[] = {
-    QT_TRANSLATE_NOOP("CoreTexts", "result too large"),
-    QT_TRANSLATE_NOOP("CoreTexts", "decimal too precise"),
-    QT_TRANSLATE_NOOP("CoreTexts", "invalid binary number"),
-    QT_TRANSLATE_NOOP("CoreTexts", "invalid octal number"),
-    QT_TRANSLATE_NOOP("CoreTexts", "invalid decimal number"),
-    QT_TRANSLATE_NOOP("CoreTexts", "invalid hexadecimal number"),
-    QT_TRANSLATE_NOOP("CoreTexts", "invalid Roman numeral"),
+struct CodeText {
+  MessageCode Code;
+  const char* Text;
 };
 
-// The boxes' messages that are always the same text.
-constexpr const char* kBoxMessages[] = {
-    QT_TRANSLATE_NOOP("CoreTexts", "Tab index out of bounds"),
-    QT_TRANSLATE_NOOP("CoreTexts",
-                      "Because of the addition of new unit categories in this version of "
-                      "Quantivo, any custom category arranging will need to be redone."),
-    QT_TRANSLATE_NOOP("CoreTexts", "You cannot invert this type of conversion."),
-    QT_TRANSLATE_NOOP("CoreTexts",
-                      "Both units must be selected before you can invert the conversion."),
-    QT_TRANSLATE_NOOP("CoreTexts", "Strikeout and underline attributes are not allowed."),
-    QT_TRANSLATE_NOOP("CoreTexts", "Unable to start the Windows Calculator."),
-};
-
-// "Roman numerals" or "base 16", as a factor line names a number system.
-QString ShownNumberSystem(const QString& name) {
-  if (name == QLatin1String("Roman numerals")) {
+// Every code's text, word for word the English the core writes for it; %1 and %2 stand
+// for what the message names.
+constexpr CodeText kTexts[] = {
+    {MessageCode::ResultTooLarge, QT_TRANSLATE_NOOP("CoreTexts", "result too large")},
+    {MessageCode::DecimalTooPrecise, QT_TRANSLATE_NOOP("CoreTexts", "decimal too precise")},
+    {MessageCode::InvalidNumber, QT_TRANSLATE_NOOP("CoreTexts", "invalid number [%1]")},
+    {MessageCode::InvalidBinaryNumber, QT_TRANSLATE_NOOP("CoreTexts", "invalid binary number")},
+    {MessageCode::InvalidOctalNumber, QT_TRANSLATE_NOOP("CoreTexts", "invalid octal number")},
+    {MessageCode::InvalidDecimalNumber, QT_TRANSLATE_NOOP("CoreTexts", "invalid decimal number")},
+    {MessageCode::InvalidHexadecimalNumber,
+     QT_TRANSLATE_NOOP("CoreTexts", "invalid hexadecimal number")},
+    {MessageCode::InvalidBaseNumber, QT_TRANSLATE_NOOP("CoreTexts", "invalid base-%1 number")},
+    {MessageCode::InvalidRomanNumeral, QT_TRANSLATE_NOOP("CoreTexts", "invalid Roman numeral")},
+    {MessageCode::UnableToRead, QT_TRANSLATE_NOOP("CoreTexts", "Unable to read %1")},
+    {MessageCode::UnableToWrite, QT_TRANSLATE_NOOP("CoreTexts", "Unable to write to %1")},
+    {MessageCode::TabIndexOutOfBounds, QT_TRANSLATE_NOOP("CoreTexts", "Tab index out of bounds")},
+    {MessageCode::CategoryArrangingLost,
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "Because of the addition of new unit categories in this version of "
+                       "Quantivo, any custom category arranging will need to be redone.")},
+    {MessageCode::CannotInvert,
+     QT_TRANSLATE_NOOP("CoreTexts", "You cannot invert this type of conversion.")},
+    {MessageCode::BothUnitsNeeded,
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "Both units must be selected before you can invert the conversion.")},
+    {MessageCode::NoStrikeoutOrUnderline,
+     QT_TRANSLATE_NOOP("CoreTexts", "Strikeout and underline attributes are not allowed.")},
+    {MessageCode::UnableToStartCalculator,
+     QT_TRANSLATE_NOOP("CoreTexts", "Unable to start the Windows Calculator.")},
+    //: A line of the conversion factor: %1 and %2 are number systems, "base 2" or
+    //: "Roman numerals".
+    {MessageCode::FromTo, QT_TRANSLATE_NOOP("CoreTexts", "From %1 to %2")},
     //: Stands for %1 or %2 of "From %1 to %2".
-    return QCoreApplication::translate("CoreTexts", "Roman numerals");
-  }
-  static const QRegularExpression base(QStringLiteral("^base (\\d+)$"));
-  const QRegularExpressionMatch match = base.match(name);
-  if (!match.hasMatch()) return name;
-  //: A number system, as in "base 16"; stands for %1 or %2 of "From %1 to %2".
-  return QCoreApplication::translate("CoreTexts", "base %1").arg(match.captured(1));
-}
+    {MessageCode::RomanNumerals, QT_TRANSLATE_NOOP("CoreTexts", "Roman numerals")},
+    //: A number system, as in "base 16"; stands for %1 or %2 of "From %1 to %2".
+    {MessageCode::Base, QT_TRANSLATE_NOOP("CoreTexts", "base %1")},
+};
+static_assert(engine::HasEveryCodeInOrder(kTexts));
 
 }  // namespace
 
-QString ShownOutputText(const std::string& text) {
-  if (!engine::IsConversionMessage(text)) return ToQString(text);
-  for (const char* message : kOutputMessages) {
-    if (text == message) return Translate(message);
-  }
-  const QString shown = ToQString(text);
-  static const QRegularExpression position(QStringLiteral("^invalid number \\[(\\d+)\\]$"));
-  if (const QRegularExpressionMatch match = position.match(shown); match.hasMatch()) {
-    return QCoreApplication::translate("CoreTexts", "invalid number [%1]").arg(match.captured(1));
-  }
-  static const QRegularExpression base(QStringLiteral("^invalid base-(\\d+) number$"));
-  if (const QRegularExpressionMatch match = base.match(shown); match.hasMatch()) {
-    return QCoreApplication::translate("CoreTexts", "invalid base-%1 number")
-        .arg(match.captured(1));
-  }
-  return shown;
+const char* SourceText(MessageCode code) {
+  return kTexts[static_cast<std::size_t>(code)].Text;
 }
 
-QString ShownMessage(std::string_view text) {
-  for (const char* message : kBoxMessages) {
-    if (text == message) return Translate(message);
+QString ShownText(const engine::Message& message) {
+  const QString text = QCoreApplication::translate("CoreTexts", SourceText(message.Code));
+  switch (engine::ArgumentsOf(message.Code)) {
+    case engine::MessageArguments::None:
+      break;
+    case engine::MessageArguments::Number:
+      return text.arg(message.Number);
+    case engine::MessageArguments::Path:
+      // The path is the file system's, shown as its bytes read in UTF-8.
+      return text.arg(ToQString(message.Path));
+    case engine::MessageArguments::Parts:
+      return text.arg(ShownText(message.Parts.at(0)), ShownText(message.Parts.at(1)));
   }
-  // The path is the file system's, shown as its bytes read in UTF-8.
-  constexpr std::string_view kUnableToRead = "Unable to read ";
-  constexpr std::string_view kUnableToWrite = "Unable to write to ";
-  if (text.starts_with(kUnableToRead)) {
-    return QCoreApplication::translate("CoreTexts", "Unable to read %1")
-        .arg(ToQString(text.substr(kUnableToRead.size())));
-  }
-  if (text.starts_with(kUnableToWrite)) {
-    return QCoreApplication::translate("CoreTexts", "Unable to write to %1")
-        .arg(ToQString(text.substr(kUnableToWrite.size())));
-  }
-  return ToQString(text);
+  return text;
 }
 
-QString ShownFactorText(const std::string& text) {
-  static const QRegularExpression direction(QStringLiteral("^From (.+) to (.+)$"));
-  QStringList lines = ToQString(text).split(QLatin1Char('\n'));
-  for (QString& line : lines) {
-    const QRegularExpressionMatch match = direction.match(line);
-    if (!match.hasMatch()) continue;
-    //: A line of the conversion factor: %1 and %2 are number systems, "base 2" or
-    //: "Roman numerals".
-    line = QCoreApplication::translate("CoreTexts", "From %1 to %2")
-               .arg(ShownNumberSystem(match.captured(1)), ShownNumberSystem(match.captured(2)));
-  }
+QString ShownOutputText(const engine::ConversionResult& result) {
+  return result.Failure ? ShownText(*result.Failure) : ToQString(result.Text);
+}
+
+QString ShownFactorText(const engine::ConversionFactor& factor) {
+  QStringList lines;
+  if (!factor.Text.empty()) lines.append(ToQString(factor.Text));
+  for (const engine::Message& line : factor.Lines) lines.append(ShownText(line));
   return lines.join(QLatin1Char('\n'));
 }
 

@@ -1,26 +1,28 @@
 #pragma once
 
 #include <QString>
-#include <string>
-#include <string_view>
+
+#include "engine/conversion_factor.h"
+#include "engine/conversion_result.h"
+#include "engine/message.h"
 
 namespace quantivo::ui {
 
-// The core writes its texts in English, as the command line and the settings file
-// want them; these give the window's reading of them in the interface's language.
-// Unit and category names are never translated.
+// The core reports messages as codes; these give their text in the interface's
+// language, from one table. Unit and category names are never translated.
 
-/// The output box's text: a message in a result's place ("invalid number [3]",
-/// "result too large") translated, a result as it is.
-QString ShownOutputText(const std::string& text);
+/// A message's text, with the number, path or number systems it names.
+QString ShownText(const engine::Message& message);
 
-/// A box's message from the core or the window (a file that cannot be read or
-/// written, with its path; a refused command), translated. A text not known here is
-/// shown as it is.
-QString ShownMessage(std::string_view text);
+/// The output box's text: a result as it is, a message in its place translated.
+QString ShownOutputText(const engine::ConversionResult& result);
 
-/// The conversion factor's lines: the number systems' "From base 2 to base 16"
-/// translated; a line of units and numbers as it is.
-QString ShownFactorText(const std::string& text);
+/// The conversion factor's lines: units and numbers as they are, the number systems'
+/// "From base 2 to base 16" translated.
+QString ShownFactorText(const engine::ConversionFactor& factor);
+
+/// The English source of a code's text, as the translations (context "CoreTexts") know
+/// it: "invalid number [%1]".
+const char* SourceText(engine::MessageCode code);
 
 }  // namespace quantivo::ui

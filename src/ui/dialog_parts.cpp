@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include "ui/choice_list.h"
+#include "ui/window_placement.h"
 
 namespace quantivo::ui {
 namespace {
@@ -102,13 +103,6 @@ void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height)
                                                            : QGuiApplication::primaryScreen());
 }
 
-void CentreOnScreen(QWidget* window, const QScreen* screen) {
-  if (screen == nullptr) return;
-  QRect place(QPoint(), window->size());
-  place.moveCenter(screen->availableGeometry().center());
-  window->move(place.topLeft());
-}
-
 QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& keyword,
                            const ShowHelpTopicFunction& showHelpTopic) {
   auto* button = new QPushButton(dialog);
@@ -127,6 +121,36 @@ QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& ke
     if (showHelpTopic) showHelpTopic(keyword);
   });
   return button;
+}
+
+ButtonRow AddButtonRow(QDialog* dialog, int top, int okLeft, const QString& keyword,
+                       const ShowHelpTopicFunction& showHelpTopic,
+                       const std::function<void()>& reset) {
+  // The buttons are 73 pixels wide with 7 between them.
+  constexpr int kStep = 80;
+  ButtonRow row;
+  row.Help = AddHelpButton(dialog, 8, top, keyword, showHelpTopic);
+  const QString cancel = QCoreApplication::translate("DialogParts", "Cancel");
+  row.Cancel =
+      AddButton(dialog, "btn_Cancel", cancel, okLeft - (reset ? 2 : 1) * kStep, top, 73, 27);
+  if (reset) {
+    row.Reset = AddButton(dialog, "btn_Reset", QCoreApplication::translate("DialogParts", "Reset"),
+                          okLeft - kStep, top, 73, 27);
+    QObject::connect(row.Reset, &QPushButton::clicked, dialog, reset);
+  }
+  row.Ok = AddButton(dialog, "btn_OK", QCoreApplication::translate("DialogParts", "OK"), okLeft,
+                     top, 73, 27, true);
+  QObject::connect(row.Cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+  QObject::connect(row.Ok, &QPushButton::clicked, dialog, &QDialog::accept);
+  return row;
+}
+
+void SetTabOrder(std::initializer_list<QWidget*> widgets) {
+  QWidget* const* previous = nullptr;
+  for (QWidget* const* widget = widgets.begin(); widget != widgets.end(); ++widget) {
+    if (previous != nullptr) QWidget::setTabOrder(*previous, *widget);
+    previous = widget;
+  }
 }
 
 QListWidget* AddCategoryList(QDialog* dialog, const QString& caption, const QFont& listFont) {

@@ -2,12 +2,12 @@
 
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 class QDialog;
 class QFont;
 class QListWidget;
 class QPushButton;
-class QScreen;
 class QWidget;
 
 namespace quantivo::ui {
@@ -26,12 +26,25 @@ void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height)
 /// design's sizes are made for; 0 where it is not.
 double LargeDesktopPointSize();
 
-/// Places a window of its present size in the middle of the screen's free area.
-void CentreOnScreen(QWidget* window, const QScreen* screen);
-
 /// A button showing the help glyph only, at the given place, that opens `keyword`.
 QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& keyword,
                            const ShowHelpTopicFunction& showHelpTopic);
+
+/// The row of buttons at a dialog's foot: Help at the left edge, then Cancel, Reset
+/// (only with a `reset` command) and OK side by side, OK's left at `okLeft`. Cancel
+/// rejects the dialog and OK, the default button, accepts it.
+struct ButtonRow {
+  QPushButton* Help = nullptr;
+  QPushButton* Cancel = nullptr;
+  QPushButton* Reset = nullptr;
+  QPushButton* Ok = nullptr;
+};
+ButtonRow AddButtonRow(QDialog* dialog, int top, int okLeft, const QString& keyword,
+                       const ShowHelpTopicFunction& showHelpTopic,
+                       const std::function<void()>& reset = {});
+
+/// Sets the Tab key's order through the widgets, in the order given.
+void SetTabOrder(std::initializer_list<QWidget*> widgets);
 
 /// The categories' list of the two order dialogs, under its caption, in the font of
 /// the main window's lists.

@@ -14,8 +14,6 @@
 namespace quantivo::ui {
 namespace {
 
-constexpr const char* kNoUnderline = "Strikeout and underline attributes are not allowed.";
-
 QPushButton* AddChangeButton(QWidget* parent, const char* name) {
   QPushButton* button = AddButton(parent, name, Tfrm_Fonts::tr("Change..."), 168, 35, 89, 27);
   button->setIcon(parent->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -104,18 +102,9 @@ Tfrm_Fonts::Tfrm_Fonts(model::FontSpec mainFont, model::FontSpec tabFont,
   connect(change1, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font1Click);
   connect(change2, &QPushButton::clicked, this, &Tfrm_Fonts::btn_Font2Click);
 
-  QPushButton* help = AddHelpButton(this, 8, 201, QStringLiteral("FontsScreen"), showHelpTopic);
-  QPushButton* cancel = AddButton(this, "btn_Cancel", tr("Cancel"), 56, 201, 73, 27);
-  QPushButton* reset = AddButton(this, "btn_Reset", tr("Reset"), 136, 201, 73, 27);
-  QPushButton* ok = AddButton(this, "btn_OK", tr("OK"), 216, 201, 73, 27, true);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(reset, &QPushButton::clicked, this, &Tfrm_Fonts::btn_ResetClick);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  setTabOrder(change1, change2);
-  setTabOrder(change2, cancel);
-  setTabOrder(cancel, reset);
-  setTabOrder(reset, ok);
-  setTabOrder(ok, help);
+  const ButtonRow row = AddButtonRow(this, 201, 216, QStringLiteral("FontsScreen"), showHelpTopic,
+                                     [this] { btn_ResetClick(); });
+  SetTabOrder({change1, change2, row.Cancel, row.Reset, row.Ok, row.Help});
 
   ShowSample(Label1, m_mainFont);
   ShowSample(Label2, m_tabFont);
@@ -144,7 +133,7 @@ void Tfrm_Fonts::ChangeFont(model::FontSpec& font, QLabel* sample) {
   const bool taken = chosen->Underline || chosen->StrikeOut;
   chosen->Underline = false;
   chosen->StrikeOut = false;
-  if (taken) m_messages.ShowWarning(kNoUnderline);
+  if (taken) m_messages.ShowWarning({engine::MessageCode::NoStrikeoutOrUnderline});
   font = *chosen;
   ShowSample(sample, font);
 }

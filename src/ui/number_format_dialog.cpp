@@ -101,15 +101,9 @@ void Tfrm_NumberFormat::CreateSampleBox() {
 }
 
 void Tfrm_NumberFormat::CreateDialogButtons(const ShowHelpTopicFunction& showHelpTopic) {
-  QPushButton* help =
-      AddHelpButton(this, 8, 233, QStringLiteral("NumberFormatScreen"), showHelpTopic);
-  QPushButton* cancel = AddButton(this, "btn_Cancel", tr("Cancel"), 144, 233, 73, 27);
-  QPushButton* ok = AddButton(this, "btn_OK", tr("OK"), 224, 233, 73, 27, true);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-  setTabOrder(m_buttons[3], cancel);
-  setTabOrder(cancel, ok);
-  setTabOrder(ok, help);
+  const ButtonRow row =
+      AddButtonRow(this, 233, 224, QStringLiteral("NumberFormatScreen"), showHelpTopic);
+  SetTabOrder({m_buttons[3], row.Cancel, row.Ok, row.Help});
 }
 
 void Tfrm_NumberFormat::ShowFormat(const engine::ResultFormat& format) {

@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "catalogue/unit_catalogue.h"
-#include "engine/conversion_messages.h"
 #include "engine/format_result.h"
 #include "support/convert_by_name.h"
 
@@ -22,6 +21,11 @@ using test::ConvertByName;
 
 constexpr std::string_view kNumber = "12.5E3";
 constexpr std::size_t kMegabyte = std::size_t{1} << 20;
+constexpr const char* kResultTooLarge = "result too large";
+
+std::string InvalidNumberText(std::size_t position) {
+  return "invalid number [" + std::to_string(position) + "]";
+}
 
 // The three readers of decimal input.
 struct Reader {

@@ -13,8 +13,9 @@ std::string FactorByName(const catalogue::UnitCatalogue& catalogue, std::string_
                          std::string_view from, std::string_view to,
                          const NumberLocale& locale = {}, const ResultFormat& format = {}) {
   const int index = catalogue.FindCategory(category);
-  return ConversionFactorText(catalogue, index, test::PositionOf(catalogue, index, from),
-                              test::PositionOf(catalogue, index, to), format, locale);
+  return EnglishText(ConversionFactorText(catalogue, index,
+                                          test::PositionOf(catalogue, index, from),
+                                          test::PositionOf(catalogue, index, to), format, locale));
 }
 
 TEST(ConversionFactorText, EachKindSaysWhatTheConversionDoes) {

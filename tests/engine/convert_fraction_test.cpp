@@ -70,10 +70,11 @@ TEST(ConvertFraction, IgnoresTheInputUnit) {
   const UnitCatalogue catalogue;
   for (const int inputUnit : {-1, 0, 1, 7}) {
     EXPECT_EQ(ConvertText(catalogue, catalogue.FindCategory("Fractions"), inputUnit, 1, "1.75",
-                          ResultFormat{}, NumberLocale{}),
+                          ResultFormat{}, NumberLocale{})
+                  .Text,
               "1 and 3/4");
   }
-  EXPECT_EQ(ConvertFraction("1.75", -1), "");
+  EXPECT_EQ(ConvertFraction("1.75", -1), ConversionResult{});
 }
 
 // Every fraction whose decimal ends within three places comes back in lowest terms.
@@ -85,7 +86,7 @@ TEST(ConvertFraction, RecoversTerminatingDecimals) {
       std::snprintf(text, sizeof text, "0.%03d", thousandths);
       SCOPED_TRACE(text);
       const int d = std::gcd(h, k);
-      EXPECT_EQ(ConvertFraction(text, static_cast<int>(FractionCode::ImproperFraction)),
+      EXPECT_EQ(ConvertFraction(text, static_cast<int>(FractionCode::ImproperFraction)).Text,
                 std::to_string(h / d) + "/" + std::to_string(k / d));
     }
   }

@@ -87,12 +87,12 @@ TEST(ConvertNumberBase, RewritesBetweenNumberSystems) {
 TEST(ConvertNumberBase, EveryBaseWritesAndReadsBack) {
   for (int code = 6; code <= 40; ++code) {
     SCOPED_TRACE(code);
-    const std::string written = ConvertNumberBase("2147483647", 3, code);
-    EXPECT_EQ(ConvertNumberBase(written, code, 3), "2147483647");
+    const std::string written = ConvertNumberBase("2147483647", 3, code).Text;
+    EXPECT_EQ(ConvertNumberBase(written, code, 3).Text, "2147483647");
     // The first digit the base lacks.
     const int base = code - 4;
     const std::string beyond(1, base < 36 ? "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[base] : '_');
-    EXPECT_EQ(ConvertNumberBase(beyond, code, 3),
+    EXPECT_EQ(EnglishText(ConvertNumberBase(beyond, code, 3)),
               "invalid base-" + std::to_string(base) + " number");
   }
 }
@@ -102,15 +102,17 @@ TEST(ConvertNumberBase, EveryBaseWritesAndReadsBack) {
 TEST(ConvertNumberBase, LongRomanNumeralsStayInRange) {
   const std::string millionM(1000000, 'M');
   EXPECT_EQ(ReadRomanNumeral(millionM), 1000000000);
-  EXPECT_EQ(ConvertNumberBase(millionM, kRomanNumeralCode, 3), "1000000000");
-  EXPECT_EQ(ConvertNumberBase(millionM, kRomanNumeralCode, kRomanNumeralCode), "result too large");
+  EXPECT_EQ(ConvertNumberBase(millionM, kRomanNumeralCode, 3).Text, "1000000000");
+  EXPECT_EQ(EnglishText(ConvertNumberBase(millionM, kRomanNumeralCode, kRomanNumeralCode)),
+            "result too large");
   const std::string tooMany(2147484, 'M');  // 2147484000
   EXPECT_EQ(ReadRomanNumeral(tooMany), -1);
-  EXPECT_EQ(ConvertNumberBase(tooMany, kRomanNumeralCode, 3), "result too large");
+  EXPECT_EQ(EnglishText(ConvertNumberBase(tooMany, kRomanNumeralCode, 3)), "result too large");
   std::string largest(2147483, 'M');
   largest += "DCXLVII";
-  EXPECT_EQ(ConvertNumberBase(largest, kRomanNumeralCode, 4), "7FFFFFFF");
-  EXPECT_EQ(ConvertNumberBase(largest + "I", kRomanNumeralCode, 3), "result too large");
+  EXPECT_EQ(ConvertNumberBase(largest, kRomanNumeralCode, 4).Text, "7FFFFFFF");
+  EXPECT_EQ(EnglishText(ConvertNumberBase(largest + "I", kRomanNumeralCode, 3)),
+            "result too large");
 }
 
 // The reading is safe on any text: a character that is no Roman letter counts as 0.

@@ -91,10 +91,11 @@ TEST(ConvertTemperature, KnowsUnitsByCodeAfterSorting) {
 // dividing by 9 instead gives ...445 in the last of eighteen digits.
 TEST(ConvertTemperature, KeepsTheOrderOfOperations) {
   const ResultFormat eighteenDigits{ViewType::Scientific, 18};
-  EXPECT_EQ(ConvertTemperature("45.4", static_cast<int>(TemperatureCode::Fahrenheit),
-                               static_cast<int>(TemperatureCode::Celsius), eighteenDigits,
-                               NumberLocale{}),
-            "7.44444444444444444E+000");
+  EXPECT_EQ(
+      ConvertTemperature("45.4", static_cast<int>(TemperatureCode::Fahrenheit),
+                         static_cast<int>(TemperatureCode::Celsius), eighteenDigits, NumberLocale{})
+          .Text,
+      "7.44444444444444444E+000");
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ class ConvertLength : public testing::Test {
  protected:
   std::string Convert(const std::string& text, int from, int to,
                       ResultFormat format = ResultFormat{}) const {
-    return ConvertText(m_catalogue, 0, from, to, text, format, NumberLocale{});
+    return EnglishText(ConvertText(m_catalogue, 0, from, to, text, format, NumberLocale{}));
   }
 
   const UnitCatalogue m_catalogue;
@@ -108,16 +108,17 @@ TEST_F(ConvertLength, UsesTheResultFormat) {
   EXPECT_EQ(Convert("9999999999", kMeter, kMeter, {ViewType::Scientific, 4}), "1.000E+010");
   EXPECT_EQ(Convert("1234.5", kMeter, kMeter, {ViewType::FixedWithCommas, 2}), "1,234.50");
   EXPECT_EQ(ConvertText(m_catalogue, 0, kMeter, kMeter, "1234.5", {ViewType::FixedWithCommas, 1},
-                        NumberLocale{",", "."}),
+                        NumberLocale{",", "."})
+                .Text,
             "1.234,5");
 }
 
 TEST(ConvertLinear, UsesTheGivenFactors) {
-  EXPECT_EQ(ConvertLinear("3", 2, 8, ResultFormat{}, NumberLocale{}), "12");
-  EXPECT_EQ(ConvertLinear("1", 3, 1, ResultFormat{}, NumberLocale{}), "0.3333333333");
-  EXPECT_EQ(ConvertLinear("1E4000", 1E-1000L, 1, ResultFormat{}, NumberLocale{}),
+  EXPECT_EQ(ConvertLinear("3", 2, 8, ResultFormat{}, NumberLocale{}).Text, "12");
+  EXPECT_EQ(ConvertLinear("1", 3, 1, ResultFormat{}, NumberLocale{}).Text, "0.3333333333");
+  EXPECT_EQ(EnglishText(ConvertLinear("1E4000", 1E-1000L, 1, ResultFormat{}, NumberLocale{})),
             "result too large");
-  EXPECT_EQ(ConvertLinear("", 3, 1, ResultFormat{}, NumberLocale{}), "");
+  EXPECT_EQ(ConvertLinear("", 3, 1, ResultFormat{}, NumberLocale{}), ConversionResult{});
 }
 
 // Each unit of the category in list order, from the unit named (none for "").
@@ -125,8 +126,13 @@ std::vector<std::string> EveryUnit(const UnitCatalogue& catalogue, std::string_v
                                    std::string_view from, std::string_view text,
                                    ResultFormat format = ResultFormat{}) {
   const int index = catalogue.FindCategory(category);
-  return ConvertToEveryUnit(catalogue, index, test::PositionOf(catalogue, index, from), text,
-                            format, NumberLocale{});
+  std::vector<std::string> texts;
+  for (const ConversionResult& result :
+       ConvertToEveryUnit(catalogue, index, test::PositionOf(catalogue, index, from), text, format,
+                          NumberLocale{})) {
+    texts.push_back(EnglishText(result));
+  }
+  return texts;
 }
 
 struct TableCase {
@@ -177,11 +183,10 @@ TEST(ConvertToEveryUnit, FollowsTheTablesCurrentOrder) {
 TEST(ConvertToEveryUnit, NoInputUnitOrNoCategoryGivesNothingToShow) {
   const UnitCatalogue catalogue;
   EXPECT_EQ(EveryUnit(catalogue, "Length", "", "5"), std::vector<std::string>(38, ""));
-  EXPECT_EQ(ConvertToEveryUnit(catalogue, -1, 0, "5", ResultFormat{}, NumberLocale{}),
-            std::vector<std::string>{});
-  EXPECT_EQ(ConvertToEveryUnit(catalogue, catalogue.CategoryCount(), 0, "5", ResultFormat{},
-                               NumberLocale{}),
-            std::vector<std::string>{});
+  EXPECT_TRUE(ConvertToEveryUnit(catalogue, -1, 0, "5", ResultFormat{}, NumberLocale{}).empty());
+  EXPECT_TRUE(ConvertToEveryUnit(catalogue, catalogue.CategoryCount(), 0, "5", ResultFormat{},
+                                 NumberLocale{})
+                  .empty());
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ class TextChangeRecorder : public ShownValuesObserver {
       Changes.push_back("in " + m_model.InputText() +
                         (m_model.ConversionSuppressed() ? " suppressed" : " converting"));
     }
-    if (parts.Any(ShownPart::OutputText)) Changes.push_back("out " + m_model.OutputText());
+    if (parts.Any(ShownPart::OutputText))
+      Changes.push_back("out " + engine::EnglishText(m_model.Output()));
   }
   int Notifications = 0;
   std::vector<std::string> Changes;
@@ -67,15 +68,15 @@ TEST_F(ConverterModelTest, StartsOnTheFirstTabInCatalogueOrder) {
   EXPECT_EQ(m_model.InputList().Entries, (Names{"meter", "kilometer", "centimeter", "millimeter"}));
   EXPECT_EQ(SelectedInput(), "meter");  // view states start at position 0
   EXPECT_EQ(m_model.InputText(), "");
-  EXPECT_EQ(m_model.OutputText(), "");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "");
   EXPECT_TRUE(m_model.InputListVisible());
   EXPECT_EQ(m_model.Format().View, engine::ViewType::AutoFormat);
   // Without a settings file the window system places the window at its design size.
-  EXPECT_FALSE(m_model.Window.Placed());
-  EXPECT_FALSE(m_model.Window.Sized());
-  EXPECT_FALSE(m_model.Window.IsMaximized);
-  EXPECT_EQ(m_model.MainFont, (FontSpec{"Arial", 10, 0, true}));
-  EXPECT_EQ(m_model.TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
+  EXPECT_FALSE(m_model.Window().Window.Placed());
+  EXPECT_FALSE(m_model.Window().Window.Sized());
+  EXPECT_FALSE(m_model.Window().Window.IsMaximized);
+  EXPECT_EQ(m_model.Window().MainFont, (FontSpec{"Arial", 10, 0, true}));
+  EXPECT_EQ(m_model.Window().TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
 }
 
 TEST_F(ConverterModelTest, EachCategoryRemembersWhatItShowed) {
@@ -141,6 +142,40 @@ TEST_F(ConverterModelTest, TabsAreKnownByCaptionNotPosition) {
   m_model.SelectTab(2);
   EXPECT_EQ(m_model.CurrentCategory(), kLength);
   EXPECT_EQ(m_model.InputList().Entries[0], "meter");
+  // Find Unit's order and its way back to a tab go by the same captions.
+  EXPECT_EQ(m_model.TabCategories(),
+            (std::vector<int>{kTemperature, kLength, kNumbers, kFractions, kTime}));
+  EXPECT_EQ(m_model.TabOfCategory(kTemperature), 0);
+  EXPECT_EQ(m_model.TabOfCategory(kMass), -1);
+}
+
+// From the tab in `from`, one step forward or back; with no tab selected the first
+// step goes to either end.
+TEST_F(ConverterModelTest, StepTabWrapsAtEitherEnd) {
+  constexpr struct {
+    int from, step, to;
+  } kSteps[] = {{0, 1, 1}, {5, 1, 0}, {0, -1, 5}, {3, -1, 2}, {-1, 1, 0}, {-1, -1, 5}};
+  for (const auto& c : kSteps) {
+    m_model.SelectTab(c.from);
+    m_model.StepTab(c.step);
+    EXPECT_EQ(m_model.TabIndex(), c.to) << c.from << " " << c.step;
+  }
+}
+
+// The table's caption is what is converted, or the category while there is nothing.
+TEST_F(ConverterModelTest, TableOfEveryUnit) {
+  m_model.ClickInputList(-1);
+  EXPECT_EQ(m_model.Table().Caption, "Length");
+  Enter("kilometer", "centimeter", "2");
+  const ConversionTable table = m_model.Table();
+  EXPECT_EQ(table.Caption, "2 kilometer");
+  ASSERT_EQ(table.Rows.size(), 4u);
+  EXPECT_EQ(table.Rows[3].Unit, "millimeter");
+  EXPECT_EQ(table.Rows[3].Result.Text, "2000000");
+  EXPECT_EQ(table.OutputRow, 2);
+  m_model.SelectTab(kFractions);
+  m_model.SetInputText("0.5");
+  EXPECT_EQ(m_model.Table().Caption, "0.5");
 }
 
 TEST_F(ConverterModelTest, SetCategoryOrderAlwaysSwitchesToTheFirstTab) {
@@ -155,17 +190,17 @@ TEST_F(ConverterModelTest, StoredPositionBeyondTheListSelectsNothing) {
   m_model.SelectTab(kMass);
   m_model.SelectTab(kLength);
   EXPECT_EQ(m_model.InputList().Selected, -1);
-  EXPECT_EQ(m_model.OutputText(), "");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "");
   EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{-1, 2, "1"}));
 }
 
 // The state mirrors the controls whatever the conversion gives.
 TEST_F(ConverterModelTest, StateIsStoredEvenForMessages) {
   Enter("meter", "centimeter", "1,5");
-  EXPECT_EQ(m_model.OutputText(), "invalid number [2]");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "invalid number [2]");
   EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{0, 2, "1,5"}));
   m_model.ClickOutputList(-1);
-  EXPECT_EQ(m_model.OutputText(), "");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "");
   EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{0, -1, "1,5"}));
 }
 
@@ -281,7 +316,7 @@ TEST_F(ConverterModelTest, InvertReadsMessagesAndEmptyResultsAsZero) {
   EXPECT_EQ(m_model.InputText(), "0");
   EXPECT_EQ(m_model.OutputText(), "0");
   Enter("meter", "millimeter", "1E4932");
-  ASSERT_EQ(m_model.OutputText(), "result too large");
+  ASSERT_EQ(engine::EnglishText(m_model.Output()), "result too large");
   m_model.InvertConversion();
   EXPECT_EQ(m_model.InputText(), "0");
 }
@@ -322,7 +357,9 @@ TEST_F(ConverterModelTest, InvertRefusals) {
     m_model.ClickOutputList(c.outputUnit);
     m_model.SetInputText("10");
     const CategoryViewState before = m_model.ViewState(c.tab);
-    EXPECT_EQ(m_model.InvertConversion(), std::optional<std::string>(c.message));
+    const std::optional<engine::Message> refusal = m_model.InvertConversion();
+    ASSERT_TRUE(refusal.has_value());
+    EXPECT_EQ(engine::EnglishText(*refusal), c.message);
     EXPECT_EQ(m_model.ViewState(c.tab), before);
     EXPECT_EQ(m_model.InputText(), "10");
   }
@@ -338,7 +375,7 @@ TEST_F(ConverterModelTest, ClearAllGoesToTheFirstTabWithNothingSelected) {
   EXPECT_EQ(m_model.InputList().Selected, -1);
   EXPECT_EQ(m_model.OutputList().Selected, -1);
   EXPECT_EQ(m_model.InputText(), "");
-  EXPECT_EQ(m_model.OutputText(), "");
+  EXPECT_EQ(engine::EnglishText(m_model.Output()), "");
   m_model.SelectTab(kTime);
   EXPECT_EQ(m_model.InputText(), "");
   EXPECT_EQ(m_model.InputList().Selected, -1);
@@ -365,9 +402,9 @@ TEST_F(ConverterModelTest, ApplySettingsOrdersTheListsBeforeTakingThePositions) 
   EXPECT_EQ(SelectedOutput(), "meter");
   EXPECT_EQ(m_model.InputText(), "2");
   EXPECT_EQ(m_model.OutputText(), "2.00E-002");
-  EXPECT_EQ(m_model.Window, (WindowBounds{10, 20, 300, 200, false}));
-  EXPECT_EQ(m_model.MainFont, (FontSpec{"Courier", 12, 255, false, true}));
-  EXPECT_EQ(m_model.TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
+  EXPECT_EQ(m_model.Window().Window, (WindowBounds{10, 20, 300, 200, false}));
+  EXPECT_EQ(m_model.Window().MainFont, (FontSpec{"Courier", 12, 255, false, true}));
+  EXPECT_EQ(m_model.Window().TabFont, (FontSpec{"Small Fonts", 7, 0, false}));
   EXPECT_EQ(m_model.Settings().ViewStates[kLength], (CategoryViewState{0, 2, "2"}));
 }
 

@@ -23,12 +23,12 @@ using quantivo::model::ConverterModel;
 
 class StandardErrorMessages : public quantivo::model::UserMessages {
  public:
-  void ShowInformation(std::string_view text) override { Print(text); }
-  void ShowError(std::string_view text) override { Print(text); }
+  void ShowInformation(const quantivo::engine::Message& message) override { Print(message); }
+  void ShowError(const quantivo::engine::Message& message) override { Print(message); }
 
  private:
-  static void Print(std::string_view text) {
-    std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+  static void Print(const quantivo::engine::Message& message) {
+    std::fprintf(stderr, "%s\n", quantivo::engine::EnglishText(message).c_str());
   }
 };
 
@@ -39,7 +39,9 @@ void ApplyVersion(ConverterModel& model, int version) {
   model.SetFormat({version == 0 ? quantivo::engine::ViewType::AutoFormat
                                 : quantivo::engine::ViewType::Scientific,
                    version == 0 ? 4 : 9});
-  model.Window.FormTop = version == 0 ? 10 : 200;
+  quantivo::model::WindowBounds bounds = model.Window().Window;
+  bounds.FormTop = version == 0 ? 10 : 200;
+  model.SetWindowBounds(bounds, model.Window().TableWindow);
   for (int category = 0; category < model.Catalogue().CategoryCount(); ++category) {
     const char digit = static_cast<char>('0' + category % 10);
     model.SetViewState(category, {version, version + 1,

@@ -73,7 +73,7 @@ TEST_F(SettingsTest, NoFileGivesTheDefaults) {
   EXPECT_EQ(m_model.Format().View, engine::ViewType::AutoFormat);
   EXPECT_EQ(m_model.Format().Precision, 4);
   EXPECT_FALSE(m_model.SortedUnitLists());
-  EXPECT_EQ(m_model.MainFont, (FontSpec{"Arial", 10, 0, false}));  // regular, not bold
+  EXPECT_EQ(m_model.Window().MainFont, (FontSpec{"Arial", 10, 0, false}));  // regular, not bold
   EXPECT_TRUE(m_messages.Information.empty());
   EXPECT_TRUE(m_messages.Errors.empty());
 }
@@ -171,14 +171,14 @@ TEST_F(SettingsTest, StoredTabOrderAndSelection) {
 }
 
 TEST_F(SettingsTest, IntegersInEveryForm) {
-  m_model.Window = {40, 50, 700, 500, false};
+  m_model.SetWindowBounds({40, 50, 700, 500, false}, m_model.Window().TableWindow);
   Load(
       "[Quantivo]\nViewType=7\nPrecision=0x0A\nFormWidth=$300\nSortedUnitLists=2\n"
       "FormTop=junk\n");
   EXPECT_EQ(m_model.Format().View, engine::ViewType::AutoFormat);
   EXPECT_EQ(m_model.Format().Precision, 10);
-  EXPECT_EQ(m_model.Window.FormWidth, 768);
-  EXPECT_EQ(m_model.Window.FormTop, 40);  // the window's current value
+  EXPECT_EQ(m_model.Window().Window.FormWidth, 768);
+  EXPECT_EQ(m_model.Window().Window.FormTop, 40);  // the window's current value
   EXPECT_TRUE(m_model.SortedUnitLists());
   const std::string saved = Save();
   EXPECT_EQ(ValueOf(saved, "Quantivo", "ViewType"), "1");
@@ -186,11 +186,11 @@ TEST_F(SettingsTest, IntegersInEveryForm) {
 }
 
 TEST_F(SettingsTest, MaximizedWindowIgnoresTheStoredBounds) {
-  m_model.Window = {40, 50, 700, 500, false};
+  m_model.SetWindowBounds({40, 50, 700, 500, false}, m_model.Window().TableWindow);
   Load("[Quantivo]\nIsMaximized=1\nFormTop=1\nFormLeft=2\nFormWidth=3\nFormHeight=4\n");
-  EXPECT_EQ(m_model.Window, (WindowBounds{40, 50, 700, 500, true}));
+  EXPECT_EQ(m_model.Window().Window, (WindowBounds{40, 50, 700, 500, true}));
   Load("[Quantivo]\nIsMaximized=0\nFormTop=1\nFormLeft=2\nFormWidth=3\nFormHeight=4\n");
-  EXPECT_EQ(m_model.Window, (WindowBounds{1, 2, 3, 4, false}));
+  EXPECT_EQ(m_model.Window().Window, (WindowBounds{1, 2, 3, 4, false}));
 }
 
 TEST_F(SettingsTest, SortStateComesBeforeThePositions) {
@@ -226,27 +226,27 @@ TEST_F(SettingsTest, CutValuesSurviveASaveUnchanged) {
                            " B\nFont2Name=" + std::string(40, '\x80') + "\n[Length]\nValueIn=1" +
                            std::string(1030, ' ') + "2\n";
   Load(file);
-  EXPECT_EQ(m_model.MainFont.Name, std::string(30, 'A'));
-  EXPECT_EQ(m_model.TabFont.Name, "Small Fonts");  // nothing left once cut
+  EXPECT_EQ(m_model.Window().MainFont.Name, std::string(30, 'A'));
+  EXPECT_EQ(m_model.Window().TabFont.Name, "Small Fonts");  // nothing left once cut
   EXPECT_EQ(m_model.ViewState(kLength).ValueIn, "1");
   const std::string saved = Save(file);
   ConverterModel again(UnitCatalogue(), engine::NumberLocale{});
   ProfileFile profile;
   profile.LoadText(saved);
   LoadSettings(again, profile, m_messages);
-  EXPECT_EQ(again.MainFont, m_model.MainFont);
-  EXPECT_EQ(again.TabFont, m_model.TabFont);
+  EXPECT_EQ(again.Window().MainFont, m_model.Window().MainFont);
+  EXPECT_EQ(again.Window().TabFont, m_model.Window().TabFont);
   EXPECT_EQ(again.ViewState(kLength), m_model.ViewState(kLength));
 }
 
 TEST_F(SettingsTest, FontsKeepOnlyBoldAndItalic) {
-  m_model.MainFont = {"Courier", 12, 255, false, false, true, true};
+  m_model.SetFonts({"Courier", 12, 255, false, false, true, true}, m_model.Window().TabFont);
   Load("[Quantivo]\nFont1Name=" + std::string(40, 'F') +
        "\nFont1Italic=1\nFont2Name=\n"
        "Font2Size=$0C\nFont2Color=0x00FF00\nFont2Bold=1\n");
-  EXPECT_EQ(m_model.MainFont,
+  EXPECT_EQ(m_model.Window().MainFont,
             (FontSpec{std::string(31, 'F'), 12, 255, false, true, false, false, true}));
-  EXPECT_EQ(m_model.TabFont,
+  EXPECT_EQ(m_model.Window().TabFont,
             (FontSpec{"Small Fonts", 12, 0xFF00, true, false, false, false, true}));
 }
 
@@ -265,7 +265,7 @@ TEST_F(SettingsTest, AColourCountsAsPickedWhenStoredSoOrOtherThanBlack) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.keys);
     Load(std::string("[Quantivo]\n") + c.keys);
-    EXPECT_EQ(m_model.MainFont.ColorChosen, c.chosen);
+    EXPECT_EQ(m_model.Window().MainFont.ColorChosen, c.chosen);
     EXPECT_NE(Save().find(c.chosen ? "Font1ColorChosen=1" : "Font1ColorChosen=0"),
               std::string::npos);
   }
@@ -281,8 +281,8 @@ TEST_F(SettingsTest, FontSizesAreFittedToAUsableRange) {
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.stored);
     Load(std::string("[Quantivo]\nFont1Size=") + c.stored + "\nFont2Size=" + c.stored + "\n");
-    EXPECT_EQ(m_model.MainFont.Size, c.size);
-    EXPECT_EQ(m_model.TabFont.Size, c.size);
+    EXPECT_EQ(m_model.Window().MainFont.Size, c.size);
+    EXPECT_EQ(m_model.Window().TabFont.Size, c.size);
     EXPECT_EQ(ValueOf(Save(), "Quantivo", "Font1Size"), std::to_string(c.size));
   }
 }
@@ -297,7 +297,7 @@ TEST_F(SettingsTest, TabIndexOutOfBoundsKeepsEverythingElse) {
   EXPECT_EQ(m_model.TabIndex(), 0);
   EXPECT_EQ(m_model.Format().View, engine::ViewType::Scientific);
   EXPECT_TRUE(m_model.SortedUnitLists());
-  EXPECT_EQ(m_model.Window.FormWidth, 800);
+  EXPECT_EQ(m_model.Window().Window.FormWidth, 800);
   EXPECT_EQ(m_model.ViewState(kLength), (CategoryViewState{3, 19, "5"}));
   EXPECT_EQ(m_model.InputText(), "5");
 }
@@ -325,12 +325,10 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
   }
   changed.SelectTab(4);
   changed.SetFormat({engine::ViewType::Scientific, 12});
-  changed.Window = {-20, 30, 1024, 768, true};
-  changed.MainFont = {"DejaVu Sans", 14, 0x123456, true, true};
-  changed.TabFont = {"Noto Sans", 8, -1, false, true};
-  changed.ShowConversionFactor = true;
-  changed.StayOnTop = true;
-  changed.TableWindow = {10, -40, 300, 400, false};
+  changed.SetWindowBounds({-20, 30, 1024, 768, true}, {10, -40, 300, 400, false});
+  changed.SetFonts({"DejaVu Sans", 14, 0x123456, true, true}, {"Noto Sans", 8, -1, false, true});
+  changed.SetShowConversionFactor(true);
+  changed.SetStayOnTop(true);
 
   ProfileFile file;
   SaveSettings(changed, file);
@@ -344,12 +342,12 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
   EXPECT_EQ(m_model.Format().View, engine::ViewType::Scientific);
   EXPECT_EQ(m_model.Format().Precision, 12);
   // A maximized window keeps its current bounds; the flag itself survives.
-  EXPECT_TRUE(m_model.Window.IsMaximized);
-  EXPECT_EQ(m_model.MainFont, changed.MainFont);
-  EXPECT_EQ(m_model.TabFont, changed.TabFont);
-  EXPECT_TRUE(m_model.ShowConversionFactor);
-  EXPECT_TRUE(m_model.StayOnTop);
-  EXPECT_EQ(m_model.TableWindow, (WindowBounds{10, -40, 300, 400, false}));
+  EXPECT_TRUE(m_model.Window().Window.IsMaximized);
+  EXPECT_EQ(m_model.Window().MainFont, changed.Window().MainFont);
+  EXPECT_EQ(m_model.Window().TabFont, changed.Window().TabFont);
+  EXPECT_TRUE(m_model.Window().ShowConversionFactor);
+  EXPECT_TRUE(m_model.Window().StayOnTop);
+  EXPECT_EQ(m_model.Window().TableWindow, (WindowBounds{10, -40, 300, 400, false}));
   for (int i = 0; i < 23; ++i) {
     SCOPED_TRACE(i);
     CategoryViewState expected = changed.ViewState(i);
@@ -357,12 +355,12 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
     EXPECT_EQ(m_model.ViewState(i), expected);
   }
   EXPECT_EQ(m_model.InputText(), changed.InputText());
-  EXPECT_EQ(m_model.OutputText(), changed.OutputText());
+  EXPECT_EQ(m_model.Output(), changed.Output());
 
-  changed.Window.IsMaximized = false;
+  changed.SetWindowBounds({-20, 30, 1024, 768, false}, changed.Window().TableWindow);
   SaveSettings(changed, file);
   LoadSettings(m_model, file, m_messages);
-  EXPECT_EQ(m_model.Window, (WindowBounds{-20, 30, 1024, 768, false}));
+  EXPECT_EQ(m_model.Window().Window, (WindowBounds{-20, 30, 1024, 768, false}));
 }
 
 // Read whole and written whole, a file the program wrote comes out byte for byte, an
@@ -375,9 +373,8 @@ TEST_F(SettingsTest, ReadingAndWritingAWrittenFileGivesItsText) {
   changed.SetCategoryOrder(order);
   changed.SelectTab(7);
   changed.SetFormat({engine::ViewType::FixedWithCommas, 2});
-  changed.Window = {-20, 30, 1024, 768, false};
-  changed.MainFont = {"DejaVu Sans", 14, 0x123456, true, true};
-  changed.TabFont = {"Noto Sans", 8, -1, false, true};
+  changed.SetWindowBounds({-20, 30, 1024, 768, false}, changed.Window().TableWindow);
+  changed.SetFonts({"DejaVu Sans", 14, 0x123456, true, true}, {"Noto Sans", 8, -1, false, true});
   for (int i = 0; i < 23; ++i) changed.SetViewState(i, {i % 4, i % 3, std::to_string(i)});
 
   for (const ConverterModel* model : {&m_model, &changed}) {

@@ -18,7 +18,8 @@ inline int PositionOf(const catalogue::UnitCatalogue& catalogue, int category,
   return name.empty() || it == names.end() ? -1 : static_cast<int>(it - names.begin());
 }
 
-/// Converts through ConvertText with the units picked by name ("" picks none).
+/// Converts through ConvertText with the units picked by name ("" picks none); the
+/// result or the message in English.
 inline std::string ConvertByName(const catalogue::UnitCatalogue& catalogue,
                                  std::string_view category, std::string_view text,
                                  std::string_view from, std::string_view to,
@@ -28,7 +29,8 @@ inline std::string ConvertByName(const catalogue::UnitCatalogue& catalogue,
   const int in = PositionOf(catalogue, index, from);
   const int out = PositionOf(catalogue, index, to);
   if ((!from.empty() && in < 0) || (!to.empty() && out < 0)) return "no such unit";
-  return engine::ConvertText(catalogue, index, in, out, text, format, engine::NumberLocale{});
+  return engine::EnglishText(
+      engine::ConvertText(catalogue, index, in, out, text, format, engine::NumberLocale{}));
 }
 
 }  // namespace quantivo::test

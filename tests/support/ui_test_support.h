@@ -27,15 +27,18 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace quantivo::ui {
 
-/// Every box the window would show, in order in Shown, with its kind before a command
-/// error or a warning.
+/// Every box the window would show, in English and in order in Shown, with its kind
+/// before a command error, a warning or an unexpected error.
 class RecordedMessages : public test::Recording<WindowMessages> {
  public:
-  void ShowCommandError(std::string_view text) override {
-    Shown.push_back("Error: " + std::string(text));
+  void ShowCommandError(const engine::Message& message) override {
+    Shown.push_back("Error: " + engine::EnglishText(message));
   }
-  void ShowWarning(std::string_view text) override {
-    Shown.push_back("Warning: " + std::string(text));
+  void ShowWarning(const engine::Message& message) override {
+    Shown.push_back("Warning: " + engine::EnglishText(message));
+  }
+  void ShowUnexpectedError(std::string_view text) override {
+    Shown.push_back("Unexpected: " + std::string(text));
   }
 };
 

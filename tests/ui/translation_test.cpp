@@ -5,8 +5,12 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QTest>
+#include <QTranslator>
+#include <cstddef>
 
-#include "model/converter_model.h"
+#include "engine/conversion_factor.h"
+#include "engine/message.h"
+#include "support/convert_by_name.h"
 #include "support/ui_test_support.h"
 #include "ui/core_texts.h"
 #include "ui/interface_language.h"
@@ -56,15 +60,35 @@ TEST_F(GermanWindowTest, OutputBoxAndTableShowMessagesInGerman) {
 }
 
 TEST_F(GermanWindowTest, CoreTextsAreGermanWithTheirPathsAndNumbers) {
-  EXPECT_EQ(ShownMessage(model::kCannotInvert),
+  using engine::MessageCode;
+  EXPECT_EQ(ShownText({MessageCode::CannotInvert}),
             "Diese Art von Umrechnung lässt sich nicht umkehren.");
-  EXPECT_EQ(ShownMessage("Unable to write to /tmp/a b/QUANTIVO.INI"),
+  EXPECT_EQ(ShownText({MessageCode::UnableToWrite, "/tmp/a b/QUANTIVO.INI"}),
             "In /tmp/a b/QUANTIVO.INI kann nicht geschrieben werden");
-  EXPECT_EQ(ShownMessage("something else"), "something else");
-  EXPECT_EQ(ShownOutputText("invalid base-7 number"), "ungültige Zahl zur Basis 7");
-  EXPECT_EQ(ShownOutputText("1.5"), "1.5");
-  EXPECT_EQ(ShownFactorText("From Roman numerals to base 16\nFrom base 16 to Roman numerals"),
+  EXPECT_EQ(ShownOutputText(engine::Message{MessageCode::InvalidBaseNumber, 7}),
+            "ungültige Zahl zur Basis 7");
+  EXPECT_EQ(ShownOutputText(std::string("1.5")), "1.5");
+  const catalogue::UnitCatalogue catalogue;
+  const int numbers = catalogue.FindCategory("Numbers");
+  EXPECT_EQ(ShownFactorText(engine::ConversionFactorText(
+                catalogue, numbers, test::PositionOf(catalogue, numbers, "Roman numeral"),
+                test::PositionOf(catalogue, numbers, "base-16"), {}, {})),
             "Von römischen Zahlen nach Basis 16\nVon Basis 16 nach römischen Zahlen");
+}
+
+// Every message the core and the window report has its German and French text.
+TEST(CoreTexts, EveryCodeIsTranslated) {
+  for (const char* language : {"de", "fr"}) {
+    QTranslator catalogue;
+    ASSERT_TRUE(catalogue.load(QLocale(QString::fromLatin1(language)), QStringLiteral("quantivo"),
+                               QStringLiteral("_"), TranslationsPath()))
+        << language;
+    for (std::size_t code = 0; code < engine::kMessageCodeCount; ++code) {
+      const char* source = SourceText(static_cast<engine::MessageCode>(code));
+      EXPECT_FALSE(catalogue.translate("CoreTexts", source).isEmpty())
+          << language << ": " << source;
+    }
+  }
 }
 
 }  // namespace

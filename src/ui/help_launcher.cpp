@@ -1,0 +1,44 @@
+#include "ui/help_launcher.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+#include <optional>
+
+#include "ui/window_placement.h"
+
+namespace quantivo::ui {
+namespace {
+
+// A dialog's help goes beside the dialog, on the side with more room, narrowed to fit
+// but no narrower than it reads well; where that cannot be, the dialog stays on top.
+void KeepInView(QWidget* dialog, QWidget* help) {
+  constexpr int kNarrowestHelp = 480;
+  const QScreen* screen = dialog->screen();
+  if (screen == nullptr) return;
+  const QSize margins = help->frameGeometry().size() - help->size();
+  const std::optional<Placement> place = PlaceHelpBeside(
+      dialog->frameGeometry(), help->size(), margins, screen->availableGeometry(), kNarrowestHelp);
+  if (place) {
+    help->resize(place->Size);
+    help->move(place->FrameTopLeft);
+  } else {
+    dialog->raise();
+    dialog->activateWindow();
+  }
+}
+
+}  // namespace
+
+HelpViewer& HelpLauncher::Viewer() {
+  if (!m_viewer) m_viewer = LoadHelpViewer(HelpCollectionPath());
+  return *m_viewer;
+}
+
+void HelpLauncher::ShowTopic(const QString& keyword) {
+  QWidget* dialog = QApplication::activeModalWidget();
+  Viewer().ShowHelpTopic(keyword);
+  if (dialog != nullptr && dialog != Viewer().Window()) KeepInView(dialog, Viewer().Window());
+}
+
+}  // namespace quantivo::ui

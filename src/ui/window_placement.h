@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <optional>
+#include <span>
+
+#include "model/converter_model.h"
+
+class QScreen;
+class QWidget;
+
+namespace quantivo::ui {
+
+// Where windows go, worked out on rectangles alone: an area is a screen's free
+// area, a frame is a window's outer frame, margins are what the window system adds
+// around the client size (the frame's size less the window's).
+
+/// A window's outer frame placed at `frameTopLeft`, its client area `size`.
+struct Placement {
+  QPoint FrameTopLeft;
+  QSize Size;
+
+  friend bool operator==(const Placement&, const Placement&) = default;
+};
+
+/// The first area that shows the top strip of a frame at (left, top), `width` wide,
+/// where the frame is grabbed to be moved; -1 when none does. In 64 bits, as a
+/// stored place may be anywhere in the range of int.
+int AreaShowingTop(long long left, long long top, long long width, std::span<const QRect> areas);
+
+/// The size a window opens at from a stored one: no larger than the area (one far
+/// larger would take the window system's memory), no smaller than the minimum.
+QSize FitStoredSize(QSize stored, QSize area, QSize minimum);
+
+/// Where a window opens from its stored frame: its size and, unless the window
+/// system is to place it, its top left.
+struct OpeningPlace {
+  QSize Size;
+  std::optional<QPoint> TopLeft;
+
+  friend bool operator==(const OpeningPlace&, const OpeningPlace&) = default;
+};
+
+/// The stored frame made a place to open at: the stored size (the design size when
+/// none is stored) fitted to the area that shows its top strip, or to the primary
+/// area when none does; the stored place when an area shows it, the middle of the
+/// primary area when the place shows nowhere.
+OpeningPlace StoredBoundsToGeometry(const model::WindowBounds& stored, QSize design, QSize minimum,
+                                    std::span<const QRect> areas, const QRect& primary);
+
+/// A shown window fitted, frame and all, into the area: its client size shrinks to
+/// what the area leaves after the margins, and a frame that stands out moves in.
+Placement FitFrameToArea(const QRect& frame, QSize size, const QRect& area);
+
+/// A window beside another's frame: to its right with `gap` pixels between, or to
+/// its left where the area has no room on the right; narrowed to fit the area and
+/// kept inside it.
+Placement PlaceBeside(const QRect& beside, QSize size, QSize margins, const QRect& area, int gap);
+
+/// A help window beside a dialog's frame on the side with more room, narrowed to fit
+/// but no narrower than `narrowest`; nothing where it cannot be that wide.
+std::optional<Placement> PlaceHelpBeside(const QRect& dialog, QSize size, QSize margins,
+                                         const QRect& area, int narrowest);
+
+/// The top left that puts a window of `size` in the middle of the area.
+QPoint CentreIn(QSize size, const QRect& area);
+
+// The same with the screens and windows of the desktop.
+
+/// The free areas of the desktop's screens, and the primary screen's (empty without
+/// a screen).
+QList<QRect> ScreenAreas();
+QRect PrimaryArea();
+/// Whether a screen shows the top strip of a frame at (left, top), `width` wide.
+bool ShownOnAScreen(long long left, long long top, long long width);
+/// Places a window of its present size in the middle of the screen's free area.
+void CentreOnScreen(QWidget* window, const QScreen* screen);
+
+}  // namespace quantivo::ui
