@@ -100,6 +100,17 @@ void ConverterModel::StepTab(int step) {
   SelectTab(current < 0 ? (step > 0 ? 0 : count - 1) : ((current + step) % count + count) % count);
 }
 
+void ConverterModel::ChooseUnit(int category, int position, bool forOutput) {
+  const int tab = TabOfCategory(category);
+  if (tab < 0) return;
+  SelectTab(tab);
+  if (forOutput) {
+    ClickOutputList(position);
+  } else {
+    ClickInputList(position);
+  }
+}
+
 void ConverterModel::SetTabCaption(int position, std::string caption) {
   m_indexTabs.at(position) = std::move(caption);
   Notify(ShownPart::Tabs);

@@ -223,6 +223,10 @@ class ConverterModel {
   /// Selects the next (step 1) or previous (step -1) tab in tab order, wrapping at
   /// either end; with no tab selected, the first step goes to either end.
   void StepTab(int step);
+  /// Selects the tab of the category as a click would, so the category comes back
+  /// with what it remembered, then the unit at `position` in the input or the output
+  /// list. Nothing changes for a category no tab shows.
+  void ChooseUnit(int category, int position, bool forOutput);
   /// Replaces one caption; selects and switches nothing.
   void SetTabCaption(int position, std::string caption);
   /// New tab captions in order; the first tab is then switched to afresh.

@@ -178,27 +178,10 @@ void Tfrm_Converter::ApplyWindowBounds() {
   const OpeningPlace place =
       StoredBoundsToGeometry(bounds, design, minimumSizeHint(), ScreenAreas(), PrimaryArea());
   // The frame's margins are known once it is shown; they come off then.
-  m_storedFrame = bounds.Sized() ? place.Size : QSize();
+  m_frame = new FrameFitter(this, bounds.Sized() ? place.Size : QSize());
   resize(place.Size);
   if (place.TopLeft) move(*place.TopLeft);
   if (bounds.IsMaximized) setWindowState(windowState() | Qt::WindowMaximized);
-}
-
-// The window system adds its frame only once the window is shown: a window fitted to
-// the screen may then stand out of it by its title bar. Fitted again at its first
-// showing, frame and all, the tab strip at its foot stays on the screen.
-void Tfrm_Converter::FitFrameToScreen() {
-  const QScreen* shownOn = screen();
-  if (shownOn == nullptr || isMaximized() || isFullScreen()) return;
-  const QRect frame = frameGeometry();
-  const Placement fitted = FitFrameToArea(frame, size(), shownOn->availableGeometry());
-  if (fitted.Size != size()) resize(fitted.Size);
-  if (fitted.FrameTopLeft != frame.topLeft()) move(fitted.FrameTopLeft);
-}
-
-void Tfrm_Converter::showEvent(QShowEvent* event) {
-  QMainWindow::showEvent(event);
-  if (!m_frameFitted && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
 }
 
 bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
@@ -208,23 +191,13 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
     pan->ApplyColours(m_model->Window().MainFont);
     ApplyTabFont(TabSet1, m_model->Window().TabFont);
   }
-  if (event->type() == QEvent::Expose && watched == windowHandle() && !m_frameFitted &&
-      windowHandle()->isExposed()) {
-    m_frameFitted = true;
-    windowHandle()->removeEventFilter(this);
-    // The stored size was the frame's: the margins the window system added come off.
-    if (m_storedFrame.isValid() && !isMaximized()) {
-      resize(m_storedFrame - (frameGeometry().size() - size()));
-    }
-    FitFrameToScreen();
-  }
   return QMainWindow::eventFilter(watched, event);
 }
 
 void Tfrm_Converter::RecordWindowBounds() {
   // A window never shown (ended while a box was shown at start) has no place of its
   // own: what was read stays, unplaced and unsized included.
-  if (!m_frameFitted) return;
+  if (m_frame == nullptr || !m_frame->Fitted()) return;
   // The outer frame, as the window is placed and sized by its frame.
   const QRect frame = frameGeometry();
   m_model->SetWindowBounds(
@@ -308,20 +281,6 @@ void Tfrm_Converter::ShowDerivedViews(model::ShownParts parts) {
   if (parts.Any(units)) pan->SetFactor(ShownFactorText(m_model->ConversionFactor()));
   if (parts.Any(units | ShownPart::InputText) && m_table != nullptr && m_table->isVisible()) {
     m_table->ShowTable(m_model->Table());
-  }
-}
-
-// The tab of the found unit's category is selected as a click would select it, so the
-// category comes back with its remembered input and other unit; then the unit is
-// selected in its list.
-void Tfrm_Converter::ChooseFoundUnit(int category, int position, bool forOutput) {
-  const int tab = m_model->TabOfCategory(category);
-  if (tab >= 0) m_model->SelectTab(tab);
-  if (m_model->CurrentCategory() != category) return;
-  if (forOutput) {
-    m_model->ClickOutputList(position);
-  } else {
-    m_model->ClickInputList(position);
   }
 }
 
@@ -417,7 +376,10 @@ void Tfrm_Converter::mnu_FindUnit1Click() {
   if (m_findUnit == nullptr) {
     m_findUnit = new FindUnitPopup(
         m_model->Catalogue(), [this] { return m_model->TabCategories(); }, this);
-    connect(m_findUnit, &FindUnitPopup::UnitChosen, this, &Tfrm_Converter::ChooseFoundUnit);
+    connect(m_findUnit, &FindUnitPopup::UnitChosen, this,
+            [this](int category, int position, bool forOutput) {
+              m_model->ChooseUnit(category, position, forOutput);
+            });
   }
   m_findUnit->open();
 }

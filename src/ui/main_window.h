@@ -21,6 +21,7 @@ namespace quantivo::ui {
 
 class ConversionTableWindow;
 class FindUnitPopup;
+class FrameFitter;
 class KeyboardRouter;
 class ResultAnnouncer;
 class TextBoxCommands;
@@ -53,7 +54,6 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -66,7 +66,6 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void CreateControls();
   void ConnectControls();
   void ApplyWindowBounds();
-  void FitFrameToScreen();
   void RecordWindowBounds();
 
   void ShownValuesChanged(model::ShownParts parts) override;
@@ -74,7 +73,6 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void MirrorSettings(model::ShownParts parts);
   /// Brings the factor and the table up to date with the shown values that changed.
   void ShowDerivedViews(model::ShownParts parts);
-  void ChooseFoundUnit(int category, int position, bool forOutput);
   QStringList TabCaptions() const;
 
   void mnu_Exit1Click();
@@ -110,8 +108,6 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   ChooseFontFunction m_chooseFont = ChooseFontWithDialog;
   QStringList m_calculators = {"gnome-calculator", "kcalc",      "qalculate-qt", "qalculate-gtk",
                                "speedcrunch",      "galculator", "xcalc"};
-  bool m_frameFitted = false;
-  QSize m_storedFrame;
   bool m_saved = false;
 
   QTabBar* TabSet1 = nullptr;
@@ -120,6 +116,7 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   KeyboardRouter* m_keys = nullptr;
   TextBoxCommands* m_textBoxes = nullptr;
   ResultAnnouncer* m_resultAnnouncer = nullptr;
+  FrameFitter* m_frame = nullptr;
   // Made on first use.
   FindUnitPopup* m_findUnit = nullptr;
   ConversionTableWindow* m_table = nullptr;

@@ -1,9 +1,11 @@
 #include "ui/window_placement.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QList>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace quantivo::ui {
@@ -102,6 +104,40 @@ QRect PrimaryArea() {
 
 bool ShownOnAScreen(long long left, long long top, long long width) {
   return AreaShowingTop(left, top, width, ScreenAreas()) >= 0;
+}
+
+FrameFitter::FrameFitter(QWidget* window, QSize storedFrame)
+    : QObject(window), m_window(window), m_storedFrame(storedFrame) {
+  window->installEventFilter(this);
+}
+
+bool FrameFitter::eventFilter(QObject* watched, QEvent* event) {
+  QWindow* handle = m_window->windowHandle();
+  if (event->type() == QEvent::Show && watched == m_window && !m_fitted && handle != nullptr) {
+    handle->installEventFilter(this);
+  } else if (event->type() == QEvent::Expose && watched == handle && !m_fitted &&
+             handle->isExposed()) {
+    m_fitted = true;
+    handle->removeEventFilter(this);
+    m_window->removeEventFilter(this);
+    Fit();
+  }
+  return false;
+}
+
+void FrameFitter::Fit() {
+  QWidget* window = m_window;
+  if (window->isMaximized()) return;
+  // The stored size was the frame's: the margins the window system added come off.
+  if (m_storedFrame.isValid()) {
+    window->resize(m_storedFrame - (window->frameGeometry().size() - window->size()));
+  }
+  const QScreen* shownOn = window->screen();
+  if (shownOn == nullptr || window->isFullScreen()) return;
+  const QRect frame = window->frameGeometry();
+  const Placement fitted = FitFrameToArea(frame, window->size(), shownOn->availableGeometry());
+  if (fitted.Size != window->size()) window->resize(fitted.Size);
+  if (fitted.FrameTopLeft != frame.topLeft()) window->move(fitted.FrameTopLeft);
 }
 
 void CentreOnScreen(QWidget* window, const QScreen* screen) {

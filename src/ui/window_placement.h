@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -78,5 +79,28 @@ QRect PrimaryArea();
 bool ShownOnAScreen(long long left, long long top, long long width);
 /// Places a window of its present size in the middle of the screen's free area.
 void CentreOnScreen(QWidget* window, const QScreen* screen);
+
+/// The window system adds a window's frame only once it shows: a window fitted to the
+/// screen may then stand out of it by its title bar. This fits the window again, frame
+/// and all, when it first shows, after taking the frame's margins off a stored frame
+/// size.
+class FrameFitter : public QObject {
+  Q_OBJECT
+ public:
+  /// `storedFrame` is the stored outer size the window was given; invalid for none.
+  FrameFitter(QWidget* window, QSize storedFrame);
+  /// Whether the window has shown and been fitted.
+  bool Fitted() const { return m_fitted; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Fit();
+
+  QWidget* m_window;
+  QSize m_storedFrame;
+  bool m_fitted = false;
+};
 
 }  // namespace quantivo::ui
