@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstdlib>
 
 #include "model/settings_file.h"
+#include "ui/dialogs/message_boxes.h"
 #include "ui/interface_language.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
 #include "ui/termination_signals.h"
+#include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

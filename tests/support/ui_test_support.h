@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "support/recorded_messages.h"
-#include "ui/main_window.h"
-#include "ui/message_boxes.h"
+#include "ui/dialogs/message_boxes.h"
+#include "ui/window/main_window.h"
 
 // Failures show the text, not its bytes.
 inline void PrintTo(const QString& text, std::ostream* out) {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "support/ui_test_support.h"
-#include "ui/conversion_table_window.h"
+#include "ui/tools/conversion_table_window.h"
 
 namespace quantivo::ui {
 namespace {

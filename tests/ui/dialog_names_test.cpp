@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "support/ui_test_support.h"
-#include "ui/about_dialog.h"
-#include "ui/arrange_units_dialog.h"
-#include "ui/choose_units_dialog.h"
-#include "ui/number_format_dialog.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/arrange_units_dialog.h"
+#include "ui/dialogs/choose_units_dialog.h"
+#include "ui/dialogs/number_format_dialog.h"
 
 namespace quantivo::ui {
 namespace {

@@ -32,14 +32,14 @@
 
 #include "support/tab_order.h"
 #include "support/ui_test_support.h"
-#include "ui/about_dialog.h"
-#include "ui/arrange_units_dialog.h"
-#include "ui/choose_units_dialog.h"
-#include "ui/fonts_dialog.h"
-#include "ui/help_viewer.h"
-#include "ui/help_window.h"
-#include "ui/main_window.h"
-#include "ui/number_format_dialog.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/arrange_units_dialog.h"
+#include "ui/dialogs/choose_units_dialog.h"
+#include "ui/dialogs/fonts_dialog.h"
+#include "ui/dialogs/number_format_dialog.h"
+#include "ui/help/help_viewer.h"
+#include "ui/help/help_window.h"
+#include "ui/window/main_window.h"
 
 namespace quantivo::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/find_unit_popup.h"
+#include "ui/tools/find_unit_popup.h"
 
 #include <gtest/gtest.h>
 

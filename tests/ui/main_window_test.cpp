@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@
 
 #include "model/profile_file.h"
 #include "support/ui_test_support.h"
-#include "ui/working_area_layout.h"
+#include "ui/window/working_area_layout.h"
 
 namespace quantivo::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/window_placement.h"
+#include "ui/window/window_placement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,20 +19,20 @@
 #include "engine/input_text.h"
 #include "engine/message.h"
 #include "model/settings_file.h"
-#include "ui/about_dialog.h"
-#include "ui/arrange_units_dialog.h"
-#include "ui/category_tabs.h"
-#include "ui/choose_units_dialog.h"
-#include "ui/conversion_table_window.h"
 #include "ui/core_texts.h"
-#include "ui/find_unit_popup.h"
-#include "ui/keyboard_router.h"
-#include "ui/number_format_dialog.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/arrange_units_dialog.h"
+#include "ui/dialogs/choose_units_dialog.h"
+#include "ui/dialogs/number_format_dialog.h"
 #include "ui/qt_convert.h"
-#include "ui/result_announcer.h"
-#include "ui/text_box_commands.h"
-#include "ui/window_placement.h"
-#include "ui/working_panel.h"
+#include "ui/tools/conversion_table_window.h"
+#include "ui/tools/find_unit_popup.h"
+#include "ui/window/category_tabs.h"
+#include "ui/window/keyboard_router.h"
+#include "ui/window/result_announcer.h"
+#include "ui/window/text_box_commands.h"
+#include "ui/window/window_placement.h"
+#include "ui/window/working_panel.h"
 
 namespace quantivo::ui {
 namespace {

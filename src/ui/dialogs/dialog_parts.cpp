@@ -1,4 +1,4 @@
-#include "ui/dialog_parts.h"
+#include "ui/dialogs/dialog_parts.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/choice_list.h"
-#include "ui/window_placement.h"
+#include "ui/window/choice_list.h"
+#include "ui/window/window_placement.h"
 
 namespace quantivo::ui {
 namespace {

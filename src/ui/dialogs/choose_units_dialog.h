@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 
-#include "ui/dialog_parts.h"
+#include "ui/dialogs/dialog_parts.h"
 
 class QListWidget;
 

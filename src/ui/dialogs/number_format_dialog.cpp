@@ -1,4 +1,4 @@
-#include "ui/number_format_dialog.h"
+#include "ui/dialogs/number_format_dialog.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "model/converter_model.h"
-#include "ui/fonts_dialog.h"
-#include "ui/help_launcher.h"
-#include "ui/menus.h"
-#include "ui/message_boxes.h"
+#include "ui/dialogs/fonts_dialog.h"
+#include "ui/dialogs/message_boxes.h"
+#include "ui/help/help_launcher.h"
+#include "ui/window/menus.h"
 
 class QLineEdit;
 class QListWidget;

@@ -5,7 +5,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "ui/help_viewer.h"
+#include "ui/help/help_viewer.h"
 
 class QHelpEngine;
 class QLineEdit;

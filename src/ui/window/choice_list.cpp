@@ -1,4 +1,4 @@
-#include "ui/choice_list.h"
+#include "ui/window/choice_list.h"
 
 #include <QHelpEvent>
 #include <QPainter>

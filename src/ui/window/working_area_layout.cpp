@@ -1,4 +1,4 @@
-#include "ui/working_area_layout.h"
+#include "ui/window/working_area_layout.h"
 
 #include <cmath>
 

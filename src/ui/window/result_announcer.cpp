@@ -1,4 +1,4 @@
-#include "ui/result_announcer.h"
+#include "ui/window/result_announcer.h"
 
 #include <QAccessible>
 #include <QAccessibleObject>

@@ -1,4 +1,4 @@
-#include "ui/text_box_commands.h"
+#include "ui/window/text_box_commands.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include <QString>
 #include <memory>
 
-#include "ui/help_viewer.h"
+#include "ui/help/help_viewer.h"
 
 namespace quantivo::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/help_window.h"
+#include "ui/help/help_window.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

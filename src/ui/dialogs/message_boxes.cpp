@@ -1,4 +1,4 @@
-#include "ui/message_boxes.h"
+#include "ui/dialogs/message_boxes.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "ui/choose_units_dialog.h"
+#include "ui/dialogs/choose_units_dialog.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "ui/conversion_table_window.h"
+#include "ui/tools/conversion_table_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -16,7 +16,7 @@
 
 #include "ui/core_texts.h"
 #include "ui/qt_convert.h"
-#include "ui/window_placement.h"
+#include "ui/window/window_placement.h"
 
 namespace quantivo::ui {
 namespace {

@@ -1,11 +1,11 @@
-#include "ui/help_launcher.h"
+#include "ui/help/help_launcher.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
 #include <optional>
 
-#include "ui/window_placement.h"
+#include "ui/window/window_placement.h"
 
 namespace quantivo::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/arrange_units_dialog.h"
+#include "ui/dialogs/arrange_units_dialog.h"
 
 #include <QLabel>
 #include <QListWidget>

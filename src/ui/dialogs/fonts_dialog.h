@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "model/converter_model.h"
-#include "ui/dialog_parts.h"
-#include "ui/message_boxes.h"
+#include "ui/dialogs/dialog_parts.h"
+#include "ui/dialogs/message_boxes.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "ui/category_tabs.h"
+#include "ui/window/category_tabs.h"
 
 #include <QCoreApplication>
 #include <QFontInfo>
@@ -6,7 +6,7 @@
 #include <QTabBar>
 
 #include "ui/qt_convert.h"
-#include "ui/working_panel.h"
+#include "ui/window/working_panel.h"
 
 namespace quantivo::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/fonts_dialog.h"
+#include "ui/dialogs/fonts_dialog.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>

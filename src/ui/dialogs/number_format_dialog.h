@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "engine/format_result.h"
-#include "ui/dialog_parts.h"
+#include "ui/dialogs/dialog_parts.h"
 
 class QLabel;
 class QRadioButton;

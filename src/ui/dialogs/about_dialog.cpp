@@ -1,4 +1,4 @@
-#include "ui/about_dialog.h"
+#include "ui/dialogs/about_dialog.h"
 
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
@@ -10,7 +10,7 @@
 #include <QSysInfo>
 #include <algorithm>
 
-#include "ui/dialog_parts.h"
+#include "ui/dialogs/dialog_parts.h"
 
 namespace quantivo::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/keyboard_router.h"
+#include "ui/window/keyboard_router.h"
 
 #include <QAction>
 #include <QApplication>

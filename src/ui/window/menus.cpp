@@ -1,11 +1,11 @@
-#include "ui/menus.h"
+#include "ui/window/menus.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
-#include "ui/main_window.h"
+#include "ui/window/main_window.h"
 
 namespace quantivo::ui {
 namespace {

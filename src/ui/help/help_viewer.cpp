@@ -1,4 +1,4 @@
-#include "ui/help_viewer.h"
+#include "ui/help/help_viewer.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "ui/working_panel.h"
+#include "ui/window/working_panel.h"
 
 #include <qdrawutil.h>
 
@@ -10,10 +10,10 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "ui/choice_list.h"
-#include "ui/dialog_parts.h"
+#include "ui/dialogs/dialog_parts.h"
 #include "ui/qt_convert.h"
-#include "ui/working_area_layout.h"
+#include "ui/window/choice_list.h"
+#include "ui/window/working_area_layout.h"
 
 namespace quantivo::ui {
 namespace {
