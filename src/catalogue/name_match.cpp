@@ -88,19 +88,49 @@ std::pair<std::size_t, char> PowerWordAt(std::string_view rest) {
   return {length, first == 's' ? '2' : '3'};
 }
 
+// Whether a name has nothing to spell otherwise: no byte beyond ASCII, "^" or ".",
+// and no power word. Most names have not.
+bool IsPlain(std::string_view name) {
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    const bool wordStart = i == 0 || !IsNameLetter(name[i - 1]);
+    if (static_cast<unsigned char>(c) >= 0x80 || c == '^' || c == '.' ||
+        (wordStart && PowerWordAt(name.substr(i)).first > 0)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A sign at the start of `rest` spelt into `spelled`: the Greek mu as the micro sign,
+// "²", "³" and "°" as "2", "3" and "deg", "^2" and "^3" as their digit. Returns the
+// bytes it took, 0 for none; `inWord` tells whether a word goes on after it.
+std::size_t SpellSign(std::string_view rest, std::string& spelled, bool& inWord) {
+  const char c = rest.front();
+  // The Greek mu (CE BC) is the micro sign (C2 B5) people meant.
+  if (c == '\xCE' && rest.size() > 1 && rest[1] == '\xBC') {
+    spelled += "\xC2\xB5";
+    inWord = true;
+    return 2;
+  }
+  // "²" is C2 B2, "³" C2 B3 and "°" C2 B0 in UTF-8.
+  if (c == '\xC2' && rest.size() > 1 &&
+      (rest[1] == '\xB2' || rest[1] == '\xB3' || rest[1] == '\xB0')) {
+    spelled += rest[1] == '\xB2' ? "2" : rest[1] == '\xB3' ? "3" : "deg";
+    inWord = rest[1] == '\xB0';
+    return 2;
+  }
+  if (c == '^' && rest.size() > 1 && (rest[1] == '2' || rest[1] == '3')) {
+    spelled.push_back(rest[1]);
+    return 2;
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::string SpelledForm(std::string_view name) {
-  // Most names have nothing to spell otherwise: no byte beyond ASCII, "^" or ".", and
-  // no power word.
-  bool plain = true;
-  for (std::size_t i = 0; i < name.size() && plain; ++i) {
-    const char c = name[i];
-    const bool wordStart = i == 0 || !IsNameLetter(name[i - 1]);
-    plain = static_cast<unsigned char>(c) < 0x80 && c != '^' && c != '.' &&
-            !(wordStart && PowerWordAt(name.substr(i)).first > 0);
-  }
-  if (plain) return std::string(name);
+  if (IsPlain(name)) return std::string(name);
   const auto endsWord = [](std::string_view rest) {
     return rest.empty() || rest.front() == ' ' || rest.front() == '/' || rest.front() == ')';
   };
@@ -121,24 +151,8 @@ std::string SpelledForm(std::string_view name) {
       ++i;
       continue;
     }
-    // The Greek mu (CE BC) is the micro sign (C2 B5) people meant.
-    if (c == '\xCE' && rest.size() > 1 && rest[1] == '\xBC') {
-      spelled += "\xC2\xB5";
-      i += 2;
-      inWord = true;
-      continue;
-    }
-    // "²" is C2 B2, "³" C2 B3 and "°" C2 B0 in UTF-8.
-    if (c == '\xC2' && rest.size() > 1 &&
-        (rest[1] == '\xB2' || rest[1] == '\xB3' || rest[1] == '\xB0')) {
-      spelled += rest[1] == '\xB2' ? "2" : rest[1] == '\xB3' ? "3" : "deg";
-      i += 2;
-      inWord = rest[1] == '\xB0';
-      continue;
-    }
-    if (c == '^' && rest.size() > 1 && (rest[1] == '2' || rest[1] == '3')) {
-      spelled.push_back(rest[1]);
-      i += 2;
+    if (const std::size_t taken = SpellSign(rest, spelled, inWord); taken > 0) {
+      i += taken;
       continue;
     }
     const bool letter = IsNameLetter(c);

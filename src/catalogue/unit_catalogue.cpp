@@ -74,4 +74,13 @@ std::vector<std::string_view> UnitCatalogue::UnitNames(int index) const {
   return names;
 }
 
+std::vector<int> UnitCatalogue::CategoriesInSectionOrder() const {
+  std::vector<int> order(m_categories.size());
+  for (int i = 0; i < CategoryCount(); ++i) order[static_cast<std::size_t>(i)] = i;
+  std::ranges::stable_sort(order, std::less<>{}, [this](int i) {
+    return m_definitions[static_cast<std::size_t>(m_categories[i].Index)].SectionPlace;
+  });
+  return order;
+}
+
 }  // namespace quantivo::catalogue

@@ -19,10 +19,16 @@ constexpr bool HasInputUnit(ConversionKind kind) {
   return kind != ConversionKind::Fraction;
 }
 
-/// Inverting exchanges the units and feeds the result back as the input. Only a
-/// measured quantity reads back: a number system's digits and a fraction do not.
-constexpr bool CanInvert(ConversionKind kind) {
+/// A measured quantity, converted by a factor or a formula: its results are numbers
+/// written in the locale's format. A number system's digits and a fraction are not.
+constexpr bool IsMeasured(ConversionKind kind) {
   return kind == ConversionKind::Linear || kind == ConversionKind::Temperature;
+}
+
+/// Inverting exchanges the units and feeds the result back as the input. Only a
+/// measured quantity reads back.
+constexpr bool CanInvert(ConversionKind kind) {
+  return IsMeasured(kind);
 }
 
 /// One unit. For a Linear category, Factor is how many of this unit make one
@@ -57,6 +63,9 @@ struct CategoryDefinition {
   ConversionKind Kind = ConversionKind::Linear;
   std::span<const UnitRecord> Units;
   std::span<const UnitOtherNames> OtherNames = {};  // a line for each unit that has any
+  /// The section's place among the settings file's sections; equal places keep the
+  /// index order.
+  int SectionPlace = 0;
 };
 
 /// The 23 built-in categories in index order: the order of the display-name list
@@ -113,6 +122,8 @@ class UnitCatalogue {
     return m_definitions[static_cast<std::size_t>(m_categories.at(index).Index)].OtherNames;
   }
   const std::vector<std::string_view>& CategoryNames() const { return m_categoryNames; }
+  /// The category indices in the order of their sections in the settings file.
+  std::vector<int> CategoriesInSectionOrder() const;
 
  private:
   std::span<const CategoryDefinition> m_definitions;

@@ -27,61 +27,72 @@ std::string_view UnitLookup::Keep(std::string_view name, std::string folded) con
   return m_texts.emplace_back(std::move(folded));
 }
 
+void UnitLookup::AddFolded(Key kind, std::string_view name, std::string folded, Entry entry) const {
+  const std::string_view text = Keep(name, std::move(folded));
+  m_folded.push_back({std::hash<std::string_view>{}(text), text, kind, entry});
+}
+
+// A spelt form is kept only where it differs from the plain one; the lookup reads the
+// plain ones for it too.
+void UnitLookup::AddSpelled(Key kind, std::string_view name, std::string spelled,
+                            std::string_view plain, Entry entry) const {
+  if (spelled != plain) AddFolded(kind, name, std::move(spelled), entry);
+}
+
 void UnitLookup::Fold() const {
   if (m_isFolded) return;
   m_isFolded = true;
-  const auto add = [&](Key kind, std::string_view name, std::string folded, Entry entry) {
-    const std::string_view text = Keep(name, std::move(folded));
-    m_folded.push_back({std::hash<std::string_view>{}(text), text, kind, entry});
-  };
-  // A spelt form is kept only where it differs from the plain one; the lookup reads
-  // the plain ones for it too.
-  const auto addSpelled = [&](Key kind, std::string_view name, std::string spelled,
-                              std::string_view plain, Entry entry) {
-    if (spelled != plain) add(kind, name, std::move(spelled), entry);
-  };
   for (int c = 0; c < m_catalogue.CategoryCount(); ++c) {
     const std::span<const UnitRecord> units = m_catalogue.DefinedUnits(c);
     for (int u = 0; u < static_cast<int>(units.size()); ++u) {
       const std::string_view name = units[static_cast<std::size_t>(u)].Name;
-      add(kLower, name, AsciiLowerCase(name), {c, u});
-      addSpelled(kSpelledWord, name, AsciiLowerCase(SpelledForm(name)), m_folded.back().Text,
+      AddFolded(kLower, name, AsciiLowerCase(name), {c, u});
+      AddSpelled(kSpelledWord, name, AsciiLowerCase(SpelledForm(name)), m_folded.back().Text,
                  {c, u});
     }
-    for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(c)) {
-      const auto named = m_tableNames.find(other.Unit);
-      if (named == m_tableNames.end()) continue;  // the catalogue's tests name such a line
-      const auto unit = std::find_if(named->second.Units.begin(),
-                                     named->second.Units.begin() + named->second.Count,
-                                     [&](const Entry& e) { return e.Category == c; });
-      if (unit == named->second.Units.begin() + named->second.Count) continue;
-      const Entry entry = *unit;
-      ForEachListedName(other.Symbols, [&](std::string_view symbol) {
-        add(kSymbol, symbol, std::string(symbol), entry);
-        std::string spelled = SpelledForm(symbol);
-        // One letter in another case is another symbol too often: m and M, s and S.
-        if (CharacterCount(symbol) >= 2) {
-          addSpelled(kSymbolLower, symbol, AsciiLowerCase(spelled), symbol, entry);
-        }
-        addSpelled(kSpelledSymbol, symbol, std::move(spelled), symbol, entry);
-      });
-      ForEachListedName(other.Words, [&](std::string_view word) {
-        add(kWord, word, AsciiLowerCase(word), entry);
-        addSpelled(kSpelledWord, word, AsciiLowerCase(SpelledForm(word)), m_folded.back().Text,
-                   entry);
-      });
-    }
+    FoldOtherNames(c);
   }
-  // Counting sort by bucket.
-  const auto bucketOf = [](std::size_t hash) {
-    return hash >> (std::numeric_limits<std::size_t>::digits - kBucketBits);
-  };
+  GroupFoldedByBucket();
+}
+
+void UnitLookup::FoldOtherNames(int category) const {
+  for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(category)) {
+    const auto named = m_tableNames.find(other.Unit);
+    if (named == m_tableNames.end()) continue;  // the catalogue's tests name such a line
+    const auto unit =
+        std::find_if(named->second.Units.begin(), named->second.Units.begin() + named->second.Count,
+                     [&](const Entry& e) { return e.Category == category; });
+    if (unit == named->second.Units.begin() + named->second.Count) continue;
+    const Entry entry = *unit;
+    ForEachListedName(other.Symbols, [&](std::string_view symbol) {
+      AddFolded(kSymbol, symbol, std::string(symbol), entry);
+      std::string spelled = SpelledForm(symbol);
+      // One letter in another case is another symbol too often: m and M, s and S.
+      if (CharacterCount(symbol) >= 2) {
+        AddSpelled(kSymbolLower, symbol, AsciiLowerCase(spelled), symbol, entry);
+      }
+      AddSpelled(kSpelledSymbol, symbol, std::move(spelled), symbol, entry);
+    });
+    ForEachListedName(other.Words, [&](std::string_view word) {
+      AddFolded(kWord, word, AsciiLowerCase(word), entry);
+      AddSpelled(kSpelledWord, word, AsciiLowerCase(SpelledForm(word)), m_folded.back().Text,
+                 entry);
+    });
+  }
+}
+
+std::size_t UnitLookup::BucketOf(std::size_t hash) {
+  return hash >> (std::numeric_limits<std::size_t>::digits - kBucketBits);
+}
+
+// A counting sort by bucket.
+void UnitLookup::GroupFoldedByBucket() const {
   m_buckets.assign((std::size_t{1} << kBucketBits) + 1, 0);
-  for (const Keyed& keyed : m_folded) ++m_buckets[bucketOf(keyed.Hash) + 1];
+  for (const Keyed& keyed : m_folded) ++m_buckets[BucketOf(keyed.Hash) + 1];
   for (std::size_t b = 1; b < m_buckets.size(); ++b) m_buckets[b] += m_buckets[b - 1];
   std::vector<Keyed> grouped(m_folded.size());
   std::vector<std::uint32_t> next(m_buckets.begin(), m_buckets.end() - 1);
-  for (const Keyed& keyed : m_folded) grouped[next[bucketOf(keyed.Hash)]++] = keyed;
+  for (const Keyed& keyed : m_folded) grouped[next[BucketOf(keyed.Hash)]++] = keyed;
   m_folded = std::move(grouped);
 }
 
@@ -133,15 +144,7 @@ void UnitLookup::Visit(std::string_view typed, Take take) const {
   if (offer(NameRule::TableName)) return;
   Fold();
   const auto collect = [&](std::string_view text, std::initializer_list<Key> kinds) {
-    const std::size_t hash = std::hash<std::string_view>{}(text);
-    const std::size_t bucket = hash >> (std::numeric_limits<std::size_t>::digits - kBucketBits);
-    for (std::uint32_t i = m_buckets[bucket]; i < m_buckets[bucket + 1]; ++i) {
-      const Keyed& keyed = m_folded[i];
-      if (keyed.Hash == hash && keyed.Text == text &&
-          std::find(kinds.begin(), kinds.end(), keyed.Kind) != kinds.end()) {
-        found.push_back(keyed.Where);
-      }
-    }
+    Collect(text, kinds, found);
   };
   const std::string lower = AsciiLowerCase(typed);
   collect(lower, {kLower});
@@ -159,14 +162,31 @@ void UnitLookup::Visit(std::string_view typed, Take take) const {
   if (CharacterCount(spelledLower) >= 2) collect(spelledLower, {kSymbolLower, kSymbol});
   if (offer(NameRule::SymbolCase)) return;
   if (CharacterCount(typed) < kMinimumStart || take(found, NameRule::Start)) return;
-  // The starts of table names and words: the folded texts from the word on.
-  const std::vector<Keyed>& starts = Starts();
-  auto start = std::lower_bound(starts.begin(), starts.end(), spelledLower,
-                                [](const Keyed& a, std::string_view b) { return a.Text < b; });
-  for (; start != starts.end() && start->Text.starts_with(spelledLower); ++start) {
-    found.push_back(start->Where);
-  }
+  CollectStarts(spelledLower, found);
   offer(NameRule::Start);
+}
+
+void UnitLookup::Collect(std::string_view text, std::initializer_list<Key> kinds,
+                         std::vector<Entry>& found) const {
+  const std::size_t hash = std::hash<std::string_view>{}(text);
+  const std::size_t bucket = BucketOf(hash);
+  for (std::uint32_t i = m_buckets[bucket]; i < m_buckets[bucket + 1]; ++i) {
+    const Keyed& keyed = m_folded[i];
+    if (keyed.Hash == hash && keyed.Text == text &&
+        std::find(kinds.begin(), kinds.end(), keyed.Kind) != kinds.end()) {
+      found.push_back(keyed.Where);
+    }
+  }
+}
+
+// The starts of table names and words: the folded texts from `start` on.
+void UnitLookup::CollectStarts(std::string_view start, std::vector<Entry>& found) const {
+  const std::vector<Keyed>& starts = Starts();
+  auto keyed = std::lower_bound(starts.begin(), starts.end(), start,
+                                [](const Keyed& a, std::string_view b) { return a.Text < b; });
+  for (; keyed != starts.end() && keyed->Text.starts_with(start); ++keyed) {
+    found.push_back(keyed->Where);
+  }
 }
 
 NameReading UnitLookup::Find(int category, std::string_view typed) const {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -93,6 +94,21 @@ class UnitLookup {
   /// Folds every name the first time a word is not a table name: a script that
   /// writes table names never pays for it.
   void Fold() const;
+  /// Folds the other names of the category's units.
+  void FoldOtherNames(int category) const;
+  /// Adds a folded name of the unit `entry`, made from `name`.
+  void AddFolded(Key kind, std::string_view name, std::string folded, Entry entry) const;
+  /// AddFolded of a spelt form where it differs from the `plain` one.
+  void AddSpelled(Key kind, std::string_view name, std::string spelled, std::string_view plain,
+                  Entry entry) const;
+  /// Groups the folded names by bucket, the top bits of their hash.
+  void GroupFoldedByBucket() const;
+  static std::size_t BucketOf(std::size_t hash);
+  /// Adds to `found` the units of the folded names equal to `text` of the `kinds`.
+  void Collect(std::string_view text, std::initializer_list<Key> kinds,
+               std::vector<Entry>& found) const;
+  /// Adds to `found` the units of the table names and words that begin with `start`.
+  void CollectStarts(std::string_view start, std::vector<Entry>& found) const;
   /// The folded names in text order, for starts; made the first time one is looked for.
   const std::vector<Keyed>& Starts() const;
   /// `folded`, kept while the lookup lives when it differs from `name`.

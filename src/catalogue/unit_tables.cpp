@@ -1056,36 +1056,38 @@ constexpr UnitOtherNames kThermalConductivityOtherNames[] = {
 // clang-format on
 
 // In index order: the order of the display-name list and the default tab order. A
-// table holds as many units as the category has; no count is kept beside it.
+// table holds as many units as the category has; no count is kept beside it. The last
+// column is the place of the category's section in the settings file, which keeps Flow
+// after Fractions and Computer last.
 constexpr CategoryDefinition kCategories[] = {
-    {"Length", "Length", ConversionKind::Linear, kLength, kLengthOtherNames},
-    {"Area", "Area", ConversionKind::Linear, kArea, kAreaOtherNames},
-    {"Volume", "Volume", ConversionKind::Linear, kVolume, kVolumeOtherNames},
-    {"Volume - Dry", "DryVolume", ConversionKind::Linear, kDryVolume, kDryVolumeOtherNames},
-    {"Time", "Time", ConversionKind::Linear, kTime, kTimeOtherNames},
-    {"Speed", "Speed", ConversionKind::Linear, kSpeed, kSpeedOtherNames},
-    {"Mass", "Mass", ConversionKind::Linear, kMass, kMassOtherNames},
-    {"Density", "Density", ConversionKind::Linear, kDensity, kDensityOtherNames},
-    {"Force", "Force", ConversionKind::Linear, kForce, kForceOtherNames},
-    {"Energy", "Energy", ConversionKind::Linear, kEnergy, kEnergyOtherNames},
-    {"Power", "Power", ConversionKind::Linear, kPower, kPowerOtherNames},
-    {"Pressure", "Pressure", ConversionKind::Linear, kPressure, kPressureOtherNames},
-    {"Flow", "Flow", ConversionKind::Linear, kFlow, kFlowOtherNames},
+    {"Length", "Length", ConversionKind::Linear, kLength, kLengthOtherNames, 1},
+    {"Area", "Area", ConversionKind::Linear, kArea, kAreaOtherNames, 2},
+    {"Volume", "Volume", ConversionKind::Linear, kVolume, kVolumeOtherNames, 3},
+    {"Volume - Dry", "DryVolume", ConversionKind::Linear, kDryVolume, kDryVolumeOtherNames, 4},
+    {"Time", "Time", ConversionKind::Linear, kTime, kTimeOtherNames, 5},
+    {"Speed", "Speed", ConversionKind::Linear, kSpeed, kSpeedOtherNames, 6},
+    {"Mass", "Mass", ConversionKind::Linear, kMass, kMassOtherNames, 7},
+    {"Density", "Density", ConversionKind::Linear, kDensity, kDensityOtherNames, 8},
+    {"Force", "Force", ConversionKind::Linear, kForce, kForceOtherNames, 9},
+    {"Energy", "Energy", ConversionKind::Linear, kEnergy, kEnergyOtherNames, 10},
+    {"Power", "Power", ConversionKind::Linear, kPower, kPowerOtherNames, 11},
+    {"Pressure", "Pressure", ConversionKind::Linear, kPressure, kPressureOtherNames, 12},
+    {"Flow", "Flow", ConversionKind::Linear, kFlow, kFlowOtherNames, 18},
     {"Temperature", "Temperature", ConversionKind::Temperature, kTemperature,
-     kTemperatureOtherNames},
-    {"Angle", "Angle", ConversionKind::Linear, kAngle, kAngleOtherNames},
-    {"Light", "Light", ConversionKind::Linear, kLight, kLightOtherNames},
-    {"Numbers", "Numbers", ConversionKind::NumberBase, kNumbers, kNumbersOtherNames},
-    {"Fractions", "Fractions", ConversionKind::Fraction, kFractions, kFractionsOtherNames},
-    {"Computer", "Computer", ConversionKind::Linear, kComputer, kComputerOtherNames},
+     kTemperatureOtherNames, 13},
+    {"Angle", "Angle", ConversionKind::Linear, kAngle, kAngleOtherNames, 14},
+    {"Light", "Light", ConversionKind::Linear, kLight, kLightOtherNames, 15},
+    {"Numbers", "Numbers", ConversionKind::NumberBase, kNumbers, kNumbersOtherNames, 16},
+    {"Fractions", "Fractions", ConversionKind::Fraction, kFractions, kFractionsOtherNames, 17},
+    {"Computer", "Computer", ConversionKind::Linear, kComputer, kComputerOtherNames, 23},
     {"Dynamic Viscosity", "Viscosity1", ConversionKind::Linear, kDynamicViscosity,
-     kDynamicViscosityOtherNames},
+     kDynamicViscosityOtherNames, 19},
     {"Kinematic Viscosity", "Viscosity2", ConversionKind::Linear, kKinematicViscosity,
-     kKinematicViscosityOtherNames},
-    {"Conductivity", "Conductivity", ConversionKind::Linear, kConductivity,
-     kConductivityOtherNames},
+     kKinematicViscosityOtherNames, 20},
+    {"Conductivity", "Conductivity", ConversionKind::Linear, kConductivity, kConductivityOtherNames,
+     21},
     {"Thermal Conductivity", "ThermalConductivity", ConversionKind::Linear, kThermalConductivity,
-     kThermalConductivityOtherNames},
+     kThermalConductivityOtherNames, 22},
 };
 
 }  // namespace

@@ -89,16 +89,10 @@ bool NeedsNoInputUnit(const catalogue::UnitCatalogue& catalogue,
   });
 }
 
-// The value and units of a request, after its category if one was named.
-bool ReadMeasureWords(const Words& words, bool tableForm, const catalogue::UnitCatalogue& catalogue,
-                      const catalogue::UnitLookup& lookup, int category, RequestWords& request) {
-  const std::size_t connector = tableForm ? 0 : ConnectorAt(words);
-  const auto end =
-      connector > 0 ? words.begin() + static_cast<std::ptrdiff_t>(connector) : words.end();
-  if (words.empty() || end == words.begin()) return false;
-
-  // The value: a number, or a whole number and a fraction.
-  auto next = words.begin() + 1;
+// The value: a number, or a whole number and a fraction ("1 1/2"); the word after it
+// into `next`.
+std::string_view ReadValue(const Words& words, WordIt end, WordIt& next, RequestWords& request) {
+  next = words.begin() + 1;
   std::string_view value = words[0];
   const std::string_view whole =
       words[0].starts_with('-') || words[0].starts_with('+') ? words[0].substr(1) : words[0];
@@ -108,33 +102,33 @@ bool ReadMeasureWords(const Words& words, bool tableForm, const catalogue::UnitC
     value = Joined(request, words.begin(), next + 1);
     ++next;
   }
-  // A measure in several units: number, unit, number, unit..., each unit one word
-  // that names a unit ("255 base 10 base 16" is no measure: "base" names none).
-  if (end - next >= 3 && engine::LooksLikeNumber(next[1]) && IsUnit(lookup, category, next[0])) {
-    request.Parts.push_back({value, *next++});
-    while (end - next >= 2 && engine::LooksLikeNumber(next[0])) {
-      request.Parts.push_back({next[0], next[1]});
-      next += 2;
-    }
-    if (connector > 0 || tableForm) {
-      if (next != end) return false;
-      request.To = Joined(request, end + (connector > 0 ? 1 : 0), words.end());
-    } else {
-      request.To = Joined(request, next, end);
-    }
-    return tableForm == request.To.empty();
-  }
+  return value;
+}
 
-  const Words rest(next, end);
-  if (connector > 0 || tableForm) {
-    if (connector > 0) request.To = Joined(request, end + 1, words.end());
-    // No FROM only where the category takes none: "0.75 to fraction".
-    if (rest.empty() && (tableForm || !NeedsNoInputUnit(catalogue, lookup, category, request.To)))
-      return false;
-    request.Parts.push_back(
-        {value, rest.empty() ? std::string_view{} : Joined(request, rest.begin(), rest.end())});
-    return true;
+// A measure in several units from `next` on: unit, number, unit..., and the unit to
+// convert to after them, after the connector at `connector` when there is one.
+bool ReadSeveralUnits(const Words& words, WordIt next, WordIt end, std::size_t connector,
+                      bool tableForm, std::string_view value, RequestWords& request) {
+  request.Parts.push_back({value, *next++});
+  while (end - next >= 2 && engine::LooksLikeNumber(next[0])) {
+    request.Parts.push_back({next[0], next[1]});
+    next += 2;
   }
+  if (connector > 0 || tableForm) {
+    if (next != end) return false;
+    request.To = Joined(request, end + (connector > 0 ? 1 : 0), words.end());
+  } else {
+    request.To = Joined(request, next, end);
+  }
+  return tableForm == request.To.empty();
+}
+
+// FROM and TO with nothing between them: two units of one category; no FROM before a
+// unit of a category without input units; or names of several words, split where
+// both are units of one category.
+bool ReadUnitsAsTheyStand(const Words& rest, const catalogue::UnitCatalogue& catalogue,
+                          const catalogue::UnitLookup& lookup, int category, std::string_view value,
+                          RequestWords& request) {
   if (rest.empty()) return false;
   // Two units of one category, as scripts give them, need no other reading.
   if (rest.size() == 2 && OfOneCategory(lookup, category, rest[0], rest[1])) {
@@ -166,6 +160,35 @@ bool ReadMeasureWords(const Words& words, bool tableForm, const catalogue::UnitC
   request.Parts.push_back({value, Joined(request, rest.begin(), middle)});
   request.To = Joined(request, middle, rest.end());
   return true;
+}
+
+// The value and units of a request, after its category if one was named.
+bool ReadMeasureWords(const Words& words, bool tableForm, const catalogue::UnitCatalogue& catalogue,
+                      const catalogue::UnitLookup& lookup, int category, RequestWords& request) {
+  const std::size_t connector = tableForm ? 0 : ConnectorAt(words);
+  const auto end =
+      connector > 0 ? words.begin() + static_cast<std::ptrdiff_t>(connector) : words.end();
+  if (words.empty() || end == words.begin()) return false;
+
+  WordIt next;
+  const std::string_view value = ReadValue(words, end, next, request);
+  // A measure in several units: number, unit, number, unit..., each unit one word
+  // that names a unit ("255 base 10 base 16" is no measure: "base" names none).
+  if (end - next >= 3 && engine::LooksLikeNumber(next[1]) && IsUnit(lookup, category, next[0])) {
+    return ReadSeveralUnits(words, next, end, connector, tableForm, value, request);
+  }
+
+  const Words rest(next, end);
+  if (connector > 0 || tableForm) {
+    if (connector > 0) request.To = Joined(request, end + 1, words.end());
+    // No FROM only where the category takes none: "0.75 to fraction".
+    if (rest.empty() && (tableForm || !NeedsNoInputUnit(catalogue, lookup, category, request.To)))
+      return false;
+    request.Parts.push_back(
+        {value, rest.empty() ? std::string_view{} : Joined(request, rest.begin(), rest.end())});
+    return true;
+  }
+  return ReadUnitsAsTheyStand(rest, catalogue, lookup, category, value, request);
 }
 
 }  // namespace

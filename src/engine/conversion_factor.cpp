@@ -3,82 +3,50 @@
 #include <string_view>
 
 #include "engine/convert_number_base.h"
-#include "engine/convert_temperature.h"
 #include "engine/convert_text.h"
+#include "engine/temperature_scale.h"
 
 namespace quantivo::engine {
 namespace {
 
 using catalogue::ConversionKind;
 
-// The symbol of a temperature scale, by its code.
-std::string_view ScaleSymbol(int code) {
-  switch (static_cast<TemperatureCode>(code)) {
-    case TemperatureCode::Fahrenheit:
-      return "°F";
-    case TemperatureCode::Kelvin:
-      return "K";
-    case TemperatureCode::Rankine:
-      return "°R";
-    case TemperatureCode::Reaumur:
-      return "°Ré";
-    default:
-      return "°C";
-  }
-}
+// A formula written along the steps of StepsToCelsius and StepsFromCelsius: each
+// offset as a result shows it, a sum or difference bracketed before it is multiplied.
+class FormulaText {
+ public:
+  FormulaText(std::string_view symbol, const NumberLocale& locale)
+      : m_text(symbol), m_locale(locale) {}
 
-// A decimal constant of the formulas, written with the locale's decimal separator.
-std::string Constant(std::string_view text, const NumberLocale& locale) {
-  std::string written;
-  for (const char c : text) {
-    if (c == '.') {
-      written += locale.Decimal;
-    } else {
-      written.push_back(c);
-    }
+  void Subtract(const Extended& offset) { Append(" − ", offset); }
+  void Add(const Extended& offset) { Append(" + ", offset); }
+  void Multiply(const DegreeRatio& ratio) {
+    if (m_sum) m_text = "(" + m_text + ")";
+    m_text += " × " + std::to_string(ratio.Numerator) + "/" + std::to_string(ratio.Denominator);
+    m_sum = false;
   }
-  return written;
-}
 
-// The Celsius value of `x` on the scale of `code`, as the converter computes it.
-std::string ToCelsius(int code, const std::string& x, const NumberLocale& locale) {
-  switch (static_cast<TemperatureCode>(code)) {
-    case TemperatureCode::Fahrenheit:
-      return "(" + x + " − 32) × 5/9";
-    case TemperatureCode::Kelvin:
-      return x + " − " + Constant("273.15", locale);
-    case TemperatureCode::Rankine:
-      return "(" + x + " − " + Constant("491.67", locale) + ") × 5/9";
-    case TemperatureCode::Reaumur:
-      return x + " × 5/4";
-    default:
-      return x;
+  const std::string& Text() const { return m_text; }
+
+ private:
+  void Append(std::string_view sign, const Extended& offset) {
+    m_text.append(sign).append(FormatResult(offset, ResultFormat{}, m_locale));
+    m_sum = true;
   }
-}
 
-// The value on the scale of `code` of the Celsius value `c`.
-std::string FromCelsius(int code, const std::string& c, bool compound, const NumberLocale& locale) {
-  const std::string factor = compound ? "(" + c + ")" : c;
-  switch (static_cast<TemperatureCode>(code)) {
-    case TemperatureCode::Fahrenheit:
-      return factor + " × 9/5 + 32";
-    case TemperatureCode::Kelvin:
-      return c + " + " + Constant("273.15", locale);
-    case TemperatureCode::Rankine:
-      return factor + " × 9/5 + " + Constant("491.67", locale);
-    case TemperatureCode::Reaumur:
-      return factor + " × 4/5";
-    default:
-      return c;
-  }
-}
+  std::string m_text;
+  const NumberLocale& m_locale;
+  bool m_sum = false;
+};
 
+// "°F = °C × 9/5 + 32": the scale of `to` from the scale of `from`, through Celsius.
 std::string TemperatureFormula(int from, int to, const NumberLocale& locale) {
-  const std::string celsius = ToCelsius(from, std::string(ScaleSymbol(from)), locale);
-  // Only the Kelvin scale's Celsius value is a difference; it needs brackets before
-  // it is multiplied. The others are products already.
-  const bool compound = static_cast<TemperatureCode>(from) == TemperatureCode::Kelvin;
-  return std::string(ScaleSymbol(to)) + " = " + FromCelsius(to, celsius, compound, locale);
+  const TemperatureScale& fromScale = ScaleOf(from);
+  const TemperatureScale& toScale = ScaleOf(to);
+  FormulaText formula(fromScale.Symbol, locale);
+  StepsToCelsius(fromScale, formula);
+  StepsFromCelsius(toScale, formula);
+  return std::string(toScale.Symbol) + " = " + formula.Text();
 }
 
 Message NumberSystem(int code) {

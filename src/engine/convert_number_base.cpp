@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <optional>
 
 namespace quantivo::engine {
@@ -9,44 +10,45 @@ namespace {
 
 constexpr std::string_view kRomanLetters = "IVXLCDM";
 constexpr int kRomanValues[] = {1, 5, 10, 50, 100, 500, 1000};
-constexpr int kLastCode = 40;  // base-36
+
+// The number systems known by a name of their own, by their codes in the Numbers
+// table: the base, the message for text that is no number in it, and the letter of
+// its prefix ("0x").
+struct NamedSystem {
+  int Code;
+  int Base;
+  MessageCode Invalid;
+  char Prefix;
+};
+constexpr NamedSystem kNamedSystems[] = {{1, 2, MessageCode::InvalidBinaryNumber, 'b'},
+                                         {2, 8, MessageCode::InvalidOctalNumber, 'o'},
+                                         {3, 10, MessageCode::InvalidDecimalNumber, '\0'},
+                                         {4, 16, MessageCode::InvalidHexadecimalNumber, 'x'}};
+// After Roman numerals come base-2 to base-36: the code is the base + 4.
+constexpr int kBaseCodeOffset = 4;
+constexpr int kLastCode = 36 + kBaseCodeOffset;
 constexpr int kLargestRomanOutput = 999999;
 constexpr std::string_view kDigits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+const NamedSystem* NamedSystemOf(int code) {
+  const auto named = std::ranges::find(kNamedSystems, code, &NamedSystem::Code);
+  return named != std::end(kNamedSystems) ? named : nullptr;
+}
 
 }  // namespace
 
 int NumberBaseOf(int code) {
-  switch (code) {
-    case 1:
-      return 2;
-    case 2:
-      return 8;
-    case 3:
-      return 10;
-    case 4:
-      return 16;
-    default:
-      return code - 4;
-  }
+  const NamedSystem* named = NamedSystemOf(code);
+  return named != nullptr ? named->Base : code - kBaseCodeOffset;
 }
 
 namespace {
 
 Message InvalidNumberSystem(int code) {
-  switch (code) {
-    case 1:
-      return {MessageCode::InvalidBinaryNumber};
-    case 2:
-      return {MessageCode::InvalidOctalNumber};
-    case 3:
-      return {MessageCode::InvalidDecimalNumber};
-    case 4:
-      return {MessageCode::InvalidHexadecimalNumber};
-    case kRomanNumeralCode:
-      return {MessageCode::InvalidRomanNumeral};
-    default:
-      return {MessageCode::InvalidBaseNumber, NumberBaseOf(code)};
-  }
+  if (code == kRomanNumeralCode) return {MessageCode::InvalidRomanNumeral};
+  const NamedSystem* named = NamedSystemOf(code);
+  if (named != nullptr) return {named->Invalid};
+  return {MessageCode::InvalidBaseNumber, NumberBaseOf(code)};
 }
 
 // The value of a digit in any base up to 36, or 36 for a character that is none.
@@ -148,8 +150,9 @@ std::string WriteRomanNumeral(int value) {
 std::string_view WithoutBasePrefix(std::string_view text, int inputCode) {
   if (inputCode == kRomanNumeralCode || text.size() < 3 || text[0] != '0') return text;
   const char letter = static_cast<char>(text[1] | 0x20);  // ASCII lower case
-  const int base = letter == 'x' ? 16 : letter == 'b' ? 2 : letter == 'o' ? 8 : 0;
-  return base != 0 && base == NumberBaseOf(inputCode) ? text.substr(2) : text;
+  const auto named = std::ranges::find(kNamedSystems, letter, &NamedSystem::Prefix);
+  return named != std::end(kNamedSystems) && named->Base == NumberBaseOf(inputCode) ? text.substr(2)
+                                                                                    : text;
 }
 
 ConversionResult ConvertNumberBase(std::string_view text, int inputCode, int outputCode) {

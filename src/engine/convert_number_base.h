@@ -7,8 +7,9 @@
 
 namespace quantivo::engine {
 
-/// Number system codes, as the Numbers table carries them: 1 binary, 2 octal,
-/// 3 decimal, 4 hexadecimal, 5 Roman numeral, and 6 to 40 for base code - 4.
+/// The code of Roman numerals in the Numbers table. The codes before it are the
+/// systems with names of their own (binary to hexadecimal), those after it base-2 to
+/// base-36; NumberBaseOf knows them.
 inline constexpr int kRomanNumeralCode = 5;
 
 /// The base of a number system other than Roman numerals, by its code.

@@ -7,43 +7,23 @@
 namespace quantivo::engine {
 namespace {
 
-// Each step below is one extended operation, left to right as bracketed: the last
-// bits of a result depend on that order (Fahrenheit multiplies by 5 and then by a
-// ninth rather than dividing by 9).
-constexpr Extended kNinth = 1.0L / 9;  // a single division, so the nearest value
-constexpr Extended kFifth = 0.2L;
-constexpr Extended kKelvinOffset = 273.15L;
-constexpr Extended kRankineOffset = 491.67L;
+// The steps of a scale computed in extended, each rounded as it goes, left to right:
+// the last bits of a result depend on that order (Fahrenheit multiplies by 5 and then
+// by a ninth rather than dividing by 9).
+struct Arithmetic {
+  Extended Value;
 
-Extended ToCelsius(Extended x, int code) {
-  switch (static_cast<TemperatureCode>(code)) {
-    case TemperatureCode::Fahrenheit:
-      return ((x - 32) * 5) * kNinth;
-    case TemperatureCode::Kelvin:
-      return x - kKelvinOffset;
-    case TemperatureCode::Rankine:
-      return ((x - kRankineOffset) * 5) * kNinth;
-    case TemperatureCode::Reaumur:
-      return x * 1.25L;
-    default:
-      return x;
+  void Subtract(const Extended& offset) { Value = Value - offset; }
+  void Add(const Extended& offset) { Value = Value + offset; }
+  void Multiply(const DegreeRatio& ratio) {
+    // A quotient or a reciprocal is a single division, so the nearest value.
+    if (ratio.OneProduct) {
+      Value = Value * (static_cast<Extended>(ratio.Numerator) / ratio.Denominator);
+    } else {
+      Value = (Value * ratio.Numerator) * (1 / static_cast<Extended>(ratio.Denominator));
+    }
   }
-}
-
-Extended FromCelsius(Extended c, int code) {
-  switch (static_cast<TemperatureCode>(code)) {
-    case TemperatureCode::Fahrenheit:
-      return ((c * 9) * kFifth) + 32;
-    case TemperatureCode::Kelvin:
-      return c + kKelvinOffset;
-    case TemperatureCode::Rankine:
-      return ((c * 9) * kFifth) + kRankineOffset;
-    case TemperatureCode::Reaumur:
-      return c * 0.8L;
-    default:
-      return c;
-  }
-}
+};
 
 }  // namespace
 
@@ -58,12 +38,12 @@ ConversionResult ConvertTemperature(std::string_view text, int inputCode, int ou
 ConversionResult ConvertTemperatureValue(const Extended& value, int inputCode, int outputCode,
                                          const ResultFormat& format, const NumberLocale& locale) {
   if (inputCode < 0 || outputCode < 0) return {};
-  // The Celsius value is a variable of its own, so it is rounded to extended before
-  // the second formula; an overflow on the way leaves the result infinite.
-  const Extended celsius = ToCelsius(value, inputCode);
-  const Extended result = FromCelsius(celsius, outputCode);
-  if (!std::isfinite(result)) return Message{MessageCode::ResultTooLarge};
-  return FormatResult(result, format, locale);
+  // Through Celsius; an overflow on the way leaves the result infinite.
+  Arithmetic temperature{value};
+  StepsToCelsius(ScaleOf(inputCode), temperature);
+  StepsFromCelsius(ScaleOf(outputCode), temperature);
+  if (!std::isfinite(temperature.Value)) return Message{MessageCode::ResultTooLarge};
+  return FormatResult(temperature.Value, format, locale);
 }
 
 }  // namespace quantivo::engine

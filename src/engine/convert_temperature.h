@@ -5,11 +5,9 @@
 
 #include "engine/conversion_result.h"
 #include "engine/format_result.h"
+#include "engine/temperature_scale.h"
 
 namespace quantivo::engine {
-
-/// Temperature unit codes, as the Temperature table carries them.
-enum class TemperatureCode { Celsius = 1, Fahrenheit, Kelvin, Rankine, Reaumur };
 
 /// Converts the input box text from one temperature scale to another through
 /// Celsius. Units are given by their codes; -1 means no unit is selected and gives

@@ -40,10 +40,9 @@ int UnitCode(const std::vector<catalogue::UnitRecord>& units, int position) {
   return record != nullptr ? static_cast<int>(record->Factor) : -1;
 }
 
-ConversionResult ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
-                               Extended inputFactor, Extended outputFactor,
+ConversionResult ConvertLinear(std::string_view text, Extended inputFactor, Extended outputFactor,
                                const ResultFormat& format, const NumberLocale& locale) {
-  if (text.empty() || inputUnit < 0 || outputUnit < 0) return {};
+  if (text.empty()) return {};
   const ParsedNumber parsed = ParseInputText(text);
   if (parsed.ErrorPos > 0) return Message{MessageCode::InvalidNumber, parsed.ErrorPos};
   // The parser leaves a number beyond the extended range infinite.

@@ -12,11 +12,9 @@
 namespace quantivo::engine {
 
 /// The output text of a Linear conversion: value ÷ inputFactor × outputFactor,
-/// formatted. Empty when the text is empty or a unit is missing (-1); a text that
-/// is no number gives "invalid number [p]", a result beyond the extended range
-/// "result too large".
-ConversionResult ConvertLinear(std::string_view text, int inputUnit, int outputUnit,
-                               Extended inputFactor, Extended outputFactor,
+/// formatted. Empty when the text is empty; a text that is no number gives
+/// "invalid number [p]", a result beyond the extended range "result too large".
+ConversionResult ConvertLinear(std::string_view text, Extended inputFactor, Extended outputFactor,
                                const ResultFormat& format, const NumberLocale& locale);
 
 /// The code of the unit at list position `position` (Temperature, Numbers, Fractions

@@ -26,6 +26,35 @@ int ErrorAt(std::size_t position) {
              : static_cast<int>(position);
 }
 
+// Reads the exponent from text[i] on, `i` at its "E": an optional sign and digits.
+// Returns the error position, or 0 with `i` after the last digit.
+int ReadExponent(std::string_view text, std::size_t& i, std::int64_t& exponent) {
+  const std::size_t length = text.size();
+  ++i;
+  bool exponentNegative = false;
+  if (i < length && (text[i] == '+' || text[i] == '-')) {
+    exponentNegative = text[i] == '-';
+    ++i;
+  }
+  if (i == length) return ErrorAt(length + 1);
+  if (!IsDigit(text[i])) return ErrorAt(i + 1);
+  while (i < length && IsDigit(text[i])) {
+    if (exponent < kScaleCap) exponent = exponent * 10 + (text[i] - '0');
+    ++i;
+  }
+  if (exponentNegative) exponent = -exponent;
+  return 0;
+}
+
+// The significand times 10^scale. A significand of so many digits that it left the
+// extended range stays infinite.
+Extended Scaled(const Extended& m, std::int64_t scale) {
+  if (scale >= kPowerOfTenLimit) return std::numeric_limits<Extended>::infinity();
+  if (scale <= -kPowerOfTenLimit) return std::isfinite(m) ? 0 : m;
+  if (scale == 0) return m;
+  return ScaleByPowerOfTen(m, static_cast<int>(scale < 0 ? -scale : scale), scale < 0);
+}
+
 }  // namespace
 
 ParsedNumber ParseNumber(std::string_view text) {
@@ -60,32 +89,11 @@ ParsedNumber ParseNumber(std::string_view text) {
 
   std::int64_t exponent = 0;
   if (i < length && (text[i] == 'E' || text[i] == 'e')) {
-    ++i;
-    bool exponentNegative = false;
-    if (i < length && (text[i] == '+' || text[i] == '-')) {
-      exponentNegative = text[i] == '-';
-      ++i;
-    }
-    if (i == length) return {0, ErrorAt(length + 1)};
-    if (!IsDigit(text[i])) return {0, ErrorAt(i + 1)};
-    while (i < length && IsDigit(text[i])) {
-      if (exponent < kScaleCap) exponent = exponent * 10 + (text[i] - '0');
-      ++i;
-    }
-    if (exponentNegative) exponent = -exponent;
+    if (const int error = ReadExponent(text, i, exponent); error > 0) return {0, error};
   }
   if (i < length) return {0, ErrorAt(i + 1)};
 
-  // A significand of so many digits that it left the extended range stays infinite.
-  const std::int64_t scale = exponent - fractionDigits;
-  Extended value = m;
-  if (scale >= kPowerOfTenLimit) {
-    value = std::numeric_limits<Extended>::infinity();
-  } else if (scale <= -kPowerOfTenLimit) {
-    if (std::isfinite(m)) value = 0;
-  } else if (scale != 0) {
-    value = ScaleByPowerOfTen(m, static_cast<int>(scale < 0 ? -scale : scale), scale < 0);
-  }
+  const Extended value = Scaled(m, exponent - fractionDigits);
   return {negative ? -value : value, 0};
 }
 

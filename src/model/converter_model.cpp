@@ -237,9 +237,8 @@ engine::ConversionFactor ConverterModel::ConversionFactor() const {
 
 std::optional<std::string> ConverterModel::ResultForCopy() const {
   if (m_output.Text.empty()) return std::nullopt;
-  const ConversionKind kind = CurrentKind();
   // Digits of a number system and fractions carry no separators of the locale.
-  if (kind == ConversionKind::Linear || kind == ConversionKind::Temperature) {
+  if (catalogue::IsMeasured(CurrentKind())) {
     return engine::ResultWithoutGrouping(m_output.Text, m_locale);
   }
   return m_output.Text;

@@ -1,8 +1,7 @@
 #include "model/settings_file.h"
 
-#include <algorithm>
-#include <iterator>
 #include <optional>
+#include <span>
 
 #include "model/atomic_file.h"
 
@@ -13,38 +12,6 @@ using catalogue::UnitCatalogue;
 
 constexpr const char* kMainSection = "Quantivo";
 constexpr const char* kTabsSection = "IndexTabs";
-
-// The category sections in the order they are written and read: index order, but
-// with Flow after Fractions and Computer last. A section not named here follows in
-// index order.
-constexpr std::string_view kSectionOrder[] = {"Length",       "Area",
-                                              "Volume",       "DryVolume",
-                                              "Time",         "Speed",
-                                              "Mass",         "Density",
-                                              "Force",        "Energy",
-                                              "Power",        "Pressure",
-                                              "Temperature",  "Angle",
-                                              "Light",        "Numbers",
-                                              "Fractions",    "Flow",
-                                              "Viscosity1",   "Viscosity2",
-                                              "Conductivity", "ThermalConductivity",
-                                              "Computer"};
-
-std::vector<int> CategoriesInFileOrder(const UnitCatalogue& catalogue) {
-  std::vector<int> order;
-  for (const std::string_view section : kSectionOrder) {
-    for (int i = 0; i < catalogue.CategoryCount(); ++i) {
-      if (catalogue.Category(i).SectionName == section) order.push_back(i);
-    }
-  }
-  for (int i = 0; i < catalogue.CategoryCount(); ++i) {
-    if (std::ranges::find(kSectionOrder, catalogue.Category(i).SectionName) ==
-        std::end(kSectionOrder)) {
-      order.push_back(i);
-    }
-  }
-  return order;
-}
 
 // The longest face name a font takes from the file.
 constexpr std::size_t kMaxFaceName = 31;
@@ -105,38 +72,62 @@ void ReadTabs(const ProfileFile& file, const UnitCatalogue& catalogue, StoredSet
   }
 }
 
+// The keys of a window's bounds, in the order they are written.
+struct BoundsKey {
+  const char* Key;
+  int WindowBounds::*Member;
+};
+constexpr BoundsKey kFormBounds[] = {{"FormTop", &WindowBounds::FormTop},
+                                     {"FormLeft", &WindowBounds::FormLeft},
+                                     {"FormWidth", &WindowBounds::FormWidth},
+                                     {"FormHeight", &WindowBounds::FormHeight}};
+constexpr BoundsKey kTableBounds[] = {{"TableLeft", &WindowBounds::FormLeft},
+                                      {"TableTop", &WindowBounds::FormTop},
+                                      {"TableWidth", &WindowBounds::FormWidth},
+                                      {"TableHeight", &WindowBounds::FormHeight}};
+
+// Each bound under its key; a missing key gives the bound of `fallback`.
+void ReadBounds(const ProfileFile& file, std::span<const BoundsKey> keys,
+                const WindowBounds& fallback, WindowBounds& bounds) {
+  for (const BoundsKey& key : keys) {
+    bounds.*key.Member = file.ReadInteger(kMainSection, key.Key, fallback.*key.Member);
+  }
+}
+
+void WriteBounds(ProfileFile& file, std::span<const BoundsKey> keys, const WindowBounds& bounds) {
+  for (const BoundsKey& key : keys) file.WriteInteger(kMainSection, key.Key, bounds.*key.Member);
+}
+
 void ReadWindowBounds(const ProfileFile& file, WindowBounds& window) {
   window.IsMaximized = file.ReadBool(kMainSection, "IsMaximized", window.IsMaximized);
   // A maximized window keeps the bounds it had; they are not read.
-  if (window.IsMaximized) return;
-  window.FormTop = file.ReadInteger(kMainSection, "FormTop", window.FormTop);
-  window.FormLeft = file.ReadInteger(kMainSection, "FormLeft", window.FormLeft);
-  window.FormWidth = file.ReadInteger(kMainSection, "FormWidth", window.FormWidth);
-  window.FormHeight = file.ReadInteger(kMainSection, "FormHeight", window.FormHeight);
+  if (!window.IsMaximized) ReadBounds(file, kFormBounds, window, window);
 }
 
 }  // namespace
 
 void ReadSettings(const ProfileFile& file, const UnitCatalogue& catalogue, StoredSettings& settings,
                   UserMessages& messages) {
+  // A missing key of the main section gives the value a fresh start has; the window's
+  // bounds and fonts keep the ones `settings` holds.
+  const StoredSettings defaults;
   ReadTabs(file, catalogue, settings, messages);
   ReadWindowBounds(file, settings.Window);
-  settings.Format = {engine::ViewTypeFromNumber(file.ReadInteger(kMainSection, "ViewType", 1)),
-                     file.ReadInteger(kMainSection, "Precision", 4)};
-  settings.SortedUnitLists = file.ReadBool(kMainSection, "SortedUnitLists", false);
+  settings.Format = {engine::ViewTypeFromNumber(file.ReadInteger(
+                         kMainSection, "ViewType", static_cast<int>(defaults.Format.View))),
+                     file.ReadInteger(kMainSection, "Precision", defaults.Format.Precision)};
+  settings.SortedUnitLists =
+      file.ReadBool(kMainSection, "SortedUnitLists", defaults.SortedUnitLists);
   ReadFont(file, "Font1", settings.MainFont);
   ReadFont(file, "Font2", settings.TabFont);
   // Keys a file from before these commands lacks: everything off, the table unplaced.
-  settings.ShowConversionFactor = file.ReadBool(kMainSection, "ShowConversionFactor", false);
-  settings.StayOnTop = file.ReadBool(kMainSection, "StayOnTop", false);
-  WindowBounds& table = settings.TableWindow;
-  table.FormLeft = file.ReadInteger(kMainSection, "TableLeft", WindowBounds::kUnplaced);
-  table.FormTop = file.ReadInteger(kMainSection, "TableTop", WindowBounds::kUnplaced);
-  table.FormWidth = file.ReadInteger(kMainSection, "TableWidth", WindowBounds::kUnsized);
-  table.FormHeight = file.ReadInteger(kMainSection, "TableHeight", WindowBounds::kUnsized);
+  settings.ShowConversionFactor =
+      file.ReadBool(kMainSection, "ShowConversionFactor", defaults.ShowConversionFactor);
+  settings.StayOnTop = file.ReadBool(kMainSection, "StayOnTop", defaults.StayOnTop);
+  ReadBounds(file, kTableBounds, defaults.TableWindow, settings.TableWindow);
 
   settings.ViewStates.resize(catalogue.CategoryCount());
-  for (const int category : CategoriesInFileOrder(catalogue)) {
+  for (const int category : catalogue.CategoriesInSectionOrder()) {
     const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
     const std::string_view section = unitCategory.SectionName;
     CategoryViewState& state = settings.ViewStates[category];
@@ -164,13 +155,9 @@ void WriteSettings(const StoredSettings& settings, const UnitCatalogue& catalogu
   file.WriteString(kMainSection, "2-WARNING-", "Quantivo FROM OPERATING PROPERLY!");
   file.WriteString(kMainSection, "3---------", dashes);
 
-  const WindowBounds& window = settings.Window;
   file.WriteInteger(kMainSection, "TabIndex", settings.TabIndex);
-  file.WriteInteger(kMainSection, "FormTop", window.FormTop);
-  file.WriteInteger(kMainSection, "FormLeft", window.FormLeft);
-  file.WriteInteger(kMainSection, "FormWidth", window.FormWidth);
-  file.WriteInteger(kMainSection, "FormHeight", window.FormHeight);
-  file.WriteBool(kMainSection, "IsMaximized", window.IsMaximized);
+  WriteBounds(file, kFormBounds, settings.Window);
+  file.WriteBool(kMainSection, "IsMaximized", settings.Window.IsMaximized);
   file.WriteInteger(kMainSection, "ViewType", static_cast<int>(settings.Format.View));
   file.WriteInteger(kMainSection, "Precision", settings.Format.Precision);
   file.WriteBool(kMainSection, "SortedUnitLists", settings.SortedUnitLists);
@@ -179,12 +166,7 @@ void WriteSettings(const StoredSettings& settings, const UnitCatalogue& catalogu
   file.WriteBool(kMainSection, "ShowConversionFactor", settings.ShowConversionFactor);
   file.WriteBool(kMainSection, "StayOnTop", settings.StayOnTop);
   // The conversion table's place once it has had one.
-  if (settings.TableWindow.Sized()) {
-    file.WriteInteger(kMainSection, "TableLeft", settings.TableWindow.FormLeft);
-    file.WriteInteger(kMainSection, "TableTop", settings.TableWindow.FormTop);
-    file.WriteInteger(kMainSection, "TableWidth", settings.TableWindow.FormWidth);
-    file.WriteInteger(kMainSection, "TableHeight", settings.TableWindow.FormHeight);
-  }
+  if (settings.TableWindow.Sized()) WriteBounds(file, kTableBounds, settings.TableWindow);
 
   const std::vector<std::string>& tabs = settings.IndexTabs;
   file.WriteInteger(kTabsSection, "TabCount", static_cast<int>(tabs.size()));
@@ -192,7 +174,7 @@ void WriteSettings(const StoredSettings& settings, const UnitCatalogue& catalogu
     file.WriteString(kTabsSection, std::to_string(i + 1), tabs[i]);
   }
 
-  for (const int category : CategoriesInFileOrder(catalogue)) {
+  for (const int category : catalogue.CategoriesInSectionOrder()) {
     const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
     const std::string_view section = unitCategory.SectionName;
     const CategoryViewState& state = settings.ViewStates.at(category);

@@ -55,6 +55,31 @@ TEST(UnitCatalogue, CategoriesInIndexOrder) {
   }
 }
 
+// The settings file's sections by their places; equal places keep the index order.
+TEST(UnitCatalogue, CategoriesInSectionOrder) {
+  static constexpr CategoryDefinition kPlaced[] = {{"A", "A", ConversionKind::Linear, {}, {}, 2},
+                                                   {"B", "B", ConversionKind::Linear, {}, {}, 1},
+                                                   {"C", "C", ConversionKind::Linear, {}, {}, 2},
+                                                   {"D", "D", ConversionKind::Linear, {}, {}, 1}};
+  EXPECT_EQ(UnitCatalogue(kPlaced).CategoriesInSectionOrder(), (std::vector<int>{1, 3, 0, 2}));
+}
+
+// Measured kinds write numbers in the locale's format and read back; the others do not.
+TEST(ConversionKind, OnlyMeasuredKindsReadBack) {
+  constexpr struct {
+    ConversionKind kind;
+    bool measured;
+  } kCases[] = {{ConversionKind::Linear, true},
+                {ConversionKind::Temperature, true},
+                {ConversionKind::NumberBase, false},
+                {ConversionKind::Fraction, false}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(static_cast<int>(c.kind));
+    EXPECT_EQ(IsMeasured(c.kind), c.measured);
+    EXPECT_EQ(CanInvert(c.kind), c.measured);
+  }
+}
+
 std::string UpperCase(std::string_view text) {
   std::string upper(text);
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

@@ -114,11 +114,11 @@ TEST_F(ConvertLength, UsesTheResultFormat) {
 }
 
 TEST(ConvertLinear, UsesTheGivenFactors) {
-  EXPECT_EQ(ConvertLinear("3", 0, 0, 2, 8, ResultFormat{}, NumberLocale{}).Text, "12");
-  EXPECT_EQ(ConvertLinear("1", 0, 0, 3, 1, ResultFormat{}, NumberLocale{}).Text, "0.3333333333");
-  EXPECT_EQ(EnglishText(ConvertLinear("1E4000", 0, 0, 1E-1000L, 1, ResultFormat{}, NumberLocale{})),
+  EXPECT_EQ(ConvertLinear("3", 2, 8, ResultFormat{}, NumberLocale{}).Text, "12");
+  EXPECT_EQ(ConvertLinear("1", 3, 1, ResultFormat{}, NumberLocale{}).Text, "0.3333333333");
+  EXPECT_EQ(EnglishText(ConvertLinear("1E4000", 1E-1000L, 1, ResultFormat{}, NumberLocale{})),
             "result too large");
-  EXPECT_EQ(ConvertLinear("1", -1, 0, 3, 1, ResultFormat{}, NumberLocale{}), ConversionResult{});
+  EXPECT_EQ(ConvertLinear("", 3, 1, ResultFormat{}, NumberLocale{}), ConversionResult{});
 }
 
 // Each unit of the category in list order, from the unit named (none for "").
