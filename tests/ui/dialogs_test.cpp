@@ -268,13 +268,20 @@ TEST(FontsDialog, EscapeAndReturnEndTheFontChooser) {
   }
 }
 
+// The word size each build of the suite runs on, written out: x86-64 builds are
+// 64-bit, i386 and x32 builds 32-bit.
+#if defined(__x86_64__) && !defined(__ILP32__)
+constexpr const char* kWordSize = "64-bit";
+#elif defined(__i386__) || defined(__ILP32__)
+constexpr const char* kWordSize = "32-bit";
+#endif
+
 TEST(AboutDialog, ShowsTheUnitsAndTheWordSizeOfThisBuild) {
   Tfrm_About dialog(425);
   EXPECT_EQ(Child<QLabel>(&dialog, "Label8")->text(), "Total Units Supported: ");
   EXPECT_EQ(Child<QLabel>(&dialog, "Label9")->text(), "425");
   EXPECT_EQ(Child<QLabel>(&dialog, "Label3")->text(), "Version 1.81 - Jun 29, 1997");
-  EXPECT_EQ(Child<QLabel>(&dialog, "Label11")->text(),
-            sizeof(void*) == 8 ? QString("64-bit") : QString("32-bit"));
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label11")->text(), kWordSize);
 }
 
 TEST(HelpWindow, EveryTopicOpensItsPage) {
