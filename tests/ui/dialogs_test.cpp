@@ -248,9 +248,12 @@ TEST(FontsDialog, CancelledChooserKeepsTheSample) {
 // Escape and Return inside the font chooser cancel and accept it, leaving no empty
 // window behind.
 TEST(FontsDialog, EscapeAndReturnEndTheFontChooser) {
-  for (const auto& [key, accepted] :
-       {std::pair{Qt::Key_Escape, false}, std::pair{Qt::Key_Return, true}}) {
-    SCOPED_TRACE(accepted);
+  constexpr struct {
+    Qt::Key key;
+    bool accepted;
+  } kKeys[] = {{Qt::Key_Escape, false}, {Qt::Key_Return, true}};
+  for (const auto& c : kKeys) {
+    SCOPED_TRACE(c.accepted);
     std::optional<model::FontSpec> chosen;
     bool closedByKey = false;
     WithModalDialog<QDialog>(
@@ -260,11 +263,11 @@ TEST(FontsDialog, EscapeAndReturnEndTheFontChooser) {
         [&](QDialog* chooser) {
           auto* fonts = chooser->findChild<QFontDialog*>();
           ASSERT_NE(fonts, nullptr);
-          QTest::keyClick(fonts->findChild<QAbstractItemView*>(), key);  // the font names
+          QTest::keyClick(fonts->findChild<QAbstractItemView*>(), c.key);  // the font names
           closedByKey = !chooser->isVisible();
         });
     EXPECT_TRUE(closedByKey);
-    EXPECT_EQ(chosen.has_value(), accepted);
+    EXPECT_EQ(chosen.has_value(), c.accepted);
   }
 }
 
