@@ -128,7 +128,9 @@ TEST_F(AtomicFileTest, AnotherOwnersFileKeepsItsOwner) {
 }
 
 TEST_F(AtomicFileTest, OnlyOwnOldLeftoversAreRemoved) {
-  const std::string ours = TemporaryNamePrefix("QUANTIVO.INI");
+  // A save of QUANTIVO.INI writes a hidden file beside it, named after it and ending
+  // in six random letters and digits.
+  const std::string ours = ".QUANTIVO.INI.quantivo-save-";
   struct Case {
     std::string name;
     bool old;

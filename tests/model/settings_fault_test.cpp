@@ -23,7 +23,6 @@
 #include <thread>
 #include <vector>
 
-#include "model/atomic_file.h"
 #include "model/settings_file.h"
 #include "support/profile_value.h"
 #include "support/recorded_messages.h"
@@ -90,6 +89,8 @@ class SaveLoop {
   }
   /// The exit status of a program that ends by itself, -1 for any other end.
   int Wait() { return Reap() && m_status.signal == 0 ? m_status.code : -1; }
+  /// The signal that ended the program, 0 when it exited, -1 when it cannot be told.
+  int WaitForSignal() { return Reap() ? m_status.signal : -1; }
 
  private:
   bool Reap() {
@@ -139,10 +140,10 @@ class SettingsFault : public testing::Test {
     return {};
   }
 
-  /// The temporary files a save left beside the settings file: its name, a point and
-  /// six more characters.
-  std::vector<std::filesystem::path> LeftBehind(const std::filesystem::path& folder) const {
-    const std::string prefix = TemporaryNamePrefix(kSettingsFileName);
+  /// The temporary files a save left beside the settings file: hidden, named after it
+  /// and ending in six random characters.
+  static std::vector<std::filesystem::path> LeftBehind(const std::filesystem::path& folder) {
+    const std::string prefix = ".QUANTIVO.INI.quantivo-save-";
     std::vector<std::filesystem::path> left;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       const std::string name = entry.path().filename().string();
@@ -216,12 +217,50 @@ TEST_F(SettingsFault, FullDiskKeepsTheOldFile) {
   EXPECT_EQ(ValueOf(Contents(path), "Mine", "keep"), "1");
 }
 
-// The saves killed at random moments: what they find depends on where the kills fall.
+// Saves killed at fixed points, each at the first step of its kind: the file stays the
+// old version, whole, and the temporary file beside it holds what the save had written.
+TEST_F(SettingsFault, SaveKilledAtEachStepKeepsTheOldFile) {
+  const std::string versions[2] = {VersionText(0), VersionText(1)};
+  ASSERT_GT(versions[1].size(), 1000u);
+  constexpr long kNoFile = -1;
+  constexpr long kWhole = -2;
+  const struct {
+    const char* stop;
+    int signal;
+    long leftBytes;  // of version 1 in the file left beside the settings file
+  } kCases[] = {{"create", SIGSYS, kNoFile},
+                {"write", SIGSYS, 0},
+                {"1000", SIGXFSZ, 1000},
+                {"rename", SIGSYS, kWhole}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.stop);
+    const std::filesystem::path folder = m_folder / c.stop;
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path path = folder / kSettingsFileName;
+    std::ofstream(path, std::ios::binary) << versions[0];
+    SaveLoop killed({path.string(), "1", c.stop});
+    EXPECT_EQ(killed.WaitForSignal(), c.signal);
+    EXPECT_EQ(Contents(path), versions[0]);
+    const std::vector<std::filesystem::path> left = LeftBehind(folder);
+    if (c.leftBytes == kNoFile) {
+      EXPECT_TRUE(left.empty());
+      continue;
+    }
+    ASSERT_EQ(left.size(), 1u);
+    const std::size_t bytes =
+        c.leftBytes == kWhole ? std::string::npos : static_cast<std::size_t>(c.leftBytes);
+    EXPECT_EQ(Contents(left[0]), versions[1].substr(0, bytes));
+  }
+}
+
+// Saves killed at random moments. Where the kills fall differs from run to run, so
+// each check holds wherever they fall.
 class SettingsRace : public SettingsFault {};
 
-// Killed at random moments of a loop of saves, the program leaves the file as one whole
-// version or the other. Each kill inside a save can leave that save's temporary file
-// behind; nothing removes those later, so they collect, one per such kill at most.
+// Killed at any moment of a loop of saves, the program leaves the file as one whole
+// version or the other. A kill inside a save can leave that save's temporary file
+// behind; nothing removes those later, so they collect, one per kill at most, each
+// holding the start of a version.
 TEST_F(SettingsRace, KilledSaveLeavesOneWholeVersion) {
   const std::string versions[2] = {VersionText(0), VersionText(1)};
   ASSERT_FALSE(versions[0].empty());
@@ -236,7 +275,6 @@ TEST_F(SettingsRace, KilledSaveLeavesOneWholeVersion) {
   // From the end of the first save (version 1) to about the end of the third.
   std::uniform_int_distribution<long> pauseMicroseconds(0, 2 * save.count());
   int seen[2] = {0, 0};
-  int killsLeavingAFile = 0;
   for (int kill = 0; kill < 100; ++kill) {
     SCOPED_TRACE(testing::Message() << "kill " << kill);
     const std::size_t before = LeftBehind(m_folder).size();
@@ -255,23 +293,16 @@ TEST_F(SettingsRace, KilledSaveLeavesOneWholeVersion) {
     LoadSettingsFile(loaded, m_path, m_messages);
     EXPECT_EQ(loaded.TabIndex(), version == 0 ? 0 : 5);
     EXPECT_EQ(loaded.ViewState(0).ValueIn, std::string(version == 0 ? 1 : 1000, '0'));
-
-    const std::vector<std::filesystem::path> left = LeftBehind(m_folder);
-    EXPECT_LE(left.size(), before + 1);
-    if (left.size() > before) ++killsLeavingAFile;
+    EXPECT_LE(LeftBehind(m_folder).size(), before + 1);
   }
-  // Both versions turned up, so the kills fell among the saves, and some inside one.
-  EXPECT_GT(seen[0], 0);
-  EXPECT_GT(seen[1], 0);
-  EXPECT_GT(killsLeavingAFile, 0);
-  // A left file holds the start of a version: the save that was cut off.
-  for (const std::filesystem::path& left : LeftBehind(m_folder)) {
-    const std::string text = Contents(left);
-    EXPECT_TRUE(versions[0].starts_with(text) || versions[1].starts_with(text)) << left;
+  const std::vector<std::filesystem::path> left = LeftBehind(m_folder);
+  for (const std::filesystem::path& file : left) {
+    const std::string text = Contents(file);
+    EXPECT_TRUE(versions[0].starts_with(text) || versions[1].starts_with(text)) << file;
   }
   EXPECT_TRUE(m_messages.Errors.empty());
-  std::printf("%d of 100 kills left a temporary file beside the settings file\n",
-              killsLeavingAFile);
+  std::printf("of 100 kills, %d left version 0 and %d version 1; %zu temporary files left\n",
+              seen[0], seen[1], left.size());
 }
 
 TEST_F(SettingsRace, TwoProgramsSavingAtOnce) {

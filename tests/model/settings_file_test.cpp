@@ -17,6 +17,7 @@
 #include "support/profile_value.h"
 #include "support/recorded_messages.h"
 #include "support/temporary_folder.h"
+#include "support/unprivileged.h"
 
 namespace quantivo::model {
 namespace {
@@ -414,15 +415,21 @@ TEST_F(SettingsFileTest, MissingFileLoadsDefaultsAndSaveCreatesIt) {
             1);
 }
 
+// A folder the user may not write in. Root may write anywhere, so under root the save
+// runs as nobody.
 TEST_F(SettingsFileTest, FailedSaveReportsAndKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   std::filesystem::create_directories(m_folder / "config");
   const std::string old = "[Quantivo]\nPrecision=7\n[Mine]\nkeep=1\n";
   std::ofstream(m_path) << old;
   std::filesystem::permissions(
       m_folder / "config", std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  EXPECT_FALSE(SaveSettingsFile(m_model, m_path, m_messages));
-  EXPECT_EQ(m_messages.Errors, (std::vector<std::string>{"Unable to write to " + m_path}));
+  const std::optional<std::string> reported = test::RunUnprivileged(m_folder, [this] {
+    const bool saved = SaveSettingsFile(m_model, m_path, m_messages);
+    std::string text = saved ? "saved" : "refused";
+    for (const std::string& error : m_messages.Errors) text += "\n" + error;
+    return text;
+  });
+  EXPECT_EQ(reported, "refused\nUnable to write to " + m_path);
   EXPECT_EQ(Contents(m_path), old);
 }
 

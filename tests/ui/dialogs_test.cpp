@@ -248,9 +248,12 @@ TEST(FontsDialog, CancelledChooserKeepsTheSample) {
 // Escape and Return inside the font chooser cancel and accept it, leaving no empty
 // window behind.
 TEST(FontsDialog, EscapeAndReturnEndTheFontChooser) {
-  for (const auto& [key, accepted] :
-       {std::pair{Qt::Key_Escape, false}, std::pair{Qt::Key_Return, true}}) {
-    SCOPED_TRACE(accepted);
+  constexpr struct {
+    Qt::Key key;
+    bool accepted;
+  } kKeys[] = {{Qt::Key_Escape, false}, {Qt::Key_Return, true}};
+  for (const auto& c : kKeys) {
+    SCOPED_TRACE(c.accepted);
     std::optional<model::FontSpec> chosen;
     bool closedByKey = false;
     WithModalDialog<QDialog>(
@@ -260,21 +263,28 @@ TEST(FontsDialog, EscapeAndReturnEndTheFontChooser) {
         [&](QDialog* chooser) {
           auto* fonts = chooser->findChild<QFontDialog*>();
           ASSERT_NE(fonts, nullptr);
-          QTest::keyClick(fonts->findChild<QAbstractItemView*>(), key);  // the font names
+          QTest::keyClick(fonts->findChild<QAbstractItemView*>(), c.key);  // the font names
           closedByKey = !chooser->isVisible();
         });
     EXPECT_TRUE(closedByKey);
-    EXPECT_EQ(chosen.has_value(), accepted);
+    EXPECT_EQ(chosen.has_value(), c.accepted);
   }
 }
+
+// The word size each build of the suite runs on, written out: x86-64 builds are
+// 64-bit, i386 and x32 builds 32-bit.
+#if defined(__x86_64__) && !defined(__ILP32__)
+constexpr const char* kWordSize = "64-bit";
+#elif defined(__i386__) || defined(__ILP32__)
+constexpr const char* kWordSize = "32-bit";
+#endif
 
 TEST(AboutDialog, ShowsTheUnitsAndTheWordSizeOfThisBuild) {
   Tfrm_About dialog(425);
   EXPECT_EQ(Child<QLabel>(&dialog, "Label8")->text(), "Total Units Supported: ");
   EXPECT_EQ(Child<QLabel>(&dialog, "Label9")->text(), "425");
   EXPECT_EQ(Child<QLabel>(&dialog, "Label3")->text(), "Version 1.81 - Jun 29, 1997");
-  EXPECT_EQ(Child<QLabel>(&dialog, "Label11")->text(),
-            sizeof(void*) == 8 ? QString("64-bit") : QString("32-bit"));
+  EXPECT_EQ(Child<QLabel>(&dialog, "Label11")->text(), kWordSize);
 }
 
 TEST(HelpWindow, EveryTopicOpensItsPage) {
