@@ -250,6 +250,7 @@ ConversionTable ConverterModel::Table() const {
   std::vector<engine::ConversionResult> results = engine::ConvertToEveryUnit(
       m_catalogue, category, m_inputList.Selected, m_inputText, m_format, m_locale);
   const std::vector<std::string_view>& units = m_unitNameLists[category];
+  table.Rows.reserve(units.size());
   for (std::size_t i = 0; i < units.size() && i < results.size(); ++i) {
     table.Rows.push_back({units[i], std::move(results[i])});
   }

@@ -91,13 +91,21 @@ void ConversionTableWindow::CreateActions() {
 
 void ConversionTableWindow::ShowRows(const std::vector<std::pair<std::string, std::string>>& rows,
                                      int highlighted, const QString& caption) {
+  WordedRows worded;
+  worded.reserve(rows.size());
+  for (const auto& [unit, result] : rows) worded.emplace_back(ToQString(unit), ToQString(result));
+  ShowWorded(worded, highlighted, caption);
+}
+
+void ConversionTableWindow::ShowWorded(const WordedRows& rows, int highlighted,
+                                       const QString& caption) {
   if (m_caption->text() != caption) m_caption->setText(caption);
   if (HasUnits(rows)) {
     // Same units: set only the results that changed, so the selection, the scroll
     // position and the other cells stay as they are.
     for (int row = 0; row < m_table->rowCount(); ++row) {
       QTableWidgetItem* item = m_table->item(row, kResultColumn);
-      const QString result = ToQString(rows[static_cast<std::size_t>(row)].second);
+      const QString& result = rows[static_cast<std::size_t>(row)].second;
       if (item->text() != result) item->setText(result);
     }
   } else {
@@ -107,12 +115,13 @@ void ConversionTableWindow::ShowRows(const std::vector<std::pair<std::string, st
 }
 
 void ConversionTableWindow::ShowTable(const model::ConversionTable& table) {
-  std::vector<std::pair<std::string, std::string>> rows;
+  // Each result is worded once, straight into the text the cell shows.
+  WordedRows rows;
   rows.reserve(table.Rows.size());
   for (const model::TableRow& row : table.Rows) {
-    rows.emplace_back(row.Unit, ToStdString(ShownOutputText(row.Result)));
+    rows.emplace_back(ToQString(row.Unit), ShownOutputText(row.Result));
   }
-  ShowRows(rows, table.OutputRow, ToQString(table.Caption));
+  ShowWorded(rows, table.OutputRow, ToQString(table.Caption));
 }
 
 QString ConversionTableWindow::SelectedRowsText() const {
@@ -153,19 +162,17 @@ void ConversionTableWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-bool ConversionTableWindow::HasUnits(
-    const std::vector<std::pair<std::string, std::string>>& rows) const {
+bool ConversionTableWindow::HasUnits(const WordedRows& rows) const {
   if (static_cast<int>(rows.size()) != m_table->rowCount()) return false;
   for (int row = 0; row < m_table->rowCount(); ++row) {
-    if (m_table->item(row, kUnitColumn)->text() !=
-        ToQString(rows[static_cast<std::size_t>(row)].first)) {
+    if (m_table->item(row, kUnitColumn)->text() != rows[static_cast<std::size_t>(row)].first) {
       return false;
     }
   }
   return true;
 }
 
-void ConversionTableWindow::Refill(const std::vector<std::pair<std::string, std::string>>& rows) {
+void ConversionTableWindow::Refill(const WordedRows& rows) {
   QSet<QString> selectedUnits;
   for (const QModelIndex& index : m_table->selectionModel()->selectedRows(kUnitColumn)) {
     selectedUnits.insert(index.data().toString());
@@ -175,10 +182,9 @@ void ConversionTableWindow::Refill(const std::vector<std::pair<std::string, std:
   m_table->setRowCount(static_cast<int>(rows.size()));
   QItemSelection reselected;
   for (int row = 0; row < m_table->rowCount(); ++row) {
-    const auto& [unit, result] = rows[static_cast<std::size_t>(row)];
-    const QString unitText = ToQString(unit);
+    const auto& [unitText, result] = rows[static_cast<std::size_t>(row)];
     for (const int column : {kUnitColumn, kResultColumn}) {
-      const QString text = column == kUnitColumn ? unitText : ToQString(result);
+      const QString& text = column == kUnitColumn ? unitText : result;
       if (QTableWidgetItem* item = m_table->item(row, column)) {
         item->setText(text);
       } else {

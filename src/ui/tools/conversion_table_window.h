@@ -60,10 +60,13 @@ class ConversionTableWindow : public QWidget {
  private:
   /// Copy, Copy All and Close, with their keys.
   void CreateActions();
+  /// Rows as the cells show them: the unit and the worded result.
+  using WordedRows = std::vector<std::pair<QString, QString>>;
+  void ShowWorded(const WordedRows& rows, int highlighted, const QString& caption);
   /// Whether the table lists exactly these units in this order.
-  bool HasUnits(const std::vector<std::pair<std::string, std::string>>& rows) const;
+  bool HasUnits(const WordedRows& rows) const;
   /// Lists the rows afresh, selecting again the units that were selected.
-  void Refill(const std::vector<std::pair<std::string, std::string>>& rows);
+  void Refill(const WordedRows& rows);
   /// Marks row `row` as the current output unit and unmarks the one before.
   void Highlight(int row);
   /// The text of the rows for which `take` is true, one line each, in table order.
