@@ -1,8 +1,10 @@
 // Starts a program on the X server named by DISPLAY and reports, in milliseconds from
 // just before the fork, when its window titled with a given text was mapped and when
-// the program first drew into it, then its peak resident memory. Meant for a bare
-// server without a window manager (Xvfb), where top-level windows are children of
-// the root window.
+// the program first drew into it, then its peak resident memory. Works on a bare
+// server (Xvfb), where top-level windows stay children of the root window, and under
+// a window manager, which takes each new top-level window into a frame of its own
+// before mapping it: every window created under the root is watched for its own
+// mapping, wherever it is by then.
 //
 //   measure_startup [--title TEXT] [--settle MS] [--timeout S] -- PROGRAM [ARGS...]
 //
@@ -147,9 +149,12 @@ int main(int argc, char** argv) {
       if (type == XCB_CREATE_NOTIFY) {
         const auto* created = reinterpret_cast<xcb_create_notify_event_t*>(event);
         if (created->parent == root && !created->override_redirect) {
-          // Watch its drawing from the moment it exists.
+          // Watch its drawing from the moment it exists, and its mapping wherever a
+          // window manager puts it.
           xcb_damage_create(c, xcb_generate_id(c), created->window,
                             XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+          const uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+          xcb_change_window_attributes(c, created->window, XCB_CW_EVENT_MASK, &structure);
           watched.insert(created->window);
           xcb_flush(c);
         }

@@ -1,48 +1,110 @@
 #!/bin/bash
 # Start-up of the window against the Qt floor, measured in the same run.
-#   bench/startup/run.sh MEASURE_STARTUP QUANTIVO QT_FLOOR [RUNS]
-# Starts its own Xvfb (xvfb-run) unless DISPLAY is set; each run gets a fresh
-# settings folder. One warm-up run of each, then RUNS runs (default 9) taken in turn;
-# prints the medians and the ratios to the floor.
+#   bench/startup/run.sh MEASURE_STARTUP QUANTIVO QT_FLOOR [ROUNDS]
+# Starts its own Xvfb (xvfb-run) unless DISPLAY is set. For each way of running
+# (without a session bus, then with one), one warm-up run of each program, then
+# ROUNDS rounds (default 15) in which the floor, Quantivo in the C locale and
+# Quantivo in German (its translation loaded) start in turn, each with a fresh
+# settings folder; prints the medians and the ratios.
+# Environment:
+#   STARTUP_BUS  none, session or both (the default)
+#   STARTUP_WM   a window manager to start on the server first (openbox, icewm...)
+#   STARTUP_LANG the second language (default de_DE.UTF-8; empty for none)
 set -eu
 # The programs must open real windows on the X server, even when the caller (a
 # test run with QT_QPA_PLATFORM=offscreen, say) picked another platform.
 unset QT_QPA_PLATFORM
-measure=$1 quantivo=$2 floor=$3 runs=${4:-9}
+measure=$1 quantivo=$2 floor=$3 rounds=${4:-15}
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
+buses=${STARTUP_BUS:-both}
+[ "$buses" = both ] && buses="none session"
+language=${STARTUP_LANG-de_DE.UTF-8}
 out=$(mktemp)
-trap 'rm -f "$out"' EXIT
-one() {  # name title program
-  local home
+pids=()
+cleanup() {
+  rm -f "$out"
+  [ ${#pids[@]} -eq 0 ] || kill "${pids[@]}" 2>/dev/null || true
+}
+trap cleanup EXIT
+
+if [ -n "${STARTUP_WM:-}" ]; then
+  "$STARTUP_WM" >/dev/null 2>&1 &
+  pids+=($!)
+  # The manager owns the screen once it has named itself on the root window.
+  for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.05
+  done
+fi
+
+one() {  # bus label title lang program
+  local home line
   home=$(mktemp -d)
   chmod 700 "$home"
-  echo "$1 $(HOME=$home XDG_CONFIG_HOME=$home/config XDG_CACHE_HOME=$home/cache \
-    XDG_RUNTIME_DIR=$home "$measure" --title "$2" -- "$3")" >> "$out"
+  if line=$(env HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
+      XDG_RUNTIME_DIR="$home" LANG="$4" LC_ALL="$4" LANGUAGE= \
+      "$measure" --title "$3" -- "$5"); then
+    echo "$1 $2 $line" >> "$out"
+  else
+    echo "startup: $2 did not show its window (bus $1)" >&2
+  fi
   rm -rf "$home"
 }
-one warmup "Qt floor" "$floor"
-one warmup Quantivo "$quantivo"
-for _ in $(seq 1 "$runs"); do
-  one floor "Qt floor" "$floor"
-  one quantivo Quantivo "$quantivo"
+
+for bus in $buses; do
+  if [ "$bus" = session ]; then
+    # One session bus for the run, as a desktop session has; the accessibility bus
+    # is started on it by the first program that asks.
+    address=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$out.pid")
+    pids+=($(cat "$out.pid"))
+    rm -f "$out.pid"
+    export DBUS_SESSION_BUS_ADDRESS=$address
+  else
+    # No bus at all, not even one started on demand for the display.
+    export DBUS_SESSION_BUS_ADDRESS=disabled:
+  fi
+  one "$bus" warmup "Qt floor" C "$floor"
+  one "$bus" warmup Quantivo C "$quantivo"
+  for _ in $(seq 1 "$rounds"); do
+    one "$bus" floor "Qt floor" C "$floor"
+    one "$bus" quantivo Quantivo C "$quantivo"
+    [ -z "$language" ] || one "$bus" "quantivo-${language%%_*}" Quantivo "$language" "$quantivo"
+  done
 done
+
 awk '
-  $1 == "warmup" { next }
-  { split($2, m, "="); split($3, p, "="); split($4, k, "=");
-    map[$1, ++n[$1]] = m[2]; paint[$1, n[$1]] = p[2]; peak[$1, n[$1]] = k[2] }
-  function median(a, name, count,   i, j, t, v) {
-    for (i = 1; i <= count; i++) v[i] = a[name, i]
+  $2 == "warmup" { next }
+  {
+    key = $1 SUBSEP $2
+    if (!(key in n)) order[++names] = key
+    i = ++n[key]
+    split($3, m, "="); split($4, p, "="); split($5, k, "=")
+    map[key, i] = m[2]; paint[key, i] = p[2]; peak[key, i] = k[2] / 1024
+  }
+  function median(a, key, count,   i, j, t, v) {
+    for (i = 1; i <= count; i++) v[i] = a[key, i]
     for (i = 1; i <= count; i++) for (j = i + 1; j <= count; j++) if (v[j] < v[i]) { t = v[i]; v[i] = v[j]; v[j] = t }
     return count % 2 ? v[(count + 1) / 2] : (v[count / 2] + v[count / 2 + 1]) / 2
   }
   END {
-    for (name in n) {
-      mm[name] = median(map, name, n[name]); pm[name] = median(paint, name, n[name])
-      km[name] = median(peak, name, n[name])
-      printf "%-9s runs=%d map_ms=%.1f paint_ms=%.1f peak_mib=%.1f\n", name, n[name], mm[name], pm[name], km[name] / 1024
+    failed = names == 0
+    for (o = 1; o <= names; o++) {
+      key = order[o]; split(key, part, SUBSEP); bus = part[1]; name = part[2]
+      mm[key] = median(map, key, n[key]); pm[key] = median(paint, key, n[key])
+      km[key] = median(peak, key, n[key])
+      printf "bus=%-8s %-12s runs=%d map_ms=%.1f paint_ms=%.1f peak_mib=%.1f\n", bus, name, n[key], mm[key], pm[key], km[key]
+      if (mm[key] <= 0 || pm[key] <= 0) failed = 1
+      if (name != "floor" && name != "quantivo") language[bus] = key
+      buses[bus] = 1
     }
-    printf "ratio     map=%.2f paint=%.2f\n", mm["quantivo"] / mm["floor"], pm["quantivo"] / pm["floor"]
-    if (mm["quantivo"] <= 0 || pm["quantivo"] <= 0) exit 1
+    for (bus in buses) {
+      f = bus SUBSEP "floor"; q = bus SUBSEP "quantivo"
+      if (!(f in pm) || !(q in pm)) { failed = 1; continue }
+      printf "bus=%-8s ratio        map=%.2f paint=%.2f peak_diff_mib=%.1f", bus, mm[q] / mm[f], pm[q] / pm[f], km[q] - km[f]
+      if (bus in language) printf " %s/C paint=%.3f", substr(language[bus], length(bus) + 2), pm[language[bus]] / pm[q]
+      printf "\n"
+    }
+    exit failed
   }' "$out"
