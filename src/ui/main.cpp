@@ -5,11 +5,13 @@
 #include "model/settings_file.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/interface_language.h"
+#include "ui/start_up.h"
 #include "ui/termination_signals.h"
 #include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  quantivo::ui::DeferExtensionIcons();
   QApplication::setApplicationName(QStringLiteral("Quantivo"));
   // The launcher's name, so that desktops show its icon for the window.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quantivo.Quantivo"));

@@ -1,0 +1,97 @@
+#include "ui/start_up.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QWidget>
+#include <functional>
+
+namespace quantivo::ui {
+namespace {
+
+// An icon that asks for its pictures only when they are first wanted.
+class DeferredIconEngine : public QIconEngine {
+ public:
+  explicit DeferredIconEngine(std::function<QIcon()> make) : m_make(std::move(make)) {}
+
+  // As an icon made of pictures does it: the best picture for the size in device
+  // pixels, drawn into the rectangle.
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const QPaintDevice* device = painter->device();
+    const qreal ratio = device != nullptr ? device->devicePixelRatio() : qApp->devicePixelRatio();
+    painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+  }
+  // The picture for a size in device pixels, never scaled up: asked at a ratio of 1,
+  // the icon hands over its own picture unchanged.
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return Made().pixmap(size, 1.0, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return pixmap(size, mode, state).size();
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return Made().availableSizes(mode, state);
+  }
+  // The style's extension arrows always have a picture: saying so does not read it.
+  bool isNull() override { return false; }
+  QString key() const override { return QStringLiteral("DeferredIconEngine"); }
+  QIconEngine* clone() const override {
+    auto* copy = new DeferredIconEngine(m_make);
+    copy->m_icon = m_icon;
+    copy->m_made = m_made;
+    return copy;
+  }
+
+ private:
+  const QIcon& Made() {
+    if (!m_made) {
+      m_icon = m_make();
+      m_made = true;
+    }
+    return m_icon;
+  }
+
+  std::function<QIcon()> m_make;
+  QIcon m_icon;
+  bool m_made = false;
+};
+
+class DeferredIconStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                     const QWidget* widget) const override {
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton) {
+      return QProxyStyle::standardIcon(icon, option, widget);
+    }
+    // The arrow's direction comes from the option, or else from the application;
+    // the option does not outlive this call, so its direction is kept.
+    const Qt::LayoutDirection direction =
+        option != nullptr ? option->direction : QGuiApplication::layoutDirection();
+    QPointer<const DeferredIconStyle> self(this);
+    QPointer<const QWidget> owner(widget);
+    return QIcon(new DeferredIconEngine([self, owner, icon, direction] {
+      if (self.isNull()) return QIcon();
+      QStyleOption directed;
+      directed.direction = direction;
+      return self->QProxyStyle::standardIcon(icon, &directed, owner.data());
+    }));
+  }
+};
+
+}  // namespace
+
+void DeferExtensionIcons() {
+  // The style the application would have had, with what the desktop or the command
+  // line chose, stays the one that draws.
+  QStyle* own = QStyleFactory::create(QApplication::style()->name());
+  if (own == nullptr) return;
+  QApplication::setStyle(new DeferredIconStyle(own));
+}
+
+}  // namespace quantivo::ui
