@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QLocale>
+#include <QScopeGuard>
 #include <cstdlib>
 
 #include "model/settings_file.h"
@@ -10,7 +11,12 @@
 #include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
+  // Fonts are looked up while the application object connects to the display.
+  quantivo::ui::FontListBuilder fonts;
   QApplication app(argc, argv);
+  fonts.ApplicationReady();
+  // The font list is built under the application object: finished before it goes.
+  const auto fontsBuilt = qScopeGuard([&fonts] { fonts.Join(); });
   quantivo::ui::DeferExtensionIcons();
   QApplication::setApplicationName(QStringLiteral("Quantivo"));
   // The launcher's name, so that desktops show its icon for the window.

@@ -1,6 +1,9 @@
 #include "ui/start_up.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
@@ -92,6 +95,30 @@ void DeferExtensionIcons() {
   QStyle* own = QStyleFactory::create(QApplication::style()->name());
   if (own == nullptr) return;
   QApplication::setStyle(new DeferredIconStyle(own));
+}
+
+FontListBuilder::FontListBuilder()
+    : m_thread([ready = m_application.get_future()]() mutable {
+        FcInit();
+        if (ready.get()) QFontDatabase::families();
+      }) {}
+
+FontListBuilder::~FontListBuilder() {
+  Join();
+}
+
+void FontListBuilder::Join() {
+  if (!m_told) {
+    m_told = true;
+    m_application.set_value(false);
+  }
+  if (m_thread.joinable()) m_thread.join();
+}
+
+void FontListBuilder::ApplicationReady() {
+  if (m_told) return;
+  m_told = true;
+  m_application.set_value(true);
 }
 
 }  // namespace quantivo::ui
