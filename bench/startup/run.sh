@@ -10,6 +10,8 @@
 #   STARTUP_BUS  none, session or both (the default)
 #   STARTUP_WM   a window manager to start on the server first (openbox, icewm...)
 #   STARTUP_LANG the second language (default de_DE.UTF-8; empty for none)
+#   STARTUP_BEFORE another build of Quantivo, started in each round too, to
+#                measure a change against the program before it
 set -eu
 # The programs must open real windows on the X server, even when the caller (a
 # test run with QT_QPA_PLATFORM=offscreen, say) picked another platform.
@@ -77,6 +79,7 @@ for bus in $buses; do
     one "$bus" floor "Qt floor" C "$floor"
     one "$bus" quantivo Quantivo C "$quantivo"
     [ -z "$language" ] || one "$bus" "quantivo-${language%%_*}" Quantivo "$language" "$quantivo"
+    [ -z "${STARTUP_BEFORE:-}" ] || one "$bus" before Quantivo C "$STARTUP_BEFORE"
   done
 done
 
@@ -102,7 +105,7 @@ awk '
       km[key] = median(peak, key, n[key])
       printf "bus=%-8s %-12s runs=%d map_ms=%.1f paint_ms=%.1f peak_mib=%.1f\n", bus, name, n[key], mm[key], pm[key], km[key]
       if (mm[key] <= 0 || pm[key] <= 0) failed = 1
-      if (name != "floor" && name != "quantivo") language[bus] = key
+      if (name ~ /^quantivo-/) language[bus] = key
       buses[bus] = 1
     }
     for (bus in buses) {
@@ -110,6 +113,8 @@ awk '
       if (!(f in pm) || !(q in pm)) { failed = 1; continue }
       printf "bus=%-8s ratio        map=%.2f paint=%.2f peak_diff_mib=%.1f", bus, mm[q] / mm[f], pm[q] / pm[f], km[q] - km[f]
       if (bus in language) printf " %s/C paint=%.3f", substr(language[bus], length(bus) + 2), pm[language[bus]] / pm[q]
+      b = bus SUBSEP "before"
+      if (b in pm) printf " before: map=%.2f paint=%.2f peak_diff_mib=%.1f", mm[b] / mm[f], pm[b] / pm[f], km[b] - km[f]
       printf "\n"
     }
     exit failed
