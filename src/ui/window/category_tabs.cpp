@@ -30,15 +30,16 @@ void ApplyTabFont(QTabBar* tabs, const model::FontSpec& stored) {
 
 void ShowTabs(QTabBar* tabs, const std::vector<std::string>& captions, int selected) {
   const QSignalBlocker blocker(tabs);
-  for (int i = 0; i < static_cast<int>(captions.size()); ++i) {
+  const int count = static_cast<int>(captions.size());
+  // A tab strip measures every caption again after each tab it takes in, while a
+  // caption set on a hidden strip only marks its layout out of date: new tabs come in
+  // without captions and take them below, measured once when the strip is shown.
+  while (tabs->count() < count) tabs->addTab(QString());
+  while (tabs->count() > count) tabs->removeTab(tabs->count() - 1);
+  for (int i = 0; i < count; ++i) {
     const QString caption = ToQString(captions[i]);
-    if (i < tabs->count()) {
-      if (tabs->tabText(i) != caption) tabs->setTabText(i, caption);
-    } else {
-      tabs->addTab(caption);
-    }
+    if (tabs->tabText(i) != caption) tabs->setTabText(i, caption);
   }
-  while (tabs->count() > static_cast<int>(captions.size())) tabs->removeTab(tabs->count() - 1);
   if (selected >= 0) tabs->setCurrentIndex(selected);
 }
 
