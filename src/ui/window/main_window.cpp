@@ -50,7 +50,7 @@ constexpr QSize kMinimumWorkingArea(320, 200);
 }  // namespace
 
 Tfrm_Converter::Tfrm_Converter(std::string settingsPath, WindowMessages& messages, QWidget* parent)
-    : QMainWindow(parent), m_settingsPath(std::move(settingsPath)), m_messages(messages) {
+    : QWidget(parent), m_settingsPath(std::move(settingsPath)), m_messages(messages) {
   CreateControls();
   FormCreate();
 }
@@ -106,14 +106,21 @@ void Tfrm_Converter::closeEvent(QCloseEvent* event) {
   // Saved while the window is still there, so that a failure is told over it and
   // with the message loop running.
   SaveSettings();
-  QMainWindow::closeEvent(event);
+  QWidget::closeEvent(event);
 }
 
 void Tfrm_Converter::CreateControls() {
   m_locale = SystemNumberLocale();
+  // The menu bar over the working area, edge to edge.
+  auto* window = new QVBoxLayout(this);
+  window->setContentsMargins(0, 0, 0, 0);
+  window->setSpacing(0);
+  m_menuBar = new QMenuBar(this);
+  window->setMenuBar(m_menuBar);
   auto* central = new QWidget(this);
+  m_central = central;
   central->setMinimumSize(kMinimumWorkingArea);
-  setCentralWidget(central);
+  window->addWidget(central);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -191,7 +198,7 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
     pan->ApplyColours(m_model->Window().MainFont);
     ApplyTabFont(TabSet1, m_model->Window().TabFont);
   }
-  return QMainWindow::eventFilter(watched, event);
+  return QWidget::eventFilter(watched, event);
 }
 
 void Tfrm_Converter::RecordWindowBounds() {
