@@ -1,3 +1,5 @@
+#include <malloc.h>
+
 #include <QApplication>
 #include <QLocale>
 #include <QScopeGuard>
@@ -11,6 +13,10 @@
 #include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
+  // One heap for every thread: the threads that start with the program (fonts, the
+  // display's events, painting) allocate little and briefly, and a heap each would
+  // keep their freed memory apart.
+  mallopt(M_ARENA_MAX, 1);
   // Fonts are looked up while the application object connects to the display.
   quantivo::ui::FontListBuilder fonts;
   QApplication app(argc, argv);
