@@ -1,0 +1,68 @@
+// What the program does at start to show its window sooner: the menu bar's extension
+// arrows handed out unread, and the font list built on a second thread.
+#include "ui/start_up.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+#include <chrono>
+#include <future>
+#include <memory>
+
+namespace quantivo::ui {
+namespace {
+
+QImage Painted(const QIcon& icon, QSize size, qreal ratio) {
+  QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  icon.paint(&painter, QRect(QPoint(0, 0), size));
+  return image;
+}
+
+// An arrow read when first drawn draws the style's own pixels, at every size and
+// device pixel ratio a button asks for, by pixmap and by painting.
+TEST(StartUp, DeferredExtensionArrowsDrawTheStylesPixels) {
+  const QString name = QApplication::style()->name();
+  const std::unique_ptr<QStyle> own(QStyleFactory::create(name));
+  DeferExtensionIcons();
+  const struct {
+    QStyle::StandardPixmap arrow;
+    QSize size;
+    qreal ratio;
+  } cases[] = {{QStyle::SP_ToolBarHorizontalExtensionButton, {16, 16}, 1.0},
+               {QStyle::SP_ToolBarHorizontalExtensionButton, {16, 16}, 1.5},
+               {QStyle::SP_ToolBarHorizontalExtensionButton, {40, 24}, 2.0},
+               {QStyle::SP_ToolBarVerticalExtensionButton, {12, 12}, 1.25}};
+  for (const auto& c : cases) {
+    const QIcon expected = own->standardIcon(c.arrow);
+    const QIcon deferred = QApplication::style()->standardIcon(c.arrow);
+    EXPECT_EQ(deferred.pixmap(c.size, c.ratio).toImage(),
+              expected.pixmap(c.size, c.ratio).toImage())
+        << c.arrow << " at " << c.ratio;
+    EXPECT_EQ(Painted(deferred, c.size, c.ratio), Painted(expected, c.size, c.ratio)) << c.arrow;
+  }
+  QApplication::setStyle(QStyleFactory::create(name));
+}
+
+// The thread never keeps the program from ending: not when the application object
+// never came, nor when it is joined twice.
+TEST(StartUp, FontListThreadEndsOnEveryWayOut) {
+  auto ended = std::async(std::launch::async, [] {
+    { const FontListBuilder never; }
+    FontListBuilder told;
+    told.ApplicationReady();
+    told.Join();
+    told.Join();
+  });
+  EXPECT_EQ(ended.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+}
+
+}  // namespace
+}  // namespace quantivo::ui
