@@ -1,5 +1,6 @@
 #include "ui/window/main_window.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,10 +48,22 @@ constexpr QSize kDesignWorkingArea(602, 404);
 // a scroll bar) and the tab strip still show.
 constexpr QSize kMinimumWorkingArea(320, 200);
 
+// A screen reader knows the main window as an application's window (a frame), as it
+// knows any main window, not as a bare panel.
+QAccessibleInterface* MainWindowAccessible(const QString& key, QObject* object) {
+  if (key != QLatin1String(Tfrm_Converter::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 }  // namespace
 
 Tfrm_Converter::Tfrm_Converter(std::string settingsPath, WindowMessages& messages, QWidget* parent)
     : QWidget(parent), m_settingsPath(std::move(settingsPath)), m_messages(messages) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(MainWindowAccessible);
+    return true;
+  }();
+  (void)accessible;
   CreateControls();
   FormCreate();
 }
@@ -111,16 +124,17 @@ void Tfrm_Converter::closeEvent(QCloseEvent* event) {
 
 void Tfrm_Converter::CreateControls() {
   m_locale = SystemNumberLocale();
-  // The menu bar over the working area, edge to edge.
+  // The menu bar over the working area, edge to edge. A screen reader meets the
+  // working area first, then the menu bar, as in every version before.
   auto* window = new QVBoxLayout(this);
   window->setContentsMargins(0, 0, 0, 0);
   window->setSpacing(0);
-  m_menuBar = new QMenuBar(this);
-  window->setMenuBar(m_menuBar);
   auto* central = new QWidget(this);
   m_central = central;
   central->setMinimumSize(kMinimumWorkingArea);
   window->addWidget(central);
+  m_menuBar = new QMenuBar(this);
+  window->setMenuBar(m_menuBar);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
