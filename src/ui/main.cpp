@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
   fonts.ApplicationReady();
   // The font list is built under the application object: finished before it goes.
   const auto fontsBuilt = qScopeGuard([&fonts] { fonts.Join(); });
-  quantivo::ui::DeferExtensionIcons();
+  quantivo::ui::DeferStyleIcons();
   QApplication::setApplicationName(QStringLiteral("Quantivo"));
   // The launcher's name, so that desktops show its icon for the window.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quantivo.Quantivo"));

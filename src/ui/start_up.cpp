@@ -39,7 +39,8 @@ class DeferredIconEngine : public QIconEngine {
   QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
     return Made().availableSizes(mode, state);
   }
-  // The style's extension arrows always have a picture: saying so does not read it.
+  // The style's arrows and clear button always have a picture (its own, where the
+  // icon theme has none): saying so does not read it.
   bool isNull() override { return false; }
   QString key() const override { return QStringLiteral("DeferredIconEngine"); }
   QIconEngine* clone() const override {
@@ -69,7 +70,8 @@ class DeferredIconStyle : public QProxyStyle {
 
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                      const QWidget* widget) const override {
-    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton) {
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton &&
+        icon != SP_LineEditClearButton) {
       return QProxyStyle::standardIcon(icon, option, widget);
     }
     // The arrow's direction comes from the option, or else from the application;
@@ -89,7 +91,7 @@ class DeferredIconStyle : public QProxyStyle {
 
 }  // namespace
 
-void DeferExtensionIcons() {
+void DeferStyleIcons() {
   // The style the application would have had, with what the desktop or the command
   // line chose, stays the one that draws.
   QStyle* own = QStyleFactory::create(QApplication::style()->name());

@@ -5,13 +5,15 @@
 
 namespace quantivo::ui {
 
-/// Puts the application's own style behind one that hands out the menu bar's and
-/// tool bars' extension arrows unread: the style reads those icons from image files,
-/// which loads every image-format plugin to learn which of them reads the format,
-/// for a button that shows only when a window is narrower than its menus. The icon
-/// is read the first time it is drawn or measured. Call once, after the
-/// application object exists and before any window is made.
-void DeferExtensionIcons();
+/// Puts the application's own style behind one that hands out, unread, the icons of
+/// buttons that show only now and then: the menu bar's and tool bars' extension
+/// arrows (which show when a window is narrower than its menus; reading them loads
+/// every image-format plugin to learn which of them reads the format) and a text
+/// box's clear button (which shows once the box holds text; finding it asks the
+/// desktop's icon theme, thousands of file look-ups). Each icon is read the first
+/// time it is drawn or measured. Call once, after the application object exists and
+/// before any window is made.
+void DeferStyleIcons();
 
 /// Builds the list of the desktop's fonts on a second thread while the program
 /// starts: fontconfig's set-up (its configuration files and caches) at once, since

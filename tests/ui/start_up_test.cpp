@@ -1,5 +1,6 @@
-// What the program does at start to show its window sooner: the menu bar's extension
-// arrows handed out unread, and the font list built on a second thread.
+// What the program does at start to show its window sooner: the icons of buttons
+// that show only now and then handed out unread, and the font list built on a
+// second thread.
 #include "ui/start_up.h"
 
 #include <gtest/gtest.h>
@@ -26,12 +27,12 @@ QImage Painted(const QIcon& icon, QSize size, qreal ratio) {
   return image;
 }
 
-// An arrow read when first drawn draws the style's own pixels, at every size and
+// An icon read when first drawn draws the style's own pixels, at every size and
 // device pixel ratio a button asks for, by pixmap and by painting.
-TEST(StartUp, DeferredExtensionArrowsDrawTheStylesPixels) {
+TEST(StartUp, DeferredIconsDrawTheStylesPixels) {
   const QString name = QApplication::style()->name();
   const std::unique_ptr<QStyle> own(QStyleFactory::create(name));
-  DeferExtensionIcons();
+  DeferStyleIcons();
   const struct {
     QStyle::StandardPixmap arrow;
     QSize size;
@@ -39,7 +40,9 @@ TEST(StartUp, DeferredExtensionArrowsDrawTheStylesPixels) {
   } cases[] = {{QStyle::SP_ToolBarHorizontalExtensionButton, {16, 16}, 1.0},
                {QStyle::SP_ToolBarHorizontalExtensionButton, {16, 16}, 1.5},
                {QStyle::SP_ToolBarHorizontalExtensionButton, {40, 24}, 2.0},
-               {QStyle::SP_ToolBarVerticalExtensionButton, {12, 12}, 1.25}};
+               {QStyle::SP_ToolBarVerticalExtensionButton, {12, 12}, 1.25},
+               {QStyle::SP_LineEditClearButton, {16, 16}, 1.0},
+               {QStyle::SP_LineEditClearButton, {16, 16}, 2.0}};
   for (const auto& c : cases) {
     const QIcon expected = own->standardIcon(c.arrow);
     const QIcon deferred = QApplication::style()->standardIcon(c.arrow);
