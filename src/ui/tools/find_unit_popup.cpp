@@ -1,5 +1,6 @@
 #include "ui/tools/find_unit_popup.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -91,6 +93,23 @@ void FindUnitPopup::showEvent(QShowEvent* event) {
     txt_Find->setFocus();
   }
   QDialog::showEvent(event);
+}
+
+void FindUnitPopup::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  // The clear button shows with the first letter typed; its icon, which asks the
+  // desktop's icon theme, is read once the popup has been drawn, before anyone types.
+  if (!m_drawn) {
+    m_drawn = true;
+    QTimer::singleShot(0, this, &FindUnitPopup::ReadClearButtonIcon);
+  }
+}
+
+void FindUnitPopup::ReadClearButtonIcon() {
+  // The clear button is an action of the box's own.
+  for (const QAction* action : txt_Find->findChildren<QAction*>()) {
+    (void)action->icon().actualSize(QSize(16, 16));
+  }
 }
 
 void FindUnitPopup::keyPressEvent(QKeyEvent* event) {

@@ -39,6 +39,7 @@ class FindUnitPopup : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -49,12 +50,15 @@ class FindUnitPopup : public QDialog {
   void btn_OutputClick();
   /// Closes and reports the selected match; nothing happens without one.
   void Choose(bool forOutput);
+  /// Reads the search box's clear button icon, which the style hands out unread.
+  void ReadClearButtonIcon();
 
   const catalogue::UnitCatalogue& m_catalogue;
   TabOrderFunction m_tabOrder;
   std::optional<catalogue::UnitSearch> m_search;
   std::vector<int> m_order;
   std::vector<catalogue::UnitHit> m_hits;  // one a row of lst_Matches
+  bool m_drawn = false;
 
   QLineEdit* txt_Find = nullptr;
   QListWidget* lst_Matches = nullptr;
