@@ -18,11 +18,11 @@ int main(int argc, char* argv[]) {
   // keep their freed memory apart.
   mallopt(M_ARENA_MAX, 1);
   // Fonts are looked up while the application object connects to the display.
-  quantivo::ui::FontListBuilder fonts;
+  quantivo::ui::StartUpThread early;
   QApplication app(argc, argv);
-  fonts.ApplicationReady();
-  // The font list is built under the application object: finished before it goes.
-  const auto fontsBuilt = qScopeGuard([&fonts] { fonts.Join(); });
+  early.ApplicationReady();
+  // The thread works under the application object: finished before it goes.
+  const auto earlyDone = qScopeGuard([&early] { early.Join(); });
   quantivo::ui::DeferStyleIcons();
   QApplication::setApplicationName(QStringLiteral("Quantivo"));
   // The launcher's name, so that desktops show its icon for the window.

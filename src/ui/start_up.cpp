@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFontDatabase>
 #include <QIconEngine>
 #include <QPainter>
@@ -99,17 +100,19 @@ void DeferStyleIcons() {
   QApplication::setStyle(new DeferredIconStyle(own));
 }
 
-FontListBuilder::FontListBuilder()
+StartUpThread::StartUpThread()
     : m_thread([ready = m_application.get_future()]() mutable {
         FcInit();
-        if (ready.get()) QFontDatabase::families();
+        if (!ready.get()) return;
+        QFontDatabase::families();
+        QDBusConnection::sessionBus();
       }) {}
 
-FontListBuilder::~FontListBuilder() {
+StartUpThread::~StartUpThread() {
   Join();
 }
 
-void FontListBuilder::Join() {
+void StartUpThread::Join() {
   if (!m_told) {
     m_told = true;
     m_application.set_value(false);
@@ -117,7 +120,7 @@ void FontListBuilder::Join() {
   if (m_thread.joinable()) m_thread.join();
 }
 
-void FontListBuilder::ApplicationReady() {
+void StartUpThread::ApplicationReady() {
   if (m_told) return;
   m_told = true;
   m_application.set_value(true);

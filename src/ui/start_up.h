@@ -15,21 +15,22 @@ namespace quantivo::ui {
 /// before any window is made.
 void DeferStyleIcons();
 
-/// Builds the list of the desktop's fonts on a second thread while the program
-/// starts: fontconfig's set-up (its configuration files and caches) at once, since
-/// it needs nothing of Qt, and the font list once the application object exists.
-/// The first text box to look for its font then finds the list ready rather than
-/// building it on the window's thread; the list is guarded by Qt's own lock. Joined
+/// Does on a second thread, while the program starts, what the window's thread
+/// would otherwise wait for: fontconfig's set-up (its configuration files and
+/// caches) at once, since it needs nothing of Qt; then, once the application object
+/// exists, Qt's list of fonts (which the first text box asks for) and the connection
+/// to the session bus (over which the menu bar, made last, asks whether the desktop
+/// shows applications' menus itself). Both are guarded by Qt's own locks. Joined
 /// when the object goes, on every way out of the scope that holds it.
-class FontListBuilder {
+class StartUpThread {
  public:
   /// Made before the application object.
-  FontListBuilder();
-  ~FontListBuilder();
-  FontListBuilder(const FontListBuilder&) = delete;
-  FontListBuilder& operator=(const FontListBuilder&) = delete;
+  StartUpThread();
+  ~StartUpThread();
+  StartUpThread(const StartUpThread&) = delete;
+  StartUpThread& operator=(const StartUpThread&) = delete;
 
-  /// The application object exists: the font list may be built.
+  /// The application object exists: the rest may be done.
   void ApplicationReady();
   /// Waits for the thread; called before the application object goes.
   void Join();

@@ -1,6 +1,6 @@
 // What the program does at start to show its window sooner: the icons of buttons
-// that show only now and then handed out unread, and the font list built on a
-// second thread.
+// that show only now and then handed out unread, and the fonts and the
+// session bus set up on a second thread.
 #include "ui/start_up.h"
 
 #include <gtest/gtest.h>
@@ -56,10 +56,10 @@ TEST(StartUp, DeferredIconsDrawTheStylesPixels) {
 
 // The thread never keeps the program from ending: not when the application object
 // never came, nor when it is joined twice.
-TEST(StartUp, FontListThreadEndsOnEveryWayOut) {
+TEST(StartUp, ThreadEndsOnEveryWayOut) {
   auto ended = std::async(std::launch::async, [] {
-    { const FontListBuilder never; }
-    FontListBuilder told;
+    { const StartUpThread never; }
+    StartUpThread told;
     told.ApplicationReady();
     told.Join();
     told.Join();

@@ -133,8 +133,6 @@ void Tfrm_Converter::CreateControls() {
   m_central = central;
   central->setMinimumSize(kMinimumWorkingArea);
   window->addWidget(central);
-  m_menuBar = new QMenuBar(this);
-  window->setMenuBar(m_menuBar);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -155,6 +153,10 @@ void Tfrm_Converter::CreateControls() {
   layout->addWidget(TabSet1);
 
   m_resultAnnouncer = new ResultAnnouncer(this);
+  // Made last: it asks the session bus whether the desktop shows applications' menus
+  // itself, and the start-up thread connects to the bus meanwhile.
+  m_menuBar = new QMenuBar(this);
+  window->setMenuBar(m_menuBar);
   m_menus = BuildMenus(menuBar(), this);
   ConnectControls();
   qApp->installEventFilter(this);
