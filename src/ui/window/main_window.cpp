@@ -1,6 +1,5 @@
 #include "ui/window/main_window.h"
 
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,22 +47,10 @@ constexpr QSize kDesignWorkingArea(602, 404);
 // a scroll bar) and the tab strip still show.
 constexpr QSize kMinimumWorkingArea(320, 200);
 
-// A screen reader knows the main window as an application's window (a frame), as it
-// knows any main window, not as a bare panel.
-QAccessibleInterface* MainWindowAccessible(const QString& key, QObject* object) {
-  if (key != QLatin1String(Tfrm_Converter::staticMetaObject.className())) return nullptr;
-  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-}
-
 }  // namespace
 
 Tfrm_Converter::Tfrm_Converter(std::string settingsPath, WindowMessages& messages, QWidget* parent)
-    : QWidget(parent), m_settingsPath(std::move(settingsPath)), m_messages(messages) {
-  static const bool accessible = [] {
-    QAccessible::installFactory(MainWindowAccessible);
-    return true;
-  }();
-  (void)accessible;
+    : QMainWindow(parent), m_settingsPath(std::move(settingsPath)), m_messages(messages) {
   CreateControls();
   FormCreate();
 }
@@ -119,20 +106,14 @@ void Tfrm_Converter::closeEvent(QCloseEvent* event) {
   // Saved while the window is still there, so that a failure is told over it and
   // with the message loop running.
   SaveSettings();
-  QWidget::closeEvent(event);
+  QMainWindow::closeEvent(event);
 }
 
 void Tfrm_Converter::CreateControls() {
   m_locale = SystemNumberLocale();
-  // The menu bar over the working area, edge to edge. A screen reader meets the
-  // working area first, then the menu bar, as in every version before.
-  auto* window = new QVBoxLayout(this);
-  window->setContentsMargins(0, 0, 0, 0);
-  window->setSpacing(0);
   auto* central = new QWidget(this);
-  m_central = central;
   central->setMinimumSize(kMinimumWorkingArea);
-  window->addWidget(central);
+  setCentralWidget(central);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -153,10 +134,8 @@ void Tfrm_Converter::CreateControls() {
   layout->addWidget(TabSet1);
 
   m_resultAnnouncer = new ResultAnnouncer(this);
-  // Made last: it asks the session bus whether the desktop shows applications' menus
-  // itself, and the start-up thread connects to the bus meanwhile.
-  m_menuBar = new QMenuBar(this);
-  window->setMenuBar(m_menuBar);
+  // The menu bar is made here, last: it asks the session bus whether the desktop shows
+  // applications' menus itself, and the start-up thread connects to the bus meanwhile.
   m_menus = BuildMenus(menuBar(), this);
   ConnectControls();
   qApp->installEventFilter(this);
@@ -214,7 +193,7 @@ bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
     pan->ApplyColours(m_model->Window().MainFont);
     ApplyTabFont(TabSet1, m_model->Window().TabFont);
   }
-  return QWidget::eventFilter(watched, event);
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void Tfrm_Converter::RecordWindowBounds() {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QMainWindow>
 #include <QSize>
 #include <QString>
 #include <QStringList>
-#include <QWidget>
 #include <memory>
 #include <string>
 
@@ -15,7 +15,6 @@
 
 class QLineEdit;
 class QListWidget;
-class QMenuBar;
 class QTabBar;
 
 namespace quantivo::ui {
@@ -30,7 +29,7 @@ class WorkingPanel;
 
 /// The main window. It mirrors the converter model's shown values in its controls
 /// and turns each user action into one model call.
-class Tfrm_Converter : public QWidget, private model::ShownValuesObserver {
+class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   Q_OBJECT
  public:
   /// Builds the window and reads the settings file at `settingsPath` (the file
@@ -43,10 +42,6 @@ class Tfrm_Converter : public QWidget, private model::ShownValuesObserver {
   /// text box.
   bool FocusFlag() const;
   QLineEdit* ActiveTextBox() const;
-
-  /// The menu bar over the working area, and the working area below it.
-  QMenuBar* menuBar() const { return m_menuBar; }
-  QWidget* centralWidget() const { return m_central; }
 
   /// Opens the help window at the topic whose identifier is the keyword.
   void ShowHelpTopic(const QString& keyword) { m_help.ShowTopic(keyword); }
@@ -117,8 +112,6 @@ class Tfrm_Converter : public QWidget, private model::ShownValuesObserver {
 
   QTabBar* TabSet1 = nullptr;
   WorkingPanel* pan = nullptr;
-  QMenuBar* m_menuBar = nullptr;
-  QWidget* m_central = nullptr;
   MenuActions m_menus;
   KeyboardRouter* m_keys = nullptr;
   TextBoxCommands* m_textBoxes = nullptr;
