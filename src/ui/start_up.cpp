@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
-#include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
 #include <functional>
@@ -93,11 +92,9 @@ class DeferredIconStyle : public QProxyStyle {
 }  // namespace
 
 void DeferStyleIcons() {
-  // The style the application would have had, with what the desktop or the command
-  // line chose, stays the one that draws.
-  QStyle* own = QStyleFactory::create(QApplication::style()->name());
-  if (own == nullptr) return;
-  QApplication::setStyle(new DeferredIconStyle(own));
+  // A proxy made without a style takes the one the application would have had (the
+  // command line's, QT_STYLE_OVERRIDE's or the desktop's), made once, when first used.
+  QApplication::setStyle(new DeferredIconStyle);
 }
 
 StartUpThread::StartUpThread()
