@@ -1,10 +1,12 @@
 #pragma once
 
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "catalogue/custom_units.h"
 #include "catalogue/extended.h"
 
 namespace quantivo::catalogue {
@@ -74,14 +76,25 @@ std::span<const CategoryDefinition> BuiltInCategories();
 
 /// One category: its fixed place in the catalogue, its tab caption, its section in
 /// the settings file, its kind and its table of units. Units[i] is table position
-/// i + 1 and is designated by list position i.
+/// i + 1 and is designated by list position i. The user's own units follow the
+/// table's, so a table unit's position never depends on them.
 struct UnitCategory {
   int Index = 0;
   std::string_view DisplayName;
   std::string_view SectionName;
   ConversionKind Kind = ConversionKind::Linear;
   std::vector<UnitRecord> Units;
+  /// How many of Units are the table's; the user's own units come after them.
+  int TableUnitCount = 0;
+
+  /// Whether list position `position` holds a unit of the user's own.
+  bool IsCustomUnit(int position) const { return position >= TableUnitCount; }
 };
+
+/// Whether a category takes units of the user's own: only a factor carries them.
+constexpr bool TakesCustomUnits(ConversionKind kind) {
+  return kind == ConversionKind::Linear;
+}
 
 /// The categories and their unit tables. Built once at start-up; afterwards only the
 /// order of the records inside a table ever changes.
@@ -95,12 +108,19 @@ class UnitCatalogue {
   /// Writes every table in definition order, replacing whatever order a sort left.
   /// Calling it again always gives the same tables.
   void BuildTables();
-  /// Puts every table into alphabetical order (UnitNameLess) in place. Records move
-  /// whole, so each unit keeps its factor or code. Sorting twice equals sorting once.
+  /// Puts every table into alphabetical order (UnitNameLess) in place, the table's
+  /// units and the user's own each among themselves. Records move whole, so each unit
+  /// keeps its factor or code. Sorting twice equals sorting once.
   void SortUnitTables();
 
+  /// Takes the user's own units (by category index; a category that takes none keeps
+  /// none) and writes every table in definition order with them after the table's.
+  void SetCustomUnits(CustomUnitLists units);
+  /// The user's own units of the category, in definition order.
+  const std::vector<CustomUnit>& CustomUnits(int index) const;
+
   int CategoryCount() const { return static_cast<int>(m_categories.size()); }
-  /// The number of units over all categories, as the About box shows it.
+  /// The number of the tables' units over all categories, as the About box shows it.
   int TotalUnitCount() const;
 
   /// The index of the first category whose display name equals `displayName`
@@ -113,20 +133,22 @@ class UnitCatalogue {
   std::vector<std::string_view> UnitNames(int index) const;
 
   const UnitCategory& Category(int index) const { return m_categories.at(index); }
-  /// The category's units in definition order, whatever order its table is in now.
-  std::span<const UnitRecord> DefinedUnits(int index) const {
-    return m_definitions[static_cast<std::size_t>(m_categories.at(index).Index)].Units;
-  }
+  /// The category's units in definition order, whatever order its table is in now:
+  /// the table's, then the user's own.
+  std::span<const UnitRecord> DefinedUnits(int index) const;
   /// The other names of the category's units, in definition order.
-  std::span<const UnitOtherNames> OtherNamesOf(int index) const {
-    return m_definitions[static_cast<std::size_t>(m_categories.at(index).Index)].OtherNames;
-  }
+  std::span<const UnitOtherNames> OtherNamesOf(int index) const;
   const std::vector<std::string_view>& CategoryNames() const { return m_categoryNames; }
   /// The category indices in the order of their sections in the settings file.
   std::vector<int> CategoriesInSectionOrder() const;
 
  private:
+  /// The user's own units with the records and other names that view them; shared
+  /// between copies of the catalogue and never changed once made.
+  struct CustomStore;
+
   std::span<const CategoryDefinition> m_definitions;
+  std::shared_ptr<const CustomStore> m_custom;
   std::vector<UnitCategory> m_categories;
   std::vector<std::string_view> m_categoryNames;
 };

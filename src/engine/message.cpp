@@ -35,6 +35,21 @@ constexpr CodeText kEnglish[] = {
     {MessageCode::FromTo, "From %1 to %2"},
     {MessageCode::RomanNumerals, "Roman numerals"},
     {MessageCode::Base, "base %1"},
+    {MessageCode::UnitsFileProblems,
+     "Lines of %1 that define no unit are left out and kept in the file:\n%2"},
+    {MessageCode::UnitsFileLine, "line %1: %2"},
+    {MessageCode::UnitsSectionUnknown, "[%1] is not the name of a category's section"},
+    {MessageCode::UnitsCategoryTakesNone,
+     "%1 takes no units of your own: only categories converted by a factor do"},
+    {MessageCode::UnitLineUnreadable,
+     "a unit is written as name = value unit, as in step = 60 centimeter"},
+    {MessageCode::UnitNameEmpty, "the unit has no name"},
+    {MessageCode::UnitNameTaken, "\"%1\" is already a name in this category"},
+    {MessageCode::UnitNameUnwritable,
+     "\"%1\" cannot be written in the units file: a name holds no \",\", \"=\" or control "
+     "character and does not begin with \"[\", \";\" or \"#\""},
+    {MessageCode::UnitValueInvalid, "\"%1\" is not a positive number"},
+    {MessageCode::UnitBaseUnknown, "\"%1\" is not a unit of this category's table"},
 };
 static_assert(HasEveryCodeInOrder(kEnglish));
 
@@ -70,6 +85,17 @@ std::string EnglishText(const Message& message) {
       std::vector<std::string> parts;
       for (const Message& part : message.Parts) parts.push_back(EnglishText(part));
       return Filled(text, parts);
+    }
+    case MessageArguments::Line:
+      return Filled(text, {std::to_string(message.Number),
+                           message.Parts.empty() ? std::string() : EnglishText(message.Parts[0])});
+    case MessageArguments::PathLines: {
+      std::string lines;
+      for (const Message& part : message.Parts) {
+        if (!lines.empty()) lines += '\n';
+        lines += EnglishText(part);
+      }
+      return Filled(text, {message.Path, lines});
     }
   }
   return std::string(text);

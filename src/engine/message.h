@@ -35,10 +35,23 @@ enum class MessageCode {
   FromTo,  // Parts: the two number systems, each RomanNumerals or Base
   RomanNumerals,
   Base,  // Number: the base
+  // A line of the units file that cannot be read, and what is wrong with it or with a
+  // unit the Custom Units dialog is given.
+  UnitsFileProblems,       // Path: the file; Parts: its lines, each UnitsFileLine
+  UnitsFileLine,           // Number: the line; Parts: what is wrong
+  UnitsSectionUnknown,     // Path: the section's name as written
+  UnitsCategoryTakesNone,  // Path: the category's name
+  UnitLineUnreadable,
+  UnitNameEmpty,
+  UnitNameTaken,       // Path: the name
+  UnitNameUnwritable,  // Path: the name
+  UnitValueInvalid,    // Path: the value as written
+  UnitBaseUnknown,     // Path: the unit's name as written
 };
 
-/// How many codes there are; Base is the last.
-inline constexpr std::size_t kMessageCodeCount = static_cast<std::size_t>(MessageCode::Base) + 1;
+/// How many codes there are; UnitBaseUnknown is the last.
+inline constexpr std::size_t kMessageCodeCount =
+    static_cast<std::size_t>(MessageCode::UnitBaseUnknown) + 1;
 
 /// A message: its code and what its text names.
 struct Message {
@@ -53,7 +66,7 @@ struct Message {
   MessageCode Code{};
   /// A position or a base (see the code).
   int Number = 0;
-  /// A file's path, as the file system's bytes.
+  /// A file's path, as the file system's bytes, or a name or value the user wrote.
   std::string Path;
   /// Messages of their own that the text names: a FromTo line's number systems.
   std::vector<Message> Parts;
@@ -61,8 +74,10 @@ struct Message {
   friend bool operator==(const Message&, const Message&) = default;
 };
 
-/// What %1 (and %2) in a code's text stand for.
-enum class MessageArguments { None, Number, Path, Parts };
+/// What %1 (and %2) in a code's text stand for: a line of a file is its number and what
+/// is wrong (the first of Parts); a file's lines are its path and the lines (Parts),
+/// each on a line of its own.
+enum class MessageArguments { None, Number, Path, Parts, Line, PathLines };
 
 constexpr MessageArguments ArgumentsOf(MessageCode code) {
   switch (code) {
@@ -72,9 +87,19 @@ constexpr MessageArguments ArgumentsOf(MessageCode code) {
       return MessageArguments::Number;
     case MessageCode::UnableToRead:
     case MessageCode::UnableToWrite:
+    case MessageCode::UnitsSectionUnknown:
+    case MessageCode::UnitsCategoryTakesNone:
+    case MessageCode::UnitNameTaken:
+    case MessageCode::UnitNameUnwritable:
+    case MessageCode::UnitValueInvalid:
+    case MessageCode::UnitBaseUnknown:
       return MessageArguments::Path;
     case MessageCode::FromTo:
       return MessageArguments::Parts;
+    case MessageCode::UnitsFileLine:
+      return MessageArguments::Line;
+    case MessageCode::UnitsFileProblems:
+      return MessageArguments::PathLines;
     default:
       return MessageArguments::None;
   }

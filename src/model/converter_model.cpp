@@ -1,6 +1,7 @@
 #include "model/converter_model.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "engine/conversion_factor.h"
@@ -16,6 +17,15 @@ FontSpec DefaultMainFont() {
 }
 FontSpec DefaultTabFont() {
   return {"Small Fonts", 7, 0, false};
+}
+
+int CustomUnitPosition(const catalogue::UnitCatalogue& catalogue, int category,
+                       std::string_view name) {
+  const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+  for (int p = unitCategory.TableUnitCount; p < static_cast<int>(unitCategory.Units.size()); ++p) {
+    if (!name.empty() && unitCategory.Units[static_cast<std::size_t>(p)].Name == name) return p;
+  }
+  return -1;
 }
 
 ConverterModel::ConverterModel(catalogue::UnitCatalogue catalogue, engine::NumberLocale locale)
@@ -158,6 +168,36 @@ void ConverterModel::OrderUnitTables(bool sorted) {
 
 void ConverterModel::SetSortedUnitLists(bool on) {
   OrderUnitTables(on);
+  SwitchCategory(m_tabIndex);
+}
+
+void ConverterModel::SetCustomUnits(catalogue::CustomUnitLists units) {
+  // The names of the selected units of the user's own, by category: input, output.
+  std::vector<std::pair<std::string, std::string>> selected(m_viewStates.size());
+  auto customName = [this](int category, int position) {
+    const catalogue::UnitCategory& unitCategory = m_catalogue.Category(category);
+    return position >= 0 && unitCategory.IsCustomUnit(position) &&
+                   position < static_cast<int>(unitCategory.Units.size())
+               ? std::string(unitCategory.Units[static_cast<std::size_t>(position)].Name)
+               : std::string();
+  };
+  for (int i = 0; i < m_catalogue.CategoryCount(); ++i) {
+    selected[i] = {customName(i, m_viewStates[i].FormatIn),
+                   customName(i, m_viewStates[i].FormatOut)};
+  }
+  m_catalogue.SetCustomUnits(std::move(units));
+  if (m_sortedUnitLists) m_catalogue.SortUnitTables();
+  for (int i = 0; i < m_catalogue.CategoryCount(); ++i) {
+    m_unitNameLists[i] = m_catalogue.UnitNames(i);
+    CategoryViewState& state = m_viewStates[i];
+    const catalogue::UnitCategory& category = m_catalogue.Category(i);
+    auto follow = [&](int& position, const std::string& name) {
+      if (position < category.TableUnitCount) return;
+      position = CustomUnitPosition(m_catalogue, i, name);
+    };
+    if (catalogue::HasInputUnit(category.Kind)) follow(state.FormatIn, selected[i].first);
+    follow(state.FormatOut, selected[i].second);
+  }
   SwitchCategory(m_tabIndex);
 }
 

@@ -178,6 +178,11 @@ struct ConversionTable {
   int OutputRow = -1;
 };
 
+/// The list position of the category's unit of the user's own named `name`; -1 when
+/// none has that name.
+int CustomUnitPosition(const catalogue::UnitCatalogue& catalogue, int category,
+                       std::string_view name);
+
 /// The state behind the main window: tab order and selection, what each category
 /// last showed, the sort state, the result format, the window's bounds and fonts,
 /// and the shown values of the working controls. Categories are known by the
@@ -242,6 +247,11 @@ class ConverterModel {
   /// Sorts the tables or rebuilds them in definition order, forgets what every
   /// category showed, and shows the current category again.
   void SetSortedUnitLists(bool on);
+  /// Takes the user's own units in place of those the lists had, after the tables'
+  /// units, whose positions never move. A selected unit of the user's own stays
+  /// selected while a unit of its name is there; otherwise nothing is selected in its
+  /// place. The current category is shown again.
+  void SetCustomUnits(catalogue::CustomUnitLists units);
   bool SortedUnitLists() const { return m_sortedUnitLists; }
   const CategoryViewState& ViewState(int category) const { return m_viewStates.at(category); }
   void SetViewState(int category, CategoryViewState state);

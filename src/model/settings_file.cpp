@@ -45,6 +45,33 @@ void WriteFont(ProfileFile& file, const char* prefix, const FontSpec& font) {
   file.WriteBool(kMainSection, p + "ColorChosen", font.ColorChosen);
 }
 
+// A list position as stored. A unit of the user's own is also stored by its name (key
+// + "Unit"), so that a units file edited since selects nothing in its place; a position
+// beyond the tables' units without its name selects nothing either.
+int ReadPosition(const ProfileFile& file, const UnitCatalogue& catalogue, int category,
+                 const std::string& key) {
+  const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+  const int position = file.ReadInteger(unitCategory.SectionName, key, -1);
+  if (position < unitCategory.TableUnitCount) return position;
+  return CustomUnitPosition(catalogue, category,
+                            file.ReadString(unitCategory.SectionName, key + "Unit", ""));
+}
+
+void WritePosition(ProfileFile& file, const UnitCatalogue& catalogue, int category,
+                   const std::string& key, int position) {
+  const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+  file.WriteInteger(unitCategory.SectionName, key, position);
+  const bool custom = position >= 0 && unitCategory.IsCustomUnit(position) &&
+                      position < static_cast<int>(unitCategory.Units.size());
+  // The name key is written only for a unit of the user's own, and emptied after.
+  const std::string nameKey = key + "Unit";
+  if (custom || !file.ReadString(unitCategory.SectionName, nameKey, "").empty()) {
+    file.WriteString(
+        unitCategory.SectionName, nameKey,
+        custom ? unitCategory.Units[static_cast<std::size_t>(position)].Name : std::string_view());
+  }
+}
+
 // The tab captions and the selected tab.
 void ReadTabs(const ProfileFile& file, const UnitCatalogue& catalogue, StoredSettings& settings,
               UserMessages& messages) {
@@ -133,9 +160,9 @@ void ReadSettings(const ProfileFile& file, const UnitCatalogue& catalogue, Store
     CategoryViewState& state = settings.ViewStates[category];
     // A hidden input list's position is not stored.
     if (catalogue::HasInputUnit(unitCategory.Kind)) {
-      state.FormatIn = file.ReadInteger(section, "FormatIn", -1);
+      state.FormatIn = ReadPosition(file, catalogue, category, "FormatIn");
     }
-    state.FormatOut = file.ReadInteger(section, "FormatOut", -1);
+    state.FormatOut = ReadPosition(file, catalogue, category, "FormatOut");
     state.ValueIn = file.ReadString(section, "ValueIn", "");
   }
 }
@@ -179,9 +206,9 @@ void WriteSettings(const StoredSettings& settings, const UnitCatalogue& catalogu
     const std::string_view section = unitCategory.SectionName;
     const CategoryViewState& state = settings.ViewStates.at(category);
     if (catalogue::HasInputUnit(unitCategory.Kind)) {
-      file.WriteInteger(section, "FormatIn", state.FormatIn);
+      WritePosition(file, catalogue, category, "FormatIn", state.FormatIn);
     }
-    file.WriteInteger(section, "FormatOut", state.FormatOut);
+    WritePosition(file, catalogue, category, "FormatOut", state.FormatOut);
     file.WriteString(section, "ValueIn", state.ValueIn);
   }
 }

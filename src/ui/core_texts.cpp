@@ -52,6 +52,29 @@ constexpr CodeText kTexts[] = {
     {MessageCode::RomanNumerals, QT_TRANSLATE_NOOP("CoreTexts", "Roman numerals")},
     //: A number system, as in "base 16"; stands for %1 or %2 of "From %1 to %2".
     {MessageCode::Base, QT_TRANSLATE_NOOP("CoreTexts", "base %1")},
+    {MessageCode::UnitsFileProblems,
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "Lines of %1 that define no unit are left out and kept in the file:\n%2")},
+    {MessageCode::UnitsFileLine, QT_TRANSLATE_NOOP("CoreTexts", "line %1: %2")},
+    {MessageCode::UnitsSectionUnknown,
+     QT_TRANSLATE_NOOP("CoreTexts", "[%1] is not the name of a category's section")},
+    {MessageCode::UnitsCategoryTakesNone,
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "%1 takes no units of your own: only categories converted by a factor do")},
+    {MessageCode::UnitLineUnreadable,
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "a unit is written as name = value unit, as in step = 60 centimeter")},
+    {MessageCode::UnitNameEmpty, QT_TRANSLATE_NOOP("CoreTexts", "the unit has no name")},
+    {MessageCode::UnitNameTaken,
+     QT_TRANSLATE_NOOP("CoreTexts", "\"%1\" is already a name in this category")},
+    {MessageCode::UnitNameUnwritable,
+     QT_TRANSLATE_NOOP("CoreTexts",
+                       "\"%1\" cannot be written in the units file: a name holds no \",\", \"=\" "
+                       "or control character and does not begin with \"[\", \";\" or \"#\"")},
+    {MessageCode::UnitValueInvalid,
+     QT_TRANSLATE_NOOP("CoreTexts", "\"%1\" is not a positive number")},
+    {MessageCode::UnitBaseUnknown,
+     QT_TRANSLATE_NOOP("CoreTexts", "\"%1\" is not a unit of this category's table")},
 };
 static_assert(engine::HasEveryCodeInOrder(kTexts));
 
@@ -73,6 +96,14 @@ QString ShownText(const engine::Message& message) {
       return text.arg(ToQString(message.Path));
     case engine::MessageArguments::Parts:
       return text.arg(ShownText(message.Parts.at(0)), ShownText(message.Parts.at(1)));
+    case engine::MessageArguments::Line:
+      return text.arg(QString::number(message.Number),
+                      message.Parts.empty() ? QString() : ShownText(message.Parts[0]));
+    case engine::MessageArguments::PathLines: {
+      QStringList lines;
+      for (const engine::Message& part : message.Parts) lines.append(ShownText(part));
+      return text.arg(ToQString(message.Path), lines.join(QLatin1Char('\n')));
+    }
   }
   return text;
 }

@@ -1,0 +1,387 @@
+#include "model/custom_units_file.h"
+
+#include <cmath>
+#include <filesystem>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+
+#include "catalogue/name_match.h"
+#include "engine/parse_number.h"
+#include "model/atomic_file.h"
+
+namespace quantivo::model {
+namespace {
+
+using catalogue::CustomUnit;
+using catalogue::CustomUnitLists;
+using catalogue::UnitCatalogue;
+using engine::Message;
+using engine::MessageCode;
+
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view Trimmed(std::string_view text) {
+  const std::size_t start = text.find_first_not_of(kBlanks);
+  if (start == std::string_view::npos) return {};
+  return text.substr(start, text.find_last_not_of(kBlanks) + 1 - start);
+}
+
+// Whether `text` is whole UTF-8: every lead byte with its continuation bytes.
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                               : lead >= 0xE0                ? 3
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                             : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+// A name the file can hold on one unit line and give back the same: the line is split
+// at "," and "=", and a line beginning with "[", ";" or "#" is a section or a comment.
+bool IsWritableName(std::string_view name) {
+  if (name.front() == '[' || name.front() == ';' || name.front() == '#') return false;
+  for (const char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte == 0x7F || c == ',' || c == '=') return false;
+  }
+  return IsUtf8(name);
+}
+
+// The names a category has besides the user's units being read or checked: every
+// name in lower case, to refuse a name again in any case, and the table's names by
+// which a definition names its base.
+class CategoryNames {
+ public:
+  CategoryNames(const UnitCatalogue& catalogue, int category) {
+    const std::span<const catalogue::UnitRecord> units = catalogue.DefinedUnits(category);
+    const int tableCount = catalogue.Category(category).TableUnitCount;
+    std::unordered_map<std::string_view, int> tableUnit;
+    for (int u = 0; u < tableCount; ++u) {
+      const std::string_view name = units[static_cast<std::size_t>(u)].Name;
+      tableUnit.emplace(name, u);
+      m_byLowerCase.emplace(catalogue::AsciiLowerCase(name), name);
+      m_taken.insert(catalogue::AsciiLowerCase(name));
+    }
+    for (const catalogue::UnitOtherNames& other : catalogue.OtherNamesOf(category)) {
+      if (!tableUnit.contains(other.Unit)) continue;  // a unit of the user's own
+      catalogue::ForEachListedName(other.Symbols, [&](std::string_view symbol) {
+        m_bySymbol.emplace(symbol, other.Unit);
+        m_taken.insert(catalogue::AsciiLowerCase(symbol));
+      });
+      catalogue::ForEachListedName(other.Words, [&](std::string_view word) {
+        m_byLowerCase.emplace(catalogue::AsciiLowerCase(word), other.Unit);
+        m_taken.insert(catalogue::AsciiLowerCase(word));
+      });
+    }
+  }
+
+  // The table unit `written` names: a table name or a word in any case, or a symbol.
+  const std::string_view* Base(std::string_view written) const {
+    if (const auto found = m_byLowerCase.find(catalogue::AsciiLowerCase(written));
+        found != m_byLowerCase.end())
+      return &found->second;
+    const auto symbol = m_bySymbol.find(written);
+    return symbol == m_bySymbol.end() ? nullptr : &symbol->second;
+  }
+
+  bool Taken(std::string_view name) const {
+    return m_taken.contains(catalogue::AsciiLowerCase(name));
+  }
+  void Take(const CustomUnit& unit) {
+    m_taken.insert(catalogue::AsciiLowerCase(unit.Name));
+    for (const std::string& other : unit.OtherNames)
+      m_taken.insert(catalogue::AsciiLowerCase(other));
+  }
+
+ private:
+  std::unordered_map<std::string, std::string_view> m_byLowerCase;
+  std::unordered_map<std::string_view, std::string_view> m_bySymbol;
+  std::unordered_set<std::string> m_taken;
+};
+
+CheckedUnit Refused(MessageCode code, std::string_view what = {}) {
+  return {std::nullopt, Message(code, std::string(what))};
+}
+
+CheckedUnit Check(const UnitCatalogue& catalogue, int category, const CategoryNames& names,
+                  const CustomUnitText& text) {
+  if (!catalogue::TakesCustomUnits(catalogue.Category(category).Kind)) {
+    return Refused(MessageCode::UnitsCategoryTakesNone, catalogue.Category(category).DisplayName);
+  }
+  CustomUnit unit;
+  unit.Name = Trimmed(text.Name);
+  if (unit.Name.empty()) return Refused(MessageCode::UnitNameEmpty);
+  std::unordered_set<std::string> own{catalogue::AsciiLowerCase(unit.Name)};
+  std::optional<CheckedUnit> refusal;
+  // A list the user typed may hold "=" or a line break: those are refused, not split.
+  catalogue::ForEachListedName(text.OtherNames, [&](std::string_view other) {
+    other = Trimmed(other);
+    if (other.empty() || refusal) return;
+    if (!IsWritableName(other)) refusal = Refused(MessageCode::UnitNameUnwritable, other);
+    if (names.Taken(other)) refusal = Refused(MessageCode::UnitNameTaken, other);
+    // The same name twice in one definition is one name.
+    if (own.insert(catalogue::AsciiLowerCase(other)).second) unit.OtherNames.emplace_back(other);
+  });
+  if (!IsWritableName(unit.Name)) return Refused(MessageCode::UnitNameUnwritable, unit.Name);
+  if (names.Taken(unit.Name)) return Refused(MessageCode::UnitNameTaken, unit.Name);
+  if (refusal) return *refusal;
+
+  unit.Value = Trimmed(text.Value);
+  const engine::ParsedNumber value = engine::ParseNumber(unit.Value);
+  if (unit.Value.empty() || value.ErrorPos != 0 || !std::isfinite(value.Value) || value.Value <= 0)
+    return Refused(MessageCode::UnitValueInvalid, unit.Value);
+  const std::string_view* base = names.Base(Trimmed(text.Base));
+  if (base == nullptr) return Refused(MessageCode::UnitBaseUnknown, Trimmed(text.Base));
+  unit.Base = *base;
+  const std::span<const catalogue::UnitRecord> units = catalogue.DefinedUnits(category);
+  for (const catalogue::UnitRecord& record : units) {
+    if (record.Name == unit.Base) unit.Factor = record.Factor / value.Value;
+  }
+  // A value so far from the base's that its factor is not a number the engine can use.
+  if (!std::isfinite(unit.Factor) || unit.Factor <= 0)
+    return Refused(MessageCode::UnitValueInvalid, unit.Value);
+  return {std::move(unit), {}};
+}
+
+// One line of the units file as read: its bytes (with its line end) and what it is.
+struct FileLine {
+  std::string_view Bytes;
+  int Section = -1;     // the category of the section the line is in; -1 for none
+  bool Header = false;  // a section's own line
+  std::optional<CustomUnit> Unit;
+};
+
+struct ParsedFile {
+  std::vector<FileLine> Lines;
+  UnitsFileContents Contents;
+  std::string_view LineEnd = "\n";
+};
+
+ParsedFile Parse(std::string_view text, const UnitCatalogue& catalogue) {
+  ParsedFile parsed;
+  parsed.Contents.Units.resize(static_cast<std::size_t>(catalogue.CategoryCount()));
+  std::vector<std::optional<CategoryNames>> names(parsed.Contents.Units.size());
+  int section = -1;
+  bool unknownSection = false;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    FileLine& line = parsed.Lines.emplace_back();
+    line.Bytes = text.substr(start, end + 1 - start);
+    if (parsed.Lines.size() == 1 && end < text.size() && end > 0 && text[end - 1] == '\r')
+      parsed.LineEnd = "\r\n";
+    std::string_view content = text.substr(start, end - start);
+    start = end + 1;
+    if (parsed.Lines.size() == 1 && content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
+    if (content.ends_with('\r')) content.remove_suffix(1);
+    content = Trimmed(content);
+    const int number = static_cast<int>(parsed.Lines.size());
+    auto problem = [&](const CheckedUnit& refused) {
+      parsed.Contents.Problems.push_back(
+          {number, Message(MessageCode::UnitsFileLine, std::vector<Message>{refused.Refusal})});
+      parsed.Contents.Problems.back().What.Number = number;
+    };
+    if (content.empty() || content.front() == ';' || content.front() == '#') {
+      line.Section = section;
+      continue;
+    }
+    if (content.front() == '[') {
+      const std::string_view name = Trimmed(content.substr(1, content.find(']') - 1));
+      section = -1;
+      for (int c = 0; c < catalogue.CategoryCount(); ++c) {
+        if (catalogue::EqualIgnoringCase(catalogue.Category(c).SectionName, name)) section = c;
+      }
+      unknownSection = section < 0;
+      if (section < 0) {
+        problem(Refused(MessageCode::UnitsSectionUnknown, name));
+      } else if (!catalogue::TakesCustomUnits(catalogue.Category(section).Kind)) {
+        problem(
+            Refused(MessageCode::UnitsCategoryTakesNone, catalogue.Category(section).DisplayName));
+      }
+      line.Section = section;
+      line.Header = true;
+      continue;
+    }
+    line.Section = section;
+    // The lines of a section that is not a category's were reported with it.
+    if (unknownSection) continue;
+    const std::size_t equals = content.find('=');
+    const std::string_view definition = Trimmed(content.substr(equals + 1));
+    const std::size_t blank = definition.find_first_of(kBlanks);
+    if (section < 0 || equals == std::string_view::npos || blank == std::string_view::npos) {
+      if (section < 0 || catalogue::TakesCustomUnits(catalogue.Category(section).Kind))
+        problem(Refused(MessageCode::UnitLineUnreadable));
+      continue;
+    }
+    if (!catalogue::TakesCustomUnits(catalogue.Category(section).Kind)) continue;
+    const std::string_view written = content.substr(0, equals);
+    const std::size_t comma = written.find(',');
+    const CustomUnitText unitText{
+        std::string(written.substr(0, comma)),
+        std::string(comma == std::string_view::npos ? std::string_view()
+                                                    : written.substr(comma + 1)),
+        std::string(definition.substr(0, blank)), std::string(definition.substr(blank))};
+    std::optional<CategoryNames>& categoryNames = names[static_cast<std::size_t>(section)];
+    if (!categoryNames) categoryNames.emplace(catalogue, section);
+    CheckedUnit checked = Check(catalogue, section, *categoryNames, unitText);
+    if (!checked.Unit) {
+      problem(checked);
+      continue;
+    }
+    categoryNames->Take(*checked.Unit);
+    line.Unit = checked.Unit;
+    parsed.Contents.Units[static_cast<std::size_t>(section)].push_back(std::move(*checked.Unit));
+  }
+  return parsed;
+}
+
+std::string UnitLine(const CustomUnit& unit, std::string_view lineEnd) {
+  std::string line = unit.Name;
+  for (const std::string& other : unit.OtherNames) line.append(", ").append(other);
+  line.append(" = ").append(unit.Value).append(" ").append(unit.Base).append(lineEnd);
+  return line;
+}
+
+}  // namespace
+
+std::string CustomUnitsFilePath(const std::string& settingsPath) {
+  return (std::filesystem::path(settingsPath).parent_path() / kCustomUnitsFileName).string();
+}
+
+CheckedUnit CheckCustomUnit(const UnitCatalogue& catalogue, int category,
+                            const CustomUnitText& text, int replacing) {
+  CategoryNames names(catalogue, category);
+  const std::vector<CustomUnit>& custom = catalogue.CustomUnits(category);
+  for (int u = 0; u < static_cast<int>(custom.size()); ++u) {
+    if (u != replacing) names.Take(custom[static_cast<std::size_t>(u)]);
+  }
+  return Check(catalogue, category, names, text);
+}
+
+UnitsFileContents ReadCustomUnits(std::string_view text, const UnitCatalogue& catalogue) {
+  return Parse(text, catalogue).Contents;
+}
+
+std::string WriteCustomUnits(std::string_view text, const UnitCatalogue& catalogue,
+                             const CustomUnitLists& units) {
+  ParsedFile parsed = Parse(text, catalogue);
+  const std::size_t categoryCount = parsed.Contents.Units.size();
+  // What each line becomes: itself, a new text, or nothing.
+  std::vector<std::optional<std::string>> replaced(parsed.Lines.size());
+  std::vector<bool> dropped(parsed.Lines.size(), false);
+  std::vector<std::string> added(parsed.Lines.size() + 1);  // written after line i - 1
+  for (std::size_t c = 0; c < categoryCount; ++c) {
+    const std::vector<CustomUnit> none;
+    const std::vector<CustomUnit>& wanted = c < units.size() ? units[c] : none;
+    std::unordered_map<std::string_view, std::size_t> wantedByName;
+    for (std::size_t u = 0; u < wanted.size(); ++u) wantedByName.emplace(wanted[u].Name, u);
+    std::vector<bool> placed(wanted.size(), false);
+    std::vector<std::size_t> unitLines;  // the category's unit lines, in file order
+    std::vector<bool> matched;
+    for (std::size_t i = 0; i < parsed.Lines.size(); ++i) {
+      const FileLine& line = parsed.Lines[i];
+      if (line.Section != static_cast<int>(c) || !line.Unit) continue;
+      unitLines.push_back(i);
+      const auto same = wantedByName.find(line.Unit->Name);
+      const bool found = same != wantedByName.end() && !placed[same->second];
+      matched.push_back(found);
+      if (!found) continue;
+      placed[same->second] = true;
+      if (!(wanted[same->second] == *line.Unit))
+        replaced[i] = UnitLine(wanted[same->second], parsed.LineEnd);
+    }
+    // A unit renamed takes the line of the name it had, when that line is at its own
+    // place among the category's units and its name went.
+    for (std::size_t u = 0; u < wanted.size() && u < unitLines.size(); ++u) {
+      const FileLine& line = parsed.Lines[unitLines[u]];
+      if (placed[u] || matched[u] || wantedByName.contains(line.Unit->Name)) continue;
+      placed[u] = true;
+      matched[u] = true;
+      replaced[unitLines[u]] = UnitLine(wanted[u], parsed.LineEnd);
+    }
+    for (std::size_t k = 0; k < unitLines.size(); ++k) {
+      if (!matched[k]) dropped[unitLines[k]] = true;
+    }
+    std::string newLines;
+    for (std::size_t u = 0; u < wanted.size(); ++u) {
+      if (!placed[u]) newLines += UnitLine(wanted[u], parsed.LineEnd);
+    }
+    if (newLines.empty()) continue;
+    // After the last line of the category's last section that is not blank.
+    std::optional<std::size_t> after;
+    for (std::size_t i = 0; i < parsed.Lines.size(); ++i) {
+      const FileLine& line = parsed.Lines[i];
+      if (line.Section == static_cast<int>(c) &&
+          line.Bytes.find_first_not_of(" \t\r\n") != std::string_view::npos)
+        after = i;
+    }
+    if (after) {
+      added[*after + 1] += newLines;
+    } else {
+      std::string section = std::string("[") +
+                            std::string(catalogue.Category(static_cast<int>(c)).SectionName) + "]" +
+                            std::string(parsed.LineEnd);
+      added[parsed.Lines.size()] += section + newLines;
+    }
+  }
+  std::string written;
+  written.reserve(text.size() + 64);
+  for (std::size_t i = 0; i <= parsed.Lines.size(); ++i) {
+    if (!added[i].empty()) {
+      // A last line without its line end gets one before anything follows it.
+      if (!written.empty() && written.back() != '\n') written += parsed.LineEnd;
+      // A new section stands apart from what is above it.
+      if (i == parsed.Lines.size() && added[i].front() == '[' && !written.empty() &&
+          !written.ends_with(std::string(parsed.LineEnd) + std::string(parsed.LineEnd)))
+        written += parsed.LineEnd;
+      written += added[i];
+    }
+    if (i == parsed.Lines.size() || dropped[i]) continue;
+    if (replaced[i]) {
+      written += *replaced[i];
+    } else {
+      written += parsed.Lines[i].Bytes;
+    }
+  }
+  return written;
+}
+
+CustomUnitLists LoadCustomUnitsFile(const std::string& path, const UnitCatalogue& catalogue,
+                                    UserMessages& messages) {
+  const std::optional<std::string> text = ReadFileText(path);
+  if (!text) {
+    messages.ShowError({MessageCode::UnableToRead, path});
+    return {};
+  }
+  UnitsFileContents contents = ReadCustomUnits(*text, catalogue);
+  if (!contents.Problems.empty()) {
+    Message problems(MessageCode::UnitsFileProblems, path);
+    for (UnitsFileProblem& problem : contents.Problems) problems.Parts.push_back(problem.What);
+    messages.ShowError(problems);
+  }
+  return std::move(contents.Units);
+}
+
+bool SaveCustomUnitsFile(const std::string& path, const UnitCatalogue& catalogue,
+                         const CustomUnitLists& units, UserMessages& messages) {
+  const bool ok = [&] {
+    const std::optional<std::filesystem::path> target = ResolveLinks(path);
+    if (!target) return false;
+    // A file that exists but cannot be read would lose what only it holds.
+    const std::optional<std::string> old = ReadFileText(*target);
+    if (!old) return false;
+    return ReplaceFileText(*target, WriteCustomUnits(*old, catalogue, units));
+  }();
+  if (!ok) messages.ShowError({MessageCode::UnableToWrite, path});
+  return ok;
+}
+
+}  // namespace quantivo::model
