@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <span>
 #include <string>
@@ -69,6 +70,10 @@ struct CategoryDefinition {
   /// index order.
   int SectionPlace = 0;
 };
+
+/// Two units of the category most people know its quantity by ("meter", "foot"), by
+/// their table names, to explain a unit of the user's own; empty names for none.
+std::array<std::string_view, 2> FamiliarUnits(std::string_view sectionName);
 
 /// The 23 built-in categories in index order: the order of the display-name list
 /// and the default tab order.

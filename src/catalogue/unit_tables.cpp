@@ -1,3 +1,5 @@
+#include <array>
+
 #include "catalogue/unit_catalogue.h"
 
 namespace quantivo::catalogue {
@@ -1090,10 +1092,46 @@ constexpr CategoryDefinition kCategories[] = {
      kThermalConductivityOtherNames, 22},
 };
 
+struct Familiar {
+  std::string_view Section;
+  std::array<std::string_view, 2> Units;
+};
+
+// The units most people know a quantity by, to explain a unit of the user's own.
+constexpr Familiar kFamiliar[] = {
+    {"Length", {"meter", "foot"}},
+    {"Area", {"meter²", "foot²"}},
+    {"Volume", {"liter", "gallon"}},
+    {"DryVolume", {"liter", "bushel"}},
+    {"Time", {"second", "day"}},
+    {"Speed", {"kilometer/hour", "mile/hour"}},
+    {"Mass", {"kilogram", "pound"}},
+    {"Density", {"kilogram/meter³", "pound/foot³"}},
+    {"Force", {"newton", "pound force"}},
+    {"Energy", {"joule", "kilocalorie"}},
+    {"Power", {"watt", "horsepower"}},
+    {"Pressure", {"pascal", "psi"}},
+    {"Flow", {"liter/minute", "gallon/minute"}},
+    {"Angle", {"degree", "radian"}},
+    {"Light", {"lux", "foot-candle"}},
+    {"Computer", {"byte", "kilobyte"}},
+    {"Viscosity1", {"newton-second/meter²", "poise"}},
+    {"Viscosity2", {"meter²/second", "stoke"}},
+    {"Conductivity", {"siemens", "mho"}},
+    {"ThermalConductivity", {"watt/meter-K", "BTU/hour-foot-°F"}},
+};
+
 }  // namespace
 
 std::span<const CategoryDefinition> BuiltInCategories() {
   return kCategories;
+}
+
+std::array<std::string_view, 2> FamiliarUnits(std::string_view sectionName) {
+  for (const Familiar& familiar : kFamiliar) {
+    if (familiar.Section == sectionName) return familiar.Units;
+  }
+  return {};
 }
 
 }  // namespace quantivo::catalogue

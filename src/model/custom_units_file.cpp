@@ -266,6 +266,22 @@ CheckedUnit CheckCustomUnit(const UnitCatalogue& catalogue, int category,
   return Check(catalogue, category, names, text);
 }
 
+std::string DefinitionMeaning(const UnitCatalogue& catalogue, int category, const CustomUnit& unit,
+                              const engine::NumberLocale& locale) {
+  std::string meaning = "1 " + unit.Name;
+  const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+  for (const std::string_view familiar : catalogue::FamiliarUnits(unitCategory.SectionName)) {
+    for (const catalogue::UnitRecord& record : catalogue.DefinedUnits(category)) {
+      if (familiar.empty() || record.Name != familiar) continue;
+      meaning.append(" = ")
+          .append(engine::FormatResult(record.Factor / unit.Factor, {}, locale))
+          .append(" ")
+          .append(record.Name);
+    }
+  }
+  return meaning;
+}
+
 UnitsFileContents ReadCustomUnits(std::string_view text, const UnitCatalogue& catalogue) {
   return Parse(text, catalogue).Contents;
 }
@@ -283,6 +299,11 @@ std::string WriteCustomUnits(std::string_view text, const UnitCatalogue& catalog
     const std::vector<CustomUnit>& wanted = c < units.size() ? units[c] : none;
     std::unordered_map<std::string_view, std::size_t> wantedByName;
     for (std::size_t u = 0; u < wanted.size(); ++u) wantedByName.emplace(wanted[u].Name, u);
+    // A unit the program did not have was written by hand since it read the file: its
+    // line stays.
+    std::unordered_set<std::string_view> known;
+    for (const CustomUnit& unit : catalogue.CustomUnits(static_cast<int>(c)))
+      known.insert(unit.Name);
     std::vector<bool> placed(wanted.size(), false);
     std::vector<std::size_t> unitLines;  // the category's unit lines, in file order
     std::vector<bool> matched;
@@ -292,7 +313,7 @@ std::string WriteCustomUnits(std::string_view text, const UnitCatalogue& catalog
       unitLines.push_back(i);
       const auto same = wantedByName.find(line.Unit->Name);
       const bool found = same != wantedByName.end() && !placed[same->second];
-      matched.push_back(found);
+      matched.push_back(found || !known.contains(line.Unit->Name));
       if (!found) continue;
       placed[same->second] = true;
       if (!(wanted[same->second] == *line.Unit))
@@ -370,18 +391,22 @@ CustomUnitLists LoadCustomUnitsFile(const std::string& path, const UnitCatalogue
   return std::move(contents.Units);
 }
 
-bool SaveCustomUnitsFile(const std::string& path, const UnitCatalogue& catalogue,
-                         const CustomUnitLists& units, UserMessages& messages) {
-  const bool ok = [&] {
+std::optional<CustomUnitLists> SaveCustomUnitsFile(const std::string& path,
+                                                   const UnitCatalogue& catalogue,
+                                                   const CustomUnitLists& units,
+                                                   UserMessages& messages) {
+  std::optional<CustomUnitLists> saved = [&]() -> std::optional<CustomUnitLists> {
     const std::optional<std::filesystem::path> target = ResolveLinks(path);
-    if (!target) return false;
+    if (!target) return std::nullopt;
     // A file that exists but cannot be read would lose what only it holds.
     const std::optional<std::string> old = ReadFileText(*target);
-    if (!old) return false;
-    return ReplaceFileText(*target, WriteCustomUnits(*old, catalogue, units));
+    if (!old) return std::nullopt;
+    const std::string text = WriteCustomUnits(*old, catalogue, units);
+    if (!ReplaceFileText(*target, text)) return std::nullopt;
+    return ReadCustomUnits(text, catalogue).Units;
   }();
-  if (!ok) messages.ShowError({MessageCode::UnableToWrite, path});
-  return ok;
+  if (!saved) messages.ShowError({MessageCode::UnableToWrite, path});
+  return saved;
 }
 
 }  // namespace quantivo::model

@@ -7,6 +7,7 @@
 
 #include "catalogue/custom_units.h"
 #include "catalogue/unit_catalogue.h"
+#include "engine/format_result.h"
 #include "engine/message.h"
 #include "model/user_messages.h"
 
@@ -42,6 +43,13 @@ struct CheckedUnit {
 CheckedUnit CheckCustomUnit(const catalogue::UnitCatalogue& catalogue, int category,
                             const CustomUnitText& text, int replacing);
 
+/// What a unit of the user's own means in the two units of its category most people
+/// know, as the Custom Units dialog explains a definition: "1 step = 0.6 meter =
+/// 1.968503937 foot", numbers in AutoFormat and the locale's separators.
+std::string DefinitionMeaning(const catalogue::UnitCatalogue& catalogue, int category,
+                              const catalogue::CustomUnit& unit,
+                              const engine::NumberLocale& locale);
+
 /// A line of the units file that cannot be read: its number, from 1, and what is wrong.
 struct UnitsFileProblem {
   int Line = 0;
@@ -63,10 +71,12 @@ struct UnitsFileContents {
 /// problem and defines nothing.
 UnitsFileContents ReadCustomUnits(std::string_view text, const catalogue::UnitCatalogue& catalogue);
 
-/// The units file's text with `units` in place of what it defined: a unit's line is
-/// kept byte for byte while the unit stays as it was, written anew when it changed and
+/// The units file's text with `units` in place of the catalogue's units of the user's
+/// own: a unit's line is kept byte for byte while the unit stays as it was, written
+/// anew when it changed (a renamed unit keeps its line when it keeps its place) and
 /// left out when it went; a new unit goes after the last line of its category's
-/// section (a new section at the end). Comments, problems and unknown lines stay.
+/// section (a new section at the end). Comments, problems, unknown lines and units the
+/// catalogue does not have (written by hand since it was read) stay.
 std::string WriteCustomUnits(std::string_view text, const catalogue::UnitCatalogue& catalogue,
                              const catalogue::CustomUnitLists& units);
 
@@ -78,9 +88,11 @@ catalogue::CustomUnitLists LoadCustomUnitsFile(const std::string& path,
                                                UserMessages& messages);
 
 /// Writes `units` into the units file at `path` as the settings file is written:
-/// beside it and renamed into place, through a link, its mode and owner kept. A failed
-/// step is reported as "Unable to write to" and the path. Returns whether it succeeded.
-bool SaveCustomUnitsFile(const std::string& path, const catalogue::UnitCatalogue& catalogue,
-                         const catalogue::CustomUnitLists& units, UserMessages& messages);
+/// beside it and renamed into place, through a link, its mode and owner kept. Returns
+/// the units the file defines as written; nothing, with "Unable to write to" and the
+/// path reported, when a step fails.
+std::optional<catalogue::CustomUnitLists> SaveCustomUnitsFile(
+    const std::string& path, const catalogue::UnitCatalogue& catalogue,
+    const catalogue::CustomUnitLists& units, UserMessages& messages);
 
 }  // namespace quantivo::model

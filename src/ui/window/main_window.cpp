@@ -18,11 +18,13 @@
 
 #include "engine/input_text.h"
 #include "engine/message.h"
+#include "model/custom_units_file.h"
 #include "model/settings_file.h"
 #include "ui/core_texts.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/arrange_units_dialog.h"
 #include "ui/dialogs/choose_units_dialog.h"
+#include "ui/dialogs/custom_units_dialog.h"
 #include "ui/dialogs/number_format_dialog.h"
 #include "ui/qt_convert.h"
 #include "ui/tools/conversion_table_window.h"
@@ -50,7 +52,10 @@ constexpr QSize kMinimumWorkingArea(320, 200);
 }  // namespace
 
 Tfrm_Converter::Tfrm_Converter(std::string settingsPath, WindowMessages& messages, QWidget* parent)
-    : QMainWindow(parent), m_settingsPath(std::move(settingsPath)), m_messages(messages) {
+    : QMainWindow(parent),
+      m_settingsPath(std::move(settingsPath)),
+      m_unitsPath(model::CustomUnitsFilePath(m_settingsPath)),
+      m_messages(messages) {
   CreateControls();
   FormCreate();
 }
@@ -74,6 +79,9 @@ void Tfrm_Converter::FormCreate() {
   setWindowTitle(QStringLiteral("Quantivo"));
   m_model = std::make_unique<ConverterModel>(catalogue::UnitCatalogue(), m_locale);
   try {
+    // The user's own units come first: the settings' list positions count them.
+    m_model->SetCustomUnits(
+        model::LoadCustomUnitsFile(m_unitsPath, m_model->Catalogue(), m_messages));
     model::LoadSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
     m_messages.ShowUnexpectedError(error.what());
@@ -416,6 +424,24 @@ void Tfrm_Converter::mnu_ConversionTable1Click() {
   m_table->raise();
   m_table->activateWindow();
   m_table->ShowTable(m_model->Table());
+}
+
+void Tfrm_Converter::mnu_CustomUnits1Click() {
+  Tfrm_CustomUnits dialog(
+      m_model->Catalogue(), m_model->CurrentCategory(), m_locale, m_messages,
+      [this](catalogue::CustomUnitLists units) { return ApplyCustomUnits(std::move(units)); },
+      this);
+  dialog.exec();
+}
+
+bool Tfrm_Converter::ApplyCustomUnits(catalogue::CustomUnitLists units) {
+  std::optional<catalogue::CustomUnitLists> saved =
+      model::SaveCustomUnitsFile(m_unitsPath, m_model->Catalogue(), units, m_messages);
+  if (!saved) return false;
+  m_model->SetCustomUnits(std::move(*saved));
+  // An open conversion table follows the lists.
+  if (m_table != nullptr && m_table->isVisible()) m_table->ShowTable(m_model->Table());
+  return true;
 }
 
 void Tfrm_Converter::mnu_Contents1Click() {

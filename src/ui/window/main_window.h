@@ -95,12 +95,16 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void Calculator1Click();
   void mnu_MetricPrefixes1Click();
   void mnu_ConversionTable1Click();
+  void mnu_CustomUnits1Click();
+  /// Saves the user's own units and shows them; false when the file was not written.
+  bool ApplyCustomUnits(catalogue::CustomUnitLists units);
   void mnu_Contents1Click();
   void mnu_SearchforHelpOn1Click();
   void mnu_HowtoUseHelp1Click();
   void mnu_About1Click();
 
   std::string m_settingsPath;
+  std::string m_unitsPath;  // the units file, beside the settings file
   WindowMessages& m_messages;
   std::unique_ptr<model::ConverterModel> m_model;
   engine::NumberLocale m_locale;

@@ -85,6 +85,8 @@ const MenuItem MenuTable::kItems[] = {
      Qt::CTRL | Qt::Key_S, &W::mnu_SortUnitLists1Click, kCheckable, &M::mnu_SortUnitLists1},
     {1, "mnu_ArrangeOrderofCategories1", QT_TRANSLATE_NOOP("Menus", "&Arrange Category Order..."),
      Qt::CTRL | Qt::Key_A, &W::mnu_ArrangeOrderofCategories1Click},
+    {1, "mnu_CustomUnits1", QT_TRANSLATE_NOOP("Menus", "&Custom Units..."), Qt::CTRL | Qt::Key_D,
+     &W::mnu_CustomUnits1Click},
     {1, "mnu_N2", nullptr, kNoKeys, nullptr},
     {1, "mnu_FindUnit1", QT_TRANSLATE_NOOP("Menus", "&Find Unit..."), Qt::CTRL | Qt::Key_K,
      &W::mnu_FindUnit1Click},
