@@ -23,11 +23,11 @@ struct CliRun {
 };
 
 CliRun RunCli(std::vector<std::string_view> args, const std::string& input = "",
-              const engine::NumberLocale& locale = {}) {
+              const engine::NumberLocale& locale = {}, const std::string& unitsPath = "") {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
-  const int status = RunConvertCli(args, in, out, err, locale);
+  const int status = RunConvertCli(args, in, out, err, locale, unitsPath);
   return {status, out.str(), err.str()};
 }
 
@@ -375,7 +375,7 @@ TEST(ConvertCli, ReadErrorIsToldFromTheEndOfInput) {
     std::istream in(&buffer);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunConvertCli({"--batch"}, in, out, err, {});
+    const int status = RunConvertCli({"--batch"}, in, out, err, {}, "");
     EXPECT_EQ(out.str(), c.out);
     EXPECT_EQ(err.str(), std::string(c.badLines) +
                              "quantivo-convert: error reading standard input" +
@@ -408,7 +408,7 @@ TEST(ConvertCli, WriteErrorIsReportedOnceAndStopsTheBatch) {
     FailingOutput buffer(c.room, ENOSPC);
     std::ostream out(&buffer);
     std::ostringstream err;
-    const int status = RunConvertCli(c.args, in, out, err, {});
+    const int status = RunConvertCli(c.args, in, out, err, {}, "");
     EXPECT_EQ(buffer.Written, c.written);
     EXPECT_EQ(err.str(), message);
     EXPECT_EQ(status, 1);
