@@ -2,7 +2,8 @@
 #
 # Category names come from the program itself (--list), and unit names too
 # (--names: every name a unit is known by), so they follow whatever the installed
-# program knows. Needs nothing from the bash-completion package beyond the loading.
+# program knows, units of the user's own included unless the line being completed
+# leaves them out. Needs nothing from the bash-completion package beyond the loading.
 
 # Removes the shell quoting from $1 (backslashes, '...' and "..."). Sets REPLY to
 # the result and, for a word that ends inside an open quote, _quantivo_open to
@@ -85,6 +86,7 @@ _quantivo_convert()
 
     # Read the words before the one being completed.
     local -a positional=()
+    local -a own=()
     local i=1 word ended='' list='' table='' batch='' help=''
     while ((i < cword)); do
         _quantivo_convert_dequote "${COMP_WORDS[i]}"
@@ -105,6 +107,7 @@ _quantivo_convert()
             --table) table=1 ;;
             --batch) batch=1 ;;
             --help | --version | -h) help=1 ;;
+            --no-custom-units) own=(--no-custom-units) ;;
             --?* | -v) ;;
             *) positional+=("$word") ;;
         esac
@@ -145,7 +148,7 @@ _quantivo_convert()
     if [[ ! $ended && $cur == -* ]]; then
         local flag
         for flag in --format --precision --batch --list --names --sorted --table \
-            --verbose -v --help -h --version; do
+            --no-custom-units --verbose -v --help -h --version; do
             [[ $flag == "$cur"* ]] && COMPREPLY+=("$flag")
         done
         return 0
@@ -178,14 +181,14 @@ _quantivo_convert()
     local -a names=()
     case $want in
         categories)
-            mapfile -t names < <("$cmd" --list 2>/dev/null)
+            mapfile -t names < <("$cmd" "${own[@]}" --list 2>/dev/null)
             ;;
         to | unit)
             # The program tells whether the first operand is a category, in any of
             # the ways it accepts one, and gives its names; a number is a value.
             local first=${positional[0]} out category=''
             if [[ $first != [0-9]* && $first != [-+.][0-9]* && $first != [-+].[0-9]* ]] &&
-                out=$("$cmd" --names -- "$first" 2>/dev/null); then
+                out=$("$cmd" "${own[@]}" --names -- "$first" 2>/dev/null); then
                 category=1
             fi
             if [[ $category ]]; then
@@ -193,7 +196,7 @@ _quantivo_convert()
             else
                 # A value first: the names of every category.
                 [[ $want == to ]] || ((count == 1 || (count == 2 && !table))) || return 0
-                out=$("$cmd" --names 2>/dev/null)
+                out=$("$cmd" "${own[@]}" --names 2>/dev/null)
             fi
             mapfile -t names <<< "$out"
             ;;

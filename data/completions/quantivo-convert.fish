@@ -1,6 +1,7 @@
 # fish completion for quantivo-convert. Category names come from the program itself
 # (--list), and unit names too (--names: every name a unit is known by), so they
-# follow whatever the installed program knows.
+# follow whatever the installed program knows, units of the user's own included
+# unless the line being completed leaves them out.
 
 # Prints the category or unit names the operand under the cursor can take.
 function __quantivo_convert_names
@@ -14,6 +15,7 @@ function __quantivo_convert_names
     set -l skip 0
     set -l list 0
     set -l table 0
+    set -l own
     for word in $tokens
         if test $skip -eq 1
             set skip 0
@@ -31,6 +33,8 @@ function __quantivo_convert_names
                     set table 1
                 case --batch --help --version -h
                     return
+                case --no-custom-units
+                    set own --no-custom-units
                 case '--*' -v
                 case '*'
                     set -a positional $word
@@ -52,7 +56,7 @@ function __quantivo_convert_names
     end
 
     if test $count -eq 0
-        $cmd --list 2>/dev/null
+        $cmd $own --list 2>/dev/null
         return
     else if test $list -eq 1 -o "$to" = given -o $count -gt 3
         return
@@ -61,14 +65,14 @@ function __quantivo_convert_names
     # it accepts one, and gives its names; a number is a value.
     set -l names
     if not string match -qr -- '^[-+]?\.?[0-9]' $positional[1]
-        and set names ($cmd --names -- $positional[1] 2>/dev/null)
+        and set names ($cmd $own --names -- $positional[1] 2>/dev/null)
         # A category first: its names for FROM, and for TO without --table.
         if test "$to" = next -o $count -eq 2 || test $count -eq 3 -a $table -eq 0
             printf '%s\n' $names
         end
     else if test "$to" = next -o $count -eq 1 || test $count -eq 2 -a $table -eq 0
         # A value first: the names of every category.
-        $cmd --names 2>/dev/null
+        $cmd $own --names 2>/dev/null
     end
 end
 
@@ -80,6 +84,7 @@ complete -c quantivo-convert -l list -d 'List the categories, or the units of a 
 complete -c quantivo-convert -l names -d 'List every name a unit is known by, of a category or of all'
 complete -c quantivo-convert -l table -d 'Convert VALUE from FROM into every unit of the category'
 complete -c quantivo-convert -l sorted -d 'Alphabetical order for --list and --table'
+complete -c quantivo-convert -l no-custom-units -d 'Leave out the units of your own'
 complete -c quantivo-convert -s v -l verbose -d 'Tell on standard error how each request was read'
 complete -c quantivo-convert -s h -l help -d 'Show the usage'
 complete -c quantivo-convert -l version -d 'Show the version'

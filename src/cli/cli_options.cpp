@@ -28,6 +28,8 @@ constexpr std::string_view kUsage =
     "and \"\u00b0\", a symbol of two letters or more in another case (KM), or a start\n"
     "of four letters or more of one name only; nothing is guessed.\n"
     "Fractions has no input unit: give \"\" as FROM, or leave it out.\n"
+    "Units of your own, as the window defines them, are read from Quantivo/units.ini\n"
+    "in $XDG_CONFIG_HOME (or ~/.config) and follow each category's table units.\n"
     "\n"
     "  --format auto|scientific|fixed|commas   result format (default auto)\n"
     "  --precision N      digits for scientific, decimals for fixed and commas (default 4)\n"
@@ -39,7 +41,9 @@ constexpr std::string_view kUsage =
     "  --list [CATEGORY]  list the categories, or the units of CATEGORY\n"
     "  --names [CATEGORY] list every name a unit is known by (of CATEGORY, or of all)\n"
     "  --sorted           with --table and --list: units in alphabetical order\n"
-    "  -v, --verbose      tell on standard error how each request was read\n"
+    "  --no-custom-units  leave out the units of your own: the units file is not read\n"
+    "  -v, --verbose      tell on standard error how each request was read, and where\n"
+    "                     the units of your own come from\n"
     "  -h, --help         show this help\n"
     "  --version          show the version\n"
     "\n"
@@ -51,11 +55,12 @@ struct Flag {
   bool Options::*Member;
 };
 constexpr Flag kFlags[] = {
-    {"--batch", &Options::Batch},   {"--list", &Options::List},
-    {"--names", &Options::Names},   {"--table", &Options::Table},
-    {"--sorted", &Options::Sorted}, {"--verbose", &Options::Verbose},
-    {"--help", &Options::Help},     {"--version", &Options::Version},
-    {"-v", &Options::Verbose},      {"-h", &Options::Help},
+    {"--batch", &Options::Batch},     {"--list", &Options::List},
+    {"--names", &Options::Names},     {"--table", &Options::Table},
+    {"--sorted", &Options::Sorted},   {"--no-custom-units", &Options::NoCustomUnits},
+    {"--verbose", &Options::Verbose}, {"--help", &Options::Help},
+    {"--version", &Options::Version}, {"-v", &Options::Verbose},
+    {"-h", &Options::Help},
 };
 
 std::optional<ViewType> ParseFormat(std::string_view name) {

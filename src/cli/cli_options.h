@@ -18,6 +18,7 @@ struct Options {
   bool Table = false;
   bool Sorted = false;
   bool Verbose = false;
+  bool NoCustomUnits = false;  // leave the units file unread
   bool Help = false;
   bool Version = false;
   std::vector<std::string_view> Positional;

@@ -39,14 +39,8 @@ std::size_t Utf8Length(std::string_view text) {
   return length;
 }
 
-}  // namespace
-
-int WorseStatus(int a, int b) {
-  constexpr int kRank[] = {0, 3, 2, 1};  // by status 0 to 3
-  return kRank[a] >= kRank[b] ? a : b;
-}
-
-std::string Escaped(std::string_view text) {
+// Escaped, and Printable when `quotes` is false.
+std::string EscapedText(std::string_view text, bool quotes) {
   constexpr std::string_view kNamed = "\n\t\r\"\\";
   constexpr std::string_view kNamedLetters = "ntr\"\\";
   constexpr std::string_view kHex = "0123456789abcdef";
@@ -56,7 +50,8 @@ std::string Escaped(std::string_view text) {
     const std::size_t length = Utf8Length(text.substr(i));
     const bool c1Control =
         byte == 0xC2 && length == 2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
-    if ((length == 1 && byte >= 0x20 && byte < 0x7F && byte != '"' && byte != '\\') ||
+    const bool quote = byte == '"' || byte == '\\';
+    if ((length == 1 && byte >= 0x20 && byte < 0x7F && !(quotes && quote)) ||
         (length > 1 && !c1Control)) {
       escaped.append(text.substr(i, length));
       i += length;
@@ -73,6 +68,21 @@ std::string Escaped(std::string_view text) {
     ++i;
   }
   return escaped;
+}
+
+}  // namespace
+
+int WorseStatus(int a, int b) {
+  constexpr int kRank[] = {0, 3, 2, 1};  // by status 0 to 3
+  return kRank[a] >= kRank[b] ? a : b;
+}
+
+std::string Escaped(std::string_view text) {
+  return EscapedText(text, true);
+}
+
+std::string Printable(std::string_view text) {
+  return EscapedText(text, false);
 }
 
 std::string Quoted(std::string_view name) {

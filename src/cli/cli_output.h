@@ -25,6 +25,10 @@ int WorseStatus(int a, int b);
 /// the terminal a control sequence.
 std::string Escaped(std::string_view text);
 
+/// Text from a file or the environment, as a message shows it unquoted: escaped as
+/// Escaped does, but with its quotes and backslashes as they are.
+std::string Printable(std::string_view text);
+
 /// The escaped text in double quotes.
 std::string Quoted(std::string_view name);
 

@@ -8,6 +8,7 @@
 #include "batch_mode.h"
 #include "catalogue/unit_catalogue.h"
 #include "catalogue/unit_lookup.h"
+#include "cli_catalogue.h"
 #include "cli_options.h"
 #include "cli_output.h"
 #include "engine/conversion_result.h"
@@ -64,17 +65,17 @@ int RunTable(const catalogue::UnitCatalogue& catalogue, const Converter& convert
 }  // namespace
 
 int RunConvertCli(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
-                  std::ostream& err, const engine::NumberLocale& locale) {
+                  std::ostream& err, const engine::NumberLocale& locale,
+                  const std::string& unitsPath) {
   Options options;
   if (const std::optional<std::string> problem = ParseArguments(args, options)) {
     err << kProgram << ": " << *problem << "\n\n" << UsageText();
     return kUsageError;
   }
   if (options.Help || options.Version) return RunHelp(options, out, err);
-  if (options.List || options.Names) return RunList(options, out, err);
+  const catalogue::UnitCatalogue catalogue = MakeCatalogue(options, unitsPath, err);
+  if (options.List || options.Names) return RunList(options, catalogue, out, err);
 
-  catalogue::UnitCatalogue catalogue;
-  if (options.Sorted) catalogue.SortUnitTables();
   const catalogue::UnitLookup lookup(catalogue);
   const Converter converter(catalogue, lookup, options, locale);
   if (options.Batch) return RunBatch(converter, options.Verbose, in, out, err);

@@ -1,9 +1,13 @@
 #include <clocale>
+#include <cstdlib>
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "convert_cli.h"
+#include "model/custom_units_file.h"
+#include "model/settings_file.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
@@ -18,8 +22,12 @@ int main(int argc, char** argv) {
                       : quantivo::engine::NumberLocale{};
   std::setlocale(LC_NUMERIC, "C");
 
+  // The units of the user's own, from the file the window keeps them in.
+  const std::string unitsPath = quantivo::model::CustomUnitsFilePath(
+      quantivo::model::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   // Reports its own read and write errors. A closed pipe on standard output ends the
   // program by SIGPIPE, quietly, as it ends other filters.
-  return quantivo::cli::RunConvertCli(args, std::cin, std::cout, std::cerr, locale);
+  return quantivo::cli::RunConvertCli(args, std::cin, std::cout, std::cerr, locale, unitsPath);
 }

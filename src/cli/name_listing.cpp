@@ -12,9 +12,8 @@
 
 namespace quantivo::cli {
 
-int RunList(const Options& options, std::ostream& out, std::ostream& err) {
-  catalogue::UnitCatalogue catalogue;
-  if (options.Sorted) catalogue.SortUnitTables();
+int RunList(const Options& options, const catalogue::UnitCatalogue& catalogue, std::ostream& out,
+            std::ostream& err) {
   errno = 0;
   if (options.Positional.empty() && options.List) {
     for (const std::string_view name : catalogue.CategoryNames()) out << name << '\n';

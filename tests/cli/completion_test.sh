@@ -1,9 +1,11 @@
 # The shell completion of quantivo-convert, run against the built program.
-#   bash completion_test.sh COMPLETIONS_DIR PROGRAM
+#   bash completion_test.sh COMPLETIONS_DIR PROGRAM CONFIG_DIR
 # The bash function is called as bash calls it; the zsh and fish files are only
 # parsed, by those shells where they are installed.
 completions=$1
 program=$2
+units_config=$3  # holds Quantivo/units.ini; elsewhere the program finds no units file
+export XDG_CONFIG_HOME=/nonexistent
 PATH=$(dirname "$program"):$PATH
 source "$completions/quantivo-convert.bash" || exit 1
 
@@ -56,6 +58,9 @@ expect '--list' quantivo-convert --li
 expect '--verbose --version' quantivo-convert --ver
 expect 'scientific' quantivo-convert --format s
 expect 'scientific' quantivo-convert --format = s
+# Units of the user's own come after the table's, unless the line leaves them out.
+XDG_CONFIG_HOME=$units_config expect 'step stere steres' quantivo-convert 1 ste
+XDG_CONFIG_HOME=$units_config expect 'stere steres' quantivo-convert --no-custom-units 1 ste
 # The command word as typed is the program asked for the names.
 PATH=/nonexistent expect 'Length' "$program" Len
 

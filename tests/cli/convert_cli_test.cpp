@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <streambuf>
@@ -23,11 +25,11 @@ struct CliRun {
 };
 
 CliRun RunCli(std::vector<std::string_view> args, const std::string& input = "",
-              const engine::NumberLocale& locale = {}) {
+              const engine::NumberLocale& locale = {}, const std::string& unitsPath = "") {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
-  const int status = RunConvertCli(args, in, out, err, locale);
+  const int status = RunConvertCli(args, in, out, err, locale, unitsPath);
   return {status, out.str(), err.str()};
 }
 
@@ -375,7 +377,7 @@ TEST(ConvertCli, ReadErrorIsToldFromTheEndOfInput) {
     std::istream in(&buffer);
     std::ostringstream out;
     std::ostringstream err;
-    const int status = RunConvertCli({"--batch"}, in, out, err, {});
+    const int status = RunConvertCli({"--batch"}, in, out, err, {}, "");
     EXPECT_EQ(out.str(), c.out);
     EXPECT_EQ(err.str(), std::string(c.badLines) +
                              "quantivo-convert: error reading standard input" +
@@ -408,7 +410,7 @@ TEST(ConvertCli, WriteErrorIsReportedOnceAndStopsTheBatch) {
     FailingOutput buffer(c.room, ENOSPC);
     std::ostream out(&buffer);
     std::ostringstream err;
-    const int status = RunConvertCli(c.args, in, out, err, {});
+    const int status = RunConvertCli(c.args, in, out, err, {}, "");
     EXPECT_EQ(buffer.Written, c.written);
     EXPECT_EQ(err.str(), message);
     EXPECT_EQ(status, 1);
@@ -520,6 +522,51 @@ TEST(ConvertCli, VersionHelpAndNames) {
   const std::string names = RunCli({"--names", "length"}).out;
   EXPECT_EQ(names.rfind("kilometer\nhectometer\n", 0), 0u);
   EXPECT_NE(names.find("\nkm\nkilometers\n"), std::string::npos);
+}
+
+TEST(ConvertCli, TakesTheUnitsOfTheUsersOwn) {
+  constexpr const char* kUnits =
+      "[Length]\nstep = 60 centimeter\nmetric foot, mft = 300 millimeter\n";
+  constexpr const char* kFrom = "quantivo-convert: units of your own from FILE\n";
+  constexpr const char* kNoFile = "quantivo-convert: no units file at FILE\n";
+  constexpr const char* kUnknown =
+      "quantivo-convert: unknown unit \"step\" in category "
+      "\"Length\"; see quantivo-convert --names \"Length\"\n";
+  constexpr const char* kBadLine =
+      "quantivo-convert: Lines of FILE that define no unit are left out and kept in the file:\n"
+      "quantivo-convert: line 3: a unit is written as name = value unit, as in step = 60 "
+      "centimeter\n";
+  const struct {
+    const char* file;  // nullptr: none; "/": a folder in its place
+    std::vector<std::string_view> args;
+    const char* outEnd;  // the output's last lines, after a line end
+    const char* err;     // FILE: the file's path
+    int status = 0;
+  } kCases[] = {
+      {kUnits, {"10", "step", "meter"}, "\n6\n", ""},
+      {kUnits, {"--no-custom-units", "-v", "10", "step", "meter"}, "\n", kUnknown, 2},
+      {kUnits, {"-v", "--list", "Length"}, "\nstep\nmetric foot\n", kFrom},
+      {kUnits, {"--list", "--sorted", "Length"}, "\nyard\nmetric foot\nstep\n", ""},
+      {nullptr, {"-v", "--list", "Area"}, "\npole²\n", kNoFile},
+      {"/", {"1", "m", "cm"}, "\n100\n", "quantivo-convert: Unable to read FILE\n"},
+      {"[Length]\nstep = 60 centimeter\nwalk\n", {"10", "step", "m"}, "\n6\n", kBadLine},
+  };
+  const std::string path = testing::TempDir() + "quantivo_cli_units/units.ini";
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.args.back());
+    std::filesystem::remove_all(path);
+    const bool folder = c.file != nullptr && *c.file == '/';
+    std::filesystem::create_directories(folder ? path : path.substr(0, path.rfind('/')));
+    if (c.file != nullptr && !folder) std::ofstream(path) << c.file;
+    const CliRun run = RunCli(c.args, "", {}, path);
+    std::string err = c.err;
+    if (const std::size_t at = err.find("FILE"); at != err.npos) err.replace(at, 4, path);
+    const std::string out = "\n" + run.out;
+    EXPECT_EQ(out.substr(out.size() - std::min(out.size(), std::strlen(c.outEnd))), c.outEnd);
+    EXPECT_EQ(run.err, err);
+    EXPECT_EQ(run.status, c.status);
+  }
+  std::filesystem::remove_all(path);
 }
 
 }  // namespace
