@@ -93,6 +93,48 @@
         <extracomment>A line of the conversion factor: %1 and %2 are number systems, &quot;base 2&quot; or &quot;Roman numerals&quot;.</extracomment>
         <translation>Von %1 nach %2</translation>
     </message>
+    <message>
+        <source>Lines of %1 that define no unit are left out and kept in the file:
+%2</source>
+        <translation>Zeilen von %1, die keine Einheit festlegen, bleiben unbeachtet und in der Datei erhalten:
+%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>[%1] is not the name of a category&apos;s section</source>
+        <translation>[%1] ist nicht der Abschnitt einer Kategorie</translation>
+    </message>
+    <message>
+        <source>%1 takes no units of your own: only categories converted by a factor do</source>
+        <translation>%1 nimmt keine eigenen Einheiten auf: das können nur Kategorien, die mit einem Faktor umrechnen</translation>
+    </message>
+    <message>
+        <source>a unit is written as name = value unit, as in step = 60 centimeter</source>
+        <translation>eine Einheit wird als Name = Wert Einheit geschrieben, wie step = 60 centimeter</translation>
+    </message>
+    <message>
+        <source>the unit has no name</source>
+        <translation>die Einheit hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already a name in this category</source>
+        <translation>„%1“ ist in dieser Kategorie schon ein Name</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written in the units file: a name holds no &quot;,&quot;, &quot;=&quot; or control character and does not begin with &quot;[&quot;, &quot;;&quot; or &quot;#&quot;</source>
+        <translation>„%1“ kann nicht in die Einheitendatei geschrieben werden: ein Name enthält kein „,“, „=“ oder Steuerzeichen und beginnt nicht mit „[“, „;“ oder „#“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a positive number</source>
+        <translation>„%1“ ist keine positive Zahl</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a unit of this category&apos;s table</source>
+        <translation>„%1“ ist keine Einheit der Tabelle dieser Kategorie</translation>
+    </message>
 </context>
 <context>
     <name>DialogParts</name>
@@ -238,6 +280,10 @@
         <source>E&amp;xit!</source>
         <translation>B&amp;eenden!</translation>
     </message>
+    <message>
+        <source>&amp;Custom Units...</source>
+        <translation>&amp;Eigene Einheiten...</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -322,6 +368,10 @@
     <message>
         <source>Shift+Enter</source>
         <translation>Umschalt+Eingabetaste</translation>
+    </message>
+    <message>
+        <source>%1 (your own)</source>
+        <translation>%1 (eigene)</translation>
     </message>
 </context>
 <context>
@@ -446,6 +496,68 @@
     <message>
         <source>Unit categories</source>
         <translation>Einheitenkategorien</translation>
+    </message>
+</context>
+<context>
+    <name>quantivo::ui::Tfrm_CustomUnit</name>
+    <message>
+        <source>Add Unit: %1</source>
+        <translation>Einheit hinzufügen: %1</translation>
+    </message>
+    <message>
+        <source>Edit Unit: %1</source>
+        <translation>Einheit bearbeiten: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>symbols, separated by commas</source>
+        <translation>Symbole, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>&amp;Other names:</source>
+        <translation>&amp;Weitere Namen:</translation>
+    </message>
+    <message>
+        <source>Unit of the table</source>
+        <translation>Einheit der Tabelle</translation>
+    </message>
+    <message>
+        <source>&amp;1 %1 =</source>
+        <translation>&amp;1 %1 =</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>Einheit</translation>
+    </message>
+</context>
+<context>
+    <name>quantivo::ui::Tfrm_CustomUnits</name>
+    <message>
+        <source>Custom Units: %1</source>
+        <translation>Eigene Einheiten: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units of your own:</source>
+        <translation>&amp;Eigene Einheiten:</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>&amp;Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>E&amp;ntfernen</translation>
+    </message>
+    <message>
+        <source>Remove the unit &quot;%1&quot;?</source>
+        <translation>Die Einheit „%1“ entfernen?</translation>
     </message>
 </context>
 <context>

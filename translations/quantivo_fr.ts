@@ -93,6 +93,48 @@
         <extracomment>A line of the conversion factor: %1 and %2 are number systems, &quot;base 2&quot; or &quot;Roman numerals&quot;.</extracomment>
         <translation>De %1 en %2</translation>
     </message>
+    <message>
+        <source>Lines of %1 that define no unit are left out and kept in the file:
+%2</source>
+        <translation>Les lignes de %1 qui ne définissent aucune unité sont ignorées et gardées dans le fichier :
+%2</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>[%1] is not the name of a category&apos;s section</source>
+        <translation>[%1] n’est la section d’aucune catégorie</translation>
+    </message>
+    <message>
+        <source>%1 takes no units of your own: only categories converted by a factor do</source>
+        <translation>%1 n’accepte pas d’unités personnalisées : seules les catégories converties par un facteur en acceptent</translation>
+    </message>
+    <message>
+        <source>a unit is written as name = value unit, as in step = 60 centimeter</source>
+        <translation>une unité s’écrit nom = valeur unité, comme step = 60 centimeter</translation>
+    </message>
+    <message>
+        <source>the unit has no name</source>
+        <translation>l’unité n’a pas de nom</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already a name in this category</source>
+        <translation>« %1 » est déjà un nom de cette catégorie</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written in the units file: a name holds no &quot;,&quot;, &quot;=&quot; or control character and does not begin with &quot;[&quot;, &quot;;&quot; or &quot;#&quot;</source>
+        <translation>« %1 » ne peut pas être écrit dans le fichier des unités : un nom ne contient ni « , » ni « = » ni caractère de contrôle et ne commence pas par « [ », « ; » ou « # »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a positive number</source>
+        <translation>« %1 » n’est pas un nombre positif</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a unit of this category&apos;s table</source>
+        <translation>« %1 » n’est pas une unité de la table de cette catégorie</translation>
+    </message>
 </context>
 <context>
     <name>DialogParts</name>
@@ -238,6 +280,10 @@
         <source>E&amp;xit!</source>
         <translation>&amp;Quitter&#xa0;!</translation>
     </message>
+    <message>
+        <source>&amp;Custom Units...</source>
+        <translation>&amp;Unités personnalisées...</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -322,6 +368,10 @@
     <message>
         <source>Shift+Enter</source>
         <translation>Maj+Entrée</translation>
+    </message>
+    <message>
+        <source>%1 (your own)</source>
+        <translation>%1 (personnalisée)</translation>
     </message>
 </context>
 <context>
@@ -446,6 +496,68 @@
     <message>
         <source>Unit categories</source>
         <translation>Catégories d’unités</translation>
+    </message>
+</context>
+<context>
+    <name>quantivo::ui::Tfrm_CustomUnit</name>
+    <message>
+        <source>Add Unit: %1</source>
+        <translation>Ajouter une unité : %1</translation>
+    </message>
+    <message>
+        <source>Edit Unit: %1</source>
+        <translation>Modifier l’unité : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>symbols, separated by commas</source>
+        <translation>symboles, séparés par des virgules</translation>
+    </message>
+    <message>
+        <source>&amp;Other names:</source>
+        <translation>&amp;Autres noms :</translation>
+    </message>
+    <message>
+        <source>Unit of the table</source>
+        <translation>Unité de la table</translation>
+    </message>
+    <message>
+        <source>&amp;1 %1 =</source>
+        <translation>&amp;1 %1 =</translation>
+    </message>
+    <message>
+        <source>unit</source>
+        <translation>unité</translation>
+    </message>
+</context>
+<context>
+    <name>quantivo::ui::Tfrm_CustomUnits</name>
+    <message>
+        <source>Custom Units: %1</source>
+        <translation>Unités personnalisées : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Units of your own:</source>
+        <translation>&amp;Unités personnalisées :</translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>A&amp;jouter...</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Remove the unit &quot;%1&quot;?</source>
+        <translation>Supprimer l’unité « %1 » ?</translation>
     </message>
 </context>
 <context>

@@ -47,14 +47,16 @@ void WriteFont(ProfileFile& file, const char* prefix, const FontSpec& font) {
 
 // A list position as stored. A unit of the user's own is also stored by its name (key
 // + "Unit"), so that a units file edited since selects nothing in its place; a position
-// beyond the tables' units without its name selects nothing either.
+// among the user's units without its name selects nothing either.
 int ReadPosition(const ProfileFile& file, const UnitCatalogue& catalogue, int category,
                  const std::string& key) {
   const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
   const int position = file.ReadInteger(unitCategory.SectionName, key, -1);
   if (position < unitCategory.TableUnitCount) return position;
-  return CustomUnitPosition(catalogue, category,
-                            file.ReadString(unitCategory.SectionName, key + "Unit", ""));
+  const std::string name = file.ReadString(unitCategory.SectionName, key + "Unit", "");
+  // A position beyond the list is taken as read: it selects nothing.
+  if (name.empty() && position >= static_cast<int>(unitCategory.Units.size())) return position;
+  return CustomUnitPosition(catalogue, category, name);
 }
 
 void WritePosition(ProfileFile& file, const UnitCatalogue& catalogue, int category,

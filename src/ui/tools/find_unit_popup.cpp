@@ -138,7 +138,11 @@ void FindUnitPopup::txt_FindChange() {
   QStringList rows;
   rows.reserve(static_cast<qsizetype>(m_hits.size()));
   for (const catalogue::UnitHit& hit : m_hits) {
-    rows.append(ToQString(catalogue::HitCaption(m_catalogue, hit)));
+    const QString caption = ToQString(catalogue::HitCaption(m_catalogue, hit));
+    // A unit of the user's own is marked as theirs.
+    rows.append(m_catalogue.Category(hit.Category).IsCustomUnit(hit.Position)
+                    ? tr("%1 (your own)").arg(caption)
+                    : caption);
   }
   lst_Matches->clear();
   lst_Matches->addItems(rows);
