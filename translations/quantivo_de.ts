@@ -124,8 +124,8 @@
         <translation>„%1“ ist in dieser Kategorie schon ein Name</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be written in the units file: a name holds no &quot;,&quot;, &quot;=&quot; or control character and does not begin with &quot;[&quot;, &quot;;&quot; or &quot;#&quot;</source>
-        <translation>„%1“ kann nicht in die Einheitendatei geschrieben werden: ein Name enthält kein „,“, „=“ oder Steuerzeichen und beginnt nicht mit „[“, „;“ oder „#“</translation>
+        <source>&quot;%1&quot; cannot be written in the units file: a name holds no &quot;,&quot;, &quot;=&quot;, &quot;;&quot; or control character and does not begin with &quot;[&quot; or &quot;#&quot;</source>
+        <translation>„%1“ kann nicht in die Einheitendatei geschrieben werden: ein Name enthält kein „,“, „=“, „;“ oder Steuerzeichen und beginnt nicht mit „[“ oder „#“</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a positive number</source>

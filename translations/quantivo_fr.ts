@@ -124,8 +124,8 @@
         <translation>« %1 » est déjà un nom de cette catégorie</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be written in the units file: a name holds no &quot;,&quot;, &quot;=&quot; or control character and does not begin with &quot;[&quot;, &quot;;&quot; or &quot;#&quot;</source>
-        <translation>« %1 » ne peut pas être écrit dans le fichier des unités : un nom ne contient ni « , » ni « = » ni caractère de contrôle et ne commence pas par « [ », « ; » ou « # »</translation>
+        <source>&quot;%1&quot; cannot be written in the units file: a name holds no &quot;,&quot;, &quot;=&quot;, &quot;;&quot; or control character and does not begin with &quot;[&quot; or &quot;#&quot;</source>
+        <translation>« %1 » ne peut pas être écrit dans le fichier des unités : un nom ne contient ni « , » ni « = » ni « ; » ni caractère de contrôle et ne commence pas par « [ » ou « # »</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a positive number</source>

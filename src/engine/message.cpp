@@ -46,8 +46,8 @@ constexpr CodeText kEnglish[] = {
     {MessageCode::UnitNameEmpty, "the unit has no name"},
     {MessageCode::UnitNameTaken, "\"%1\" is already a name in this category"},
     {MessageCode::UnitNameUnwritable,
-     "\"%1\" cannot be written in the units file: a name holds no \",\", \"=\" or control "
-     "character and does not begin with \"[\", \";\" or \"#\""},
+     "\"%1\" cannot be written in the units file: a name holds no \",\", \"=\", \";\" or "
+     "control character and does not begin with \"[\" or \"#\""},
     {MessageCode::UnitValueInvalid, "\"%1\" is not a positive number"},
     {MessageCode::UnitBaseUnknown, "\"%1\" is not a unit of this category's table"},
 };

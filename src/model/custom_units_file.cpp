@@ -46,12 +46,13 @@ bool IsUtf8(std::string_view text) {
 }
 
 // A name the file can hold on one unit line and give back the same: the line is split
-// at "," and "=", and a line beginning with "[", ";" or "#" is a section or a comment.
+// at "," and "=", a ";" begins a comment, and a line beginning with "[" or "#" is a
+// section or a comment.
 bool IsWritableName(std::string_view name) {
-  if (name.front() == '[' || name.front() == ';' || name.front() == '#') return false;
+  if (name.front() == '[' || name.front() == '#') return false;
   for (const char c : name) {
     const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F || c == ',' || c == '=') return false;
+    if (byte < 0x20 || byte == 0x7F || c == ',' || c == '=' || c == ';') return false;
   }
   return IsUtf8(name);
 }
@@ -213,6 +214,8 @@ ParsedFile Parse(std::string_view text, const UnitCatalogue& catalogue) {
     line.Section = section;
     // The lines of a section that is not a category's were reported with it.
     if (unknownSection) continue;
+    // A ";" ends what a unit line says; a comment follows it.
+    content = Trimmed(content.substr(0, content.find(';')));
     const std::size_t equals = content.find('=');
     const std::string_view definition = Trimmed(content.substr(equals + 1));
     const std::size_t blank = definition.find_first_of(kBlanks);
@@ -294,6 +297,7 @@ std::string WriteCustomUnits(std::string_view text, const UnitCatalogue& catalog
   std::vector<std::optional<std::string>> replaced(parsed.Lines.size());
   std::vector<bool> dropped(parsed.Lines.size(), false);
   std::vector<std::string> added(parsed.Lines.size() + 1);  // written after line i - 1
+  std::string sections;                                     // new ones, at the end
   for (std::size_t c = 0; c < categoryCount; ++c) {
     const std::vector<CustomUnit> none;
     const std::vector<CustomUnit>& wanted = c < units.size() ? units[c] : none;
@@ -347,22 +351,22 @@ std::string WriteCustomUnits(std::string_view text, const UnitCatalogue& catalog
     if (after) {
       added[*after + 1] += newLines;
     } else {
-      std::string section = std::string("[") +
-                            std::string(catalogue.Category(static_cast<int>(c)).SectionName) + "]" +
-                            std::string(parsed.LineEnd);
-      added[parsed.Lines.size()] += section + newLines;
+      sections.append("[")
+          .append(catalogue.Category(static_cast<int>(c)).SectionName)
+          .append("]")
+          .append(parsed.LineEnd)
+          .append(newLines);
     }
   }
   std::string written;
   written.reserve(text.size() + 64);
+  // A last line without its line end gets one before anything follows it.
+  const auto endLine = [&] {
+    if (!written.empty() && written.back() != '\n') written += parsed.LineEnd;
+  };
   for (std::size_t i = 0; i <= parsed.Lines.size(); ++i) {
     if (!added[i].empty()) {
-      // A last line without its line end gets one before anything follows it.
-      if (!written.empty() && written.back() != '\n') written += parsed.LineEnd;
-      // A new section stands apart from what is above it.
-      if (i == parsed.Lines.size() && added[i].front() == '[' && !written.empty() &&
-          !written.ends_with(std::string(parsed.LineEnd) + std::string(parsed.LineEnd)))
-        written += parsed.LineEnd;
+      endLine();
       written += added[i];
     }
     if (i == parsed.Lines.size() || dropped[i]) continue;
@@ -371,6 +375,13 @@ std::string WriteCustomUnits(std::string_view text, const UnitCatalogue& catalog
     } else {
       written += parsed.Lines[i].Bytes;
     }
+  }
+  if (!sections.empty()) {
+    endLine();
+    // A new section stands apart from what is above it.
+    const std::string blank = std::string(parsed.LineEnd) + std::string(parsed.LineEnd);
+    if (!written.empty() && !written.ends_with(blank)) written += parsed.LineEnd;
+    written += sections;
   }
   return written;
 }

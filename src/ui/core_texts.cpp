@@ -69,8 +69,8 @@ constexpr CodeText kTexts[] = {
      QT_TRANSLATE_NOOP("CoreTexts", "\"%1\" is already a name in this category")},
     {MessageCode::UnitNameUnwritable,
      QT_TRANSLATE_NOOP("CoreTexts",
-                       "\"%1\" cannot be written in the units file: a name holds no \",\", \"=\" "
-                       "or control character and does not begin with \"[\", \";\" or \"#\"")},
+                       "\"%1\" cannot be written in the units file: a name holds no \",\", \"=\", "
+                       "\";\" or control character and does not begin with \"[\" or \"#\"")},
     {MessageCode::UnitValueInvalid,
      QT_TRANSLATE_NOOP("CoreTexts", "\"%1\" is not a positive number")},
     {MessageCode::UnitBaseUnknown,
