@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -35,6 +36,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/arrange_units_dialog.h"
 #include "ui/dialogs/choose_units_dialog.h"
+#include "ui/dialogs/custom_units_dialog.h"
 #include "ui/dialogs/fonts_dialog.h"
 #include "ui/dialogs/number_format_dialog.h"
 #include "ui/help/help_viewer.h"
@@ -635,6 +637,48 @@ TEST_F(WindowCommandsTest, NoCalculatorIsReported) {
   Action("Calculator1")->trigger();
   EXPECT_EQ(m_messages.Shown,
             (std::vector<std::string>{"Error: Unable to start the Windows Calculator."}));
+}
+
+// A unit of one's own defined in the dialog, typed field by field, then removed.
+TEST_F(WindowCommandsTest, CustomUnitsDefinedAndRemoved) {
+  const auto inDialog = [&](const std::function<void(Tfrm_CustomUnits*)>& interact) {
+    WithModalDialog<Tfrm_CustomUnits>(
+        [&] { QTest::keyClick(txt_In, Qt::Key_D, Qt::ControlModifier); }, interact);
+  };
+  // A click on a button of the dialog.
+  const auto press = [](Tfrm_CustomUnits* dialog, const char* button) {
+    QTest::mouseClick(Child<QPushButton>(dialog, button), Qt::LeftButton);
+  };
+  inDialog([&](Tfrm_CustomUnits* dialog) {
+    WithModalDialog<Tfrm_CustomUnit>(
+        [&] { press(dialog, "btn_Add"); },
+        [](Tfrm_CustomUnit* add) {
+          for (const auto& [field, typed] :
+               {std::pair{"txt_Name", "step"}, std::pair{"txt_Value", "60"},
+                std::pair{"cbo_Base", "centimeter"}}) {
+            QTest::keyClicks(Child<QWidget>(add, field), QString::fromLatin1(typed));
+          }
+          EXPECT_EQ(Child<QLabel>(add, "lbl_Meaning")->text(),
+                    "1 step = 0.6 meter = 1.968503937 foot");
+          QTest::keyClick(Child<QWidget>(add, "txt_Value"), Qt::Key_Return);
+        });
+    EXPECT_EQ(Child<QListWidget>(dialog, "lst_CustomUnits")->item(0)->text(),
+              "step = 60 centimeter");
+  });
+  ASSERT_EQ(lst_In->count(), 39);
+  Enter("step", "meter", "10");
+  EXPECT_EQ(txt_Out->text(), "6");
+  QFile file(m_folder.filePath("units.ini"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), "[Length]\nstep = 60 centimeter\n");
+
+  inDialog([&](Tfrm_CustomUnits* dialog) {
+    WithModalDialog<QMessageBox>([&] { press(dialog, "btn_Remove"); },
+                                 [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+  });
+  EXPECT_EQ(lst_In->count(), 38);
+  EXPECT_EQ(lst_In->currentRow(), -1);
+  EXPECT_EQ(lst_Out->item(lst_Out->currentRow())->text(), "meter");
 }
 
 }  // namespace

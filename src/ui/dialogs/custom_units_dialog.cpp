@@ -159,7 +159,8 @@ void Tfrm_CustomUnit::accept() {
 
 Tfrm_CustomUnits::Tfrm_CustomUnits(const catalogue::UnitCatalogue& catalogue, int category,
                                    engine::NumberLocale locale, WindowMessages& messages,
-                                   ApplyFunction apply, QWidget* parent)
+                                   ApplyFunction apply, const ShowHelpTopicFunction& showHelpTopic,
+                                   QWidget* parent)
     : QDialog(parent),
       m_catalogue(catalogue),
       m_category(category),
@@ -169,8 +170,10 @@ Tfrm_CustomUnits::Tfrm_CustomUnits(const catalogue::UnitCatalogue& catalogue, in
   setObjectName(QStringLiteral("frm_CustomUnits"));
   setWindowTitle(tr("Custom Units: %1").arg(CategoryCaption(catalogue, category)));
   auto* layout = new QVBoxLayout(this);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close | QDialogButtonBox::Help, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &Tfrm_CustomUnits::reject);
+  connect(buttons, &QDialogButtonBox::helpRequested, this,
+          [showHelpTopic] { showHelpTopic(QStringLiteral("CustomUnitsScreen")); });
   if (!catalogue::TakesCustomUnits(catalogue.Category(category).Kind)) {
     auto* none = new QLabel(ShownText({engine::MessageCode::UnitsCategoryTakesNone,
                                        std::string(catalogue.Category(category).DisplayName)}),

@@ -7,6 +7,7 @@
 #include "catalogue/custom_units.h"
 #include "catalogue/unit_catalogue.h"
 #include "engine/format_result.h"
+#include "ui/dialogs/dialog_parts.h"
 
 class QComboBox;
 class QLabel;
@@ -66,7 +67,7 @@ class Tfrm_CustomUnits : public QDialog {
 
   Tfrm_CustomUnits(const catalogue::UnitCatalogue& catalogue, int category,
                    engine::NumberLocale locale, WindowMessages& messages, ApplyFunction apply,
-                   QWidget* parent);
+                   const ShowHelpTopicFunction& showHelpTopic, QWidget* parent);
 
  private:
   void btn_AddClick();

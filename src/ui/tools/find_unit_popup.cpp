@@ -135,6 +135,10 @@ bool FindUnitPopup::eventFilter(QObject* watched, QEvent* event) {
 void FindUnitPopup::txt_FindChange() {
   m_hits.clear();
   if (m_search) m_hits = m_search->Find(m_order, ToStdString(txt_Find->text()));
+  // More matches than the tables have units come only from units of the user's own;
+  // the best of them are listed, and a longer query finds the rest.
+  constexpr std::size_t kMostShown = 500;
+  if (m_hits.size() > kMostShown) m_hits.resize(kMostShown);
   QStringList rows;
   rows.reserve(static_cast<qsizetype>(m_hits.size()));
   for (const catalogue::UnitHit& hit : m_hits) {

@@ -79,9 +79,12 @@ void Tfrm_Converter::FormCreate() {
   setWindowTitle(QStringLiteral("Quantivo"));
   m_model = std::make_unique<ConverterModel>(catalogue::UnitCatalogue(), m_locale);
   try {
-    // The user's own units come first: the settings' list positions count them.
-    m_model->SetCustomUnits(
-        model::LoadCustomUnitsFile(m_unitsPath, m_model->Catalogue(), m_messages));
+    // The user's own units come first: the settings' list positions count them. Without
+    // any, the lists stay as they were made.
+    catalogue::CustomUnitLists units =
+        model::LoadCustomUnitsFile(m_unitsPath, m_model->Catalogue(), m_messages);
+    if (std::ranges::any_of(units, [](const auto& list) { return !list.empty(); }))
+      m_model->SetCustomUnits(std::move(units));
     model::LoadSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
     m_messages.ShowUnexpectedError(error.what());
@@ -430,7 +433,7 @@ void Tfrm_Converter::mnu_CustomUnits1Click() {
   Tfrm_CustomUnits dialog(
       m_model->Catalogue(), m_model->CurrentCategory(), m_locale, m_messages,
       [this](catalogue::CustomUnitLists units) { return ApplyCustomUnits(std::move(units)); },
-      this);
+      [this](const QString& k) { ShowHelpTopic(k); }, this);
   dialog.exec();
 }
 
