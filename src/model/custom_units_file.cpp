@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -167,81 +168,93 @@ struct ParsedFile {
   std::string_view LineEnd = "\n";
 };
 
+// The category a section line names, -1 for none, and a refusal for a section that
+// names none or a category that takes no units of one's own.
+std::pair<int, std::optional<CheckedUnit>> ReadSectionLine(std::string_view content,
+                                                           const UnitCatalogue& catalogue) {
+  const std::string_view name = Trimmed(content.substr(1, content.find(']') - 1));
+  int section = -1;
+  for (int c = 0; c < catalogue.CategoryCount(); ++c) {
+    if (catalogue::EqualIgnoringCase(catalogue.Category(c).SectionName, name)) section = c;
+  }
+  if (section < 0) return {section, Refused(MessageCode::UnitsSectionUnknown, name)};
+  if (!catalogue::TakesCustomUnits(catalogue.Category(section).Kind))
+    return {section,
+            Refused(MessageCode::UnitsCategoryTakesNone, catalogue.Category(section).DisplayName)};
+  return {section, std::nullopt};
+}
+
+// The unit a line of a category's section defines, "step, st = 60 centimeter", or why
+// it is refused.
+CheckedUnit ReadUnitLine(std::string_view content, const UnitCatalogue& catalogue, int section,
+                         const CategoryNames& names) {
+  // A ";" ends what a unit line says; a comment follows it.
+  content = Trimmed(content.substr(0, content.find(';')));
+  const std::size_t equals = content.find('=');
+  const std::string_view definition = Trimmed(content.substr(equals + 1));
+  const std::size_t blank = definition.find_first_of(kBlanks);
+  if (equals == std::string_view::npos || blank == std::string_view::npos)
+    return Refused(MessageCode::UnitLineUnreadable);
+  const std::string_view written = content.substr(0, equals);
+  const std::size_t comma = written.find(',');
+  const CustomUnitText text{
+      std::string(written.substr(0, comma)),
+      std::string(comma == std::string_view::npos ? std::string_view() : written.substr(comma + 1)),
+      std::string(definition.substr(0, blank)), std::string(definition.substr(blank))};
+  return Check(catalogue, section, names, text);
+}
+
 ParsedFile Parse(std::string_view text, const UnitCatalogue& catalogue) {
   ParsedFile parsed;
   parsed.Contents.Units.resize(static_cast<std::size_t>(catalogue.CategoryCount()));
   std::vector<std::optional<CategoryNames>> names(parsed.Contents.Units.size());
   int section = -1;
-  bool unknownSection = false;
+  bool takesUnits = false;  // whether the lines of the section are read as units
+  bool sectionSeen = false;
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = std::min(text.find('\n', start), text.size());
     FileLine& line = parsed.Lines.emplace_back();
     line.Bytes = text.substr(start, end + 1 - start);
-    if (parsed.Lines.size() == 1 && end < text.size() && end > 0 && text[end - 1] == '\r')
-      parsed.LineEnd = "\r\n";
     std::string_view content = text.substr(start, end - start);
     start = end + 1;
-    if (parsed.Lines.size() == 1 && content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
+    if (parsed.Lines.size() == 1) {
+      if (content.ends_with('\r')) parsed.LineEnd = "\r\n";
+      if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
+    }
     if (content.ends_with('\r')) content.remove_suffix(1);
     content = Trimmed(content);
     const int number = static_cast<int>(parsed.Lines.size());
-    auto problem = [&](const CheckedUnit& refused) {
-      parsed.Contents.Problems.push_back(
-          {number, Message(MessageCode::UnitsFileLine, std::vector<Message>{refused.Refusal})});
-      parsed.Contents.Problems.back().What.Number = number;
-    };
-    if (content.empty() || content.front() == ';' || content.front() == '#') {
-      line.Section = section;
-      continue;
-    }
-    if (content.front() == '[') {
-      const std::string_view name = Trimmed(content.substr(1, content.find(']') - 1));
-      section = -1;
-      for (int c = 0; c < catalogue.CategoryCount(); ++c) {
-        if (catalogue::EqualIgnoringCase(catalogue.Category(c).SectionName, name)) section = c;
-      }
-      unknownSection = section < 0;
-      if (section < 0) {
-        problem(Refused(MessageCode::UnitsSectionUnknown, name));
-      } else if (!catalogue::TakesCustomUnits(catalogue.Category(section).Kind)) {
-        problem(
-            Refused(MessageCode::UnitsCategoryTakesNone, catalogue.Category(section).DisplayName));
-      }
-      line.Section = section;
+    std::optional<CheckedUnit> refused;
+    if (!content.empty() && content.front() == '[') {
+      std::tie(section, refused) = ReadSectionLine(content, catalogue);
+      takesUnits = !refused;
+      sectionSeen = true;
       line.Header = true;
-      continue;
     }
     line.Section = section;
-    // The lines of a section that is not a category's were reported with it.
-    if (unknownSection) continue;
-    // A ";" ends what a unit line says; a comment follows it.
-    content = Trimmed(content.substr(0, content.find(';')));
-    const std::size_t equals = content.find('=');
-    const std::string_view definition = Trimmed(content.substr(equals + 1));
-    const std::size_t blank = definition.find_first_of(kBlanks);
-    if (section < 0 || equals == std::string_view::npos || blank == std::string_view::npos) {
-      if (section < 0 || catalogue::TakesCustomUnits(catalogue.Category(section).Kind))
-        problem(Refused(MessageCode::UnitLineUnreadable));
-      continue;
+    const bool comment = content.empty() || content.front() == ';' || content.front() == '#';
+    // A line before any section belongs to no category; those of a section that names
+    // none were reported with it.
+    if (!line.Header && !comment && !sectionSeen) {
+      refused = Refused(MessageCode::UnitLineUnreadable);
+    } else if (!line.Header && !comment && takesUnits) {
+      std::optional<CategoryNames>& categoryNames = names[static_cast<std::size_t>(section)];
+      if (!categoryNames) categoryNames.emplace(catalogue, section);
+      CheckedUnit checked = ReadUnitLine(content, catalogue, section, *categoryNames);
+      if (checked.Unit) {
+        categoryNames->Take(*checked.Unit);
+        line.Unit = checked.Unit;
+        parsed.Contents.Units[static_cast<std::size_t>(section)].push_back(
+            std::move(*checked.Unit));
+      } else {
+        refused = std::move(checked);
+      }
     }
-    if (!catalogue::TakesCustomUnits(catalogue.Category(section).Kind)) continue;
-    const std::string_view written = content.substr(0, equals);
-    const std::size_t comma = written.find(',');
-    const CustomUnitText unitText{
-        std::string(written.substr(0, comma)),
-        std::string(comma == std::string_view::npos ? std::string_view()
-                                                    : written.substr(comma + 1)),
-        std::string(definition.substr(0, blank)), std::string(definition.substr(blank))};
-    std::optional<CategoryNames>& categoryNames = names[static_cast<std::size_t>(section)];
-    if (!categoryNames) categoryNames.emplace(catalogue, section);
-    CheckedUnit checked = Check(catalogue, section, *categoryNames, unitText);
-    if (!checked.Unit) {
-      problem(checked);
-      continue;
+    if (refused) {
+      Message what(MessageCode::UnitsFileLine, std::vector<Message>{refused->Refusal});
+      what.Number = number;
+      parsed.Contents.Problems.push_back({number, std::move(what)});
     }
-    categoryNames->Take(*checked.Unit);
-    line.Unit = checked.Unit;
-    parsed.Contents.Units[static_cast<std::size_t>(section)].push_back(std::move(*checked.Unit));
   }
   return parsed;
 }
@@ -251,6 +264,110 @@ std::string UnitLine(const CustomUnit& unit, std::string_view lineEnd) {
   for (const std::string& other : unit.OtherNames) line.append(", ").append(other);
   line.append(" = ").append(unit.Value).append(" ").append(unit.Base).append(lineEnd);
   return line;
+}
+
+// What a save does to the file's lines: each kept, written anew or left out, and the
+// new units' lines before a line or in new sections at the end.
+struct SavePlan {
+  explicit SavePlan(std::size_t lines) : Replaced(lines), Dropped(lines, false), Added(lines + 1) {}
+  std::vector<std::optional<std::string>> Replaced;
+  std::vector<bool> Dropped;
+  std::vector<std::string> Added;  // written before line i
+  std::string Sections;
+};
+
+// Plans the category's unit lines: kept while the unit is wanted as it is, written anew
+// when it changed, left out when it went. A unit the program did not have was written
+// by hand since it read the file, and its line stays. Returns which of `wanted` have a
+// line.
+std::vector<bool> KeepOrRewrite(const ParsedFile& parsed, const UnitCatalogue& catalogue,
+                                int category, const std::vector<CustomUnit>& wanted,
+                                SavePlan& plan) {
+  std::unordered_map<std::string_view, std::size_t> wantedByName;
+  for (std::size_t u = 0; u < wanted.size(); ++u) wantedByName.emplace(wanted[u].Name, u);
+  std::unordered_set<std::string_view> known;
+  for (const CustomUnit& unit : catalogue.CustomUnits(category)) known.insert(unit.Name);
+  std::vector<bool> placed(wanted.size(), false);
+  std::vector<std::size_t> unitLines;  // the category's unit lines, in file order
+  std::vector<bool> matched;
+  for (std::size_t i = 0; i < parsed.Lines.size(); ++i) {
+    const FileLine& line = parsed.Lines[i];
+    if (line.Section != category || !line.Unit) continue;
+    unitLines.push_back(i);
+    const auto same = wantedByName.find(line.Unit->Name);
+    const bool found = same != wantedByName.end() && !placed[same->second];
+    matched.push_back(found || !known.contains(line.Unit->Name));
+    if (!found) continue;
+    placed[same->second] = true;
+    if (!(wanted[same->second] == *line.Unit))
+      plan.Replaced[i] = UnitLine(wanted[same->second], parsed.LineEnd);
+  }
+  // A unit renamed takes the line of the name it had, when that line is at its own
+  // place among the category's units and its name went.
+  for (std::size_t u = 0; u < wanted.size() && u < unitLines.size(); ++u) {
+    const FileLine& line = parsed.Lines[unitLines[u]];
+    if (placed[u] || matched[u] || wantedByName.contains(line.Unit->Name)) continue;
+    placed[u] = true;
+    matched[u] = true;
+    plan.Replaced[unitLines[u]] = UnitLine(wanted[u], parsed.LineEnd);
+  }
+  for (std::size_t k = 0; k < unitLines.size(); ++k) {
+    if (!matched[k]) plan.Dropped[unitLines[k]] = true;
+  }
+  return placed;
+}
+
+// Plans the lines of the wanted units that have none: after the last line of the
+// category's last section that is not blank, or in a new section at the end.
+void AddNewUnits(const ParsedFile& parsed, const UnitCatalogue& catalogue, int category,
+                 const std::vector<CustomUnit>& wanted, const std::vector<bool>& placed,
+                 SavePlan& plan) {
+  std::string newLines;
+  for (std::size_t u = 0; u < wanted.size(); ++u) {
+    if (!placed[u]) newLines += UnitLine(wanted[u], parsed.LineEnd);
+  }
+  if (newLines.empty()) return;
+  std::optional<std::size_t> after;
+  for (std::size_t i = 0; i < parsed.Lines.size(); ++i) {
+    const FileLine& line = parsed.Lines[i];
+    if (line.Section == category &&
+        line.Bytes.find_first_not_of(" \t\r\n") != std::string_view::npos)
+      after = i;
+  }
+  if (after) {
+    plan.Added[*after + 1] += newLines;
+    return;
+  }
+  plan.Sections.append("[")
+      .append(catalogue.Category(category).SectionName)
+      .append("]")
+      .append(parsed.LineEnd)
+      .append(newLines);
+}
+
+std::string Written(const ParsedFile& parsed, const SavePlan& plan, std::size_t sizeHint) {
+  std::string written;
+  written.reserve(sizeHint + 64);
+  // A last line without its line end gets one before anything follows it.
+  const auto endLine = [&] {
+    if (!written.empty() && written.back() != '\n') written += parsed.LineEnd;
+  };
+  for (std::size_t i = 0; i <= parsed.Lines.size(); ++i) {
+    if (!plan.Added[i].empty()) {
+      endLine();
+      written += plan.Added[i];
+    }
+    if (i == parsed.Lines.size() || plan.Dropped[i]) continue;
+    written += plan.Replaced[i] ? std::string_view(*plan.Replaced[i]) : parsed.Lines[i].Bytes;
+  }
+  if (!plan.Sections.empty()) {
+    endLine();
+    // A new section stands apart from what is above it.
+    const std::string blank = std::string(parsed.LineEnd) + std::string(parsed.LineEnd);
+    if (!written.empty() && !written.ends_with(blank)) written += parsed.LineEnd;
+    written += plan.Sections;
+  }
+  return written;
 }
 
 }  // namespace
@@ -291,99 +408,16 @@ UnitsFileContents ReadCustomUnits(std::string_view text, const UnitCatalogue& ca
 
 std::string WriteCustomUnits(std::string_view text, const UnitCatalogue& catalogue,
                              const CustomUnitLists& units) {
-  ParsedFile parsed = Parse(text, catalogue);
-  const std::size_t categoryCount = parsed.Contents.Units.size();
-  // What each line becomes: itself, a new text, or nothing.
-  std::vector<std::optional<std::string>> replaced(parsed.Lines.size());
-  std::vector<bool> dropped(parsed.Lines.size(), false);
-  std::vector<std::string> added(parsed.Lines.size() + 1);  // written after line i - 1
-  std::string sections;                                     // new ones, at the end
-  for (std::size_t c = 0; c < categoryCount; ++c) {
+  const ParsedFile parsed = Parse(text, catalogue);
+  SavePlan plan(parsed.Lines.size());
+  for (int c = 0; c < catalogue.CategoryCount(); ++c) {
     const std::vector<CustomUnit> none;
-    const std::vector<CustomUnit>& wanted = c < units.size() ? units[c] : none;
-    std::unordered_map<std::string_view, std::size_t> wantedByName;
-    for (std::size_t u = 0; u < wanted.size(); ++u) wantedByName.emplace(wanted[u].Name, u);
-    // A unit the program did not have was written by hand since it read the file: its
-    // line stays.
-    std::unordered_set<std::string_view> known;
-    for (const CustomUnit& unit : catalogue.CustomUnits(static_cast<int>(c)))
-      known.insert(unit.Name);
-    std::vector<bool> placed(wanted.size(), false);
-    std::vector<std::size_t> unitLines;  // the category's unit lines, in file order
-    std::vector<bool> matched;
-    for (std::size_t i = 0; i < parsed.Lines.size(); ++i) {
-      const FileLine& line = parsed.Lines[i];
-      if (line.Section != static_cast<int>(c) || !line.Unit) continue;
-      unitLines.push_back(i);
-      const auto same = wantedByName.find(line.Unit->Name);
-      const bool found = same != wantedByName.end() && !placed[same->second];
-      matched.push_back(found || !known.contains(line.Unit->Name));
-      if (!found) continue;
-      placed[same->second] = true;
-      if (!(wanted[same->second] == *line.Unit))
-        replaced[i] = UnitLine(wanted[same->second], parsed.LineEnd);
-    }
-    // A unit renamed takes the line of the name it had, when that line is at its own
-    // place among the category's units and its name went.
-    for (std::size_t u = 0; u < wanted.size() && u < unitLines.size(); ++u) {
-      const FileLine& line = parsed.Lines[unitLines[u]];
-      if (placed[u] || matched[u] || wantedByName.contains(line.Unit->Name)) continue;
-      placed[u] = true;
-      matched[u] = true;
-      replaced[unitLines[u]] = UnitLine(wanted[u], parsed.LineEnd);
-    }
-    for (std::size_t k = 0; k < unitLines.size(); ++k) {
-      if (!matched[k]) dropped[unitLines[k]] = true;
-    }
-    std::string newLines;
-    for (std::size_t u = 0; u < wanted.size(); ++u) {
-      if (!placed[u]) newLines += UnitLine(wanted[u], parsed.LineEnd);
-    }
-    if (newLines.empty()) continue;
-    // After the last line of the category's last section that is not blank.
-    std::optional<std::size_t> after;
-    for (std::size_t i = 0; i < parsed.Lines.size(); ++i) {
-      const FileLine& line = parsed.Lines[i];
-      if (line.Section == static_cast<int>(c) &&
-          line.Bytes.find_first_not_of(" \t\r\n") != std::string_view::npos)
-        after = i;
-    }
-    if (after) {
-      added[*after + 1] += newLines;
-    } else {
-      sections.append("[")
-          .append(catalogue.Category(static_cast<int>(c)).SectionName)
-          .append("]")
-          .append(parsed.LineEnd)
-          .append(newLines);
-    }
+    const std::vector<CustomUnit>& wanted =
+        static_cast<std::size_t>(c) < units.size() ? units[static_cast<std::size_t>(c)] : none;
+    const std::vector<bool> placed = KeepOrRewrite(parsed, catalogue, c, wanted, plan);
+    AddNewUnits(parsed, catalogue, c, wanted, placed, plan);
   }
-  std::string written;
-  written.reserve(text.size() + 64);
-  // A last line without its line end gets one before anything follows it.
-  const auto endLine = [&] {
-    if (!written.empty() && written.back() != '\n') written += parsed.LineEnd;
-  };
-  for (std::size_t i = 0; i <= parsed.Lines.size(); ++i) {
-    if (!added[i].empty()) {
-      endLine();
-      written += added[i];
-    }
-    if (i == parsed.Lines.size() || dropped[i]) continue;
-    if (replaced[i]) {
-      written += *replaced[i];
-    } else {
-      written += parsed.Lines[i].Bytes;
-    }
-  }
-  if (!sections.empty()) {
-    endLine();
-    // A new section stands apart from what is above it.
-    const std::string blank = std::string(parsed.LineEnd) + std::string(parsed.LineEnd);
-    if (!written.empty() && !written.ends_with(blank)) written += parsed.LineEnd;
-    written += sections;
-  }
-  return written;
+  return Written(parsed, plan, text.size());
 }
 
 CustomUnitLists LoadCustomUnitsFile(const std::string& path, const UnitCatalogue& catalogue,
