@@ -559,6 +559,10 @@
         <source>Remove the unit &quot;%1&quot;?</source>
         <translation>Die Einheit „%1“ entfernen?</translation>
     </message>
+    <message>
+        <source>Units of your own</source>
+        <translation>Eigene Einheiten</translation>
+    </message>
 </context>
 <context>
     <name>quantivo::ui::Tfrm_Fonts</name>

@@ -559,6 +559,10 @@
         <source>Remove the unit &quot;%1&quot;?</source>
         <translation>Supprimer l’unité « %1 » ?</translation>
     </message>
+    <message>
+        <source>Units of your own</source>
+        <translation>Unités personnalisées</translation>
+    </message>
 </context>
 <context>
     <name>quantivo::ui::Tfrm_Fonts</name>

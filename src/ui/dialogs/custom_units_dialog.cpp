@@ -69,7 +69,8 @@ Tfrm_CustomUnit::Tfrm_CustomUnit(const catalogue::UnitCatalogue& catalogue, int 
   lbl_One->setBuddy(txt_Value);
   cbo_Base = new QComboBox(this);
   cbo_Base->setObjectName(QStringLiteral("cbo_Base"));
-  cbo_Base->setAccessibleName(tr("Unit of the table"));
+  // A combo box is read by the unit it shows; what it is for comes as its description.
+  cbo_Base->setAccessibleDescription(tr("Unit of the table"));
   const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
   for (int p = 0; p < unitCategory.TableUnitCount; ++p) {
     cbo_Base->addItem(ToQString(unitCategory.Units[static_cast<std::size_t>(p)].Name));
@@ -187,6 +188,7 @@ Tfrm_CustomUnits::Tfrm_CustomUnits(const catalogue::UnitCatalogue& catalogue, in
   auto* caption = new QLabel(tr("&Units of your own:"), this);
   lst_CustomUnits = new QListWidget(this);
   lst_CustomUnits->setObjectName(QStringLiteral("lst_CustomUnits"));
+  lst_CustomUnits->setAccessibleName(tr("Units of your own"));
   caption->setBuddy(lst_CustomUnits);
   auto* add = buttons->addButton(tr("&Add..."), QDialogButtonBox::ActionRole);
   add->setObjectName(QStringLiteral("btn_Add"));
