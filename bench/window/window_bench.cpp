@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -24,10 +23,12 @@
 
 #include "ui/start_up.h"
 #include "ui/window/main_window.h"
+#include "ui/window/unit_list_view.h"
 
 namespace {
 
 using quantivo::ui::Tfrm_Converter;
+using quantivo::ui::UnitListView;
 
 bool g_smoke = false;
 
@@ -64,8 +65,8 @@ struct Window {
     input = window.findChild<QLineEdit*>("txt_In");
     output = window.findChild<QLineEdit*>("txt_Out");
     tabs = window.findChild<QTabBar*>("TabSet1");
-    window.findChild<QListWidget*>("lst_In")->setCurrentRow(0);
-    window.findChild<QListWidget*>("lst_Out")->setCurrentRow(3);
+    window.findChild<UnitListView*>("lst_In")->setCurrentRow(0);
+    window.findChild<UnitListView*>("lst_Out")->setCurrentRow(3);
     input->setFocus();
     QTest::keyClick(input, Qt::Key_1);
     QApplication::processEvents();
@@ -113,7 +114,7 @@ void BM_KeyPressToResultWithTableOpen(benchmark::State& state) {
   QApplication::processEvents();
   auto* table = w.window.findChild<QWidget*>("frm_ConversionTable");
   auto* rows = table != nullptr ? table->findChild<QTableWidget*>("tbl_Table") : nullptr;
-  const int outputRow = w.window.findChild<QListWidget*>("lst_Out")->currentRow();
+  const int outputRow = w.window.findChild<UnitListView*>("lst_Out")->currentRow();
   if (rows == nullptr || !table->isVisible() || rows->item(outputRow, 1) == nullptr) {
     state.SkipWithError("the conversion table did not open");
     return;
@@ -214,8 +215,8 @@ int FirstUse() {
   for (int i = 0; i < 10; ++i) QApplication::processEvents();
   auto* input = window.findChild<QLineEdit*>("txt_In");
   auto* output = window.findChild<QLineEdit*>("txt_Out");
-  window.findChild<QListWidget*>("lst_In")->setCurrentRow(0);
-  window.findChild<QListWidget*>("lst_Out")->setCurrentRow(3);
+  window.findChild<UnitListView*>("lst_In")->setCurrentRow(0);
+  window.findChild<UnitListView*>("lst_Out")->setCurrentRow(3);
   input->setFocus();
   QApplication::processEvents();
   const QString before = output->text();
