@@ -3,12 +3,12 @@
 // switch, sorting switched on and off, and the resident size after many conversions.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -23,10 +23,12 @@
 
 #include "ui/start_up.h"
 #include "ui/window/main_window.h"
+#include "ui/window/unit_list_view.h"
 
 namespace {
 
 using quantivo::ui::Tfrm_Converter;
+using quantivo::ui::UnitListView;
 
 bool g_smoke = false;
 
@@ -39,15 +41,32 @@ class SilentMessages : public quantivo::ui::WindowMessages {
   void ShowUnexpectedError(std::string_view) override {}
 };
 
-// A window with kilometer and meter selected in Length and "1" typed.
+// The settings file's path in `folder`, with a units file beside it that gives Length
+// `customUnits` units of the user's own ("unit 00001 = 1.037 meter", ...) when any.
+std::string SettingsWithUnits(const QTemporaryDir& folder, int customUnits) {
+  if (customUnits > 0) {
+    std::ofstream units(QFile::encodeName(folder.filePath("units.ini")).toStdString());
+    units << "[Length]\n";
+    for (int i = 1; i <= customUnits; ++i) {
+      char line[64];
+      std::snprintf(line, sizeof line, "unit %05d = %d.%03d meter\n", i, i % 97 + 1,
+                    (i * 37) % 1000);
+      units << line;
+    }
+  }
+  return QFile::encodeName(folder.filePath("QUANTIVO.INI")).toStdString();
+}
+
+// A window with kilometer and meter selected in Length and "1" typed, and Length
+// holding `customUnits` units of the user's own after its table's.
 struct Window {
-  Window() : window(QFile::encodeName(folder.filePath("QUANTIVO.INI")).toStdString(), messages) {
+  explicit Window(int customUnits = 0) : window(SettingsWithUnits(folder, customUnits), messages) {
     window.show();
     input = window.findChild<QLineEdit*>("txt_In");
     output = window.findChild<QLineEdit*>("txt_Out");
     tabs = window.findChild<QTabBar*>("TabSet1");
-    window.findChild<QListWidget*>("lst_In")->setCurrentRow(0);
-    window.findChild<QListWidget*>("lst_Out")->setCurrentRow(3);
+    window.findChild<UnitListView*>("lst_In")->setCurrentRow(0);
+    window.findChild<UnitListView*>("lst_Out")->setCurrentRow(3);
     input->setFocus();
     QTest::keyClick(input, Qt::Key_1);
     QApplication::processEvents();
@@ -95,7 +114,7 @@ void BM_KeyPressToResultWithTableOpen(benchmark::State& state) {
   QApplication::processEvents();
   auto* table = w.window.findChild<QWidget*>("frm_ConversionTable");
   auto* rows = table != nullptr ? table->findChild<QTableWidget*>("tbl_Table") : nullptr;
-  const int outputRow = w.window.findChild<QListWidget*>("lst_Out")->currentRow();
+  const int outputRow = w.window.findChild<UnitListView*>("lst_Out")->currentRow();
   if (rows == nullptr || !table->isVisible() || rows->item(outputRow, 1) == nullptr) {
     state.SkipWithError("the conversion table did not open");
     return;
@@ -122,6 +141,28 @@ void BM_CategorySwitch(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_CategorySwitch)->Unit(benchmark::kMicrosecond);
+
+// Filling the unit lists at scale: away to Area's tab and back to Length's, with none
+// and with 10,000 units of the user's own in Length, until the window has drawn.
+void BM_LengthTabAwayAndBack(benchmark::State& state) {
+  Window w(static_cast<int>(state.range(0)));
+  const auto* units = w.window.findChild<QAbstractItemView*>("lst_In");
+  if (units->model()->rowCount() != 38 + state.range(0)) {
+    state.SkipWithError("the units file was not read");
+    return;
+  }
+  for (auto _ : state) {
+    w.tabs->setCurrentIndex(1);
+    QApplication::processEvents();
+    w.tabs->setCurrentIndex(0);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(BM_LengthTabAwayAndBack)
+    ->ArgName("custom")
+    ->Arg(0)
+    ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_ToggleSorting(benchmark::State& state) {
   Window w;
@@ -174,8 +215,8 @@ int FirstUse() {
   for (int i = 0; i < 10; ++i) QApplication::processEvents();
   auto* input = window.findChild<QLineEdit*>("txt_In");
   auto* output = window.findChild<QLineEdit*>("txt_Out");
-  window.findChild<QListWidget*>("lst_In")->setCurrentRow(0);
-  window.findChild<QListWidget*>("lst_Out")->setCurrentRow(3);
+  window.findChild<UnitListView*>("lst_In")->setCurrentRow(0);
+  window.findChild<UnitListView*>("lst_Out")->setCurrentRow(3);
   input->setFocus();
   QApplication::processEvents();
   const QString before = output->text();

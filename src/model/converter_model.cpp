@@ -134,12 +134,10 @@ void ConverterModel::SetCategoryOrder(std::vector<std::string> captions) {
 }
 
 void ConverterModel::RefreshUnitLists() {
-  ReplaceListEntries(m_inputList, {}, ShownPart::InputListEntries | ShownPart::InputListSelection);
+  EmptyShownLists();
   for (int i = 0; i < m_catalogue.CategoryCount(); ++i) {
     m_unitNameLists[i] = m_catalogue.UnitNames(i);
   }
-  ReplaceListEntries(m_outputList, m_inputList.Entries,
-                     ShownPart::OutputListEntries | ShownPart::OutputListSelection);
   SetInputText({});
   SetOutput({});
 }
@@ -156,6 +154,8 @@ void ConverterModel::ResetViewStates() {
 
 void ConverterModel::OrderUnitTables(bool sorted) {
   m_sortedUnitLists = sorted;
+  // The records move within their tables and every name stays where it is, so the
+  // shown lists stay valid until RefreshUnitLists empties them.
   if (sorted) {
     m_catalogue.SortUnitTables();
   } else {
@@ -185,6 +185,9 @@ void ConverterModel::SetCustomUnits(catalogue::CustomUnitLists units) {
     selected[i] = {customName(i, m_viewStates[i].FormatIn),
                    customName(i, m_viewStates[i].FormatOut)};
   }
+  // The names of the user's old units go with them, and SwitchCategory(-1) would not
+  // fill the lists again.
+  EmptyShownLists();
   m_catalogue.SetCustomUnits(std::move(units));
   if (m_sortedUnitLists) m_catalogue.SortUnitTables();
   for (int i = 0; i < m_catalogue.CategoryCount(); ++i) {
@@ -362,12 +365,17 @@ void ConverterModel::Notify(ShownParts parts) {
   if (m_observer != nullptr) m_observer->ShownValuesChanged(parts);
 }
 
-void ConverterModel::ReplaceListEntries(UnitList& list,
-                                        const std::vector<std::string_view>& entries,
+void ConverterModel::ReplaceListEntries(UnitList& list, std::span<const std::string_view> entries,
                                         ShownParts parts) {
   list.Entries = entries;
   list.Selected = -1;
   Notify(parts);
+}
+
+void ConverterModel::EmptyShownLists() {
+  ReplaceListEntries(m_inputList, {}, ShownPart::InputListEntries | ShownPart::InputListSelection);
+  ReplaceListEntries(m_outputList, {},
+                     ShownPart::OutputListEntries | ShownPart::OutputListSelection);
 }
 
 void ConverterModel::SelectInList(UnitList& list, int position, ShownPart part) {

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,9 +80,11 @@ struct WindowBounds {
   friend bool operator==(const WindowBounds&, const WindowBounds&) = default;
 };
 
-/// A unit list as shown: its entries and the selected position (-1 for none).
+/// A unit list as shown: its entries and the selected position (-1 for none). The
+/// entries are a view of the model's name list of the shown category, good until the
+/// observer is next told that the list's entries changed.
 struct UnitList {
-  std::vector<std::string_view> Entries;
+  std::span<const std::string_view> Entries;
   int Selected = -1;
 };
 
@@ -192,6 +195,11 @@ class ConverterModel {
   /// Takes the catalogue over, fills the unit lists from it and shows the first tab
   /// of the catalogue's order. The model sorts and rebuilds its tables.
   ConverterModel(catalogue::UnitCatalogue catalogue, engine::NumberLocale locale);
+  // The shown lists view the model's own name lists: a copy would view another's.
+  ConverterModel(const ConverterModel&) = delete;
+  ConverterModel& operator=(const ConverterModel&) = delete;
+  ConverterModel(ConverterModel&&) = default;
+  ConverterModel& operator=(ConverterModel&&) = default;
 
   /// The observer is told of every change of the shown values; nullptr for none.
   void SetObserver(ShownValuesObserver* observer) { m_observer = observer; }
@@ -324,8 +332,11 @@ class ConverterModel {
 
  private:
   void Notify(ShownParts parts);
-  void ReplaceListEntries(UnitList& list, const std::vector<std::string_view>& entries,
+  void ReplaceListEntries(UnitList& list, std::span<const std::string_view> entries,
                           ShownParts parts);
+  /// Empties both shown lists, which must happen before the name lists they view are
+  /// rebuilt.
+  void EmptyShownLists();
   void SelectInList(UnitList& list, int position, ShownPart part);
   void SetOutput(engine::ConversionResult output);
   void OrderUnitTables(bool sorted);

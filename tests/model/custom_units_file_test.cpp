@@ -186,6 +186,19 @@ TEST_F(CustomUnitSelection, FollowsTheUnitByItsNameAndNeverAnother) {
   EXPECT_EQ(model.InputList().Entries.size(), 40u);
 }
 
+// The lists show the model's own name lists: new units empty them before those are
+// rebuilt, and a switch to no tab fills nothing in their place.
+TEST_F(CustomUnitSelection, NewUnitsWithNoTabLeaveTheListsEmpty) {
+  Define({{"step", "", "60", "centimeter"}});
+  ASSERT_TRUE(model.SelectTab(-1));
+  EXPECT_EQ(model.InputList().Entries.size(), 39u);
+  Define({{"bag", "", "1", "meter"}});
+  EXPECT_EQ(model.InputList().Entries.size(), 0u);
+  EXPECT_EQ(model.OutputList().Entries.size(), 0u);
+  ASSERT_TRUE(model.SelectTab(0));
+  EXPECT_EQ(model.InputList().Entries[38], "bag");
+}
+
 TEST_F(CustomUnitSelection, SettingsKeepTheSelectedUnitByItsName) {
   Define({{"step", "", "60", "centimeter"}});
   model.ClickOutputList(38);

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QString>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -19,6 +18,7 @@
 #include "support/recorded_messages.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/window/main_window.h"
+#include "ui/window/unit_list_view.h"
 
 // Failures show the text, not its bytes.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -54,14 +54,18 @@ T* Child(const QObject* parent, const char* name) {
 /// its working controls at hand.
 class OpenWindowTest : public testing::Test {
  protected:
+  // The rows of a list that read `name`.
+  static QModelIndexList Rows(const QAbstractItemView* list, const char* name) {
+    const QAbstractItemModel* rows = list->model();
+    return rows->match(rows->index(0, 0), Qt::DisplayRole, QString::fromUtf8(name), -1,
+                       Qt::MatchExactly);
+  }
   // A click on the unit's row, as a person picks it from the list.
-  void ClickUnit(QListWidget* list, const char* name) {
-    const QList<QListWidgetItem*> items =
-        list->findItems(QString::fromUtf8(name), Qt::MatchExactly);
-    ASSERT_EQ(items.size(), 1) << name;
-    list->scrollToItem(items[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(items[0]).center());
+  void ClickUnit(UnitListView* list, const char* name) {
+    const QModelIndexList rows = Rows(list, name);
+    ASSERT_EQ(rows.size(), 1) << name;
+    list->scrollTo(rows[0]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(rows[0]).center());
   }
   void SetUp() override {
     ASSERT_TRUE(m_folder.isValid());
@@ -77,8 +81,8 @@ class OpenWindowTest : public testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     txt_In = Find<QLineEdit>("txt_In");
     txt_Out = Find<QLineEdit>("txt_Out");
-    lst_In = Find<QListWidget>("lst_In");
-    lst_Out = Find<QListWidget>("lst_Out");
+    lst_In = Find<UnitListView>("lst_In");
+    lst_Out = Find<UnitListView>("lst_Out");
     lab2 = Find<QLabel>("lab2");
     TabSet1 = Find<QTabBar>("TabSet1");
   }
@@ -95,8 +99,8 @@ class OpenWindowTest : public testing::Test {
   std::unique_ptr<Tfrm_Converter> m_window;
   QLineEdit* txt_In = nullptr;
   QLineEdit* txt_Out = nullptr;
-  QListWidget* lst_In = nullptr;
-  QListWidget* lst_Out = nullptr;
+  UnitListView* lst_In = nullptr;
+  UnitListView* lst_Out = nullptr;
   QLabel* lab2 = nullptr;
   QTabBar* TabSet1 = nullptr;
 };

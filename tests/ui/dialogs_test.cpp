@@ -398,10 +398,10 @@ TEST(HelpWindow, AMissingHelpFileIsReportedInTheWindow) {
 
 class WindowCommandsTest : public OpenWindowTest {
  protected:
-  void Select(QListWidget* list, const char* name) {
-    const auto items = list->findItems(QString::fromUtf8(name), Qt::MatchExactly);
-    ASSERT_EQ(items.size(), 1) << name;
-    list->setCurrentItem(items[0]);
+  void Select(UnitListView* list, const char* name) {
+    const QModelIndexList rows = Rows(list, name);
+    ASSERT_EQ(rows.size(), 1) << name;
+    list->setCurrentRow(rows[0].row());
   }
   void Enter(const char* from, const char* to, const char* text) {
     Select(lst_In, from);
@@ -418,17 +418,17 @@ TEST_F(WindowCommandsTest, SortingTogglesAndForgetsEveryCategory) {
   EXPECT_TRUE(Action("mnu_SortUnitLists1")->isChecked());
   EXPECT_EQ(txt_In->text(), "");
   EXPECT_EQ(lst_In->currentRow(), -1);
-  EXPECT_EQ(lst_In->item(0)->text(), "acre");
+  EXPECT_EQ(lst_In->Text(0), "acre");
   TabSet1->setCurrentIndex(18);
-  EXPECT_EQ(lst_In->item(0)->text(), "bit");
-  EXPECT_EQ(lst_In->item(2)->text(), "double-word");
+  EXPECT_EQ(lst_In->Text(0), "bit");
+  EXPECT_EQ(lst_In->Text(2), "double-word");
   TabSet1->setCurrentIndex(0);
   EXPECT_EQ(lst_In->currentRow(), -1);
   EXPECT_EQ(txt_In->text(), "");
 
   Action("mnu_SortUnitLists1")->trigger();
   EXPECT_FALSE(Action("mnu_SortUnitLists1")->isChecked());
-  EXPECT_EQ(lst_In->item(0)->text(), "kilometer");
+  EXPECT_EQ(lst_In->Text(0), "kilometer");
 }
 
 TEST_F(WindowCommandsTest, ChooseCategory) {
@@ -452,7 +452,7 @@ TEST_F(WindowCommandsTest, ChooseCategory) {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
       });
   EXPECT_EQ(TabSet1->currentIndex(), 6);
-  EXPECT_EQ(lst_In->item(0)->text(), "kilogram");
+  EXPECT_EQ(lst_In->Text(0), "kilogram");
 }
 
 // Dialogs open in the middle of the screen, wherever the main window stands.
@@ -492,7 +492,7 @@ TEST_F(WindowCommandsTest, ArrangeOkSwitchesToTheFirstTabAndCancelChangesNothing
                                        Child<QPushButton>(dialog, "btn_OK")->click();
                                      });
   EXPECT_EQ(TabSet1->tabText(0), "Angle");
-  EXPECT_EQ(lst_In->item(0)->text(), "degree");
+  EXPECT_EQ(lst_In->Text(0), "degree");
 
   // Numbers keeps its key filter under its caption, wherever its tab now stands.
   const int numbers = 14;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -9,7 +10,6 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -78,8 +78,8 @@ class MainWindowTest : public OpenWindowTest {
   void ClickTab(int index) {
     TabSet1->setCurrentIndex(index);  // the keyboard's way; a click may need scrolling
   }
-  static QString Selected(const QListWidget* list) {
-    return list->currentRow() < 0 ? QString() : list->currentItem()->text();
+  static QString Selected(const UnitListView* list) {
+    return list->currentRow() < 0 ? QString() : list->Text(list->currentRow());
   }
   void Type(const char* keys) {
     txt_In->setFocus();
@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, CategoriesComeBackAsTheyWereLeft) {
   Type("5");
   ASSERT_EQ(txt_Out->text(), "16.40419948");
   ClickTab(1);
-  EXPECT_EQ(lst_In->item(0)->text(), "kilometer²");
+  EXPECT_EQ(lst_In->Text(0), "kilometer²");
   EXPECT_EQ(txt_In->text(), "");
   EXPECT_EQ(txt_Out->text(), "");
   ClickTab(0);
@@ -262,13 +262,14 @@ TEST_F(MainWindowTest, AUnitListIsNeverEmptiedByAClick) {
   Type("100");
   const QPoint belowTheUnits(10, lst_In->viewport()->height() - 5);
   ASSERT_FALSE(lst_In->indexAt(belowTheUnits).isValid());
-  const QRect celsius = lst_In->visualItemRect(lst_In->item(lst_In->currentRow()));
+  const QRect celsius = lst_In->visualRect(lst_In->currentIndex());
   for (const auto& [where, modifiers] :
        {std::pair{belowTheUnits, Qt::KeyboardModifiers()},
         std::pair{celsius.center(), Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
     QTest::mouseClick(lst_In->viewport(), Qt::LeftButton, modifiers, where);
-    ASSERT_EQ(lst_In->selectedItems().size(), 1);
-    EXPECT_EQ(lst_In->selectedItems().front()->text(), "Celsius");
+    const QModelIndexList selected = lst_In->selectionModel()->selectedIndexes();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.front().data().toString(), "Celsius");
     EXPECT_EQ(Selected(lst_In), "Celsius");
     EXPECT_EQ(txt_Out->text(), "212");
   }
@@ -282,7 +283,7 @@ TEST_F(MainWindowTest, FocusSelectsNoUnit) {
   QTest::keyClick(txt_In, Qt::Key_Tab);
   ASSERT_TRUE(lst_In->hasFocus());
   EXPECT_EQ(lst_In->currentRow(), -1);
-  EXPECT_TRUE(lst_In->selectedItems().isEmpty());
+  EXPECT_TRUE(lst_In->selectionModel()->selectedIndexes().isEmpty());
   QTest::keyClick(lst_In, Qt::Key_Tab);
   ASSERT_TRUE(lst_Out->hasFocus());
   EXPECT_EQ(lst_Out->currentRow(), -1);
@@ -293,7 +294,7 @@ TEST_F(MainWindowTest, FocusSelectsNoUnit) {
   lst_In->setFocus();
   QTest::keyClick(lst_In, Qt::Key_Down);
   EXPECT_EQ(lst_In->currentRow(), 0);
-  EXPECT_EQ(lst_In->selectedItems().size(), 1);
+  EXPECT_EQ(lst_In->selectionModel()->selectedIndexes().size(), 1);
 }
 
 // A category shows its selected units, or the top of its lists, whatever the
@@ -305,7 +306,7 @@ TEST_F(MainWindowTest, EachListShowsItsSelectedUnit) {
   EXPECT_EQ(lst_In->verticalScrollBar()->value(), 0);
   ClickTab(0);
   EXPECT_TRUE(
-      lst_In->viewport()->rect().contains(lst_In->visualItemRect(lst_In->currentItem()).center()));
+      lst_In->viewport()->rect().contains(lst_In->visualRect(lst_In->currentIndex()).center()));
 }
 
 // A menu opened with the mouse and closed with Escape gives the keys back to the box
@@ -334,14 +335,28 @@ TEST_F(MainWindowTest, EscapeFromAMenuGivesTheKeysBack) {
   }
 }
 
+// A screen reader reads a list by what it is for and each unit by its name.
+TEST_F(MainWindowTest, AScreenReaderReadsTheUnits) {
+  ClickUnit(lst_Out, "meter");
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(lst_Out);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->text(QAccessible::Name), "Convert to");
+  EXPECT_EQ(list->childCount(), 38);
+  QAccessibleInterface* unit = list->child(lst_Out->currentRow());
+  ASSERT_NE(unit, nullptr);
+  EXPECT_EQ(unit->role(), QAccessible::ListItem);
+  EXPECT_EQ(unit->text(QAccessible::Name), "meter");
+  EXPECT_TRUE(unit->state().selected);
+}
+
 // In a narrow window a unit name cut off by its list shows whole in a tooltip; one
 // that fits shows none.
 TEST_F(MainWindowTest, CutNamesShowWholeInATooltip) {
   m_window->resize(m_window->minimumSizeHint());
   const auto tipOver = [this](const char* name) {
-    QListWidgetItem* item = lst_In->findItems(QString::fromUtf8(name), Qt::MatchExactly).first();
-    lst_In->scrollToItem(item);
-    const QPoint at = lst_In->visualItemRect(item).center();
+    const QModelIndex row = Rows(lst_In, name).first();
+    lst_In->scrollTo(row);
+    const QPoint at = lst_In->visualRect(row).center();
     QHelpEvent hover(QEvent::ToolTip, at, lst_In->viewport()->mapToGlobal(at));
     QApplication::sendEvent(lst_In->viewport(), &hover);
     return QToolTip::isVisible() ? QToolTip::text() : QString();
@@ -441,7 +456,7 @@ TEST_F(MainWindowTest, DefaultColoursFollowTheTheme) {
     const QPalette out = txt_Out->palette();
     EXPECT_GE(Contrast(out.color(QPalette::Text), out.color(QPalette::Base)), 4.5);
     EXPECT_EQ(out.color(QPalette::Base), theme.button);  // still set apart from the input
-    for (const QListWidget* list : {lst_In, lst_Out}) {
+    for (const UnitListView* list : {lst_In, lst_Out}) {
       EXPECT_GE(
           Contrast(list->palette().color(QPalette::Text), list->palette().color(QPalette::Base)),
           4.5);
@@ -731,7 +746,7 @@ TEST_F(MainWindowTest, DesignSizeAndTheFrameItIsStoredBy) {
 TEST_F(MainWindowTest, ATinyStoredSizeOpensUsable) {
   OpenWith("[Quantivo]\nFormWidth=50\nFormHeight=50\n");
   const int row = lst_In->sizeHintForRow(0);
-  for (const QListWidget* list : {lst_In, lst_Out}) {
+  for (const UnitListView* list : {lst_In, lst_Out}) {
     EXPECT_GE(list->viewport()->height(), 3 * row);
   }
   EXPECT_GE(lst_Out->x(), lst_In->x() + lst_In->width());

@@ -11,71 +11,80 @@ namespace quantivo::ui {
 // stay where they are whether the list has the focus or not.
 constexpr int kFocusRing = 1;
 
-ChoiceList::ChoiceList(QWidget* parent) : QListWidget(parent) {
-  setViewportMargins(kFocusRing, kFocusRing, kFocusRing, kFocusRing);
+template <class View>
+ChoiceBehaviour<View>::ChoiceBehaviour(QWidget* parent) : View(parent) {
+  this->setViewportMargins(kFocusRing, kFocusRing, kFocusRing, kFocusRing);
 }
 
-QItemSelectionModel::SelectionFlags ChoiceList::selectionCommand(const QModelIndex& index,
-                                                                 const QEvent* event) const {
+template <class View>
+QItemSelectionModel::SelectionFlags ChoiceBehaviour<View>::selectionCommand(
+    const QModelIndex& index, const QEvent* event) const {
   // Nowhere to go (empty space below the units): nothing changes. Anywhere else the
   // unit becomes the one selected, Ctrl or not.
   if (!index.isValid()) return QItemSelectionModel::NoUpdate;
-  const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+  const QItemSelectionModel::SelectionFlags command = View::selectionCommand(index, event);
   if (command == QItemSelectionModel::NoUpdate) return command;
   return QItemSelectionModel::ClearAndSelect;
 }
 
-void ChoiceList::focusInEvent(QFocusEvent* event) {
-  update();
+template <class View>
+void ChoiceBehaviour<View>::focusInEvent(QFocusEvent* event) {
+  this->update();
   // The view makes its first unit current when the focus comes to a list with none,
   // and a current unit would convert: the list stays without one until a click or an
   // arrow key chooses.
-  if (currentIndex().isValid()) {
-    QListWidget::focusInEvent(event);
+  if (this->currentIndex().isValid()) {
+    View::focusInEvent(event);
     return;
   }
   const QSignalBlocker blocker(this);
-  QListWidget::focusInEvent(event);
-  const QSignalBlocker selectionBlocker(selectionModel());
-  selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-  viewport()->update();
+  View::focusInEvent(event);
+  const QSignalBlocker selectionBlocker(this->selectionModel());
+  this->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+  this->viewport()->update();
 }
 
-void ChoiceList::focusOutEvent(QFocusEvent* event) {
-  QListWidget::focusOutEvent(event);
-  update();
+template <class View>
+void ChoiceBehaviour<View>::focusOutEvent(QFocusEvent* event) {
+  View::focusOutEvent(event);
+  this->update();
 }
 
-bool ChoiceList::event(QEvent* event) {
-  const bool handled = QListWidget::event(event);
-  if (event->type() == QEvent::Paint && hasFocus()) {
+template <class View>
+bool ChoiceBehaviour<View>::event(QEvent* event) {
+  const bool handled = View::event(event);
+  if (event->type() == QEvent::Paint && this->hasFocus()) {
     // Over the frame and the margin inside it, in the colour the theme marks the
     // selection with, which it makes to stand out from the window behind.
     QPainter painter(this);
-    const int width = frameWidth() + kFocusRing;
-    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), width);
+    const int width = this->frameWidth() + kFocusRing;
+    QPen pen(this->palette().color(QPalette::Active, QPalette::Highlight), width);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     const qreal inset = width / 2.0;
-    painter.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
+    painter.drawRect(QRectF(this->rect()).adjusted(inset, inset, -inset, -inset));
   }
   return handled;
 }
 
-bool ChoiceList::viewportEvent(QEvent* event) {
-  if (event->type() != QEvent::ToolTip) return QListWidget::viewportEvent(event);
+template <class View>
+bool ChoiceBehaviour<View>::viewportEvent(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return View::viewportEvent(event);
   const auto* help = static_cast<QHelpEvent*>(event);
-  const QModelIndex index = indexAt(help->pos());
-  const QRect shown = visualRect(index);
+  const QModelIndex index = this->indexAt(help->pos());
+  const QRect shown = this->visualRect(index);
   const QString name = index.data().toString();
   if (index.isValid() &&
-      fontMetrics().horizontalAdvance(name) > viewport()->width() - shown.left() - 4) {
-    QToolTip::showText(help->globalPos(), name, viewport(), shown);
+      this->fontMetrics().horizontalAdvance(name) > this->viewport()->width() - shown.left() - 4) {
+    QToolTip::showText(help->globalPos(), name, this->viewport(), shown);
   } else {
     QToolTip::hideText();
   }
   return true;
 }
+
+template class ChoiceBehaviour<QListWidget>;
+template class ChoiceBehaviour<QListView>;
 
 }  // namespace quantivo::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QListView>
 #include <QListWidget>
 
 namespace quantivo::ui {
@@ -10,11 +11,13 @@ namespace quantivo::ui {
 /// below the last entry, or Ctrl+click on the selected one, changes nothing), and the
 /// focus arriving selects nothing. A name cut off by the list's width shows whole in a
 /// tooltip. While it has the keyboard focus, a ring in the theme's highlight colour
-/// runs round it, so which list the arrow keys move shows at a glance.
-class ChoiceList : public QListWidget {
-  Q_OBJECT
+/// runs round it, so which list the arrow keys move shows at a glance. `View` is the
+/// list it behaves for: a QListWidget that holds its entries, or a QListView that
+/// shows a model's.
+template <class View>
+class ChoiceBehaviour : public View {
  public:
-  explicit ChoiceList(QWidget* parent = nullptr);
+  explicit ChoiceBehaviour(QWidget* parent);
 
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
@@ -23,6 +26,16 @@ class ChoiceList : public QListWidget {
   void focusOutEvent(QFocusEvent* event) override;
   bool event(QEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+};
+
+extern template class ChoiceBehaviour<QListWidget>;
+extern template class ChoiceBehaviour<QListView>;
+
+/// The choice list of the category dialogs, which holds its own entries.
+class ChoiceList : public ChoiceBehaviour<QListWidget> {
+  Q_OBJECT
+ public:
+  explicit ChoiceList(QWidget* parent = nullptr) : ChoiceBehaviour(parent) {}
 };
 
 }  // namespace quantivo::ui

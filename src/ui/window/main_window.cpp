@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -33,6 +32,7 @@
 #include "ui/window/keyboard_router.h"
 #include "ui/window/result_announcer.h"
 #include "ui/window/text_box_commands.h"
+#include "ui/window/unit_list_view.h"
 #include "ui/window/window_placement.h"
 #include "ui/window/working_panel.h"
 
@@ -65,6 +65,8 @@ Tfrm_Converter::~Tfrm_Converter() {
   delete m_keys;
   delete m_textBoxes;
   FormDestroy();
+  // The lists view the model's names, and the model goes before the lists do.
+  for (UnitListView* list : {pan->lst_In, pan->lst_Out}) WorkingPanel::ShowUnitList(list, {}, true);
 }
 
 bool Tfrm_Converter::FocusFlag() const {
@@ -169,9 +171,9 @@ void Tfrm_Converter::ConnectControls() {
     m_model->SetInputText(engine::InputFromBoxText(ToStdString(text), m_locale.Decimal));
     m_textBoxes->InputEdited();
   });
-  connect(pan->lst_In, &QListWidget::currentRowChanged, this,
+  connect(pan->lst_In, &UnitListView::currentRowChanged, this,
           [this](int row) { m_model->ClickInputList(row); });
-  connect(pan->lst_Out, &QListWidget::currentRowChanged, this,
+  connect(pan->lst_Out, &UnitListView::currentRowChanged, this,
           [this](int row) { m_model->ClickOutputList(row); });
   // A click on a tab and a change made with the keyboard both go through the tab
   // strip's selection rule.
@@ -240,10 +242,10 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
                 ShownPart::OutputListSelection)) {
     // A message in the result's place is read without the unit, in whatever language
     // it is shown.
-    const QListWidgetItem* unit = pan->lst_Out->currentItem();
+    const int unit = pan->lst_Out->currentRow();
     const bool message = model.Output().Failure.has_value();
     m_resultAnnouncer->ResultShown(pan->txt_Out->text(),
-                                   unit != nullptr && !message ? unit->text() : QString());
+                                   unit >= 0 && !message ? pan->lst_Out->Text(unit) : QString());
   }
   ShowDerivedViews(parts);
 }

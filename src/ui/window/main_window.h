@@ -14,7 +14,6 @@
 #include "ui/window/menus.h"
 
 class QLineEdit;
-class QListWidget;
 class QTabBar;
 
 namespace quantivo::ui {

@@ -5,14 +5,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <algorithm>
 
 #include "ui/dialogs/dialog_parts.h"
 #include "ui/qt_convert.h"
-#include "ui/window/choice_list.h"
+#include "ui/window/unit_list_view.h"
 #include "ui/window/working_area_layout.h"
 
 namespace quantivo::ui {
@@ -42,7 +41,7 @@ WorkingPanel::WorkingPanel(QWidget* parent) : QFrame(parent) {
   txt_In = new QLineEdit(this);
   txt_In->setObjectName(QStringLiteral("txt_In"));
   txt_In->setGeometry(24, 24, 145, 24);
-  lst_In = new ChoiceList(this);
+  lst_In = new UnitListView(this);
   lst_In->setObjectName(QStringLiteral("lst_In"));
   lst_In->setGeometry(64, 56, 105, 185);
   lab = new QLabel(QString(QChar(0x2192)), this);  // a right-pointing arrow
@@ -57,7 +56,7 @@ WorkingPanel::WorkingPanel(QWidget* parent) : QFrame(parent) {
   txt_Out->setGeometry(224, 24, 145, 24);
   txt_Out->setReadOnly(true);
   txt_Out->setFocusPolicy(Qt::ClickFocus);  // skipped by the Tab key
-  lst_Out = new ChoiceList(this);
+  lst_Out = new UnitListView(this);
   lst_Out->setObjectName(QStringLiteral("lst_Out"));
   lst_Out->setGeometry(264, 56, 105, 185);
   lab2 = new QLabel(tr("Decimal to Convert to a Fraction"), this);
@@ -71,9 +70,6 @@ WorkingPanel::WorkingPanel(QWidget* parent) : QFrame(parent) {
   lab_Factor->setObjectName(QStringLiteral("lab_Factor"));
   lab_Factor->setTextInteractionFlags(Qt::TextSelectableByMouse);
   lab_Factor->hide();
-  // Every entry is one line of the same font: measuring one lays out the rest, which
-  // saves measuring 79 names before the first paint.
-  for (QListWidget* list : {lst_In, lst_Out}) list->setUniformItemSizes(true);
   setTabOrder(txt_In, lst_In);
   setTabOrder(lst_In, lst_Out);
   NameForScreenReaders();
@@ -140,20 +136,17 @@ void WorkingPanel::ShowInputText(const QString& text) {
   if (sameLength) txt_In->setCursorPosition(caret);
 }
 
-void WorkingPanel::ShowUnitList(QListWidget* list, const model::UnitList& shown,
+void WorkingPanel::ShowUnitList(UnitListView* list, const model::UnitList& shown,
                                 bool entriesChanged) {
   const QSignalBlocker blocker(list);
-  if (entriesChanged) {
-    list->clear();
-    for (const std::string_view name : shown.Entries) list->addItem(ToQString(name));
-  }
+  if (entriesChanged) list->SetNames(shown.Entries);
   if (shown.Selected < 0) {
     list->setCurrentRow(-1);
     list->clearSelection();
     list->scrollToTop();
   } else {
     list->setCurrentRow(shown.Selected);
-    list->scrollToItem(list->currentItem());
+    list->scrollTo(list->currentIndex());
   }
 }
 

@@ -8,9 +8,10 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 
 namespace quantivo::ui {
+
+class UnitListView;
 
 /// A stored font as the window shows it: no smaller than the desktop's font where the
 /// desktop asks for large text. What is stored stays as the user chose it.
@@ -38,14 +39,15 @@ class WorkingPanel : public QFrame {
   /// caret where it was.
   void ShowInputText(const QString& text);
   /// A unit list's entries (when they changed) and its selected unit, or its top
-  /// when there is none, whatever the category before it showed.
-  static void ShowUnitList(QListWidget* list, const model::UnitList& shown, bool entriesChanged);
+  /// when there is none, whatever the category before it showed. The list views the
+  /// entries until it is shown new ones.
+  static void ShowUnitList(UnitListView* list, const model::UnitList& shown, bool entriesChanged);
 
   QLineEdit* txt_In = nullptr;
-  QListWidget* lst_In = nullptr;
+  UnitListView* lst_In = nullptr;
   QLabel* lab = nullptr;
   QLineEdit* txt_Out = nullptr;
-  QListWidget* lst_Out = nullptr;
+  UnitListView* lst_Out = nullptr;
   QLabel* lab2 = nullptr;
   QLabel* lab_Factor = nullptr;
 
