@@ -678,7 +678,7 @@ TEST_F(WindowCommandsTest, CustomUnitsDefinedAndRemoved) {
   });
   EXPECT_EQ(lst_In->count(), 38);
   EXPECT_EQ(lst_In->currentRow(), -1);
-  EXPECT_EQ(lst_Out->item(lst_Out->currentRow())->text(), "meter");
+  EXPECT_EQ(lst_Out->Text(lst_Out->currentRow()), "meter");
 }
 
 }  // namespace
