@@ -144,8 +144,10 @@ CheckedUnit Check(const UnitCatalogue& catalogue, int category, const CategoryNa
   const std::string_view* base = names.Base(Trimmed(text.Base));
   if (base == nullptr) return Refused(MessageCode::UnitBaseUnknown, Trimmed(text.Base));
   unit.Base = *base;
-  const std::span<const catalogue::UnitRecord> units = catalogue.DefinedUnits(category);
-  for (const catalogue::UnitRecord& record : units) {
+  // The table's units come first in definition order; units of the user's own follow.
+  const std::span<const catalogue::UnitRecord> table = catalogue.DefinedUnits(category).first(
+      static_cast<std::size_t>(catalogue.Category(category).TableUnitCount));
+  for (const catalogue::UnitRecord& record : table) {
     if (record.Name == unit.Base) unit.Factor = record.Factor / value.Value;
   }
   // A value so far from the base's that its factor is not a number the engine can use.
