@@ -88,39 +88,65 @@ ConversionResult ConvertValue(const catalogue::UnitCatalogue& catalogue, int cat
   return LinearResult(value, input->Factor, output->Factor, format, locale);
 }
 
+EveryUnitConversion::EveryUnitConversion(const catalogue::UnitCatalogue& catalogue, int category,
+                                         int inputUnit, std::string_view text,
+                                         const ResultFormat& format, const NumberLocale& locale)
+    : m_catalogue(&catalogue),
+      m_format(format),
+      m_locale(locale),
+      m_category(category),
+      m_inputUnit(inputUnit) {
+  using catalogue::ConversionKind;
+  if (category < 0 || category >= catalogue.CategoryCount()) return;
+  const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+  m_unitCount = static_cast<int>(unitCategory.Units.size());
+  // A number system reads digits, each system its own way; the others read the text
+  // as a number and convert that. A fraction has no input unit.
+  if (unitCategory.Kind == ConversionKind::NumberBase) {
+    m_step = Step::Digits;
+    m_digits = text;
+    return;
+  }
+  const bool needsInput = catalogue::HasInputUnit(unitCategory.Kind);
+  if (text.empty() || (needsInput && RecordAt(unitCategory.Units, inputUnit) == nullptr)) return;
+  const ParsedNumber parsed = ParseInputText(text);
+  if (parsed.ErrorPos > 0) {
+    m_step = Step::Failure;
+    m_errorPos = parsed.ErrorPos;
+    return;
+  }
+  m_step = Step::Value;
+  m_value = parsed.Value;
+}
+
+ConversionResult EveryUnitConversion::Into(int outputUnit) const {
+  if (m_step == Step::Nothing) return {};
+  const auto& units = m_catalogue->Category(m_category).Units;
+  if (m_step == Step::Digits) {
+    return ConvertNumberBase(m_digits, UnitCode(units, m_inputUnit), UnitCode(units, outputUnit));
+  }
+  // With the output unit missing nothing else is examined, the text's fault neither.
+  if (RecordAt(units, outputUnit) == nullptr) return {};
+  if (m_step == Step::Failure) return Message{MessageCode::InvalidNumber, m_errorPos};
+  return ConvertValue(*m_catalogue, m_category, m_inputUnit, outputUnit, m_value, m_format,
+                      m_locale);
+}
+
 ConversionResult ConvertText(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
                              int outputUnit, std::string_view text, const ResultFormat& format,
                              const NumberLocale& locale) {
-  using catalogue::ConversionKind;
-  if (category < 0 || category >= catalogue.CategoryCount()) return {};
-  const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
-  const auto& units = unitCategory.Units;
-  // A number system reads digits; the others read the text as a number and convert
-  // that. A fraction has no input unit; with a unit missing nothing else is examined.
-  if (unitCategory.Kind == ConversionKind::NumberBase) {
-    return ConvertNumberBase(text, UnitCode(units, inputUnit), UnitCode(units, outputUnit));
-  }
-  const bool needsInput = catalogue::HasInputUnit(unitCategory.Kind);
-  if (text.empty() || RecordAt(units, outputUnit) == nullptr ||
-      (needsInput && RecordAt(units, inputUnit) == nullptr)) {
-    return {};
-  }
-  const ParsedNumber parsed = ParseInputText(text);
-  if (parsed.ErrorPos > 0) return Message{MessageCode::InvalidNumber, parsed.ErrorPos};
-  return ConvertValue(catalogue, category, inputUnit, outputUnit, parsed.Value, format, locale);
+  return EveryUnitConversion(catalogue, category, inputUnit, text, format, locale).Into(outputUnit);
 }
 
 std::vector<ConversionResult> ConvertToEveryUnit(const catalogue::UnitCatalogue& catalogue,
                                                  int category, int inputUnit, std::string_view text,
                                                  const ResultFormat& format,
                                                  const NumberLocale& locale) {
+  const EveryUnitConversion conversion(catalogue, category, inputUnit, text, format, locale);
   std::vector<ConversionResult> results;
-  if (category < 0 || category >= catalogue.CategoryCount()) return results;
-  const int count = static_cast<int>(catalogue.Category(category).Units.size());
-  results.reserve(static_cast<std::size_t>(count));
-  for (int outputUnit = 0; outputUnit < count; ++outputUnit) {
-    results.push_back(
-        ConvertText(catalogue, category, inputUnit, outputUnit, text, format, locale));
+  results.reserve(static_cast<std::size_t>(conversion.UnitCount()));
+  for (int outputUnit = 0; outputUnit < conversion.UnitCount(); ++outputUnit) {
+    results.push_back(conversion.Into(outputUnit));
   }
   return results;
 }

@@ -41,6 +41,37 @@ ConversionResult ConvertValue(const catalogue::UnitCatalogue& catalogue, int cat
                               int inputUnit, int outputUnit, const Extended& value,
                               const ResultFormat& format, const NumberLocale& locale);
 
+/// The input text read once for converting it into the units of `category` one at a
+/// time: Into(u) is what ConvertText gives with u as the output unit, at the cost of
+/// one conversion, the text not read again. The catalogue is referred to, not copied:
+/// it must outlive the conversion.
+class EveryUnitConversion {
+ public:
+  EveryUnitConversion(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
+                      std::string_view text, const ResultFormat& format,
+                      const NumberLocale& locale);
+
+  /// The number of units of the category when the text was read; 0 for no category.
+  int UnitCount() const { return m_unitCount; }
+  /// The input converted into the unit at list position `outputUnit` (-1 for none).
+  ConversionResult Into(int outputUnit) const;
+
+ private:
+  /// What reading the text left to do for each unit.
+  enum class Step { Nothing, Digits, Failure, Value };
+
+  const catalogue::UnitCatalogue* m_catalogue;
+  ResultFormat m_format;
+  NumberLocale m_locale;
+  int m_category;
+  int m_inputUnit;
+  int m_unitCount = 0;
+  Step m_step = Step::Nothing;
+  std::string m_digits;  // a number system's input, read anew for each system
+  Extended m_value = 0;
+  int m_errorPos = 0;  // where the text stops being a number
+};
+
 /// The output text for the input text in `category`, from the unit at list position
 /// `inputUnit` to the one at `outputUnit` (-1 for none). Hands the work to the
 /// converter of the category's kind.

@@ -287,17 +287,41 @@ std::optional<std::string> ConverterModel::ResultForCopy() const {
   return m_output.Text;
 }
 
+LazyConversionTable::LazyConversionTable(const catalogue::UnitCatalogue& catalogue, int category,
+                                         int inputUnit, std::string_view text,
+                                         const engine::ResultFormat& format,
+                                         const engine::NumberLocale& locale, std::string caption,
+                                         int outputRow)
+    : m_catalogue(&catalogue),
+      m_category(category),
+      m_conversion(catalogue, category, inputUnit, text, format, locale),
+      m_caption(std::move(caption)),
+      m_outputRow(outputRow) {}
+
+std::string_view LazyConversionTable::Unit(int row) const {
+  if (row < 0 || row >= RowCount()) return {};
+  const std::vector<catalogue::UnitRecord>& units = m_catalogue->Category(m_category).Units;
+  return row < static_cast<int>(units.size()) ? units[static_cast<std::size_t>(row)].Name
+                                              : std::string_view();
+}
+
+TableRow LazyConversionTable::Row(int row) const {
+  if (row < 0 || row >= RowCount()) return {};
+  return {Unit(row), m_conversion.Into(row)};
+}
+
 ConversionTable ConverterModel::Table() const {
-  const int category = CurrentCategory();
+  const LazyConversionTable lazy = LazyTable();
   ConversionTable table;
-  std::vector<engine::ConversionResult> results = engine::ConvertToEveryUnit(
-      m_catalogue, category, m_inputList.Selected, m_inputText, m_format, m_locale);
-  const std::vector<std::string_view>& units = m_unitNameLists[category];
-  table.Rows.reserve(units.size());
-  for (std::size_t i = 0; i < units.size() && i < results.size(); ++i) {
-    table.Rows.push_back({units[i], std::move(results[i])});
-  }
-  table.OutputRow = m_outputList.Selected;
+  table.Caption = lazy.Caption();
+  table.OutputRow = lazy.OutputRow();
+  table.Rows.reserve(static_cast<std::size_t>(lazy.RowCount()));
+  for (int row = 0; row < lazy.RowCount(); ++row) table.Rows.push_back(lazy.Row(row));
+  return table;
+}
+
+LazyConversionTable ConverterModel::LazyTable() const {
+  const int category = CurrentCategory();
   std::string caption = engine::BoxTextFromInput(m_inputText, m_locale.Decimal);
   if (m_inputList.Selected >= 0 && m_inputListVisible) {
     caption.append(" ").append(m_inputList.Entries[m_inputList.Selected]);
@@ -307,8 +331,8 @@ ConversionTable ConverterModel::Table() const {
   caption = start == std::string::npos
                 ? std::string(m_catalogue.Category(category).DisplayName)
                 : caption.substr(start, caption.find_last_not_of(kBlanks) + 1 - start);
-  table.Caption = std::move(caption);
-  return table;
+  return {m_catalogue, category, m_inputList.Selected, m_inputText,
+          m_format,    m_locale, std::move(caption),   m_outputList.Selected};
 }
 
 void ConverterModel::SetWindowBounds(const WindowBounds& main, const WindowBounds& table) {

@@ -11,6 +11,7 @@
 #include "catalogue/unit_catalogue.h"
 #include "engine/conversion_factor.h"
 #include "engine/conversion_result.h"
+#include "engine/convert_text.h"
 #include "engine/format_result.h"
 #include "engine/message.h"
 
@@ -181,6 +182,34 @@ struct ConversionTable {
   int OutputRow = -1;
 };
 
+/// The conversion table as the model stood when it was made: the caption, the row
+/// count and the output row at once, each row converted only when asked for, so that
+/// making it costs the same however many units the category has. The input is read
+/// once. It refers to the model's catalogue: the model must outlive it, and a change of
+/// the units calls for a new one (a row the category no longer has is then empty).
+class LazyConversionTable {
+ public:
+  LazyConversionTable(const catalogue::UnitCatalogue& catalogue, int category, int inputUnit,
+                      std::string_view text, const engine::ResultFormat& format,
+                      const engine::NumberLocale& locale, std::string caption, int outputRow);
+
+  const std::string& Caption() const { return m_caption; }
+  int RowCount() const { return m_conversion.UnitCount(); }
+  /// The output unit's row; -1 for none.
+  int OutputRow() const { return m_outputRow; }
+  /// The unit of row `row`, without converting anything.
+  std::string_view Unit(int row) const;
+  /// Row `row`: its unit and the input converted into it.
+  TableRow Row(int row) const;
+
+ private:
+  const catalogue::UnitCatalogue* m_catalogue;
+  int m_category;
+  engine::EveryUnitConversion m_conversion;
+  std::string m_caption;
+  int m_outputRow;
+};
+
 /// The list position of the category's unit of the user's own named `name`; -1 when
 /// none has that name.
 int CustomUnitPosition(const catalogue::UnitCatalogue& catalogue, int category,
@@ -320,6 +349,8 @@ class ConverterModel {
   engine::ConversionFactor ConversionFactor() const;
   /// The input converted into every unit of the current category.
   ConversionTable Table() const;
+  /// The same table, each row converted when asked for.
+  LazyConversionTable LazyTable() const;
 
   // How the user set the window up; each change is told to the observer.
   const WindowSettings& Window() const { return m_window; }

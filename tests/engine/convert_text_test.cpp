@@ -180,6 +180,33 @@ TEST(ConvertToEveryUnit, FollowsTheTablesCurrentOrder) {
             (std::vector<std::string>{"0 and 3/8", "3/8"}));
 }
 
+// The text is read once for the whole table; each unit's result is still what a
+// conversion into that unit alone gives, a unit the category lacks giving nothing.
+TEST(EveryUnitConversion, IntoEachUnitIsWhatConvertTextGives) {
+  const UnitCatalogue catalogue;
+  constexpr struct {
+    const char* category;
+    const char* from;
+    const char* in;
+  } kCases[] = {
+      {"Length", "mile", "26.2"},   {"Length", "mile", "1..2"},      {"Length", "", "5"},
+      {"Length", "foot", ""},       {"Temperature", "Kelvin", "-1"}, {"Fractions", "", "0.375"},
+      {"Numbers", "binary", "101"}, {"Numbers", "decimal", "1E400"}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.category) + " " + c.in);
+    const int category = catalogue.FindCategory(c.category);
+    const int from = test::PositionOf(catalogue, category, c.from);
+    const EveryUnitConversion conversion(catalogue, category, from, c.in, ResultFormat{},
+                                         NumberLocale{});
+    ASSERT_EQ(conversion.UnitCount(), static_cast<int>(catalogue.Category(category).Units.size()));
+    for (int to = -1; to <= conversion.UnitCount(); ++to) {
+      EXPECT_EQ(conversion.Into(to),
+                ConvertText(catalogue, category, from, to, c.in, ResultFormat{}, NumberLocale{}))
+          << to;
+    }
+  }
+}
+
 TEST(ConvertToEveryUnit, NoInputUnitOrNoCategoryGivesNothingToShow) {
   const UnitCatalogue catalogue;
   EXPECT_EQ(EveryUnit(catalogue, "Length", "", "5"), std::vector<std::string>(38, ""));

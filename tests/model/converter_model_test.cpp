@@ -183,6 +183,21 @@ TEST_F(ConverterModelTest, TableOfEveryUnit) {
   EXPECT_EQ(m_model.Table().Caption, "0.5");
 }
 
+// The lazy table holds what the whole one holds, a row converted only when asked for;
+// a row past the end is empty.
+TEST_F(ConverterModelTest, LazyTableGivesTheRowsOnRequest) {
+  Enter("kilometer", "centimeter", "2");
+  const LazyConversionTable table = m_model.LazyTable();
+  EXPECT_EQ(table.Caption(), "2 kilometer");
+  ASSERT_EQ(table.RowCount(), 4);
+  EXPECT_EQ(table.OutputRow(), 2);
+  EXPECT_EQ(table.Unit(1), "kilometer");
+  EXPECT_EQ(table.Row(3).Unit, "millimeter");
+  EXPECT_EQ(table.Row(3).Result.Text, "2000000");
+  EXPECT_EQ(table.Row(4).Unit, "");
+  EXPECT_EQ(table.Row(4).Result, engine::ConversionResult{});
+}
+
 TEST_F(ConverterModelTest, SetCategoryOrderAlwaysSwitchesToTheFirstTab) {
   m_model.SelectTab(kMass);
   m_model.SetCategoryOrder(m_model.IndexTabs());

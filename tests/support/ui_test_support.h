@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,11 @@ class RecordedMessages : public test::Recording<WindowMessages> {
     Shown.push_back("Unexpected: " + std::string(text));
   }
 };
+
+/// The text a table view shows in a cell.
+inline QString CellText(const QAbstractItemView* table, int row, int column) {
+  return table->model()->index(row, column).data().toString();
+}
 
 /// A named child of a widget; a failure names it when there is none.
 template <typename T>

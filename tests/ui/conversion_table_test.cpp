@@ -3,12 +3,14 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "catalogue/unit_catalogue.h"
+#include "model/converter_model.h"
 #include "support/ui_test_support.h"
 #include "ui/tools/conversion_table_window.h"
 
@@ -31,28 +33,31 @@ class ConversionTableTest : public testing::Test {
     m_window.show();
     m_window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
-    m_table = Child<QTableWidget>(&m_window, "tbl_Table");
+    m_table = Child<QTableView>(&m_window, "tbl_Table");
     ASSERT_NE(m_table, nullptr);
     QGuiApplication::clipboard()->setText("untouched");
   }
 
   // A click on the row's unit, as a person makes it, with the keys held.
   void ClickRow(int row, Qt::KeyboardModifiers keys = Qt::NoModifier) {
-    const QRect cell = m_table->visualItemRect(m_table->item(row, 0));
+    const QRect cell = m_table->visualRect(m_table->model()->index(row, 0));
     QTest::mouseClick(m_table->viewport(), Qt::LeftButton, keys, cell.center());
   }
 
   // Which rows are shown in bold, as the current output unit is.
   std::vector<bool> BoldRows() const {
     std::vector<bool> bold;
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-      bold.push_back(m_table->item(row, 0)->font().bold() && m_table->item(row, 1)->font().bold());
+    const auto cellBold = [this](int row, int column) {
+      return m_table->model()->index(row, column).data(Qt::FontRole).value<QFont>().bold();
+    };
+    for (int row = 0; row < m_table->model()->rowCount(); ++row) {
+      bold.push_back(cellBold(row, 0) && cellBold(row, 1));
     }
     return bold;
   }
 
   ConversionTableWindow m_window;
-  QTableWidget* m_table = nullptr;
+  QTableView* m_table = nullptr;
 };
 
 TEST_F(ConversionTableTest, CopyAllPutsTheWholeTableOnTheClipboardAsTabSeparatedLines) {
@@ -102,6 +107,26 @@ TEST_F(ConversionTableTest, NewResultsKeepTheSelectionAndTheMarkFollowsTheOutput
     QTest::keyClick(m_table, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), step.copied);
   }
+}
+
+// The model's table, refreshed as a keystroke refreshes it: the clicked row keeps its
+// selection, the mark stays on the output unit, Copy All words every row.
+TEST_F(ConversionTableTest, ShowsTheModelsTableAndItsNewResults) {
+  model::ConverterModel model(catalogue::UnitCatalogue(), engine::NumberLocale{});
+  model.SelectTab(model.TabOfCategory(model.Catalogue().FindCategory("Temperature")));
+  model.ClickInputList(0);
+  model.ClickOutputList(1);
+  model.SetInputText("100");
+  m_window.ShowTable(model.LazyTable(), TableChange::Anything);
+  ClickRow(2);
+  model.SetInputText("0");
+  m_window.ShowTable(model.LazyTable(), TableChange::Results);
+  EXPECT_EQ(BoldRows(), (std::vector<bool>{false, true, false, false, false}));
+  QTest::keyClick(m_table, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "Kelvin\t273.15\n");
+  m_window.CopyAllRows();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            "Celsius\t0\nFahrenheit\t32\nKelvin\t273.15\nRankine\t491.67\nRéaumur\t0\n");
 }
 
 TEST_F(ConversionTableTest, EscapeHidesTheWindow) {

@@ -15,7 +15,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -551,17 +551,17 @@ TEST_F(MainWindowTest, ConversionTableFollowsTheWindow) {
   ClickUnit(lst_Out, "foot");
   Type("2");
   QTest::keyClick(txt_In, Qt::Key_F3);
-  auto* table = Find<QTableWidget>("tbl_Table");
+  auto* table = Find<QTableView>("tbl_Table");
   ASSERT_TRUE(table->isVisible());
-  ASSERT_EQ(table->rowCount(), 38);
+  ASSERT_EQ(table->model()->rowCount(), 38);
   const int foot = lst_Out->currentRow();
-  EXPECT_EQ(table->item(foot, 0)->text(), "foot");
-  EXPECT_EQ(table->item(foot, 1)->text(), "6.56167979");
+  EXPECT_EQ(CellText(table, foot, 0), "foot");
+  EXPECT_EQ(CellText(table, foot, 1), "6.56167979");
   Type("5");
-  EXPECT_EQ(table->item(foot, 1)->text(), "82.02099738");
-  EXPECT_EQ(table->item(foot, 1)->text(), txt_Out->text());
+  EXPECT_EQ(CellText(table, foot, 1), "82.02099738");
+  EXPECT_EQ(CellText(table, foot, 1), txt_Out->text());
   ClickTab(13);  // Temperature
-  EXPECT_EQ(table->rowCount(), 5);
+  EXPECT_EQ(table->model()->rowCount(), 5);
 }
 
 // Where the comma is the decimal separator, the input box takes and shows it, the

@@ -10,19 +10,22 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QSet>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <set>
 
 #include "ui/core_texts.h"
 #include "ui/qt_convert.h"
+#include "ui/tools/conversion_table_model.h"
 #include "ui/window/window_placement.h"
 
 namespace quantivo::ui {
 namespace {
 
-constexpr int kUnitColumn = 0;
-constexpr int kResultColumn = 1;
+constexpr int kUnitColumn = ConversionTableModel::kUnitColumn;
 // The highlight colour's opacity behind the current output unit: enough to see, little
 // enough that the theme's text colour stays legible on it, light or dark, and that a
 // selected row (full highlight colour) still looks different.
@@ -41,10 +44,11 @@ ConversionTableWindow::ConversionTableWindow(QWidget* parent) : QWidget(parent, 
   m_caption->setObjectName(QStringLiteral("lab_Caption"));
   m_caption->setTextFormat(Qt::PlainText);
 
-  m_table = new QTableWidget(0, 2, this);
+  m_rows = new ConversionTableModel(tr("Unit"), tr("Result"), this);
+  m_table = new QTableView(this);
+  m_table->setModel(m_rows);
   m_table->setObjectName(QStringLiteral("tbl_Table"));
   m_table->setAccessibleName(tr("Conversion table"));
-  m_table->setHorizontalHeaderLabels({tr("Unit"), tr("Result")});
   m_table->verticalHeader()->hide();
   m_table->horizontalHeader()->setStretchLastSection(true);
   m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -91,46 +95,60 @@ void ConversionTableWindow::CreateActions() {
 
 void ConversionTableWindow::ShowRows(const std::vector<std::pair<std::string, std::string>>& rows,
                                      int highlighted, const QString& caption) {
-  WordedRows worded;
-  worded.reserve(rows.size());
-  for (const auto& [unit, result] : rows) worded.emplace_back(ToQString(unit), ToQString(result));
-  ShowWorded(worded, highlighted, caption);
+  std::vector<std::string> units;
+  auto results = std::make_shared<std::vector<QString>>();
+  units.reserve(rows.size());
+  results->reserve(rows.size());
+  for (const auto& [unit, result] : rows) {
+    units.push_back(unit);
+    results->push_back(ToQString(result));
+  }
+  ShowUnits(
+      std::move(units), [results](int row) { return results->at(static_cast<std::size_t>(row)); },
+      highlighted, caption);
 }
 
-void ConversionTableWindow::ShowWorded(const WordedRows& rows, int highlighted,
-                                       const QString& caption) {
+void ConversionTableWindow::ShowTable(const model::LazyConversionTable& table, TableChange change) {
+  // Each result is worded straight into the text the cell shows, when it shows it.
+  auto results = [table](int row) { return ShownOutputText(table.Row(row).Result); };
+  if (change == TableChange::Results && table.RowCount() == m_rows->rowCount()) {
+    ShowUnits(std::nullopt, std::move(results), table.OutputRow(), ToQString(table.Caption()));
+    return;
+  }
+  std::vector<std::string> units(static_cast<std::size_t>(table.RowCount()));
+  for (int row = 0; row < table.RowCount(); ++row) {
+    units[static_cast<std::size_t>(row)] = table.Unit(row);
+  }
+  ShowUnits(std::move(units), std::move(results), table.OutputRow(), ToQString(table.Caption()));
+}
+
+void ConversionTableWindow::ShowUnits(std::optional<std::vector<std::string>> units,
+                                      std::function<QString(int)> results, int highlighted,
+                                      const QString& caption) {
   if (m_caption->text() != caption) m_caption->setText(caption);
-  if (HasUnits(rows)) {
-    // Same units: set only the results that changed, so the selection, the scroll
-    // position and the other cells stay as they are.
-    for (int row = 0; row < m_table->rowCount(); ++row) {
-      QTableWidgetItem* item = m_table->item(row, kResultColumn);
-      const QString& result = rows[static_cast<std::size_t>(row)].second;
-      if (item->text() != result) item->setText(result);
-    }
+  if (!units || *units == m_rows->Units()) {
+    // Same units: only the results change, so the selection, the scroll position and
+    // the units' cells stay as they are.
+    m_rows->SetResults(std::move(results));
   } else {
-    Refill(rows);
+    Refill(std::move(*units), std::move(results));
   }
-  Highlight(highlighted >= 0 && highlighted < m_table->rowCount() ? highlighted : -1);
-}
-
-void ConversionTableWindow::ShowTable(const model::ConversionTable& table) {
-  // Each result is worded once, straight into the text the cell shows.
-  WordedRows rows;
-  rows.reserve(table.Rows.size());
-  for (const model::TableRow& row : table.Rows) {
-    rows.emplace_back(ToQString(row.Unit), ShownOutputText(row.Result));
-  }
-  ShowWorded(rows, table.OutputRow, ToQString(table.Caption));
+  Highlight(highlighted >= 0 && highlighted < m_rows->rowCount() ? highlighted : -1);
 }
 
 QString ConversionTableWindow::SelectedRowsText() const {
-  const QItemSelectionModel* selection = m_table->selectionModel();
-  return RowsText([selection](int row) { return selection->isRowSelected(row, QModelIndex()); });
+  std::vector<int> rows;
+  for (const QModelIndex& index : m_table->selectionModel()->selectedRows(kUnitColumn)) {
+    rows.push_back(index.row());
+  }
+  std::sort(rows.begin(), rows.end());
+  return RowsText(rows);
 }
 
 QString ConversionTableWindow::AllRowsText() const {
-  return RowsText([](int) { return true; });
+  std::vector<int> rows(static_cast<std::size_t>(m_rows->rowCount()));
+  for (int row = 0; row < m_rows->rowCount(); ++row) rows[static_cast<std::size_t>(row)] = row;
+  return RowsText(rows);
 }
 
 void ConversionTableWindow::CopySelectedRows() {
@@ -140,7 +158,7 @@ void ConversionTableWindow::CopySelectedRows() {
 }
 
 void ConversionTableWindow::CopyAllRows() {
-  if (m_table->rowCount() > 0) QGuiApplication::clipboard()->setText(AllRowsText());
+  if (m_rows->rowCount() > 0) QGuiApplication::clipboard()->setText(AllRowsText());
 }
 
 void ConversionTableWindow::showEvent(QShowEvent* event) {
@@ -162,40 +180,20 @@ void ConversionTableWindow::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-bool ConversionTableWindow::HasUnits(const WordedRows& rows) const {
-  if (static_cast<int>(rows.size()) != m_table->rowCount()) return false;
-  for (int row = 0; row < m_table->rowCount(); ++row) {
-    if (m_table->item(row, kUnitColumn)->text() != rows[static_cast<std::size_t>(row)].first) {
-      return false;
-    }
-  }
-  return true;
-}
-
-void ConversionTableWindow::Refill(const WordedRows& rows) {
-  QSet<QString> selectedUnits;
+void ConversionTableWindow::Refill(std::vector<std::string> units,
+                                   std::function<QString(int)> results) {
+  std::set<std::string> selectedUnits;
   for (const QModelIndex& index : m_table->selectionModel()->selectedRows(kUnitColumn)) {
-    selectedUnits.insert(index.data().toString());
+    selectedUnits.insert(m_rows->Units()[static_cast<std::size_t>(index.row())]);
   }
   Highlight(-1);
   m_table->clearSelection();
-  m_table->setRowCount(static_cast<int>(rows.size()));
+  m_rows->SetRows(std::move(units), std::move(results));
   QItemSelection reselected;
-  for (int row = 0; row < m_table->rowCount(); ++row) {
-    const auto& [unitText, result] = rows[static_cast<std::size_t>(row)];
-    for (const int column : {kUnitColumn, kResultColumn}) {
-      const QString& text = column == kUnitColumn ? unitText : result;
-      if (QTableWidgetItem* item = m_table->item(row, column)) {
-        item->setText(text);
-      } else {
-        item = new QTableWidgetItem(text);
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        m_table->setItem(row, column, item);
-      }
-    }
-    if (selectedUnits.contains(unitText)) {
-      reselected.select(m_table->model()->index(row, kUnitColumn),
-                        m_table->model()->index(row, kResultColumn));
+  for (int row = 0; !selectedUnits.empty() && row < m_rows->rowCount(); ++row) {
+    if (selectedUnits.contains(m_rows->Units()[static_cast<std::size_t>(row)])) {
+      reselected.select(m_rows->index(row, kUnitColumn),
+                        m_rows->index(row, ConversionTableModel::kResultColumn));
     }
   }
   m_table->selectionModel()->select(reselected, QItemSelectionModel::Select);
@@ -204,37 +202,20 @@ void ConversionTableWindow::Refill(const WordedRows& rows) {
 
 void ConversionTableWindow::Highlight(int row) {
   if (row == m_highlighted) return;
-  if (m_highlighted >= 0 && m_highlighted < m_table->rowCount()) {
-    for (const int column : {kUnitColumn, kResultColumn}) {
-      QTableWidgetItem* item = m_table->item(m_highlighted, column);
-      item->setData(Qt::FontRole, QVariant());
-      item->setData(Qt::BackgroundRole, QVariant());
-      item->setData(Qt::AccessibleDescriptionRole, QVariant());
-    }
-  }
   m_highlighted = row;
-  if (row < 0) return;
   QFont bold = m_table->font();
   bold.setBold(true);
   QColor mark = m_table->palette().color(QPalette::Highlight);
   mark.setAlpha(kMarkAlpha);
-  for (const int column : {kUnitColumn, kResultColumn}) {
-    QTableWidgetItem* item = m_table->item(row, column);
-    item->setFont(bold);
-    item->setBackground(mark);
-    // Bold and colour say nothing to a screen reader.
-    item->setData(Qt::AccessibleDescriptionRole, tr("output unit"));
-  }
-  m_table->scrollToItem(m_table->item(row, kUnitColumn));
+  // Bold and colour say nothing to a screen reader.
+  m_rows->Mark(row, bold, mark, tr("output unit"));
+  if (row >= 0) m_table->scrollTo(m_rows->index(row, kUnitColumn));
 }
 
-template <typename Predicate>
-QString ConversionTableWindow::RowsText(Predicate take) const {
+QString ConversionTableWindow::RowsText(const std::vector<int>& rows) const {
   QString text;
-  for (int row = 0; row < m_table->rowCount(); ++row) {
-    if (!take(row)) continue;
-    text += m_table->item(row, kUnitColumn)->text() + QLatin1Char('\t') +
-            m_table->item(row, kResultColumn)->text() + QLatin1Char('\n');
+  for (const int row : rows) {
+    text += m_rows->UnitText(row) + QLatin1Char('\t') + m_rows->ResultText(row) + QLatin1Char('\n');
   }
   return text;
 }

@@ -3,6 +3,8 @@
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,9 +14,19 @@
 class QEvent;
 class QLabel;
 class QShowEvent;
-class QTableWidget;
+class QTableView;
 
 namespace quantivo::ui {
+
+class ConversionTableModel;
+
+/// What may have changed since the table shown before.
+enum class TableChange {
+  /// Only the input, its unit or the result format: the same units in the same order.
+  Results,
+  /// Anything: the units are compared with those shown.
+  Anything,
+};
 
 /// "Conversion Table": the input converted into every unit of the category, one row a
 /// unit, beside the main window and not modal. It shows what it is given and knows
@@ -32,8 +44,10 @@ class ConversionTableWindow : public QWidget {
   void ShowRows(const std::vector<std::pair<std::string, std::string>>& rows, int highlighted,
                 const QString& caption);
 
-  /// Shows the model's table, each result as the output box would show it.
-  void ShowTable(const model::ConversionTable& table);
+  /// Shows the model's table, each result as the output box would show it, worded
+  /// only when a cell shows it. With TableChange::Results the units are taken to be
+  /// those shown, so the refresh costs the same however many there are.
+  void ShowTable(const model::LazyConversionTable& table, TableChange change);
 
   /// The selected rows, or all of them, as "unit<TAB>result" lines that paste into
   /// a spreadsheet as two columns.
@@ -60,24 +74,23 @@ class ConversionTableWindow : public QWidget {
  private:
   /// Copy, Copy All and Close, with their keys.
   void CreateActions();
-  /// Rows as the cells show them: the unit and the worded result.
-  using WordedRows = std::vector<std::pair<QString, QString>>;
-  void ShowWorded(const WordedRows& rows, int highlighted, const QString& caption);
-  /// Whether the table lists exactly these units in this order.
-  bool HasUnits(const WordedRows& rows) const;
-  /// Lists the rows afresh, selecting again the units that were selected.
-  void Refill(const WordedRows& rows);
+  /// Shows `units` (none for those shown) with the results of `results`: only the
+  /// results change when the units are those shown.
+  void ShowUnits(std::optional<std::vector<std::string>> units, std::function<QString(int)> results,
+                 int highlighted, const QString& caption);
+  /// Lists other units, selecting again the units that were selected.
+  void Refill(std::vector<std::string> units, std::function<QString(int)> results);
   /// Marks row `row` as the current output unit and unmarks the one before.
   void Highlight(int row);
-  /// The text of the rows for which `take` is true, one line each, in table order.
-  template <typename Predicate>
-  QString RowsText(Predicate take) const;
+  /// The text of the rows, one line each, in table order.
+  QString RowsText(const std::vector<int>& rows) const;
   /// Puts the window to the right of its parent, or to the left where the screen
   /// has no room, inside the screen's free area.
   void PlaceBesideParent();
 
   QLabel* m_caption = nullptr;
-  QTableWidget* m_table = nullptr;
+  QTableView* m_table = nullptr;
+  ConversionTableModel* m_rows = nullptr;
   int m_highlighted = -1;
   bool m_placed = false;
 };

@@ -295,7 +295,12 @@ void Tfrm_Converter::ShowDerivedViews(model::ShownParts parts) {
                                   ShownPart::Tabs | ShownPart::ResultFormat;
   if (parts.Any(units)) pan->SetFactor(ShownFactorText(m_model->ConversionFactor()));
   if (parts.Any(units | ShownPart::InputText) && m_table != nullptr && m_table->isVisible()) {
-    m_table->ShowTable(m_model->Table());
+    // Other lists or another tab may list other units; anything else changes only
+    // results, which the table words as it shows them.
+    const model::ShownParts lists =
+        ShownPart::InputListEntries | ShownPart::OutputListEntries | ShownPart::Tabs;
+    m_table->ShowTable(m_model->LazyTable(),
+                       parts.Any(lists) ? TableChange::Anything : TableChange::Results);
   }
 }
 
@@ -428,7 +433,7 @@ void Tfrm_Converter::mnu_ConversionTable1Click() {
   m_table->show();
   m_table->raise();
   m_table->activateWindow();
-  m_table->ShowTable(m_model->Table());
+  m_table->ShowTable(m_model->LazyTable(), TableChange::Anything);
 }
 
 void Tfrm_Converter::mnu_CustomUnits1Click() {
@@ -445,7 +450,9 @@ bool Tfrm_Converter::ApplyCustomUnits(catalogue::CustomUnitLists units) {
   if (!saved) return false;
   m_model->SetCustomUnits(std::move(*saved));
   // An open conversion table follows the lists.
-  if (m_table != nullptr && m_table->isVisible()) m_table->ShowTable(m_model->Table());
+  if (m_table != nullptr && m_table->isVisible()) {
+    m_table->ShowTable(m_model->LazyTable(), TableChange::Anything);
+  }
   return true;
 }
 
