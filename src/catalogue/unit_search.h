@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,22 +57,52 @@ class UnitSearch {
   std::vector<UnitHit> Find(const std::vector<int>& categoryOrder, std::string_view query) const;
 
  private:
-  struct FoldedName {
+  struct Start {
+    std::uint32_t Offset;  // in Text
+    std::uint32_t Name;
+  };
+  /// Names folded into one text, each followed by a separator, so that one substring
+  /// search covers them all; a match is kept only when it ends within its name.
+  struct FoldedNames {
+    /// The text from `start` to its name's end.
+    std::string_view From(const Start& start) const;
+
     std::string Text;
-    std::vector<std::size_t> WordStarts;  // positions in Text after the first
-    std::string_view Shown;               // an other name as written
+    std::vector<std::uint32_t> Begins;  // where each name starts in Text, then Text's size
+    std::vector<std::uint32_t> Owners;  // each name's unit
+    /// Where names (and, where asked, their later words) start in Text, sorted by the
+    /// text from there to the name's end, to find the names a query starts.
+    std::vector<Start> Starts;
+    /// Each name as written, for other names.
+    std::vector<std::string_view> Shown;
+  };
+  /// The units' names without their first characters, for matches inside a name.
+  struct InsideNames {
+    std::string Text;
+    std::vector<std::uint32_t> Begins;
+    std::vector<bool> WordStart;  // a later word of the name starts here
   };
   struct FoldedCategory {
     std::string Name;
-    std::vector<FoldedName> Units;                // in table order
-    std::vector<std::vector<FoldedName>> Others;  // each unit's other names
+    FoldedNames Units;   // in table order
+    FoldedNames Others;  // each unit's other names, units in table order
+    InsideNames Inside;
+  };
+  class Marks;
+
+  struct FoldedName {
+    std::string Text;
+    std::vector<std::size_t> WordStarts;  // positions in Text after the first
   };
 
   static FoldedName Fold(std::string_view name);
-  /// How well `typed` matches `name`, nothing for no match; somewhere inside a word
-  /// (Anywhere) only when `inside`.
-  static std::optional<HitRank> Match(const FoldedName& name, const std::string& typed,
-                                      bool inside);
+  static void Add(FoldedNames& names, std::uint32_t unit, const FoldedName& name, bool wordStarts);
+  static void AddInside(InsideNames& inside, const FoldedName& name);
+  static void SortStarts(FoldedNames& names);
+  void FoldCategory(int c);
+  static void MarkStarts(const FoldedNames& names, const std::string& typed, bool others,
+                         Marks& marks);
+  static void MarkInside(const InsideNames& inside, const std::string& typed, Marks& marks);
 
   const UnitCatalogue& m_catalogue;
   std::vector<FoldedCategory> m_categories;
