@@ -33,38 +33,54 @@ std::string SearchForm(std::string_view text) {
 }  // namespace
 
 // One search's marks: each unit's best match so far as one number, smaller better,
-// its rank in the top bits, then 0 for the unit's own name or 1 + the index of the
-// other name, so that of equal ranks the own name and then the first other name win.
-// A category's marks are made when its first unit is marked.
+// its rank in the top bits, then 0 for the unit's own name or the other name's place
+// in Shown (from 1), so that of equal ranks the own name and then the first other
+// name win.
 class UnitSearch::Marks {
  public:
   static constexpr std::uint32_t kNone = ~std::uint32_t{0};
   static constexpr int kRankShift = 28;  // leaves room for 2^28 - 1 other names
+  static constexpr std::uint32_t kOtherMask = (std::uint32_t{1} << kRankShift) - 1;
+
+  static constexpr std::uint32_t Key(HitRank rank, std::uint32_t other = 0) {
+    return static_cast<std::uint32_t>(rank) << kRankShift | other;
+  }
 
   explicit Marks(std::size_t units) { m_keys.reserve(units); }
 
-  void Start(int category, std::size_t units) {
-    m_categories.push_back({category, 0, static_cast<std::uint32_t>(units), false, {}});
+  /// Begins the marks of a category of `units` units.
+  void Start(int category, std::uint32_t units) {
+    m_categories.push_back({category, 0, units, false, {}});
   }
 
-  void Mark(std::uint32_t unit, HitRank rank, std::uint32_t other) {
+  /// The present category's marks, made at the first call with no unit marked.
+  std::uint32_t* Keys() {
     Searched& category = m_categories.back();
     if (!category.Marked) {
       category.Marked = true;
       category.Base = m_keys.size();
       m_keys.resize(m_keys.size() + category.Units, kNone);
     }
-    const std::uint32_t key = static_cast<std::uint32_t>(rank) << kRankShift | other;
-    std::uint32_t& best = m_keys[category.Base + unit];
+    return m_keys.data() + category.Base;
+  }
+
+  /// Counts `count` units marked with `rank` while none had a mark.
+  void CountFirst(HitRank rank, std::uint32_t count) {
+    m_categories.back().Counts[static_cast<std::size_t>(rank)] += count;
+  }
+
+  void Mark(std::uint32_t* keys, std::uint32_t unit, std::uint32_t key) {
+    std::uint32_t& best = keys[unit];
     if (key >= best) return;
-    --category.Counts[best >> kRankShift];  // an unmarked unit's count is never read
-    ++category.Counts[key >> kRankShift];
+    auto& counts = m_categories.back().Counts;
+    --counts[best >> kRankShift];  // the count of unmarked units is never read
+    ++counts[key >> kRankShift];
     best = key;
   }
 
-  /// Every unit of the present category that is not its whole name.
   void MarkAll(HitRank rank) {
-    for (std::uint32_t p = 0; p < m_categories.back().Units; ++p) Mark(p, rank, 0);
+    std::uint32_t* keys = Keys();
+    for (std::uint32_t p = 0; p < m_categories.back().Units; ++p) Mark(keys, p, Key(rank));
   }
 
   /// The hits, rank by rank, the categories in the order searched, units in list order.
@@ -75,23 +91,32 @@ class UnitSearch::Marks {
     }
     std::vector<UnitHit> hits;
     hits.reserve(total);
-    for (std::size_t r = 0; r < kRankCount; ++r) {
+    for (std::uint32_t r = 0; r < kRankCount; ++r) {
       for (const Searched& category : m_categories) {
-        const std::uint32_t* keys = m_keys.data() + category.Base;
-        const auto& shown = folded[static_cast<std::size_t>(category.Index)].Others.Shown;
-        for (std::uint32_t p = 0, left = category.Counts[r]; left > 0; ++p) {
-          if (keys[p] >> kRankShift != r) continue;
-          const std::uint32_t other = keys[p] & ((1u << kRankShift) - 1);
-          hits.push_back({category.Index, static_cast<int>(p), static_cast<HitRank>(r),
-                          other == 0 ? std::string_view() : shown[other - 1]});
-          --left;
-        }
+        if (category.Counts[r] == 0) continue;
+        Append(hits, category, r, folded[static_cast<std::size_t>(category.Index)].Others.Shown);
       }
     }
     return hits;
   }
 
  private:
+  struct Searched;
+
+  // The `count` units of one category marked with rank `r`, in list order.
+  void Append(std::vector<UnitHit>& hits, const Searched& category, std::uint32_t r,
+              const std::vector<std::string_view>& shown) const {
+    const std::uint32_t* const keys = m_keys.data() + category.Base;
+    const auto rank = static_cast<HitRank>(r);
+    std::uint32_t left = category.Counts[r];
+    for (const std::uint32_t* key = keys; left > 0; ++key) {
+      if (*key >> kRankShift != r) continue;
+      hits.push_back(
+          {category.Index, static_cast<int>(key - keys), rank, shown[*key & kOtherMask]});
+      --left;
+    }
+  }
+
   struct Searched {
     int Index;
     std::size_t Base;  // where its units' marks start
@@ -102,6 +127,22 @@ class UnitSearch::Marks {
   std::vector<Searched> m_categories;
   std::vector<std::uint32_t> m_keys;
 };
+
+namespace {
+
+// The starts of `names` that `typed` begins.
+template <typename Names>
+auto StartsOf(const Names& names, std::string_view typed) {
+  const auto first = std::lower_bound(
+      names.Starts.begin(), names.Starts.end(), typed,
+      [&](const auto& start, std::string_view text) { return names.From(start) < text; });
+  const auto last = std::partition_point(first, names.Starts.end(), [&](const auto& start) {
+    return names.From(start).starts_with(typed);
+  });
+  return std::pair(first, last);
+}
+
+}  // namespace
 
 UnitSearch::UnitSearch(const UnitCatalogue& catalogue) : m_catalogue(catalogue) {
   Refresh();
@@ -122,18 +163,18 @@ UnitSearch::FoldedName UnitSearch::Fold(std::string_view text) {
   return name;
 }
 
+// `other` is 0 for a unit's own name, whose later words are found inside it, else the
+// other name's place in Shown.
 void UnitSearch::Add(FoldedNames& names, std::uint32_t unit, const FoldedName& name,
-                     bool wordStarts) {
+                     std::uint32_t other) {
   const auto begin = static_cast<std::uint32_t>(names.Text.size());
-  if (names.Begins.empty()) names.Begins.push_back(0);
-  names.Text.append(name.Text).push_back(kSeparator);
-  names.Begins.push_back(static_cast<std::uint32_t>(names.Text.size()));
-  names.Owners.push_back(unit);
-  const auto index = static_cast<std::uint32_t>(names.Owners.size() - 1);
-  names.Starts.push_back({begin, index});
-  if (!wordStarts) return;
-  for (const std::size_t start : name.WordStarts) {
-    names.Starts.push_back({begin + static_cast<std::uint32_t>(start), index});
+  const auto length = static_cast<std::uint32_t>(name.Text.size());
+  names.Text += name.Text;
+  names.Starts.push_back({begin, length, unit, Marks::Key(HitRank::NameStart, other)});
+  if (other == 0) return;
+  for (const std::size_t word : name.WordStarts) {
+    const auto at = static_cast<std::uint32_t>(word);
+    names.Starts.push_back({begin + at, length - at, unit, Marks::Key(HitRank::WordStart, other)});
   }
 }
 
@@ -147,10 +188,6 @@ void UnitSearch::AddInside(InsideNames& inside, const FoldedName& name) {
   for (const std::size_t start : name.WordStarts) inside.WordStart[begin + start - 1] = true;
 }
 
-std::string_view UnitSearch::FoldedNames::From(const Start& start) const {
-  return std::string_view(Text).substr(start.Offset, Begins[start.Name + 1] - 1 - start.Offset);
-}
-
 void UnitSearch::SortStarts(FoldedNames& names) {
   std::sort(names.Starts.begin(), names.Starts.end(),
             [&](const Start& a, const Start& b) { return names.From(a) < names.From(b); });
@@ -160,17 +197,18 @@ void UnitSearch::FoldCategory(int c) {
   const UnitCategory& category = m_catalogue.Category(c);
   FoldedCategory& folded = m_categories[static_cast<std::size_t>(c)];
   folded.Name = SearchForm(category.DisplayName);
+  folded.UnitCount = static_cast<std::uint32_t>(category.Units.size());
+  folded.Others.Shown.emplace_back();  // a unit's own name: no other name shown
   std::unordered_map<std::string_view, const UnitOtherNames*> othersOf;
   for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(c)) othersOf[other.Unit] = &other;
-  for (std::size_t p = 0; p < category.Units.size(); ++p) {
-    const auto unit = static_cast<std::uint32_t>(p);
+  for (std::uint32_t p = 0; p < folded.UnitCount; ++p) {
     const FoldedName name = Fold(category.Units[p].Name);
-    Add(folded.Units, unit, name, false);
+    Add(folded.Units, p, name, 0);
     AddInside(folded.Inside, name);
     const auto others = othersOf.find(category.Units[p].Name);
     if (others == othersOf.end()) continue;
     ForEachOtherName(*others->second, [&](std::string_view shown) {
-      Add(folded.Others, unit, Fold(shown), true);
+      Add(folded.Others, p, Fold(shown), static_cast<std::uint32_t>(folded.Others.Shown.size()));
       folded.Others.Shown.push_back(shown);
     });
   }
@@ -183,21 +221,34 @@ void UnitSearch::Refresh() {
   for (int c = 0; c < m_catalogue.CategoryCount(); ++c) FoldCategory(c);
 }
 
-void UnitSearch::MarkStarts(const FoldedNames& names, const std::string& typed, bool others,
-                            Marks& marks) {
-  const auto first = std::lower_bound(
-      names.Starts.begin(), names.Starts.end(), std::string_view(typed),
-      [&](const Start& start, std::string_view text) { return names.From(start) < text; });
-  const auto last = std::partition_point(first, names.Starts.end(), [&](const Start& start) {
-    return names.From(start).starts_with(typed);
-  });
+// The units' own names are marked first: each unit has one, so none is marked yet.
+void UnitSearch::MarkNameStarts(const FoldedNames& names, const std::string& typed, Marks& marks) {
+  const auto [first, last] = StartsOf(names, typed);
+  if (first == last) return;
+  std::uint32_t* keys = marks.Keys();
+  std::uint32_t whole = 0;
   for (auto start = first; start != last; ++start) {
-    const std::uint32_t name = start->Name;
-    const std::uint32_t end = names.Begins[name + 1] - 1;
-    const HitRank rank = start->Offset != names.Begins[name]   ? HitRank::WordStart
-                         : end - start->Offset == typed.size() ? HitRank::WholeName
-                                                               : HitRank::NameStart;
-    marks.Mark(names.Owners[name], rank, others ? name + 1 : 0);
+    const bool isWhole = start->Length == typed.size();
+    whole += isWhole ? 1 : 0;
+    keys[start->Unit] = isWhole ? Marks::Key(HitRank::WholeName) : start->Mark;
+  }
+  marks.CountFirst(HitRank::WholeName, whole);
+  marks.CountFirst(HitRank::NameStart, static_cast<std::uint32_t>(last - first) - whole);
+}
+
+void UnitSearch::MarkOtherStarts(const FoldedNames& names, const std::string& typed, Marks& marks) {
+  const auto [first, last] = StartsOf(names, typed);
+  if (first == last) return;
+  std::uint32_t* keys = marks.Keys();
+  constexpr std::uint32_t kNameStart = Marks::Key(HitRank::NameStart);
+  for (auto start = first; start != last; ++start) {
+    std::uint32_t key = start->Mark;
+    // WholeName is rank 0: the other name's index alone.
+    if (start->Length == typed.size() &&
+        key >> Marks::kRankShift == kNameStart >> Marks::kRankShift) {
+      key &= Marks::kOtherMask;
+    }
+    marks.Mark(keys, start->Unit, key);
   }
 }
 
@@ -206,6 +257,7 @@ void UnitSearch::MarkInside(const InsideNames& inside, const std::string& typed,
   // close after it.
   const std::string_view text(inside.Text);
   std::uint32_t unit = 0;
+  std::uint32_t* keys = nullptr;
   for (std::size_t at = text.find(typed); at != std::string_view::npos;
        at = text.find(typed, at + 1)) {
     if (at >= inside.Begins[unit + 1]) {
@@ -213,7 +265,9 @@ void UnitSearch::MarkInside(const InsideNames& inside, const std::string& typed,
       unit = static_cast<std::uint32_t>(next - inside.Begins.begin() - 1);
     }
     if (at + typed.size() >= inside.Begins[unit + 1]) continue;  // runs past the name
-    marks.Mark(unit, inside.WordStart[at] ? HitRank::WordStart : HitRank::Anywhere, 0);
+    if (keys == nullptr) keys = marks.Keys();
+    marks.Mark(keys, unit,
+               Marks::Key(inside.WordStart[at] ? HitRank::WordStart : HitRank::Anywhere));
   }
 }
 
@@ -223,18 +277,18 @@ std::vector<UnitHit> UnitSearch::Find(const std::vector<int>& categoryOrder,
   if (typed.empty()) return {};
   std::vector<bool> seen(m_categories.size(), false);
   std::size_t units = 0;
-  for (const FoldedCategory& category : m_categories) units += category.Units.Owners.size();
+  for (const FoldedCategory& category : m_categories) units += category.UnitCount;
   Marks marks(units);
   for (const int c : categoryOrder) {
     if (c < 0 || c >= static_cast<int>(m_categories.size())) continue;
     if (seen[static_cast<std::size_t>(c)]) continue;
     seen[static_cast<std::size_t>(c)] = true;
     const FoldedCategory& category = m_categories[static_cast<std::size_t>(c)];
-    marks.Start(c, category.Units.Owners.size());
-    MarkStarts(category.Units, typed, false, marks);
+    marks.Start(c, category.UnitCount);
+    MarkNameStarts(category.Units, typed, marks);
     MarkInside(category.Inside, typed, marks);
     if (category.Name == typed) marks.MarkAll(HitRank::CategoryName);
-    MarkStarts(category.Others, typed, true, marks);
+    MarkOtherStarts(category.Others, typed, marks);
   }
   std::vector<UnitHit> hits = marks.Hits(m_categories);
   // Of the whole names, one written exactly as typed first: "MW" megawatt, "mW" milliwatt.

@@ -57,51 +57,54 @@ class UnitSearch {
   std::vector<UnitHit> Find(const std::vector<int>& categoryOrder, std::string_view query) const;
 
  private:
+  /// Where a name, or a later word of an other name, starts in its text, and the mark
+  /// it gives a unit when the query starts it (see Marks).
   struct Start {
-    std::uint32_t Offset;  // in Text
-    std::uint32_t Name;
+    std::uint32_t Offset;
+    std::uint32_t Length;  // to the name's end
+    std::uint32_t Unit;
+    std::uint32_t Mark;  // as NameStart or WordStart
   };
-  /// Names folded into one text, each followed by a separator, so that one substring
-  /// search covers them all; a match is kept only when it ends within its name.
+  /// Names folded into one text, and where they start, sorted by the text from there
+  /// to the name's end: the names a query starts are found by binary search.
   struct FoldedNames {
-    /// The text from `start` to its name's end.
-    std::string_view From(const Start& start) const;
+    std::string_view From(const Start& start) const {
+      return std::string_view(Text).substr(start.Offset, start.Length);
+    }
 
     std::string Text;
-    std::vector<std::uint32_t> Begins;  // where each name starts in Text, then Text's size
-    std::vector<std::uint32_t> Owners;  // each name's unit
-    /// Where names (and, where asked, their later words) start in Text, sorted by the
-    /// text from there to the name's end, to find the names a query starts.
     std::vector<Start> Starts;
-    /// Each name as written, for other names.
-    std::vector<std::string_view> Shown;
+    std::vector<std::string_view> Shown;  // each other name as written, after an empty one
   };
-  /// The units' names without their first characters, for matches inside a name.
+  /// The units' names without their first characters, each followed by a separator,
+  /// for matches inside a name: one substring search covers them all, and a match is
+  /// kept only when it ends within its name.
   struct InsideNames {
     std::string Text;
-    std::vector<std::uint32_t> Begins;
-    std::vector<bool> WordStart;  // a later word of the name starts here
+    std::vector<std::uint32_t> Begins;  // where each name starts, then Text's size
+    std::vector<bool> WordStart;        // a later word of the name starts here
   };
   struct FoldedCategory {
     std::string Name;
-    FoldedNames Units;   // in table order
-    FoldedNames Others;  // each unit's other names, units in table order
+    std::uint32_t UnitCount = 0;
+    FoldedNames Units;   // their own names
+    FoldedNames Others;  // other names, and where their later words start
     InsideNames Inside;
   };
-  class Marks;
-
   struct FoldedName {
     std::string Text;
     std::vector<std::size_t> WordStarts;  // positions in Text after the first
   };
+  class Marks;
 
   static FoldedName Fold(std::string_view name);
-  static void Add(FoldedNames& names, std::uint32_t unit, const FoldedName& name, bool wordStarts);
+  static void Add(FoldedNames& names, std::uint32_t unit, const FoldedName& name,
+                  std::uint32_t other);
   static void AddInside(InsideNames& inside, const FoldedName& name);
   static void SortStarts(FoldedNames& names);
   void FoldCategory(int c);
-  static void MarkStarts(const FoldedNames& names, const std::string& typed, bool others,
-                         Marks& marks);
+  static void MarkNameStarts(const FoldedNames& names, const std::string& typed, Marks& marks);
+  static void MarkOtherStarts(const FoldedNames& names, const std::string& typed, Marks& marks);
   static void MarkInside(const InsideNames& inside, const std::string& typed, Marks& marks);
 
   const UnitCatalogue& m_catalogue;
