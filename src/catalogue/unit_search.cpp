@@ -130,14 +130,14 @@ class UnitSearch::Marks {
 
 namespace {
 
-// The starts of `names` that `typed` begins.
-template <typename Names>
-auto StartsOf(const Names& names, std::string_view typed) {
+// The starts (of `names`) that `typed` begins; with `whole`, only those it is.
+template <typename Names, typename Starts>
+auto StartsOf(const Names& names, const Starts& starts, std::string_view typed, bool whole) {
   const auto first = std::lower_bound(
-      names.Starts.begin(), names.Starts.end(), typed,
+      starts.begin(), starts.end(), typed,
       [&](const auto& start, std::string_view text) { return names.From(start) < text; });
-  const auto last = std::partition_point(first, names.Starts.end(), [&](const auto& start) {
-    return names.From(start).starts_with(typed);
+  const auto last = std::partition_point(first, starts.end(), [&](const auto& start) {
+    return whole ? names.From(start) == typed : names.From(start).starts_with(typed);
   });
   return std::pair(first, last);
 }
@@ -166,11 +166,12 @@ UnitSearch::FoldedName UnitSearch::Fold(std::string_view text) {
 // `other` is 0 for a unit's own name, whose later words are found inside it, else the
 // other name's place in Shown.
 void UnitSearch::Add(FoldedNames& names, std::uint32_t unit, const FoldedName& name,
-                     std::uint32_t other) {
+                     std::uint32_t other, bool alike) {
   const auto begin = static_cast<std::uint32_t>(names.Text.size());
   const auto length = static_cast<std::uint32_t>(name.Text.size());
   names.Text += name.Text;
-  names.Starts.push_back({begin, length, unit, Marks::Key(HitRank::NameStart, other)});
+  const Start start{begin, length, unit, Marks::Key(HitRank::NameStart, other)};
+  (alike ? names.AlikeStarts : names.Starts).push_back(start);
   if (other == 0) return;
   for (const std::size_t word : name.WordStarts) {
     const auto at = static_cast<std::uint32_t>(word);
@@ -189,8 +190,9 @@ void UnitSearch::AddInside(InsideNames& inside, const FoldedName& name) {
 }
 
 void UnitSearch::SortStarts(FoldedNames& names) {
-  std::sort(names.Starts.begin(), names.Starts.end(),
-            [&](const Start& a, const Start& b) { return names.From(a) < names.From(b); });
+  const auto byText = [&](const Start& a, const Start& b) { return names.From(a) < names.From(b); };
+  std::sort(names.Starts.begin(), names.Starts.end(), byText);
+  std::sort(names.AlikeStarts.begin(), names.AlikeStarts.end(), byText);
 }
 
 void UnitSearch::FoldCategory(int c) {
@@ -203,12 +205,14 @@ void UnitSearch::FoldCategory(int c) {
   for (const UnitOtherNames& other : m_catalogue.OtherNamesOf(c)) othersOf[other.Unit] = &other;
   for (std::uint32_t p = 0; p < folded.UnitCount; ++p) {
     const FoldedName name = Fold(category.Units[p].Name);
-    Add(folded.Units, p, name, 0);
+    Add(folded.Units, p, name, 0, false);
     AddInside(folded.Inside, name);
     const auto others = othersOf.find(category.Units[p].Name);
     if (others == othersOf.end()) continue;
     ForEachOtherName(*others->second, [&](std::string_view shown) {
-      Add(folded.Others, p, Fold(shown), static_cast<std::uint32_t>(folded.Others.Shown.size()));
+      const FoldedName other = Fold(shown);
+      const bool alike = !name.Text.empty() && !other.Text.empty() && name.Text[0] == other.Text[0];
+      Add(folded.Others, p, other, static_cast<std::uint32_t>(folded.Others.Shown.size()), alike);
       folded.Others.Shown.push_back(shown);
     });
   }
@@ -223,7 +227,7 @@ void UnitSearch::Refresh() {
 
 // The units' own names are marked first: each unit has one, so none is marked yet.
 void UnitSearch::MarkNameStarts(const FoldedNames& names, const std::string& typed, Marks& marks) {
-  const auto [first, last] = StartsOf(names, typed);
+  const auto [first, last] = StartsOf(names, names.Starts, typed, false);
   if (first == last) return;
   std::uint32_t* keys = marks.Keys();
   std::uint32_t whole = 0;
@@ -237,19 +241,25 @@ void UnitSearch::MarkNameStarts(const FoldedNames& names, const std::string& typ
 }
 
 void UnitSearch::MarkOtherStarts(const FoldedNames& names, const std::string& typed, Marks& marks) {
-  const auto [first, last] = StartsOf(names, typed);
-  if (first == last) return;
-  std::uint32_t* keys = marks.Keys();
-  constexpr std::uint32_t kNameStart = Marks::Key(HitRank::NameStart);
-  for (auto start = first; start != last; ++start) {
-    std::uint32_t key = start->Mark;
-    // WholeName is rank 0: the other name's index alone.
-    if (start->Length == typed.size() &&
-        key >> Marks::kRankShift == kNameStart >> Marks::kRankShift) {
-      key &= Marks::kOtherMask;
+  const auto mark = [&](auto first, auto last) {
+    if (first == last) return;
+    std::uint32_t* keys = marks.Keys();
+    constexpr std::uint32_t kNameStart = Marks::Key(HitRank::NameStart) >> Marks::kRankShift;
+    for (auto start = first; start != last; ++start) {
+      std::uint32_t key = start->Mark;
+      // WholeName is rank 0: the other name's place alone.
+      if (start->Length == typed.size() && key >> Marks::kRankShift == kNameStart) {
+        key &= Marks::kOtherMask;
+      }
+      marks.Mark(keys, start->Unit, key);
     }
-    marks.Mark(keys, start->Unit, key);
-  }
+  };
+  const auto [first, last] = StartsOf(names, names.Starts, typed, false);
+  mark(first, last);
+  // A unit's own name starts with a letter as its other name does: only the other
+  // name that is that letter can do better.
+  const auto [firstAlike, lastAlike] = StartsOf(names, names.AlikeStarts, typed, typed.size() == 1);
+  mark(firstAlike, lastAlike);
 }
 
 void UnitSearch::MarkInside(const InsideNames& inside, const std::string& typed, Marks& marks) {

@@ -74,6 +74,9 @@ class UnitSearch {
 
     std::string Text;
     std::vector<Start> Starts;
+    /// Other names that start with their unit's own first letter ("kg"), apart: the
+    /// unit's own name matches a one-letter query as well as they do.
+    std::vector<Start> AlikeStarts;
     std::vector<std::string_view> Shown;  // each other name as written, after an empty one
   };
   /// The units' names without their first characters, each followed by a separator,
@@ -99,7 +102,7 @@ class UnitSearch {
 
   static FoldedName Fold(std::string_view name);
   static void Add(FoldedNames& names, std::uint32_t unit, const FoldedName& name,
-                  std::uint32_t other);
+                  std::uint32_t other, bool alike);
   static void AddInside(InsideNames& inside, const FoldedName& name);
   static void SortStarts(FoldedNames& names);
   void FoldCategory(int c);
