@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,22 +57,58 @@ class UnitSearch {
   std::vector<UnitHit> Find(const std::vector<int>& categoryOrder, std::string_view query) const;
 
  private:
-  struct FoldedName {
+  /// Where a name, or a later word of an other name, starts in its text, and the mark
+  /// it gives a unit when the query starts it (see Marks).
+  struct Start {
+    std::uint32_t Offset;
+    std::uint32_t Length;  // to the name's end
+    std::uint32_t Unit;
+    std::uint32_t Mark;  // as NameStart or WordStart
+  };
+  /// Names folded into one text, and where they start, sorted by the text from there
+  /// to the name's end: the names a query starts are found by binary search.
+  struct FoldedNames {
+    std::string_view From(const Start& start) const {
+      return std::string_view(Text).substr(start.Offset, start.Length);
+    }
+
     std::string Text;
-    std::vector<std::size_t> WordStarts;  // positions in Text after the first
-    std::string_view Shown;               // an other name as written
+    std::vector<Start> Starts;
+    /// Other names that start with their unit's own first letter ("kg"), apart: the
+    /// unit's own name matches a one-letter query as well as they do.
+    std::vector<Start> AlikeStarts;
+    std::vector<std::string_view> Shown;  // each other name as written, after an empty one
+  };
+  /// The units' names without their first characters, each followed by a separator,
+  /// for matches inside a name: one substring search covers them all, and a match is
+  /// kept only when it ends within its name.
+  struct InsideNames {
+    std::string Text;
+    std::vector<std::uint32_t> Begins;  // where each name starts, then Text's size
+    std::vector<bool> WordStart;        // a later word of the name starts here
   };
   struct FoldedCategory {
     std::string Name;
-    std::vector<FoldedName> Units;                // in table order
-    std::vector<std::vector<FoldedName>> Others;  // each unit's other names
+    std::uint32_t UnitCount = 0;
+    FoldedNames Units;   // their own names
+    FoldedNames Others;  // other names, and where their later words start
+    InsideNames Inside;
   };
+  struct FoldedName {
+    std::string Text;
+    std::vector<std::size_t> WordStarts;  // positions in Text after the first
+  };
+  class Marks;
 
   static FoldedName Fold(std::string_view name);
-  /// How well `typed` matches `name`, nothing for no match; somewhere inside a word
-  /// (Anywhere) only when `inside`.
-  static std::optional<HitRank> Match(const FoldedName& name, const std::string& typed,
-                                      bool inside);
+  static void Add(FoldedNames& names, std::uint32_t unit, const FoldedName& name,
+                  std::uint32_t other, bool alike);
+  static void AddInside(InsideNames& inside, const FoldedName& name);
+  static void SortStarts(FoldedNames& names);
+  void FoldCategory(int c);
+  static void MarkNameStarts(const FoldedNames& names, const std::string& typed, Marks& marks);
+  static void MarkOtherStarts(const FoldedNames& names, const std::string& typed, Marks& marks);
+  static void MarkInside(const InsideNames& inside, const std::string& typed, Marks& marks);
 
   const UnitCatalogue& m_catalogue;
   std::vector<FoldedCategory> m_categories;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/tab_order.h"
@@ -13,6 +14,7 @@ namespace quantivo::catalogue {
 namespace {
 
 using test::DefaultOrder;
+using namespace std::string_view_literals;
 
 // The first `count` hits as the list shows them; all of them for count 0.
 std::vector<std::string> Captions(const UnitCatalogue& catalogue, const std::vector<UnitHit>& hits,
@@ -225,6 +227,38 @@ TEST(UnitSearch, OtherNamesFindTheirUnits) {
     captions.resize(std::min(captions.size(), c.first.size()));
     EXPECT_EQ(captions, c.first);
   }
+}
+
+// One letter: an other name that is the letter is a whole name; one that starts with
+// it shows only where the unit's own name does not ("gtt" for drop).
+TEST(UnitSearch, OneLetterFindsOtherNamesThatAreIt) {
+  const UnitCatalogue catalogue;
+  const Case kCases[] = {
+      {"m", {"meter (m) - Length", "millimeter - Length", "micrometer - Length"}},
+      {"g", {"gram (g) - Mass", "drop (gtt) - Volume", "gallon - Volume"}},
+      {"s", {"second (s) - Time", "siemens (S) - Conductivity", "mile (statute mile) - Length"}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.query);
+    EXPECT_EQ(Captions(catalogue, FindUnits(catalogue, DefaultOrder(), c.query), c.hits.size()),
+              c.hits);
+  }
+}
+
+// Names are matched one by one: nothing is found across the end of one and the start
+// of the next, whatever character is typed between them.
+TEST(UnitSearch, NoMatchAcrossTwoNames) {
+  static constexpr UnitRecord kLength[] = {{"meter", 1.0L}, {"foot", 3.28L}, {"yard", 1.09L}};
+  static constexpr CategoryDefinition kCategories[] = {
+      {"Length", "Length", ConversionKind::Linear, kLength}};
+  const UnitCatalogue catalogue(kCategories);
+  for (const std::string_view query :
+       {"meterfoot"sv, "footy"sv, "r\n"sv, "r\no"sv, "t\na"sv, "r\0o"sv, "r|o"sv}) {
+    SCOPED_TRACE(query);
+    EXPECT_EQ(Captions(catalogue, FindUnits(catalogue, {0}, query)), std::vector<std::string>{});
+  }
+  EXPECT_EQ(Captions(catalogue, FindUnits(catalogue, {0}, "t")),
+            (std::vector<std::string>{"meter - Length", "foot - Length"}));
 }
 
 }  // namespace
