@@ -1,6 +1,7 @@
 // The real window, in-process and offscreen: a key press in the input box until the
 // output box holds the new result, the same with the conversion table open, a category
-// switch, sorting switched on and off, and the resident size after many conversions.
+// switch, a letter typed into Find Unit, sorting switched on and off, and the resident
+// size after many conversions.
 #include <benchmark/benchmark.h>
 
 #include <QAbstractItemView>
@@ -175,6 +176,45 @@ BENCHMARK(BM_LengthTabAwayAndBack)
     ->ArgName("custom")
     ->Arg(0)
     ->Arg(10000)
+    ->Unit(benchmark::kMicrosecond);
+
+// A Find Unit keystroke at scale: "u" typed into its box and taken back by turns, events
+// run (the matches drawn), with none and with 10,000 units of the user's own in Length.
+// "u" finds every one of those ("unit 00001", "u1"), of which the popup lists its best.
+void BM_FindUnitKeystroke(benchmark::State& state) {
+  const int custom = static_cast<int>(state.range(0));
+  Window w(custom);
+  QAction* open = w.window.findChild<QAction*>("mnu_FindUnit1");
+  if (open == nullptr || !w.unitsWritten) {
+    state.SkipWithError("no Find Unit or no units file");
+    return;
+  }
+  open->trigger();
+  QApplication::processEvents();
+  auto* popup = w.window.findChild<QWidget*>("frm_FindUnit");
+  auto* box = popup != nullptr ? popup->findChild<QLineEdit*>("txt_Find") : nullptr;
+  auto* matches = popup != nullptr ? popup->findChild<QAbstractItemView*>("lst_Matches") : nullptr;
+  if (box == nullptr || matches == nullptr || !popup->isVisible()) {
+    state.SkipWithError("Find Unit did not open");
+    return;
+  }
+  bool type = true;
+  int rows = 0;
+  for (auto _ : state) {
+    QTest::keyClick(box, type ? Qt::Key_U : Qt::Key_Backspace);
+    QApplication::processEvents();
+    if (type) rows = matches->model()->rowCount();
+    if ((matches->model()->rowCount() > 0) != type)
+      state.SkipWithError("the matches did not follow");
+    type = !type;
+  }
+  state.counters["rows"] = rows;
+}
+BENCHMARK(BM_FindUnitKeystroke)
+    ->ArgName("custom")
+    ->Arg(0)
+    ->Arg(10000)
+    ->Iterations(1000)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_ToggleSorting(benchmark::State& state) {

@@ -83,18 +83,23 @@ class UnitSearch::Marks {
     for (std::uint32_t p = 0; p < m_categories.back().Units; ++p) Mark(keys, p, Key(rank));
   }
 
-  /// The hits, rank by rank, the categories in the order searched, units in list order.
-  std::vector<UnitHit> Hits(const std::vector<FoldedCategory>& folded) const {
+  /// The hits, rank by rank, the categories in the order searched, units in list order:
+  /// the first `limit` of them, and every WholeName hit, which Find orders again.
+  std::vector<UnitHit> Hits(const std::vector<FoldedCategory>& folded, std::size_t limit) const {
     std::size_t total = 0;
+    std::size_t whole = 0;
     for (const Searched& category : m_categories) {
       for (std::size_t r = 0; r < kRankCount; ++r) total += category.Counts[r];
+      whole += category.Counts[static_cast<std::size_t>(HitRank::WholeName)];
     }
+    const std::size_t kept = std::min(total, std::max(limit, whole));
     std::vector<UnitHit> hits;
-    hits.reserve(total);
-    for (std::uint32_t r = 0; r < kRankCount; ++r) {
+    hits.reserve(kept);
+    for (std::uint32_t r = 0; r < kRankCount && hits.size() < kept; ++r) {
       for (const Searched& category : m_categories) {
-        if (category.Counts[r] == 0) continue;
-        Append(hits, category, r, folded[static_cast<std::size_t>(category.Index)].Others.Shown);
+        if (category.Counts[r] == 0 || hits.size() == kept) continue;
+        Append(hits, category, r, folded[static_cast<std::size_t>(category.Index)].Others.Shown,
+               kept);
       }
     }
     return hits;
@@ -103,12 +108,14 @@ class UnitSearch::Marks {
  private:
   struct Searched;
 
-  // The `count` units of one category marked with rank `r`, in list order.
+  // The units of one category marked with rank `r`, in list order, until `hits` has
+  // `kept` of them.
   void Append(std::vector<UnitHit>& hits, const Searched& category, std::uint32_t r,
-              const std::vector<std::string_view>& shown) const {
+              const std::vector<std::string_view>& shown, std::size_t kept) const {
     const std::uint32_t* const keys = m_keys.data() + category.Base;
     const auto rank = static_cast<HitRank>(r);
-    std::uint32_t left = category.Counts[r];
+    auto left =
+        static_cast<std::uint32_t>(std::min<std::size_t>(category.Counts[r], kept - hits.size()));
     for (const std::uint32_t* key = keys; left > 0; ++key) {
       if (*key >> kRankShift != r) continue;
       hits.push_back(
@@ -281,8 +288,8 @@ void UnitSearch::MarkInside(const InsideNames& inside, const std::string& typed,
   }
 }
 
-std::vector<UnitHit> UnitSearch::Find(const std::vector<int>& categoryOrder,
-                                      std::string_view query) const {
+std::vector<UnitHit> UnitSearch::Find(const std::vector<int>& categoryOrder, std::string_view query,
+                                      std::size_t limit) const {
   const std::string typed = SearchForm(query);
   if (typed.empty()) return {};
   std::vector<bool> seen(m_categories.size(), false);
@@ -300,12 +307,13 @@ std::vector<UnitHit> UnitSearch::Find(const std::vector<int>& categoryOrder,
     if (category.Name == typed) marks.MarkAll(HitRank::CategoryName);
     MarkOtherStarts(category.Others, typed, marks);
   }
-  std::vector<UnitHit> hits = marks.Hits(m_categories);
+  std::vector<UnitHit> hits = marks.Hits(m_categories, limit);
   // Of the whole names, one written exactly as typed first: "MW" megawatt, "mW" milliwatt.
   const auto wholeEnd = std::find_if(
       hits.begin(), hits.end(), [](const UnitHit& hit) { return hit.Rank != HitRank::WholeName; });
   std::stable_partition(hits.begin(), wholeEnd,
                         [&](const UnitHit& hit) { return hit.OtherName == query; });
+  if (hits.size() > limit) hits.resize(limit);
   return hits;
 }
 

@@ -45,6 +45,9 @@ class UnitSearch {
   /// Folds the names again from the tables in their present order.
   void Refresh();
 
+  /// No limit on the hits Find returns.
+  static constexpr std::size_t kEveryHit = static_cast<std::size_t>(-1);
+
   /// The units `query` finds, best first. A unit's whole name comes first, then every
   /// unit of a category whose whole name was typed, then units whose name starts with
   /// the query, then those with a later word starting with it (a word starts after a
@@ -53,8 +56,10 @@ class UnitSearch {
   /// units in list order. An other name counts as the unit's name but never anywhere
   /// inside a word; of whole names, one written exactly as typed comes first ("MW"
   /// before "mW"). A category not in `categoryOrder` has no tab and is not searched.
-  /// A query that folds to nothing finds nothing.
-  std::vector<UnitHit> Find(const std::vector<int>& categoryOrder, std::string_view query) const;
+  /// A query that folds to nothing finds nothing. Only the first `limit` hits are
+  /// returned: a list that shows no more need not have the rest written.
+  std::vector<UnitHit> Find(const std::vector<int>& categoryOrder, std::string_view query,
+                            std::size_t limit = kEveryHit) const;
 
  private:
   /// Where a name, or a later word of an other name, starts in its text, and the mark

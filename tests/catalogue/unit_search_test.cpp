@@ -84,9 +84,10 @@ TEST(UnitSearch, FindsEveryMatchBestFirst) {
   }
 }
 
-// The first hits of searches that find many.
+// The first hits of searches that find many, and just those when the search is limited to them.
 TEST(UnitSearch, BestHitsComeFirst) {
   const UnitCatalogue catalogue;
+  const UnitSearch search(catalogue);
   const Case kCases[] = {
       {"meter", {"meter - Length", "meter² - Area", "meter³ - Volume", "meter/hour - Speed"}},
       {"meter2",
@@ -95,11 +96,13 @@ TEST(UnitSearch, BestHitsComeFirst) {
       {"hour", {"hour - Time", "kilometer/hour - Speed", "meter/hour - Speed"}},
       {"second", {"second - Time", "second - Angle", "kilometer/second - Speed"}},
       {"Volume - Dry", {"barrel - Volume - Dry", "liter - Volume - Dry", "pint - Volume - Dry"}},
+      {"mW", {"milliwatt (mW) - Power"}},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.query);
     EXPECT_EQ(Captions(catalogue, FindUnits(catalogue, DefaultOrder(), c.query), c.hits.size()),
               c.hits);
+    EXPECT_EQ(Captions(catalogue, search.Find(DefaultOrder(), c.query, c.hits.size())), c.hits);
   }
   EXPECT_EQ(FindUnits(catalogue, DefaultOrder(), "volumedry").size(), 13u);
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
@@ -24,21 +24,19 @@ class FindUnitPopupTest : public testing::Test {
   void SetUp() override {
     m_popup.show();
     txt_Find = Child<QLineEdit>(&m_popup, "txt_Find");
-    lst_Matches = Child<QListWidget>(&m_popup, "lst_Matches");
+    lst_Matches = Child<QListView>(&m_popup, "lst_Matches");
     ASSERT_NE(txt_Find, nullptr);
     ASSERT_NE(lst_Matches, nullptr);
   }
 
-  QString Row(int row) const {
-    const QListWidgetItem* item = lst_Matches->item(row);
-    return item == nullptr ? QString() : item->text();
-  }
+  QString Row(int row) const { return lst_Matches->model()->index(row, 0).data().toString(); }
+  int RowCount() const { return lst_Matches->model()->rowCount(); }
 
   catalogue::UnitCatalogue m_catalogue;
   std::vector<int> m_order = DefaultOrder();
   FindUnitPopup m_popup{m_catalogue, [this] { return m_order; }};
   QLineEdit* txt_Find = nullptr;
-  QListWidget* lst_Matches = nullptr;
+  QListView* lst_Matches = nullptr;
 };
 
 TEST_F(FindUnitPopupTest, TypingListsMatchesBestFirst) {
@@ -57,10 +55,12 @@ TEST_F(FindUnitPopupTest, TypingListsMatchesBestFirst) {
     SCOPED_TRACE(c.typed);
     txt_Find->clear();
     QTest::keyClicks(txt_Find, QString::fromUtf8(c.typed));
-    EXPECT_EQ(lst_Matches->count(), c.rows);
+    EXPECT_EQ(RowCount(), c.rows);
     EXPECT_EQ(Row(0), QString::fromUtf8(c.first));
     EXPECT_EQ(Row(1), QString::fromUtf8(c.second));
-    EXPECT_EQ(lst_Matches->currentRow(), c.rows > 0 ? 0 : -1);
+    EXPECT_EQ(lst_Matches->currentIndex().row(), c.rows > 0 ? 0 : -1);
+    EXPECT_EQ(lst_Matches->selectionModel()->isSelected(lst_Matches->model()->index(0, 0)),
+              c.rows > 0);
   }
 }
 
@@ -104,13 +104,13 @@ TEST_F(FindUnitPopupTest, EscapeClosesAndChoosesNothing) {
   // Opened again, it starts empty.
   m_popup.show();
   EXPECT_EQ(txt_Find->text(), QString());
-  EXPECT_EQ(lst_Matches->count(), 0);
+  EXPECT_EQ(RowCount(), 0);
 }
 
 TEST_F(FindUnitPopupTest, DoubleClickChoosesForInput) {
   QSignalSpy chosen(&m_popup, &FindUnitPopup::UnitChosen);
   QTest::keyClicks(txt_Find, QStringLiteral("meter"));
-  const QRect second = lst_Matches->visualItemRect(lst_Matches->item(1));
+  const QRect second = lst_Matches->visualRect(lst_Matches->model()->index(1, 0));
   // The first click of the two selects the row, as a person's does.
   QTest::mouseClick(lst_Matches->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());
   QTest::mouseDClick(lst_Matches->viewport(), Qt::LeftButton, Qt::NoModifier, second.center());

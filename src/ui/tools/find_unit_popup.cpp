@@ -5,16 +5,16 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QStringList>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
 #include "ui/qt_convert.h"
+#include "ui/window/unit_list_view.h"
 
 namespace quantivo::ui {
 namespace {
@@ -46,11 +46,14 @@ FindUnitPopup::FindUnitPopup(const catalogue::UnitCatalogue& catalogue, TabOrder
   txt_Find->installEventFilter(this);
   connect(txt_Find, &QLineEdit::textChanged, this, &FindUnitPopup::txt_FindChange);
 
-  lst_Matches = new QListWidget(this);
+  // Rows are worded only when drawn: a query may find hundreds of the user's own units.
+  lst_Matches = new QListView(this);
   lst_Matches->setObjectName(QStringLiteral("lst_Matches"));
   lst_Matches->setAccessibleName(tr("Matching units"));
   lst_Matches->setUniformItemSizes(true);
-  connect(lst_Matches, &QListWidget::itemDoubleClicked, this, &FindUnitPopup::lst_MatchesDblClick);
+  m_matches = new UnitNamesModel(lst_Matches);
+  lst_Matches->setModel(m_matches);
+  connect(lst_Matches, &QListView::doubleClicked, this, &FindUnitPopup::lst_MatchesDblClick);
 
   btn_Input = new QPushButton(tr("Use for &Input"), this);
   btn_Input->setObjectName(QStringLiteral("btn_Input"));
@@ -133,26 +136,29 @@ bool FindUnitPopup::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FindUnitPopup::txt_FindChange() {
-  m_hits.clear();
-  if (m_search) m_hits = m_search->Find(m_order, ToStdString(txt_Find->text()));
   // More matches than the tables have units come only from units of the user's own;
   // the best of them are listed, and a longer query finds the rest.
   constexpr std::size_t kMostShown = 500;
-  if (m_hits.size() > kMostShown) m_hits.resize(kMostShown);
-  QStringList rows;
-  rows.reserve(static_cast<qsizetype>(m_hits.size()));
-  for (const catalogue::UnitHit& hit : m_hits) {
-    const QString caption = ToQString(catalogue::HitCaption(m_catalogue, hit));
-    // A unit of the user's own is marked as theirs.
-    rows.append(m_catalogue.Category(hit.Category).IsCustomUnit(hit.Position)
-                    ? tr("%1 (your own)").arg(caption)
-                    : caption);
+  auto hits = std::make_shared<std::vector<catalogue::UnitHit>>();
+  if (m_search) *hits = m_search->Find(m_order, ToStdString(txt_Find->text()), kMostShown);
+  m_hits = hits;
+  m_matches->SetRows(static_cast<int>(hits->size()), [this, hits](int row) {
+    return Caption((*hits)[static_cast<std::size_t>(row)]);
+  });
+  if (!hits->empty()) {
+    lst_Matches->selectionModel()->setCurrentIndex(m_matches->index(0),
+                                                   QItemSelectionModel::ClearAndSelect);
   }
-  lst_Matches->clear();
-  lst_Matches->addItems(rows);
-  if (!m_hits.empty()) lst_Matches->setCurrentRow(0);
-  btn_Input->setEnabled(!m_hits.empty());
-  btn_Output->setEnabled(!m_hits.empty());
+  btn_Input->setEnabled(!hits->empty());
+  btn_Output->setEnabled(!hits->empty());
+}
+
+QString FindUnitPopup::Caption(const catalogue::UnitHit& hit) const {
+  const QString caption = ToQString(catalogue::HitCaption(m_catalogue, hit));
+  // A unit of the user's own is marked as theirs.
+  return m_catalogue.Category(hit.Category).IsCustomUnit(hit.Position)
+             ? tr("%1 (your own)").arg(caption)
+             : caption;
 }
 
 void FindUnitPopup::lst_MatchesDblClick() {
@@ -168,9 +174,9 @@ void FindUnitPopup::btn_OutputClick() {
 }
 
 void FindUnitPopup::Choose(bool forOutput) {
-  const int row = lst_Matches->currentRow();
-  if (row < 0 || row >= static_cast<int>(m_hits.size())) return;
-  const catalogue::UnitHit hit = m_hits[static_cast<std::size_t>(row)];
+  const int row = lst_Matches->currentIndex().row();
+  if (!m_hits || row < 0 || row >= static_cast<int>(m_hits->size())) return;
+  const catalogue::UnitHit hit = (*m_hits)[static_cast<std::size_t>(row)];
   if (!catalogue::HasInputUnit(m_catalogue.Category(hit.Category).Kind)) forOutput = true;
   accept();
   emit UnitChosen(hit.Category, hit.Position, forOutput);

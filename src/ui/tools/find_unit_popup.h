@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -9,10 +10,12 @@
 #include "catalogue/unit_search.h"
 
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace quantivo::ui {
+
+class UnitNamesModel;
 
 /// The category indices in the order of the tabs, as the window shows them now.
 using TabOrderFunction = std::function<std::vector<int>()>;
@@ -52,16 +55,20 @@ class FindUnitPopup : public QDialog {
   void Choose(bool forOutput);
   /// Reads the search box's clear button icon, which the style hands out unread.
   void ReadClearButtonIcon();
+  /// A match as its row shows it, made when the row is drawn or read.
+  QString Caption(const catalogue::UnitHit& hit) const;
 
   const catalogue::UnitCatalogue& m_catalogue;
   TabOrderFunction m_tabOrder;
   std::optional<catalogue::UnitSearch> m_search;
   std::vector<int> m_order;
-  std::vector<catalogue::UnitHit> m_hits;  // one a row of lst_Matches
+  // One a row of lst_Matches; its rows keep the hits they were made from until the next.
+  std::shared_ptr<const std::vector<catalogue::UnitHit>> m_hits;
   bool m_drawn = false;
 
   QLineEdit* txt_Find = nullptr;
-  QListWidget* lst_Matches = nullptr;
+  QListView* lst_Matches = nullptr;
+  UnitNamesModel* m_matches = nullptr;
   QPushButton* btn_Input = nullptr;
   QPushButton* btn_Output = nullptr;
 };

@@ -1,24 +1,32 @@
 #include "ui/window/unit_list_view.h"
 
+#include <utility>
+
 #include "ui/qt_convert.h"
 
 namespace quantivo::ui {
 
 void UnitNamesModel::SetNames(std::span<const std::string_view> names) {
+  SetRows(static_cast<int>(names.size()),
+          [names](int row) { return ToQString(names[static_cast<std::size_t>(row)]); });
+}
+
+void UnitNamesModel::SetRows(int count, RowText text) {
   beginResetModel();
-  m_names = names;
+  m_count = count;
+  m_text = std::move(text);
   endResetModel();
 }
 
 int UnitNamesModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(m_names.size());
+  return parent.isValid() ? 0 : m_count;
 }
 
 QVariant UnitNamesModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rowCount()) return {};
   // A screen reader reads the display text when there is no text of its own.
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-  return ToQString(m_names[static_cast<std::size_t>(index.row())]);
+  return m_text(index.row());
 }
 
 Qt::ItemFlags UnitNamesModel::flags(const QModelIndex& index) const {

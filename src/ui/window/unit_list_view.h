@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -14,17 +15,24 @@ namespace quantivo::ui {
 class UnitNamesModel : public QAbstractListModel {
   Q_OBJECT
  public:
+  /// Makes the text of a row below the count it was given with.
+  using RowText = std::function<QString(int row)>;
+
   using QAbstractListModel::QAbstractListModel;
 
   /// Shows `names` in place of the rows before: one reset, whatever their number.
   void SetNames(std::span<const std::string_view> names);
+  /// Shows `count` rows made by `text` in place of the rows before, as SetNames does,
+  /// for a list whose entries are worded from what they show.
+  void SetRows(int count, RowText text);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
  private:
-  std::span<const std::string_view> m_names;
+  int m_count = 0;
+  RowText m_text;
 };
 
 /// A unit list of the main window: a choice list over the model's names, every row of
