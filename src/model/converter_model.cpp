@@ -28,6 +28,14 @@ int CustomUnitPosition(const catalogue::UnitCatalogue& catalogue, int category,
   return -1;
 }
 
+std::string_view CustomUnitName(const catalogue::UnitCatalogue& catalogue, int category,
+                                int position) {
+  const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
+  const bool custom = position >= 0 && unitCategory.IsCustomUnit(position) &&
+                      position < static_cast<int>(unitCategory.Units.size());
+  return custom ? unitCategory.Units[static_cast<std::size_t>(position)].Name : std::string_view();
+}
+
 ConverterModel::ConverterModel(catalogue::UnitCatalogue catalogue, engine::NumberLocale locale)
     : m_catalogue(std::move(catalogue)),
       m_locale(std::move(locale)),
@@ -172,18 +180,16 @@ void ConverterModel::SetSortedUnitLists(bool on) {
 }
 
 void ConverterModel::SetCustomUnits(catalogue::CustomUnitLists units) {
+  // No units before and none now (no units file at start) changes nothing.
+  bool any = std::ranges::any_of(units, [](const auto& list) { return !list.empty(); });
+  for (int i = 0; i < m_catalogue.CategoryCount() && !any; ++i)
+    any = !m_catalogue.CustomUnits(i).empty();
+  if (!any) return;
   // The names of the selected units of the user's own, by category: input, output.
   std::vector<std::pair<std::string, std::string>> selected(m_viewStates.size());
-  auto customName = [this](int category, int position) {
-    const catalogue::UnitCategory& unitCategory = m_catalogue.Category(category);
-    return position >= 0 && unitCategory.IsCustomUnit(position) &&
-                   position < static_cast<int>(unitCategory.Units.size())
-               ? std::string(unitCategory.Units[static_cast<std::size_t>(position)].Name)
-               : std::string();
-  };
   for (int i = 0; i < m_catalogue.CategoryCount(); ++i) {
-    selected[i] = {customName(i, m_viewStates[i].FormatIn),
-                   customName(i, m_viewStates[i].FormatOut)};
+    selected[i] = {std::string(CustomUnitName(m_catalogue, i, m_viewStates[i].FormatIn)),
+                   std::string(CustomUnitName(m_catalogue, i, m_viewStates[i].FormatOut))};
   }
   // The names of the user's old units go with them, and SwitchCategory(-1) would not
   // fill the lists again.

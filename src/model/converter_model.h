@@ -214,6 +214,10 @@ class LazyConversionTable {
 /// none has that name.
 int CustomUnitPosition(const catalogue::UnitCatalogue& catalogue, int category,
                        std::string_view name);
+/// The name of the unit of the user's own at list position `position`; empty for a
+/// table unit, no unit or a position the list does not have.
+std::string_view CustomUnitName(const catalogue::UnitCatalogue& catalogue, int category,
+                                int position);
 
 /// The state behind the main window: tab order and selection, what each category
 /// last showed, the sort state, the result format, the window's bounds and fonts,
@@ -287,7 +291,8 @@ class ConverterModel {
   /// Takes the user's own units in place of those the lists had, after the tables'
   /// units, whose positions never move. A selected unit of the user's own stays
   /// selected while a unit of its name is there; otherwise nothing is selected in its
-  /// place. The current category is shown again.
+  /// place. The current category is shown again; with no units before and none given,
+  /// nothing changes.
   void SetCustomUnits(catalogue::CustomUnitLists units);
   bool SortedUnitLists() const { return m_sortedUnitLists; }
   const CategoryViewState& ViewState(int category) const { return m_viewStates.at(category); }

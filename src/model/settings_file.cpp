@@ -63,14 +63,11 @@ void WritePosition(ProfileFile& file, const UnitCatalogue& catalogue, int catego
                    const std::string& key, int position) {
   const catalogue::UnitCategory& unitCategory = catalogue.Category(category);
   file.WriteInteger(unitCategory.SectionName, key, position);
-  const bool custom = position >= 0 && unitCategory.IsCustomUnit(position) &&
-                      position < static_cast<int>(unitCategory.Units.size());
+  const std::string_view name = CustomUnitName(catalogue, category, position);
   // The name key is written only for a unit of the user's own, and emptied after.
   const std::string nameKey = key + "Unit";
-  if (custom || !file.ReadString(unitCategory.SectionName, nameKey, "").empty()) {
-    file.WriteString(
-        unitCategory.SectionName, nameKey,
-        custom ? unitCategory.Units[static_cast<std::size_t>(position)].Name : std::string_view());
+  if (!name.empty() || !file.ReadString(unitCategory.SectionName, nameKey, "").empty()) {
+    file.WriteString(unitCategory.SectionName, nameKey, name);
   }
 }
 

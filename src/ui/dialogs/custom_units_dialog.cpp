@@ -25,13 +25,18 @@ QString CategoryCaption(const catalogue::UnitCatalogue& catalogue, int category)
   return ToQString(catalogue.Category(category).DisplayName);
 }
 
+// A unit's other names as they are typed: "st, stp".
+QString OtherNamesText(const catalogue::CustomUnit& unit) {
+  QStringList others;
+  for (const std::string& other : unit.OtherNames) others.append(ToQString(other));
+  return others.join(QStringLiteral(", "));
+}
+
 // A unit as its list shows it: "step = 60 centimeter (st)".
 QString DefinitionLine(const catalogue::CustomUnit& unit) {
   QString line = QStringLiteral("%1 = %2 %3")
                      .arg(ToQString(unit.Name), ToQString(unit.Value), ToQString(unit.Base));
-  QStringList others;
-  for (const std::string& other : unit.OtherNames) others.append(ToQString(other));
-  if (!others.isEmpty()) line += QStringLiteral(" (%1)").arg(others.join(QStringLiteral(", ")));
+  if (!unit.OtherNames.empty()) line += QStringLiteral(" (%1)").arg(OtherNamesText(unit));
   return line;
 }
 
@@ -99,9 +104,7 @@ Tfrm_CustomUnit::Tfrm_CustomUnit(const catalogue::UnitCatalogue& catalogue, int 
   if (replacing >= 0 && replacing < static_cast<int>(units.size())) {
     const catalogue::CustomUnit& unit = units[static_cast<std::size_t>(replacing)];
     txt_Name->setText(ToQString(unit.Name));
-    QStringList others;
-    for (const std::string& other : unit.OtherNames) others.append(ToQString(other));
-    txt_OtherNames->setText(others.join(QStringLiteral(", ")));
+    txt_OtherNames->setText(OtherNamesText(unit));
     txt_Value->setText(ToQString(unit.Value));
     cbo_Base->setCurrentText(ToQString(unit.Base));
   }

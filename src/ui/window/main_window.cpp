@@ -81,12 +81,9 @@ void Tfrm_Converter::FormCreate() {
   setWindowTitle(QStringLiteral("Quantivo"));
   m_model = std::make_unique<ConverterModel>(catalogue::UnitCatalogue(), m_locale);
   try {
-    // The user's own units come first: the settings' list positions count them. Without
-    // any, the lists stay as they were made.
-    catalogue::CustomUnitLists units =
-        model::LoadCustomUnitsFile(m_unitsPath, m_model->Catalogue(), m_messages);
-    if (std::ranges::any_of(units, [](const auto& list) { return !list.empty(); }))
-      m_model->SetCustomUnits(std::move(units));
+    // The user's own units come first: the settings' list positions count them.
+    m_model->SetCustomUnits(
+        model::LoadCustomUnitsFile(m_unitsPath, m_model->Catalogue(), m_messages));
     model::LoadSettingsFile(*m_model, m_settingsPath, m_messages);
   } catch (const std::exception& error) {
     m_messages.ShowUnexpectedError(error.what());
@@ -448,11 +445,8 @@ bool Tfrm_Converter::ApplyCustomUnits(catalogue::CustomUnitLists units) {
   std::optional<catalogue::CustomUnitLists> saved =
       model::SaveCustomUnitsFile(m_unitsPath, m_model->Catalogue(), units, m_messages);
   if (!saved) return false;
+  // The lists' new entries bring an open conversion table up to date.
   m_model->SetCustomUnits(std::move(*saved));
-  // An open conversion table follows the lists.
-  if (m_table != nullptr && m_table->isVisible()) {
-    m_table->ShowTable(m_model->LazyTable(), TableChange::Anything);
-  }
   return true;
 }
 
