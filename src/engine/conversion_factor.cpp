@@ -83,11 +83,13 @@ ConversionFactor ConversionFactorText(const catalogue::UnitCatalogue& catalogue,
     case ConversionKind::Linear:
       break;
   }
-  // One of each unit, converted as the input box would convert it.
+  // One of each unit, converted as the input box would convert it; a factor the fixed
+  // formats would round to "0.00" shows its first significant digits instead.
   const auto oneIn = [&](int from, int to, const catalogue::UnitRecord& fromRecord,
                          const catalogue::UnitRecord& toRecord) {
+    const ResultFormat shown = FormatShowingValue(1 / fromRecord.Factor * toRecord.Factor, format);
     return "1 " + std::string(fromRecord.Name) + " = " +
-           EnglishText(ConvertText(catalogue, category, from, to, "1", format, locale)) + " " +
+           EnglishText(ConvertText(catalogue, category, from, to, "1", shown, locale)) + " " +
            std::string(toRecord.Name);
   };
   return oneIn(inputUnit, outputUnit, input, output) + "\n" +

@@ -230,6 +230,19 @@ std::string FormatResult(Extended value, const ResultFormat& format, const Numbe
   return out;
 }
 
+ResultFormat FormatShowingValue(Extended value, const ResultFormat& format) {
+  const ViewType view = ViewTypeFromNumber(static_cast<long long>(format.View));
+  if (view != ViewType::Fixed && view != ViewType::FixedWithCommas) return format;
+  if (!std::isfinite(value) || value == 0) return format;
+  if (FormatResult(value, format, {}).find_first_of("123456789") != std::string::npos) {
+    return format;
+  }
+  // The first significant digit is 1 - X places after the point.
+  const int decimals = -EighteenDigits(value).X + std::max(FixedDecimals(format.Precision), 1);
+  if (decimals <= kMaxDigits) return {view, decimals};
+  return {ViewType::Scientific, ScientificDigits(format.Precision)};
+}
+
 std::string ReplacedText(std::string_view text, std::string_view from, std::string_view to) {
   if (from.empty() || from == to) return std::string(text);
   std::string replaced;

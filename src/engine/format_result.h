@@ -36,6 +36,11 @@ ViewType ViewTypeFromNumber(long long number);
 /// "INF" and not-a-number as "NAN", both without sign.
 std::string FormatResult(Extended value, const ResultFormat& format, const NumberLocale& locale);
 
+/// `format`, unless it is a fixed format that would show the non-zero `value` as
+/// zero: then the same format with decimals enough for `Precision` significant
+/// digits (one at least), or Scientific where that needs more than 18 decimals.
+ResultFormat FormatShowingValue(Extended value, const ResultFormat& format);
+
 /// `text` with every `from` written as `to`; an empty `from` changes nothing.
 std::string ReplacedText(std::string_view text, std::string_view from, std::string_view to);
 

@@ -45,15 +45,55 @@ TEST(ConversionFactorText, EachKindSaysWhatTheConversionDoes) {
   }
 }
 
-// The factor follows the result format and the locale's separators, constants too.
+// The factor follows the result format and the locale's separators, constants too;
+// one the fixed formats would round to zero shows its first significant digits.
 TEST(ConversionFactorText, FollowsTheFormatAndTheLocale) {
   const catalogue::UnitCatalogue catalogue;
   const NumberLocale german{",", "."};
-  EXPECT_EQ(FactorByName(catalogue, "Length", "kilometer", "millimeter", german,
-                         {ViewType::FixedWithCommas, 1}),
-            "1 kilometer = 1.000.000,0 millimeter\n1 millimeter = 0,0 kilometer");
-  EXPECT_EQ(FactorByName(catalogue, "Temperature", "Kelvin", "Celsius", german),
-            "°C = K − 273,15\nK = °C + 273,15");
+  const struct {
+    const char* category;
+    const char* from;
+    const char* to;
+    NumberLocale locale;
+    ResultFormat format;
+    const char* text;
+  } kCases[] = {
+      {"Length",
+       "kilometer",
+       "millimeter",
+       german,
+       {ViewType::FixedWithCommas, 1},
+       "1 kilometer = 1.000.000,0 millimeter\n1 millimeter = 0,000001 kilometer"},
+      {"Temperature", "Kelvin", "Celsius", german, {}, "°C = K − 273,15\nK = °C + 273,15"},
+      {"Mass",
+       "grain",
+       "troy ounce",
+       {},
+       {ViewType::Fixed, 2},
+       "1 grain = 0.0021 troy ounce\n1 troy ounce = 480.00 grain"},
+      {"Length",
+       "millimeter",
+       "kilometer",
+       {},
+       {ViewType::Fixed, 0},
+       "1 millimeter = 0.000001 kilometer\n1 kilometer = 1000000 millimeter"},
+      {"Length",
+       "angstrom",
+       "parsec",
+       {},
+       {ViewType::Fixed, 3},
+       "1 angstrom = 3.24E-027 parsec\n1 parsec = 3.08567818584785349E26 angstrom"},
+      {"Length",
+       "angstrom",
+       "parsec",
+       {},
+       {ViewType::Scientific, 3},
+       "1 angstrom = 3.24E-027 parsec\n1 parsec = 3.09E+026 angstrom"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(std::string(c.from) + " -> " + c.to);
+    EXPECT_EQ(FactorByName(catalogue, c.category, c.from, c.to, c.locale, c.format), c.text);
+  }
 }
 
 }  // namespace
