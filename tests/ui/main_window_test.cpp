@@ -295,6 +295,25 @@ TEST_F(MainWindowTest, FocusSelectsNoUnit) {
   QTest::keyClick(lst_In, Qt::Key_Down);
   EXPECT_EQ(lst_In->currentRow(), 0);
   EXPECT_EQ(lst_In->selectionModel()->selectedIndexes().size(), 1);
+
+  // With nothing selected the keys count from above the first unit. Clear All goes
+  // back to Length and leaves nothing selected.
+  Action("mnu_Reset1")->trigger();
+  const int last = lst_In->count() - 1;
+  const int bottom = lst_In->indexAt({0, lst_In->viewport()->height() - 1}).row();
+  ASSERT_GT(bottom, 0);
+  ASSERT_LT(bottom, last);
+  const struct {
+    Qt::Key key;
+    int row;
+  } kKeys[] = {{Qt::Key_End, last}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, bottom}};
+  for (const auto& c : kKeys) {
+    Action("mnu_Reset1")->trigger();
+    lst_In->setFocus();
+    ASSERT_EQ(lst_In->currentRow(), -1);
+    QTest::keyClick(lst_In, c.key);
+    EXPECT_EQ(lst_In->currentRow(), c.row) << c.key;
+  }
 }
 
 // A category shows its selected units, or the top of its lists, whatever the

@@ -28,6 +28,21 @@ QItemSelectionModel::SelectionFlags ChoiceBehaviour<View>::selectionCommand(
 }
 
 template <class View>
+QModelIndex ChoiceBehaviour<View>::moveCursor(QAbstractItemView::CursorAction action,
+                                              Qt::KeyboardModifiers modifiers) {
+  const QModelIndex moved = View::moveCursor(action, modifiers);
+  // The view takes every key to its first entry while none is current.
+  if (this->currentIndex().isValid() || !moved.isValid()) return moved;
+  const int rows = this->model()->rowCount(this->rootIndex());
+  if (action == QAbstractItemView::MoveEnd) return moved.siblingAtRow(rows - 1);
+  if (action == QAbstractItemView::MovePageDown) {
+    const QModelIndex bottom = this->indexAt(QPoint(0, this->viewport()->height() - 1));
+    return bottom.isValid() ? bottom : moved.siblingAtRow(rows - 1);
+  }
+  return moved;
+}
+
+template <class View>
 void ChoiceBehaviour<View>::focusInEvent(QFocusEvent* event) {
   this->update();
   // The view makes its first unit current when the focus comes to a list with none,

@@ -10,7 +10,9 @@ namespace quantivo::ui {
 /// user moves the selection with a click or an arrow key but never empties it (a click
 /// below the last entry, or Ctrl+click on the selected one, changes nothing), and the
 /// focus arriving selects nothing. A name cut off by the list's width shows whole in a
-/// tooltip. While it has the keyboard focus, a ring in the theme's highlight colour
+/// tooltip. With nothing selected, the keys count from above the first entry: Home,
+/// an arrow or Page Up choose the first, End the last, Page Down the last one shown.
+/// While it has the keyboard focus, a ring in the theme's highlight colour
 /// runs round it, so which list the arrow keys move shows at a glance. `View` is the
 /// list it behaves for: a QListWidget that holds its entries, or a QListView that
 /// shows a model's.
@@ -22,6 +24,8 @@ class ChoiceBehaviour : public View {
  protected:
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
+  QModelIndex moveCursor(QAbstractItemView::CursorAction action,
+                         Qt::KeyboardModifiers modifiers) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool event(QEvent* event) override;
