@@ -511,12 +511,19 @@ TEST_F(MainWindowTest, ConversionFactorInTheTooltipAndAnOptionalLine) {
   auto* line = Find<QLabel>("lab_Factor");
   EXPECT_FALSE(line->isVisible());
   const int designHeight = lst_In->height();
+  // The unit at the foot of the input list, which the line would hide.
+  QTest::mouseClick(lst_In->viewport(), Qt::LeftButton, {},
+                    {4, lst_In->viewport()->height() - 3});
 
   Action("mnu_ShowConversionFactor1")->trigger();
   EXPECT_TRUE(line->isVisible());
   EXPECT_EQ(line->text(), txt_Out->toolTip());
   EXPECT_LT(lst_In->geometry().bottom(), line->geometry().top());
   EXPECT_LT(lst_In->height(), designHeight);
+  // The shorter lists keep their selected units in view.
+  for (QListView* list : {lst_In, lst_Out}) {
+    EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
+  }
 
   Restart();
   line = Find<QLabel>("lab_Factor");

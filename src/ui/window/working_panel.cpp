@@ -115,6 +115,11 @@ void WorkingPanel::On_Resize() {
   SetBounds(lst_Out, layout.lst_Out);
   SetBounds(lab2, layout.lab2);
   PlaceFactorLine();
+  // A list made shorter (the factor's line, a smaller window) keeps its selected unit
+  // in view.
+  for (UnitListView* list : {lst_In, lst_Out}) {
+    if (list->currentIndex().isValid()) list->scrollTo(list->currentIndex());
+  }
 }
 
 void WorkingPanel::ShowFactorLine(bool on) {
