@@ -189,6 +189,20 @@ TEST(NumberFormatDialog, StoredPrecisionIsShownWithinZeroToNine) {
             engine::ViewType::AutoFormat);
 }
 
+// Tab goes from the chosen format to the precision, then to the buttons.
+TEST(NumberFormatDialog, TabReachesThePrecisionAfterTheFormats) {
+  Tfrm_NumberFormat dialog({engine::ViewType::Fixed, 2}, {}, {});
+  dialog.setWindowModality(Qt::NonModal);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  Child<QRadioButton>(&dialog, "RadioButton3")->setFocus();
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_TRUE(Child<QSpinBox>(&dialog, "SpinEdit1")->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget())->text(), "Cancel");
+}
+
 TEST(FontsDialog, UnderlineAndStrikeOutAreTakenAwayWithOneWarning) {
   RecordedMessages messages;
   model::FontSpec offered{"DejaVu Serif", 14, 0x0000FF, false, true, true, true};

@@ -103,7 +103,7 @@ void Tfrm_NumberFormat::CreateSampleBox() {
 void Tfrm_NumberFormat::CreateDialogButtons(const ShowHelpTopicFunction& showHelpTopic) {
   const ButtonRow row =
       AddButtonRow(this, 233, 224, QStringLiteral("NumberFormatScreen"), showHelpTopic);
-  SetTabOrder({m_buttons[3], row.Cancel, row.Ok, row.Help});
+  SetTabOrder({m_buttons[3], SpinEdit1, row.Cancel, row.Ok, row.Help});
 }
 
 void Tfrm_NumberFormat::ShowFormat(const engine::ResultFormat& format) {
