@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QHelpContentWidget>
@@ -261,15 +262,20 @@ TEST(FontsDialog, CancelledChooserKeepsTheSample) {
   EXPECT_TRUE(messages.Shown.empty());
 }
 
-// Escape and Return inside the font chooser cancel and accept it, leaving no empty
-// window behind.
+// Escape and Return inside the font chooser cancel and accept it, from any of its
+// controls, leaving no empty window behind.
 TEST(FontsDialog, EscapeAndReturnEndTheFontChooser) {
+  enum class Control { Names, Size, Effect };
   constexpr struct {
     Qt::Key key;
+    Control control;
     bool accepted;
-  } kKeys[] = {{Qt::Key_Escape, false}, {Qt::Key_Return, true}};
+  } kKeys[] = {{Qt::Key_Escape, Control::Names, false},
+               {Qt::Key_Return, Control::Names, true},
+               {Qt::Key_Return, Control::Size, true},
+               {Qt::Key_Enter, Control::Effect, true}};
   for (const auto& c : kKeys) {
-    SCOPED_TRACE(c.accepted);
+    SCOPED_TRACE(static_cast<int>(c.control));
     std::optional<model::FontSpec> chosen;
     bool closedByKey = false;
     WithModalDialog<QDialog>(
@@ -279,7 +285,14 @@ TEST(FontsDialog, EscapeAndReturnEndTheFontChooser) {
         [&](QDialog* chooser) {
           auto* fonts = chooser->findChild<QFontDialog*>();
           ASSERT_NE(fonts, nullptr);
-          QTest::keyClick(fonts->findChild<QAbstractItemView*>(), c.key);  // the font names
+          QWidget* control = fonts->findChild<QAbstractItemView*>();
+          if (c.control == Control::Effect) control = fonts->findChild<QCheckBox*>();
+          // The size box is the one box of the three that takes typing.
+          for (auto* box : fonts->findChildren<QLineEdit*>()) {
+            if (c.control == Control::Size && !box->isReadOnly()) control = box;
+          }
+          ASSERT_NE(control, nullptr);
+          QTest::keyClick(control, c.key);
           closedByKey = !chooser->isVisible();
         });
     EXPECT_TRUE(closedByKey);

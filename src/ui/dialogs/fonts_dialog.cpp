@@ -4,12 +4,14 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "ui/qt_convert.h"
+#include "ui/window/working_panel.h"
 
 namespace quantivo::ui {
 namespace {
@@ -19,6 +21,29 @@ QPushButton* AddChangeButton(QWidget* parent, const char* name) {
   button->setIcon(parent->style()->standardIcon(QStyle::SP_FileDialogDetailedView));
   return button;
 }
+
+// Accepts its dialog on Return or Enter reaching the object it watches.
+class ReturnAccepts : public QObject {
+ public:
+  explicit ReturnAccepts(QDialog* dialog) : QObject(dialog), m_dialog(dialog) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+      if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+          modifiers == Qt::NoModifier) {
+        m_dialog->accept();
+        return true;
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QDialog* m_dialog;
+};
 
 void ShowColour(QPushButton* button, const QColor& colour) {
   QPixmap swatch(16, 16);
@@ -42,6 +67,9 @@ std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed,
   // they end the chooser instead, as in any dialog.
   QObject::connect(fonts, &QDialog::accepted, &chooser, &QDialog::accept);
   QObject::connect(fonts, &QDialog::rejected, &chooser, &QDialog::reject);
+  // Return that no control inside takes (the size box, the effects' check boxes)
+  // would do nothing there, the buttons being outside it: it accepts, as OK does.
+  fonts->installEventFilter(new ReturnAccepts(&chooser));
   layout->addWidget(fonts);
   // A font of the default colour shows in the theme's text colour until one is picked.
   bool picked = seed.ColorChosen;
@@ -139,7 +167,8 @@ void Tfrm_Fonts::ChangeFont(model::FontSpec& font, QLabel* sample) {
 }
 
 void Tfrm_Fonts::ShowSample(QLabel* sample, const model::FontSpec& font) {
-  sample->setFont(ToQFont(font));
+  // As large as the window shows it, which a large desktop font makes larger.
+  sample->setFont(DisplayFont(font));
   sample->setPalette(TextPalette(font));
 }
 
