@@ -237,11 +237,11 @@
         <translation>Kategorien an&amp;ordnen...</translation>
     </message>
     <message>
-        <source>&amp;Find Unit...</source>
+        <source>F&amp;ind Unit...</source>
         <translation>Einheit s&amp;uchen...</translation>
     </message>
     <message>
-        <source>Show Conversion &amp;Factor</source>
+        <source>Show Con&amp;version Factor</source>
         <translation>Umrechnungs&amp;faktor anzeigen</translation>
     </message>
     <message>

@@ -237,11 +237,11 @@
         <translation>&amp;Ordonner les catégories...</translation>
     </message>
     <message>
-        <source>&amp;Find Unit...</source>
+        <source>F&amp;ind Unit...</source>
         <translation>&amp;Rechercher une unité...</translation>
     </message>
     <message>
-        <source>Show Conversion &amp;Factor</source>
+        <source>Show Con&amp;version Factor</source>
         <translation>&amp;Afficher le facteur de conversion</translation>
     </message>
     <message>
