@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "model/file_attributes.h"
+
 namespace quantivo::model {
 namespace {
 
@@ -145,6 +147,23 @@ void SyncFolder(const std::filesystem::path& folder) {
   if (dir.Get() >= 0) ::fsync(dir.Get());
 }
 
+// The file stays its owner's: where that cannot be kept, it is not replaced. The group
+// is kept where the user may set it.
+bool KeepOwner(int fd, const struct stat& old) {
+  if (old.st_uid != ::geteuid()) return ::fchown(fd, old.st_uid, old.st_gid) == 0;
+  if (old.st_gid != ::getegid()) {
+    [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  }
+  return true;
+}
+
+// Sets the mode and checks that the file took it whole: the kernel drops a set-group-ID
+// bit of a group the user is not in.
+bool SetMode(int fd, mode_t mode) {
+  struct stat info {};
+  return ::fchmod(fd, mode) == 0 && ::fstat(fd, &info) == 0 && (info.st_mode & 07777) == mode;
+}
+
 }  // namespace
 
 std::string TemporaryNamePrefix(std::string_view fileName) {
@@ -210,17 +229,10 @@ bool ReplaceFileText(const std::filesystem::path& path, std::string_view text) {
   if (file.Get() < 0) return false;
 
   bool ok = WriteAll(file.Get(), text);
-  if (ok && exists) {
-    // The file stays its owner's: where that cannot be kept, it is not replaced. The
-    // group is kept where the user may set it.
-    if (old.st_uid != ::geteuid()) {
-      ok = ::fchown(file.Get(), old.st_uid, old.st_gid) == 0;
-    } else if (old.st_gid != ::getegid()) {
-      [[maybe_unused]] const int kept = ::fchown(file.Get(), static_cast<uid_t>(-1), old.st_gid);
-    }
-  }
-  // The mode after the owner, as a change of owner may clear some of its bits.
-  ok = ok && ::fchmod(file.Get(), exists ? (old.st_mode & 07777) : NewFileMode()) == 0;
+  ok = ok && (!exists || (KeepOwner(file.Get(), old) && CopyUserAttributes(path, file.Get())));
+  // The mode last: a change of owner may clear some of its bits, and an access control
+  // list sets them from its own entries.
+  ok = ok && SetMode(file.Get(), exists ? (old.st_mode & 07777) : NewFileMode());
   ok = ok && ::fsync(file.Get()) == 0;
   ok = file.Close() && ok;
   ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;

@@ -21,8 +21,9 @@ std::optional<std::string> ReadFileText(const std::filesystem::path& path);
 /// Replaces the file at `path` (the file itself, not a link to it) with `text`: the
 /// new text is written to a file beside it, flushed and renamed into place, so the
 /// file is at every moment the old one or the new one, whole. The replacement keeps
-/// the old file's mode and owner; a file whose mode does not let the user write it,
-/// or whose owner cannot be kept, is left alone. A new file gets 0666 less the umask,
+/// the old file's mode, owner, access control list and user.* attributes; a file whose
+/// mode does not let the user write it, or whose owner, attributes or mode cannot be
+/// kept, is left alone. A new file gets 0666 less the umask,
 /// and missing folders are made with 0700. Returns false, with nothing of the user's
 /// changed, when any step fails.
 bool ReplaceFileText(const std::filesystem::path& path, std::string_view text);
