@@ -424,7 +424,7 @@ std::string WriteCustomUnits(std::string_view text, const UnitCatalogue& catalog
 
 CustomUnitLists LoadCustomUnitsFile(const std::string& path, const UnitCatalogue& catalogue,
                                     UserMessages& messages) {
-  const std::optional<std::string> text = ReadFileText(path);
+  const std::optional<std::string> text = ReadSavedText(path);
   if (!text) {
     messages.ShowError({MessageCode::UnableToRead, path});
     return {};
@@ -446,7 +446,7 @@ std::optional<CustomUnitLists> SaveCustomUnitsFile(const std::string& path,
     const std::optional<std::filesystem::path> target = ResolveLinks(path);
     if (!target) return std::nullopt;
     // A file that exists but cannot be read would lose what only it holds.
-    const std::optional<std::string> old = ReadFileText(*target);
+    const std::optional<std::string> old = ReadSavedText(*target);
     if (!old) return std::nullopt;
     const std::string text = WriteCustomUnits(*old, catalogue, units);
     if (!ReplaceFileText(*target, text)) return std::nullopt;

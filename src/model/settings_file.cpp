@@ -227,7 +227,7 @@ std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
 }
 
 void LoadSettingsFile(ConverterModel& model, const std::string& path, UserMessages& messages) {
-  const std::optional<std::string> text = ReadFileText(path);
+  const std::optional<std::string> text = ReadSavedText(path);
   if (!text) messages.ShowError({engine::MessageCode::UnableToRead, path});
   ProfileFile file;
   file.LoadText(text.value_or(std::string()));
@@ -242,7 +242,7 @@ bool SaveSettingsFile(const ConverterModel& model, const std::string& path,
     const std::optional<std::filesystem::path> target = ResolveLinks(path);
     if (!target) return false;
     // A file that exists but cannot be read would lose what only it holds.
-    const std::optional<std::string> old = ReadFileText(*target);
+    const std::optional<std::string> old = ReadSavedText(*target);
     if (!old) return false;
     ProfileFile file;
     file.LoadText(*old);

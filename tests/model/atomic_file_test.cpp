@@ -203,5 +203,17 @@ TEST_F(AtomicFileTest, AccessListsAndUserAttributesAreKept) {
   ::close(pipe[1]);
 }
 
+// Every name of a file of several sees the new text, and nothing is left beside it.
+TEST_F(AtomicFileTest, AFileOfSeveralNamesIsWrittenInPlace) {
+  const fs::path path = m_folder / "QUANTIVO.INI";
+  Write(path, "old text");
+  fs::create_hard_link(path, m_folder / "backup.ini");
+  for (const char* text : {"new, longer text", "cut"}) {
+    ASSERT_TRUE(ReplaceFileText(path, text));
+    EXPECT_EQ(Contents(m_folder / "backup.ini"), text);
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 2);
+}
+
 }  // namespace
 }  // namespace quantivo::model
