@@ -4,6 +4,7 @@
 #include <span>
 
 #include "model/atomic_file.h"
+#include "model/text_file.h"
 
 namespace quantivo::model {
 namespace {
@@ -227,7 +228,7 @@ std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
 }
 
 void LoadSettingsFile(ConverterModel& model, const std::string& path, UserMessages& messages) {
-  const std::optional<std::string> text = ReadSavedText(path);
+  const std::optional<std::string> text = ReadUserText(path);
   if (!text) messages.ShowError({engine::MessageCode::UnableToRead, path});
   ProfileFile file;
   file.LoadText(text.value_or(std::string()));
@@ -242,7 +243,7 @@ bool SaveSettingsFile(const ConverterModel& model, const std::string& path,
     const std::optional<std::filesystem::path> target = ResolveLinks(path);
     if (!target) return false;
     // A file that exists but cannot be read would lose what only it holds.
-    const std::optional<std::string> old = ReadSavedText(*target);
+    const std::optional<std::string> old = ReadUserText(*target);
     if (!old) return false;
     ProfileFile file;
     file.LoadText(*old);

@@ -40,8 +40,8 @@ void SaveSettings(const ConverterModel& model, ProfileFile& file);
 std::string SettingsFilePath(const char* xdgConfigHome, const char* home);
 
 /// LoadSettings from the file at `path`. A missing file gives the defaults; one that
-/// exists but cannot be read is reported as "Unable to read" and the path, and gives
-/// the defaults too.
+/// exists but cannot be read, or is in UTF-16, is reported as "Unable to read" and the
+/// path, and gives the defaults too. Line ends may be "\n", "\r\n" or "\r" alone.
 void LoadSettingsFile(ConverterModel& model, const std::string& path, UserMessages& messages);
 
 /// SaveSettings into the file at `path`, keeping what the file holds that the
