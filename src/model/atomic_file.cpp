@@ -4,13 +4,14 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/file_attributes.h"
@@ -27,6 +28,11 @@ constexpr int kMaxLinks = 40;
 constexpr std::time_t kStaleSeconds = 10 * 60;
 
 constexpr std::size_t kRandomLength = 6;  // mkstemp's XXXXXX
+
+// How long a save or a read waits for a save writing the file in place, and how often
+// it looks.
+constexpr std::chrono::seconds kLockPatience{5};
+constexpr std::chrono::milliseconds kLockPause{10};
 
 class FileDescriptor {
  public:
@@ -63,9 +69,14 @@ bool WriteAll(int fd, std::string_view text, std::optional<off_t> offset = std::
   return true;
 }
 
+// Locks the file, waiting a while but not for ever: a save holds its lock for one write,
+// and a lock another program keeps must not hang the program.
 bool Lock(int fd, int operation) {
-  while (::flock(fd, operation) != 0) {
-    if (errno != EINTR) return false;
+  const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+  while (::flock(fd, operation | LOCK_NB) != 0) {
+    if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline)
+      return false;
+    std::this_thread::sleep_for(kLockPause);
   }
   return true;
 }
@@ -314,7 +325,7 @@ std::optional<std::string> ReadSavedText(const std::filesystem::path& path) {
   const FileDescriptor file(OpenToRead(path));
   if (file.Get() < 0) return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
   // A save writing the file in place holds it locked. Where the file system has no
-  // locks, the file is read as before there were any.
+  // locks, or the lock cannot be had in time, the file is read as it is.
   Lock(file.Get(), LOCK_SH);
   if (const std::optional<std::filesystem::path> target = ResolveLinks(path)) {
     const std::filesystem::path pending =
