@@ -23,8 +23,9 @@ int main(int argc, char** argv) {
   std::setlocale(LC_NUMERIC, "C");
 
   // The units of the user's own, from the file the window keeps them in.
-  const std::string unitsPath = quantivo::model::CustomUnitsFilePath(
-      quantivo::model::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")));
+  const std::string unitsPath =
+      quantivo::model::CustomUnitsFilePath(quantivo::model::SettingsFilePath(
+          std::getenv("XDG_CONFIG_HOME"), quantivo::model::UserHomeFolder().c_str()));
 
   const std::vector<std::string_view> args(argv + 1, argv + argc);
   // Reports its own read and write errors. A closed pipe on standard output ends the

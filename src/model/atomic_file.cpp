@@ -2,14 +2,19 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
+
+#include "model/file_attributes.h"
 
 namespace quantivo::model {
 namespace {
@@ -23,6 +28,11 @@ constexpr int kMaxLinks = 40;
 constexpr std::time_t kStaleSeconds = 10 * 60;
 
 constexpr std::size_t kRandomLength = 6;  // mkstemp's XXXXXX
+
+// How long a save or a read waits for a save writing the file in place, and how often
+// it looks.
+constexpr std::chrono::seconds kLockPatience{5};
+constexpr std::chrono::milliseconds kLockPause{10};
 
 class FileDescriptor {
  public:
@@ -44,16 +54,59 @@ class FileDescriptor {
   int m_fd;
 };
 
-bool WriteAll(int fd, std::string_view text) {
+// Writes the text at the file's offset, or at `offset` from its start when one is given.
+bool WriteAll(int fd, std::string_view text, std::optional<off_t> offset = std::nullopt) {
   while (!text.empty()) {
-    const ssize_t written = ::write(fd, text.data(), text.size());
+    const ssize_t written = offset ? ::pwrite(fd, text.data(), text.size(), *offset)
+                                   : ::write(fd, text.data(), text.size());
     if (written < 0) {
       if (errno == EINTR) continue;
       return false;
     }
     text.remove_prefix(static_cast<std::size_t>(written));
+    if (offset) *offset += written;
   }
   return true;
+}
+
+// Locks the file, waiting a while but not for ever: a save holds its lock for one write,
+// and a lock another program keeps must not hang the program.
+bool Lock(int fd, int operation) {
+  const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+  while (::flock(fd, operation | LOCK_NB) != 0) {
+    if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline)
+      return false;
+    std::this_thread::sleep_for(kLockPause);
+  }
+  return true;
+}
+
+// The whole text of an open file from its start.
+std::optional<std::string> ReadAll(int fd) {
+  std::string text;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    if (got == 0) return text;
+    text.append(buffer, static_cast<std::size_t>(got));
+  }
+}
+
+// Opens a plain file to read; -1 with errno set for anything else. Without O_NONBLOCK,
+// opening a FIFO would wait for a writer.
+int OpenToRead(const std::filesystem::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  struct stat info {};
+  if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+    ::close(fd);
+    errno = EINVAL;
+    return -1;
+  }
+  return fd;
 }
 
 mode_t NewFileMode() {
@@ -145,6 +198,96 @@ void SyncFolder(const std::filesystem::path& folder) {
   if (dir.Get() >= 0) ::fsync(dir.Get());
 }
 
+// The name of the whole new text that a save writing the file in place keeps beside it
+// until the file holds that text, synced.
+std::string PendingName(std::string_view fileName) {
+  return "." + std::string(fileName) + ".quantivo-pending";
+}
+
+// Makes a file in `folder` named as TemporaryNamePrefix says and writes the text to it.
+// Returns it open, or -1 with nothing left behind; `name` gets its path.
+int WriteTemporary(const std::filesystem::path& folder, const std::string& fileName,
+                   std::string_view text, std::string& name) {
+  name = (folder / (TemporaryNamePrefix(fileName) + "XXXXXX")).string();
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0 || WriteAll(fd, text)) return fd;
+  ::close(fd);
+  ::unlink(name.c_str());
+  return -1;
+}
+
+// The file stays its owner's: where that cannot be kept, it is not replaced. The group
+// is kept where the user may set it.
+bool KeepOwner(int fd, const struct stat& old) {
+  if (old.st_uid != ::geteuid()) return ::fchown(fd, old.st_uid, old.st_gid) == 0;
+  if (old.st_gid != ::getegid()) {
+    [[maybe_unused]] const int kept = ::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+  }
+  return true;
+}
+
+// Sets the mode and checks that the file took it whole: the kernel drops a set-group-ID
+// bit of a group the user is not in.
+bool SetMode(int fd, mode_t mode) {
+  struct stat info {};
+  return ::fchmod(fd, mode) == 0 && ::fstat(fd, &info) == 0 && (info.st_mode & 07777) == mode;
+}
+
+// Writes the text beside the file at `path` and renames it into place, with the old
+// file's owner, attributes and mode (`old`, nothing for a new file).
+bool WriteAndRename(const std::filesystem::path& path, const std::filesystem::path& folder,
+                    const std::string& fileName, std::string_view text, const struct stat* old) {
+  std::string temporary;
+  FileDescriptor file(WriteTemporary(folder, fileName, text, temporary));
+  if (file.Get() < 0) return false;
+  bool ok = old == nullptr || (KeepOwner(file.Get(), *old) && CopyUserAttributes(path, file.Get()));
+  // The mode last: a change of owner may clear some of its bits, and an access control
+  // list sets them from its own entries.
+  ok = ok && SetMode(file.Get(), old != nullptr ? old->st_mode & 07777 : NewFileMode());
+  ok = ok && ::fsync(file.Get()) == 0;
+  ok = file.Close() && ok;
+  ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
+  if (!ok) ::unlink(temporary.c_str());
+  return ok;
+}
+
+// Writes the text into the file itself, so that each of its names shows it. The whole
+// text is first kept beside it under PendingName: should the save be cut short while the
+// file holds part of it, ReadSavedText reads that copy, until a save removes it.
+bool WriteInPlace(const std::filesystem::path& path, const std::filesystem::path& folder,
+                  const std::string& fileName, std::string_view text, const struct stat& old) {
+  FileDescriptor file(::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+  struct stat info {};
+  if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || info.st_dev != old.st_dev ||
+      info.st_ino != old.st_ino) {
+    return false;
+  }
+  std::string copyName;
+  FileDescriptor copy(WriteTemporary(folder, fileName, text, copyName));
+  if (copy.Get() < 0) return false;
+  const std::string pending = (folder / PendingName(fileName)).string();
+  const auto size = static_cast<off_t>(text.size());
+  // One save at a time writes the file, and ReadSavedText waits for it. Room for the
+  // whole text is taken first, so that a full disk stops the save before the file
+  // changes.
+  bool ok = ::fsync(copy.Get()) == 0 && copy.Close() && Lock(file.Get(), LOCK_EX);
+  ok = ok && (size == 0 || ::fallocate(file.Get(), FALLOC_FL_KEEP_SIZE, 0, size) == 0 ||
+              errno == EOPNOTSUPP || errno == ENOSYS);
+  ok = ok && ::rename(copyName.c_str(), pending.c_str()) == 0;
+  if (!ok) {
+    ::unlink(copyName.c_str());
+    return false;
+  }
+  SyncFolder(folder);
+  // From here on the file may hold part of the text: a failure leaves the copy.
+  if (!WriteAll(file.Get(), text, 0) || ::ftruncate(file.Get(), size) != 0 ||
+      ::fsync(file.Get()) != 0) {
+    return false;
+  }
+  ::unlink(pending.c_str());
+  return file.Close();
+}
+
 }  // namespace
 
 std::string TemporaryNamePrefix(std::string_view fileName) {
@@ -173,25 +316,27 @@ std::optional<std::filesystem::path> ResolveLinks(const std::filesystem::path& p
 }
 
 std::optional<std::string> ReadFileText(const std::filesystem::path& path) {
-  // Without O_NONBLOCK, opening a FIFO would wait for a writer.
-  FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (file.Get() < 0) {
-    if (errno == ENOENT) return std::string();
-    return std::nullopt;
-  }
-  struct stat info {};
-  if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  std::string text;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t got = ::read(file.Get(), buffer, sizeof buffer);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return std::nullopt;
+  const FileDescriptor file(OpenToRead(path));
+  if (file.Get() < 0) return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
+  return ReadAll(file.Get());
+}
+
+std::optional<std::string> ReadSavedText(const std::filesystem::path& path) {
+  const FileDescriptor file(OpenToRead(path));
+  if (file.Get() < 0) return errno == ENOENT ? std::optional<std::string>("") : std::nullopt;
+  // A save writing the file in place holds it locked. Where the file system has no
+  // locks, or the lock cannot be had in time, the file is read as it is.
+  Lock(file.Get(), LOCK_SH);
+  if (const std::optional<std::filesystem::path> target = ResolveLinks(path)) {
+    const std::filesystem::path pending =
+        target->parent_path() / PendingName(target->filename().string());
+    struct stat info {};
+    if (::lstat(pending.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        info.st_uid == ::geteuid()) {
+      return ReadFileText(pending);
     }
-    if (got == 0) return text;
-    text.append(buffer, static_cast<std::size_t>(got));
   }
+  return ReadAll(file.Get());
 }
 
 bool ReplaceFileText(const std::filesystem::path& path, std::string_view text) {
@@ -205,30 +350,14 @@ bool ReplaceFileText(const std::filesystem::path& path, std::string_view text) {
   if (exists && (!S_ISREG(old.st_mode) || !ModeLetsUsWrite(old))) return false;
 
   RemoveStaleTemporaries(folder, fileName);
-  std::string temporary = (folder / (TemporaryNamePrefix(fileName) + "XXXXXX")).string();
-  FileDescriptor file(::mkstemp(temporary.data()));
-  if (file.Get() < 0) return false;
-
-  bool ok = WriteAll(file.Get(), text);
-  if (ok && exists) {
-    // The file stays its owner's: where that cannot be kept, it is not replaced. The
-    // group is kept where the user may set it.
-    if (old.st_uid != ::geteuid()) {
-      ok = ::fchown(file.Get(), old.st_uid, old.st_gid) == 0;
-    } else if (old.st_gid != ::getegid()) {
-      [[maybe_unused]] const int kept = ::fchown(file.Get(), static_cast<uid_t>(-1), old.st_gid);
-    }
-  }
-  // The mode after the owner, as a change of owner may clear some of its bits.
-  ok = ok && ::fchmod(file.Get(), exists ? (old.st_mode & 07777) : NewFileMode()) == 0;
-  ok = ok && ::fsync(file.Get()) == 0;
-  ok = file.Close() && ok;
-  ok = ok && ::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  // Make the rename itself durable; a failure here no longer risks the file.
+  // A rename would part a file of several names from all but one of them.
+  const bool written = exists && old.st_nlink > 1
+                           ? WriteInPlace(path, folder, fileName, text, old)
+                           : WriteAndRename(path, folder, fileName, text, exists ? &old : nullptr);
+  if (!written) return false;
+  // A copy that a save cut short left beside the file is older than the file now.
+  ::unlink((folder / PendingName(fileName)).c_str());
+  // Make the rename or the removal durable; a failure here no longer risks the file.
   SyncFolder(folder);
   return true;
 }

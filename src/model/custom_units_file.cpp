@@ -10,6 +10,7 @@
 #include "catalogue/name_match.h"
 #include "engine/parse_number.h"
 #include "model/atomic_file.h"
+#include "model/text_file.h"
 
 namespace quantivo::model {
 namespace {
@@ -213,16 +214,16 @@ ParsedFile Parse(std::string_view text, const UnitCatalogue& catalogue) {
   int section = -1;
   bool takesUnits = false;  // whether the lines of the section are read as units
   bool sectionSeen = false;
+  parsed.LineEnd = LineEndOf(text);
   for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = std::min(text.find('\n', start), text.size());
+    // In a file of "\r" line ends, a "\r" ends a line too.
+    const std::size_t end = LineEndAfter(text, start, parsed.LineEnd == "\r" ? "\n\r" : "\n");
     FileLine& line = parsed.Lines.emplace_back();
-    line.Bytes = text.substr(start, end + 1 - start);
-    std::string_view content = text.substr(start, end - start);
-    start = end + 1;
-    if (parsed.Lines.size() == 1) {
-      if (content.ends_with('\r')) parsed.LineEnd = "\r\n";
-      if (content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
-    }
+    line.Bytes = text.substr(start, end - start);
+    std::string_view content = line.Bytes;
+    start = end;
+    if (parsed.Lines.size() == 1 && content.starts_with("\xEF\xBB\xBF")) content.remove_prefix(3);
+    if (content.ends_with('\n')) content.remove_suffix(1);
     if (content.ends_with('\r')) content.remove_suffix(1);
     content = Trimmed(content);
     const int number = static_cast<int>(parsed.Lines.size());
@@ -352,7 +353,8 @@ std::string Written(const ParsedFile& parsed, const SavePlan& plan, std::size_t 
   written.reserve(sizeHint + 64);
   // A last line without its line end gets one before anything follows it.
   const auto endLine = [&] {
-    if (!written.empty() && written.back() != '\n') written += parsed.LineEnd;
+    if (!written.empty() && !written.ends_with('\n') && !written.ends_with(parsed.LineEnd))
+      written += parsed.LineEnd;
   };
   for (std::size_t i = 0; i <= parsed.Lines.size(); ++i) {
     if (!plan.Added[i].empty()) {
@@ -424,7 +426,7 @@ std::string WriteCustomUnits(std::string_view text, const UnitCatalogue& catalog
 
 CustomUnitLists LoadCustomUnitsFile(const std::string& path, const UnitCatalogue& catalogue,
                                     UserMessages& messages) {
-  const std::optional<std::string> text = ReadFileText(path);
+  const std::optional<std::string> text = ReadUserText(path);
   if (!text) {
     messages.ShowError({MessageCode::UnableToRead, path});
     return {};
@@ -446,7 +448,7 @@ std::optional<CustomUnitLists> SaveCustomUnitsFile(const std::string& path,
     const std::optional<std::filesystem::path> target = ResolveLinks(path);
     if (!target) return std::nullopt;
     // A file that exists but cannot be read would lose what only it holds.
-    const std::optional<std::string> old = ReadFileText(*target);
+    const std::optional<std::string> old = ReadUserText(*target);
     if (!old) return std::nullopt;
     const std::string text = WriteCustomUnits(*old, catalogue, units);
     if (!ReplaceFileText(*target, text)) return std::nullopt;

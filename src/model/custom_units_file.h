@@ -81,8 +81,8 @@ std::string WriteCustomUnits(std::string_view text, const catalogue::UnitCatalog
                              const catalogue::CustomUnitLists& units);
 
 /// Reads the units file at `path`. No file defines nothing; a file that cannot be read
-/// is reported as "Unable to read", and every line that cannot be read once, with its
-/// number and what is wrong.
+/// or is in UTF-16 is reported as "Unable to read", and every line that cannot be read
+/// once, with its number and what is wrong.
 catalogue::CustomUnitLists LoadCustomUnitsFile(const std::string& path,
                                                const catalogue::UnitCatalogue& catalogue,
                                                UserMessages& messages);

@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "catalogue/name_match.h"
+#include "model/text_file.h"
 
 namespace quantivo::model {
 
 namespace {
 
+using std::string_view_literals::operator""sv;
+
 constexpr std::string_view kBlanks = " \t\r";
-constexpr std::string_view kLineBreak = "\n";
 
 // One line of the file, its line break included, or a run of lines that are neither
 // headers nor keys: those are never changed one by one, and a file of a million blank
@@ -50,17 +52,16 @@ std::string_view Trim(std::string_view text, std::string_view blanks = kBlanks) 
   return text.substr(first, text.find_last_not_of(blanks) - first + 1);
 }
 
-// The line without its line break: "\n", "\r\n", a NUL, or none at the end of the file.
+// The line without its line break: "\n", "\r\n", "\r", a NUL, or none at the end of the
+// file. A "\r" alone ends a line only in a file whose lines end so; elsewhere it can
+// only be the last byte of the file, and is taken as the blank it reads as.
 std::string_view Content(std::string_view line) {
   if (line.empty()) return line;
   if (line.back() == '\0') return line.substr(0, line.size() - 1);
+  if (line.back() == '\r') return line.substr(0, line.size() - 1);
   if (line.back() != '\n') return line;
   const bool crlf = line.size() >= 2 && line[line.size() - 2] == '\r';
   return line.substr(0, line.size() - (crlf ? 2 : 1));
-}
-
-bool IsTerminated(std::string_view line) {
-  return Content(line).size() < line.size();
 }
 
 std::optional<std::string_view> HeaderName(std::string_view line) {
@@ -92,9 +93,8 @@ Line ParseLine(std::string_view text) {
 }
 
 // The value of a key line as a read gives it: the text after the first "=", without
-// blanks at its ends, cut to the longest value. A carriage return alone ends no line,
-// but a value is written back with it as a blank: it reads so, and a saved value reads
-// back the same.
+// blanks at its ends, cut to the longest value. Where "\r" alone ends no line, a value
+// is written back with it as a blank: it reads so, and a saved value reads back the same.
 std::string ValueOf(const Line& line) {
   const std::string_view content = Content(line.Text);
   std::string value(Trim(content.substr(content.find('=') + 1)));
@@ -111,6 +111,8 @@ struct ProfileFile::Impl {
   std::deque<std::string> Written;
   // The first holds the lines before any header; it has no name and is never searched.
   std::vector<Section> Sections = std::vector<Section>(1);
+  // The line end of the file's first line, which new lines get.
+  std::string_view LineEnd = "\n";
 
   std::string_view Keep(std::string text) { return Written.emplace_back(std::move(text)); }
 
@@ -130,7 +132,10 @@ struct ProfileFile::Impl {
 
   // Gives the last line of the file a line break before anything is put after it.
   void Terminate(Line& line) {
-    if (!IsTerminated(line.Text)) line.Text = Keep(std::string(line.Text) + '\n');
+    const std::string_view text = line.Text;
+    const bool ended =
+        text.ends_with('\n') || text.ends_with('\0') || (LineEnd == "\r" && text.ends_with('\r'));
+    if (!ended) line.Text = Keep(std::string(text) + std::string(LineEnd));
   }
 };
 
@@ -188,11 +193,12 @@ void ProfileFile::LoadText(std::string_view text) {
   impl.Written.clear();
   impl.Sections.assign(1, Section{});
   const std::string_view loaded = impl.Loaded;
+  impl.LineEnd = LineEndOf(loaded);
   bool inRun = false;
   for (std::size_t start = 0; start < loaded.size();) {
-    std::size_t end = start;
-    while (end < loaded.size() && loaded[end] != '\n' && loaded[end] != '\0') ++end;
-    end = std::min(end + 1, loaded.size());
+    // In a file of "\r" line ends, a "\r" ends a line too.
+    const std::size_t end =
+        LineEndAfter(loaded, start, impl.LineEnd == "\r" ? "\n\r\0"sv : "\n\0"sv);
     const std::string_view lineText = loaded.substr(start, end - start);
     start = end;
     if (const std::optional<std::string_view> name = HeaderName(lineText)) {
@@ -262,7 +268,8 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
     return;
   }
 
-  const std::string_view newLine = impl.Keep(std::string(key) + '=' + oneLine + '\n');
+  const std::string_view newLine =
+      impl.Keep(std::string(key) + '=' + oneLine + std::string(impl.LineEnd));
   for (std::size_t s = 1; s < impl.Sections.size(); ++s) {
     Section& existing = impl.Sections[s];
     if (!catalogue::EqualIgnoringCase(existing.Name, section)) continue;
@@ -277,9 +284,10 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
   Section& last = impl.Sections.back();
   if (!last.Lines.empty()) {
     impl.Terminate(last.Lines.back());
-    last.Lines.insert(last.Lines.end(), 2, Line{kLineBreak, 0, 0});
+    last.Lines.insert(last.Lines.end(), 2, Line{impl.LineEnd, 0, 0});
   }
-  const std::string_view header = impl.Keep("[" + std::string(section) + "]\n");
+  const std::string_view header =
+      impl.Keep("[" + std::string(section) + "]" + std::string(impl.LineEnd));
   impl.Sections.push_back(
       Section{HeaderName(header).value_or(""), {Line{header, 0, 0}, ParseLine(newLine)}, 2});
 }

@@ -24,8 +24,9 @@ class ProfileFile {
   ProfileFile& operator=(const ProfileFile&) = delete;
 
   /// Replaces the contents with those of a file's text. Any bytes are accepted; a line
-  /// ends at "\n" or at a NUL byte, and lines that are no section or key are kept as
-  /// they are.
+  /// ends at "\n" or at a NUL byte, and in a file whose first line ends in a "\r" alone
+  /// also at a "\r". Lines that are no section or key are kept as they are; new lines
+  /// end as the first line does.
   void LoadText(std::string_view text);
   /// The file's text: the loaded bytes with the program's writes in them.
   std::string Text() const;

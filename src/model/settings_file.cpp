@@ -1,9 +1,16 @@
 #include "model/settings_file.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "model/atomic_file.h"
+#include "model/text_file.h"
 
 namespace quantivo::model {
 namespace {
@@ -15,6 +22,10 @@ constexpr const char* kTabsSection = "IndexTabs";
 
 // The longest face name a font takes from the file.
 constexpr std::size_t kMaxFaceName = 31;
+
+// The most room a user's entry of the password database is given: a bound, so that a
+// failing lookup cannot grow the buffer without end.
+constexpr std::size_t kMaxPasswordEntry = 1 << 20;
 
 void ReadFont(const ProfileFile& file, const char* prefix, FontSpec& font) {
   const std::string p = prefix;
@@ -130,6 +141,10 @@ void ReadWindowBounds(const ProfileFile& file, WindowBounds& window) {
   if (!window.IsMaximized) ReadBounds(file, kFormBounds, window, window);
 }
 
+bool IsAbsolute(const char* path) {
+  return path != nullptr && path[0] == '/';
+}
+
 }  // namespace
 
 void ReadSettings(const ProfileFile& file, const UnitCatalogue& catalogue, StoredSettings& settings,
@@ -216,18 +231,42 @@ void SaveSettings(const ConverterModel& model, ProfileFile& file) {
   WriteSettings(model.Settings(), model.Catalogue(), file);
 }
 
+std::string PickHomeFolder(const char* homeVariable, const char* passwordHome) {
+  for (const char* home : {homeVariable, passwordHome}) {
+    if (IsAbsolute(home)) return home;
+  }
+  return "/";
+}
+
+std::string UserHomeFolder() {
+  const char* home = std::getenv("HOME");
+  // The password database only when it is needed, as it may ask a network service.
+  if (IsAbsolute(home)) return home;
+  std::vector<char> buffer(16384);
+  passwd entry{};
+  passwd* found = nullptr;
+  while (::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE &&
+         buffer.size() < kMaxPasswordEntry) {
+    buffer.resize(buffer.size() * 2);
+  }
+  return PickHomeFolder(home, found != nullptr ? entry.pw_dir : nullptr);
+}
+
 std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
   // A relative or empty XDG_CONFIG_HOME is ignored, as the base-directory rules say.
-  std::string folder =
-      xdgConfigHome != nullptr && xdgConfigHome[0] == '/'
-          ? xdgConfigHome
-          : std::string(home != nullptr && home[0] != '\0' ? home : "/") + "/.config";
+  std::string folder = IsAbsolute(xdgConfigHome) ? xdgConfigHome : "";
+  if (folder.empty()) {
+    // The home without the slashes at its end, so that "/" gives "/.config".
+    folder = IsAbsolute(home) ? home : "/";
+    while (folder.ends_with('/')) folder.pop_back();
+    folder += "/.config";
+  }
   if (folder.back() != '/') folder.push_back('/');
   return folder + "Quantivo/" + kSettingsFileName;
 }
 
 void LoadSettingsFile(ConverterModel& model, const std::string& path, UserMessages& messages) {
-  const std::optional<std::string> text = ReadFileText(path);
+  const std::optional<std::string> text = ReadUserText(path);
   if (!text) messages.ShowError({engine::MessageCode::UnableToRead, path});
   ProfileFile file;
   file.LoadText(text.value_or(std::string()));
@@ -242,7 +281,7 @@ bool SaveSettingsFile(const ConverterModel& model, const std::string& path,
     const std::optional<std::filesystem::path> target = ResolveLinks(path);
     if (!target) return false;
     // A file that exists but cannot be read would lose what only it holds.
-    const std::optional<std::string> old = ReadFileText(*target);
+    const std::optional<std::string> old = ReadUserText(*target);
     if (!old) return false;
     ProfileFile file;
     file.LoadText(*old);

@@ -34,14 +34,23 @@ void LoadSettings(ConverterModel& model, const ProfileFile& file, UserMessages& 
 /// WriteSettings of the model's settings.
 void SaveSettings(const ConverterModel& model, ProfileFile& file);
 
+/// The user's home folder: `homeVariable` ($HOME) when it is an absolute path, else
+/// `passwordHome` (the password database's) when that is, else "/". Never a folder
+/// that depends on where the program was started.
+std::string PickHomeFolder(const char* homeVariable, const char* passwordHome);
+
+/// PickHomeFolder of $HOME and the home the password database gives the effective user.
+std::string UserHomeFolder();
+
 /// Where the settings file lives: Quantivo/QUANTIVO.INI in $XDG_CONFIG_HOME, or in
-/// ~/.config when that is unset, empty or relative. The path keeps the bytes of the
-/// two variables, whatever their encoding, so reading and writing reach one file.
+/// .config in `home` (UserHomeFolder) when that is unset, empty or relative; in
+/// /.config when `home` is not absolute either. The path keeps the bytes of both,
+/// whatever their encoding, so reading and writing reach one file.
 std::string SettingsFilePath(const char* xdgConfigHome, const char* home);
 
 /// LoadSettings from the file at `path`. A missing file gives the defaults; one that
-/// exists but cannot be read is reported as "Unable to read" and the path, and gives
-/// the defaults too.
+/// exists but cannot be read, or is in UTF-16, is reported as "Unable to read" and the
+/// path, and gives the defaults too. Line ends may be "\n", "\r\n" or "\r" alone.
 void LoadSettingsFile(ConverterModel& model, const std::string& path, UserMessages& messages);
 
 /// SaveSettings into the file at `path`, keeping what the file holds that the

@@ -33,7 +33,8 @@ int main(int argc, char* argv[]) {
 
   quantivo::ui::MessageBoxes messages;
   quantivo::ui::Tfrm_Converter window(
-      quantivo::model::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
+      quantivo::model::SettingsFilePath(std::getenv("XDG_CONFIG_HOME"),
+                                        quantivo::model::UserHomeFolder().c_str()),
       messages);
   // A signal that came while a box was shown at start ends the program here; the
   // window saves as it goes.

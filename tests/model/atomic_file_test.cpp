@@ -5,14 +5,17 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "model/file_attributes.h"
 #include "support/temporary_folder.h"
 
 namespace quantivo::model {
@@ -151,6 +154,65 @@ TEST_F(AtomicFileTest, OnlyOwnOldLeftoversAreRemoved) {
   }
   for (int save = 0; save < 10; ++save) ASSERT_TRUE(ReplaceFileText(m_folder / "QUANTIVO.INI", ""));
   for (const Case& c : kCases) EXPECT_EQ(fs::exists(m_folder / c.name), !c.removed) << c.name;
+}
+
+// An access control list as the kernel stores it: its version, then entries of a tag,
+// permissions and an id. The owner rw-, user 4242 rw-, the group r--, the mask rw-, others
+// r--: a mode of 0664, whose group bits show the mask.
+const std::string kSharedList(
+    "\2\0\0\0\1\0\6\0\xFF\xFF\xFF\xFF\2\0\6\0\x92\x10\0\0\4\0\4\0\xFF\xFF\xFF\xFF"
+    "\x10\0\6\0\xFF\xFF\xFF\xFF\x20\0\4\0\xFF\xFF\xFF\xFF",
+    44);
+
+std::string Attribute(const fs::path& path, const char* name) {
+  std::string value(256, '\0');
+  const ssize_t size = ::getxattr(path.c_str(), name, value.data(), value.size());
+  return size < 0 ? "(none)" : value.substr(0, static_cast<std::size_t>(size));
+}
+
+TEST_F(AtomicFileTest, AccessListsAndUserAttributesAreKept) {
+  const fs::path shared = m_folder / "shared.ini";
+  Write(shared, "old");
+  if (::setxattr(shared.c_str(), "user.origin", "mine", 4, 0) != 0 ||
+      ::setxattr(shared.c_str(), "system.posix_acl_access", kSharedList.data(), 44, 0) != 0) {
+    GTEST_SKIP() << "no attributes on this file system: " << std::strerror(errno);
+  }
+  // A file from before its folder gave new files the list keeps having none.
+  Write(m_folder / "plain.ini", "old");
+  ::chmod((m_folder / "plain.ini").c_str(), 0644);
+  ASSERT_EQ(::setxattr(m_folder.c_str(), "system.posix_acl_default", kSharedList.data(), 44, 0), 0);
+  const struct {
+    const char *name, *origin;
+    std::string list;
+    mode_t mode;
+  } kCases[] = {{"shared.ini", "mine", kSharedList, 0664}, {"plain.ini", "(none)", "(none)", 0644}};
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(ReplaceFileText(m_folder / c.name, "new"));
+    EXPECT_EQ(Attribute(m_folder / c.name, "user.origin"), c.origin);
+    EXPECT_EQ(Attribute(m_folder / c.name, "system.posix_acl_access"), c.list);
+    EXPECT_EQ(Status(m_folder / c.name).st_mode & 07777, c.mode);
+  }
+  // A new file that cannot take them, as a pipe takes no user.* attributes, fails the
+  // copy, and the save with it; one without any needs none.
+  int pipe[2];
+  ASSERT_EQ(::pipe(pipe), 0);
+  EXPECT_FALSE(CopyUserAttributes(shared, pipe[1]));
+  EXPECT_TRUE(CopyUserAttributes(m_folder / "plain.ini", pipe[1]));
+  ::close(pipe[0]);
+  ::close(pipe[1]);
+}
+
+// Every name of a file of several sees the new text, and nothing is left beside it.
+TEST_F(AtomicFileTest, AFileOfSeveralNamesIsWrittenInPlace) {
+  const fs::path path = m_folder / "QUANTIVO.INI";
+  Write(path, "old text");
+  fs::create_hard_link(path, m_folder / "backup.ini");
+  for (const char* text : {"new, longer text", "cut"}) {
+    ASSERT_TRUE(ReplaceFileText(path, text));
+    EXPECT_EQ(Contents(m_folder / "backup.ini"), text);
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 2);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "model/profile_file.h"
 #include "model/settings_file.h"
 #include "support/recorded_messages.h"
+#include "support/temporary_folder.h"
 
 namespace quantivo::model {
 namespace {
@@ -150,6 +152,34 @@ TEST(CustomUnitsFile, SavingKeepsEveryLineItDoesNotChange) {
             "\n"
             "[Mass]\n"
             "bag = 50 kilogram\n");
+}
+
+TEST(CustomUnitsFile, LineEndsOfOldMacsAreReadAndKept) {
+  const std::string text = "[Length]\rstep = 60 centimeter\r";
+  CustomUnitLists units = ReadCustomUnits(text, UnitCatalogue()).Units;
+  units[kLength].push_back({"pace", {}, "75", "centimeter", 1});
+  EXPECT_EQ(WriteCustomUnits(text, UnitCatalogue(), units),
+            "[Length]\rstep = 60 centimeter\rpace = 75 centimeter\r");
+}
+
+// A settings or units file in UTF-16, with its mark or without, is reported when read
+// and never replaced.
+TEST(TextInUtf16, IsReportedAndKept) {
+  const test::TemporaryFolder folder;
+  const std::string path = (folder.Path() / "file.ini").string();
+  for (const std::string& text :
+       {std::string("\xFF\xFE[\0Q\0]\0", 8), std::string("\0[\0Q\0]", 6)}) {
+    std::ofstream(path, std::ios::binary) << text;
+    test::RecordedMessages messages;
+    ConverterModel model(UnitCatalogue(), {});
+    LoadSettingsFile(model, path, messages);
+    EXPECT_FALSE(SaveSettingsFile(model, path, messages));
+    EXPECT_EQ(LoadCustomUnitsFile(path, model.Catalogue(), messages), CustomUnitLists());
+    EXPECT_FALSE(SaveCustomUnitsFile(path, model.Catalogue(), {}, messages));
+    const std::string read = "Unable to read " + path, written = "Unable to write to " + path;
+    EXPECT_EQ(messages.Errors, (std::vector<std::string>{read, written, read, written}));
+    EXPECT_EQ(test::Contents(path), text);
+  }
 }
 
 class CustomUnitSelection : public testing::Test {

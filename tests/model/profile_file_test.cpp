@@ -125,6 +125,10 @@ TEST(ProfileFile, OneWriteChangesOnlyItsLine) {
       {"new section after an unended line", "[A]\nx=1", "B", "y", "2", "[A]\nx=1\n\n\n[B]\ny=2\n"},
       {"new section into an empty file", "", "B", "y", "2", "[B]\ny=2\n"},
       {"value made one line", "", "B", "y", "a\nb\r\0c"s, "[B]\ny=a b  c\n"},
+      {"line ends of old Macs", "[A]\rx=1\ry=1\r", "A", "y", "2", "[A]\rx=1\ry=2\r"},
+      {"new key in a file of CR", "[A]\rx=1", "A", "y", "2", "[A]\rx=1\ry=2\r"},
+      {"new section in a file of CRLF", "[A]\r\nx=1", "B", "y", "2",
+       "[A]\r\nx=1\r\n\r\n\r\n[B]\r\ny=2\r\n"},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);

@@ -8,8 +8,9 @@
 //                                      save that version once, ended by the kernel at a
 //                                      fixed point: "create" as the save makes its
 //                                      temporary file, "write" as it writes to it,
-//                                      "rename" as it renames it into place, or a number
-//                                      once that many bytes of it are written
+//                                      "rename" as it renames it into place, "truncate"
+//                                      as it cuts a file written in place to length, or a
+//                                      number once that many bytes of it are written
 
 #include <fcntl.h>
 #include <linux/audit.h>
@@ -104,6 +105,8 @@ bool KillAtSystemCall(std::string_view stop) {
     filter.insert(filter.end(),
                   {Jump(BPF_JEQ, __NR_rename, 2, 0), Jump(BPF_JEQ, __NR_renameat, 1, 0),
                    Jump(BPF_JEQ, __NR_renameat2, 0, 1)});
+  } else if (stop == "truncate") {
+    filter.insert(filter.end(), {Jump(BPF_JEQ, __NR_ftruncate, 0, 1)});
   } else {
     errno = EINVAL;
     return false;

@@ -253,6 +253,26 @@ TEST_F(SettingsFault, SaveKilledAtEachStepKeepsTheOldFile) {
   }
 }
 
+// A file of two names is written in place. Killed before the file is cut to the new
+// text's length, it holds the start of version 0 and the end of version 1; what is read
+// is the copy of version 0 kept beside it, and the next save puts the file right.
+TEST_F(SettingsFault, InPlaceSaveKilledPartWayLosesNothing) {
+  const std::string versions[2] = {VersionText(0), VersionText(1)};
+  std::ofstream(m_path, std::ios::binary) << versions[1];
+  const std::filesystem::path other = m_folder / "linked.ini";
+  std::filesystem::create_hard_link(m_path, other);
+  SaveLoop killed({m_path, "0", "truncate"});
+  EXPECT_EQ(killed.WaitForSignal(), SIGSYS);
+  EXPECT_EQ(Contents(other), versions[0] + versions[1].substr(versions[0].size()));
+
+  ConverterModel loaded(UnitCatalogue(), engine::NumberLocale{});
+  LoadSettingsFile(loaded, m_path, m_messages);
+  EXPECT_EQ(loaded.ViewState(0).ValueIn, "0");
+  ASSERT_TRUE(SaveSettingsFile(loaded, m_path, m_messages));
+  EXPECT_EQ(Contents(other), versions[0]);
+  EXPECT_FALSE(std::filesystem::exists(m_folder / ".QUANTIVO.INI.quantivo-pending"));
+}
+
 // Saves killed at random moments. Where the kills fall differs from run to run, so
 // each check holds wherever they fall.
 class SettingsRace : public SettingsFault {};

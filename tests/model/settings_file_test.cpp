@@ -515,13 +515,29 @@ TEST(SettingsFilePath, FollowsTheBaseDirectoryRules) {
       {nullptr, "/home/u", "/home/u/.config/Quantivo/QUANTIVO.INI"},
       {"", "/home/u", "/home/u/.config/Quantivo/QUANTIVO.INI"},
       {"relative", "/home/u", "/home/u/.config/Quantivo/QUANTIVO.INI"},
-      {nullptr, nullptr, "//.config/Quantivo/QUANTIVO.INI"},
+      {nullptr, nullptr, "/.config/Quantivo/QUANTIVO.INI"},
+      {nullptr, "/", "/.config/Quantivo/QUANTIVO.INI"},
       // Bytes that are no UTF-8 stay as they are, so reading and writing reach one file.
       {"/x/conf\xFF\xFEig", "/home/u", "/x/conf\xFF\xFEig/Quantivo/QUANTIVO.INI"},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.xdgConfigHome != nullptr ? c.xdgConfigHome : "(unset)");
     EXPECT_EQ(SettingsFilePath(c.xdgConfigHome, c.home), c.path);
+  }
+}
+
+TEST(PickHomeFolder, AnAbsoluteHomeElseThePasswordDatabasesElseTheRoot) {
+  const struct {
+    const char *home, *passwordHome, *picked;
+  } kCases[] = {
+      {"/home/u", "/home/p", "/home/u"}, {nullptr, "/home/p", "/home/p"},
+      {"", "/home/p", "/home/p"},        {"relative/u", "/home/p", "/home/p"},
+      {"~", "/home/p", "/home/p"},       {nullptr, nullptr, "/"},
+      {"relative/u", "", "/"},
+  };
+  for (const auto& c : kCases) {
+    SCOPED_TRACE(c.home != nullptr ? c.home : "(unset)");
+    EXPECT_EQ(PickHomeFolder(c.home, c.passwordHome), c.picked);
   }
 }
 
