@@ -765,6 +765,7 @@ TEST_F(MainWindowTest, StoredValuesAreFittedToWhatTheWindowCanBear) {
       "FormLeft=-2147483648\nFormTop=2147483647\nFormWidth=2147483647\n",
       "FormLeft=100\nFormTop=100\nFormWidth=5000\nFormHeight=5000\n",
       "Font1Size=2147483647\nFont2Size=-2147483648\nPrecision=2147483647\nViewType=3\n",
+      "TableLeft=100\nTableTop=100\nTableWidth=2147483647\nTableHeight=8000\n",
   };
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   for (const char* stored : kStored) {
@@ -777,9 +778,12 @@ TEST_F(MainWindowTest, StoredValuesAreFittedToWhatTheWindowCanBear) {
     ClickUnit(lst_Out, "meter");
     Type("5");
     EXPECT_FALSE(txt_Out->text().isEmpty());
+    QTest::keyClick(txt_In, Qt::Key_F3);
+    const QWidget* table = Find<QWidget>("frm_ConversionTable");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(table->frameGeometry()); }));
     m_window.reset();
-    EXPECT_LE(Saved("FormWidth"), screen.width());
-    EXPECT_LE(Saved("FormHeight"), screen.height());
+    for (const char* key : {"FormWidth", "TableWidth"}) EXPECT_LE(Saved(key), screen.width());
+    for (const char* key : {"FormHeight", "TableHeight"}) EXPECT_LE(Saved(key), screen.height());
     for (const char* key : {"Font1Size", "Font2Size"}) {
       EXPECT_GE(Saved(key), 6) << key;
       EXPECT_LE(Saved(key), 72) << key;

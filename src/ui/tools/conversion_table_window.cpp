@@ -161,13 +161,15 @@ void ConversionTableWindow::CopyAllRows() {
   if (m_rows->rowCount() > 0) QGuiApplication::clipboard()->setText(AllRowsText());
 }
 
-void ConversionTableWindow::showEvent(QShowEvent* event) {
-  // Only the first time: after that the window stays where the user put it.
-  if (!m_placed) {
+void ConversionTableWindow::setVisible(bool visible) {
+  // Only the first time, before the window system makes the window, so that it puts
+  // the frame there; after that the window stays where the user put it.
+  if (visible && !m_placed) {
     m_placed = true;
-    PlaceBesideParent();
+    if (!m_frameTopLeft) PlaceBesideParent();
+    new FrameFitter(this, {m_frameTopLeft, QSize(), false});
   }
-  QWidget::showEvent(event);
+  QWidget::setVisible(visible);
 }
 
 void ConversionTableWindow::changeEvent(QEvent* event) {
@@ -223,15 +225,17 @@ QString ConversionTableWindow::RowsText(const std::vector<int>& rows) const {
 void ConversionTableWindow::PlaceAt(const QPoint& frame) {
   // Placed before it is first shown, as the main window is, so that the window
   // system puts the frame there.
-  m_placed = true;
+  m_frameTopLeft = frame;
   move(frame);
 }
 
 void ConversionTableWindow::RestoreBounds(const model::WindowBounds& stored) {
-  if (stored.Sized()) resize(stored.FormWidth, stored.FormHeight);
-  if (stored.Placed() && ShownOnAScreen(stored.FormLeft, stored.FormTop, width())) {
-    PlaceAt(QPoint(stored.FormLeft, stored.FormTop));
-  }
+  // The main window's rule, but where no screen shows the stored place (the rule then
+  // gives another), the window goes beside the main window.
+  const OpeningPlace place =
+      StoredBoundsToGeometry(stored, size(), minimumSizeHint(), ScreenAreas(), PrimaryArea());
+  resize(place.Size);
+  if (place.TopLeft == QPoint(stored.FormLeft, stored.FormTop)) PlaceAt(*place.TopLeft);
 }
 
 model::WindowBounds ConversionTableWindow::StoredBounds() const {
@@ -250,7 +254,7 @@ void ConversionTableWindow::PlaceBesideParent() {
   const Placement place =
       PlaceBeside(main->frameGeometry(), size(), decoration, screen->availableGeometry(), kGap);
   resize(place.Size);
-  move(place.FrameTopLeft);
+  PlaceAt(place.FrameTopLeft);
 }
 
 }  // namespace quantivo::ui

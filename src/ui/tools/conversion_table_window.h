@@ -57,7 +57,8 @@ class ConversionTableWindow : public QWidget {
   /// Shows the window, the first time where it was last (its frame's top left)
   /// rather than beside its parent.
   void PlaceAt(const QPoint& frame);
-  /// Takes the stored size, and the stored place when a screen shows it.
+  /// Takes the stored size fitted to the screen, and the stored place when a screen
+  /// shows it.
   void RestoreBounds(const model::WindowBounds& stored);
   /// Where the window is now, as the settings file keeps it: placed by its frame, as
   /// move() places it, and sized inside it, as resize() sizes it.
@@ -68,7 +69,7 @@ class ConversionTableWindow : public QWidget {
   void CopyAllRows();
 
  protected:
-  void showEvent(QShowEvent* event) override;
+  void setVisible(bool visible) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -92,6 +93,9 @@ class ConversionTableWindow : public QWidget {
   QTableView* m_table = nullptr;
   ConversionTableModel* m_rows = nullptr;
   int m_highlighted = -1;
+  // Where the frame goes when the window first shows; none: where the window system
+  // puts it.
+  std::optional<QPoint> m_frameTopLeft;
   bool m_placed = false;
 };
 

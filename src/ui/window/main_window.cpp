@@ -189,11 +189,16 @@ void Tfrm_Converter::ApplyWindowBounds() {
   const QSize design = kDesignWorkingArea + QSize(0, menuBar()->sizeHint().height());
   const OpeningPlace place =
       StoredBoundsToGeometry(bounds, design, minimumSizeHint(), ScreenAreas(), PrimaryArea());
-  // The frame's margins are known once it is shown; they come off then.
-  m_frame = new FrameFitter(this, bounds.Sized() ? place.Size : QSize());
+  // The frame's margins are known once it is shown; they come off then, and a window
+  // stored maximised is maximised then, over its normal frame.
+  m_frame = new FrameFitter(
+      this, {place.TopLeft, bounds.Sized() ? place.Size : QSize(), bounds.IsMaximized});
   resize(place.Size);
   if (place.TopLeft) move(*place.TopLeft);
-  if (bounds.IsMaximized) setWindowState(windowState() | Qt::WindowMaximized);
+  // The table's stored size is fitted as this window's is, and saved so when it does not
+  // open.
+  m_model->SetWindowBounds(
+      bounds, FitStoredBounds(m_model->Window().TableWindow, ScreenAreas(), PrimaryArea()));
 }
 
 bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
