@@ -14,12 +14,14 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -509,8 +511,11 @@ TEST_F(MainWindowTest, ConversionFactorInTheTooltipAndAnOptionalLine) {
 }
 
 TEST_F(MainWindowTest, StayOnTopKeepsTheWindowAboveAndIsRemembered) {
+  const QSignalSpy hidden(m_window->windowHandle(), &QWindow::visibleChanged);
   Action("mnu_StayOnTop1")->trigger();
   EXPECT_TRUE(m_window->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(m_window->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(hidden.count(), 0);
   EXPECT_TRUE(m_window->isVisible());
   Restart();
   EXPECT_TRUE(Action("mnu_StayOnTop1")->isChecked());

@@ -279,10 +279,14 @@ void Tfrm_Converter::MirrorSettings(model::ShownParts parts) {
   if (parts.Any(ShownPart::StayOnTop)) {
     m_menus.mnu_StayOnTop1->setChecked(settings.StayOnTop);
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != settings.StayOnTop) {
-      // A window's flags change only as it is shown again.
-      const bool visible = isVisible();
-      setWindowFlag(Qt::WindowStaysOnTopHint, settings.StayOnTop);
-      if (visible) show();
+      // setWindowFlag() would make the window system's window anew, which some window
+      // managers then put elsewhere: once it is made, its flag changes in place.
+      if (QWindow* handle = windowHandle()) {
+        overrideWindowFlags(windowFlags() ^ Qt::WindowStaysOnTopHint);
+        handle->setFlag(Qt::WindowStaysOnTopHint, settings.StayOnTop);
+      } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, settings.StayOnTop);
+      }
     }
   }
 }
