@@ -172,6 +172,11 @@ void ConversionTableWindow::setVisible(bool visible) {
   QWidget::setVisible(visible);
 }
 
+void ConversionTableWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  ShowHighlighted();
+}
+
 void ConversionTableWindow::changeEvent(QEvent* event) {
   // The mark is made of the palette and the font: a new theme makes it afresh.
   if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange) {
@@ -211,7 +216,19 @@ void ConversionTableWindow::Highlight(int row) {
   mark.setAlpha(kMarkAlpha);
   // Bold and colour say nothing to a screen reader.
   m_rows->Mark(row, bold, mark, tr("output unit"));
-  if (row >= 0) m_table->scrollTo(m_rows->index(row, kUnitColumn));
+  ShowHighlighted();
+}
+
+void ConversionTableWindow::ShowHighlighted() {
+  if (m_highlighted < 0) return;
+  // The column was sized for the names in the table's font; the marked one is bold.
+  const QModelIndex unit = m_rows->index(m_highlighted, kUnitColumn);
+  const int width = m_table->sizeHintForIndex(unit).width() + (m_table->showGrid() ? 1 : 0);
+  if (width > m_table->columnWidth(kUnitColumn)) m_table->setColumnWidth(kUnitColumn, width);
+  // Rows just listed are laid out, and the scroll bar given its range, only when the
+  // event loop comes round: laid out now, to scroll.
+  m_table->doItemsLayout();
+  m_table->scrollTo(unit);
 }
 
 QString ConversionTableWindow::RowsText(const std::vector<int>& rows) const {

@@ -70,6 +70,7 @@ class ConversionTableWindow : public QWidget {
 
  protected:
   void setVisible(bool visible) override;
+  void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -83,6 +84,9 @@ class ConversionTableWindow : public QWidget {
   void Refill(std::vector<std::string> units, std::function<QString(int)> results);
   /// Marks row `row` as the current output unit and unmarks the one before.
   void Highlight(int row);
+  /// Widens the unit column to the marked unit's name in its bold font, and scrolls
+  /// its row into view.
+  void ShowHighlighted();
   /// The text of the rows, one line each, in table order.
   QString RowsText(const std::vector<int>& rows) const;
   /// Puts the window to the right of its parent, or to the left where the screen
