@@ -129,6 +129,16 @@ TEST_F(ConversionTableTest, ShowsTheModelsTableAndItsNewResults) {
             "Celsius\t0\nFahrenheit\t32\nKelvin\t273.15\nRankine\t491.67\nRéaumur\t0\n");
 }
 
+// The marked row, far down, is scrolled to, and its name fits in bold.
+TEST_F(ConversionTableTest, TheMarkedRowShowsWhole) {
+  m_window.ShowRows(Rows(60, {"lepton (Biblical Roman)", "1"}), 55, "caption");
+  const QRect row = m_table->visualRect(m_table->model()->index(55, 0));
+  EXPECT_TRUE(m_table->viewport()->rect().contains(row));
+  QFont bold = m_table->font();
+  bold.setBold(true);
+  EXPECT_GT(row.width(), QFontMetrics(bold).horizontalAdvance("lepton (Biblical Roman)"));
+}
+
 TEST_F(ConversionTableTest, EscapeHidesTheWindow) {
   QTest::keyClick(m_table, Qt::Key_Escape);
   EXPECT_FALSE(m_window.isVisible());

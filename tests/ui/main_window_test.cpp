@@ -14,12 +14,14 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -535,8 +537,11 @@ TEST_F(MainWindowTest, ConversionFactorInTheTooltipAndAnOptionalLine) {
 }
 
 TEST_F(MainWindowTest, StayOnTopKeepsTheWindowAboveAndIsRemembered) {
+  const QSignalSpy hidden(m_window->windowHandle(), &QWindow::visibleChanged);
   Action("mnu_StayOnTop1")->trigger();
   EXPECT_TRUE(m_window->windowFlags() & Qt::WindowStaysOnTopHint);
+  EXPECT_TRUE(m_window->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+  EXPECT_EQ(hidden.count(), 0);
   EXPECT_TRUE(m_window->isVisible());
   Restart();
   EXPECT_TRUE(Action("mnu_StayOnTop1")->isChecked());
@@ -791,6 +796,7 @@ TEST_F(MainWindowTest, StoredValuesAreFittedToWhatTheWindowCanBear) {
       "FormLeft=-2147483648\nFormTop=2147483647\nFormWidth=2147483647\n",
       "FormLeft=100\nFormTop=100\nFormWidth=5000\nFormHeight=5000\n",
       "Font1Size=2147483647\nFont2Size=-2147483648\nPrecision=2147483647\nViewType=3\n",
+      "TableLeft=100\nTableTop=100\nTableWidth=2147483647\nTableHeight=8000\n",
   };
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   for (const char* stored : kStored) {
@@ -803,9 +809,12 @@ TEST_F(MainWindowTest, StoredValuesAreFittedToWhatTheWindowCanBear) {
     ClickUnit(lst_Out, "meter");
     Type("5");
     EXPECT_FALSE(txt_Out->text().isEmpty());
+    QTest::keyClick(txt_In, Qt::Key_F3);
+    const QWidget* table = Find<QWidget>("frm_ConversionTable");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return screen.contains(table->frameGeometry()); }));
     m_window.reset();
-    EXPECT_LE(Saved("FormWidth"), screen.width());
-    EXPECT_LE(Saved("FormHeight"), screen.height());
+    for (const char* key : {"FormWidth", "TableWidth"}) EXPECT_LE(Saved(key), screen.width());
+    for (const char* key : {"FormHeight", "TableHeight"}) EXPECT_LE(Saved(key), screen.height());
     for (const char* key : {"Font1Size", "Font2Size"}) {
       EXPECT_GE(Saved(key), 6) << key;
       EXPECT_LE(Saved(key), 72) << key;

@@ -108,5 +108,18 @@ TEST(WindowPlacement, StoredBoundsToGeometry) {
   }
 }
 
+// What is saved for a window that did not open: the size fitted, the place as read.
+TEST(WindowPlacement, FitStoredBounds) {
+  using model::WindowBounds;
+  const struct {
+    WindowBounds stored, saved;
+  } kCases[] = {
+      {{0, 0, INT_MAX, INT_MAX, false}, {0, 0, 1280, 1000, false}},
+      {{10, 1400, INT_MAX, 400, false}, {10, 1400, 1024, 400, false}},  // the second screen's
+      {{5, 5, 0, INT_MAX, false}, {5, 5, 0, INT_MAX, false}},           // unsized: not saved
+  };
+  for (const auto& c : kCases) EXPECT_EQ(FitStoredBounds(c.stored, kAreas, kArea), c.saved);
+}
+
 }  // namespace
 }  // namespace quantivo::ui

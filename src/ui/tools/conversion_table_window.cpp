@@ -161,13 +161,20 @@ void ConversionTableWindow::CopyAllRows() {
   if (m_rows->rowCount() > 0) QGuiApplication::clipboard()->setText(AllRowsText());
 }
 
-void ConversionTableWindow::showEvent(QShowEvent* event) {
-  // Only the first time: after that the window stays where the user put it.
-  if (!m_placed) {
+void ConversionTableWindow::setVisible(bool visible) {
+  // Only the first time, before the window system makes the window, so that it puts
+  // the frame there; after that the window stays where the user put it.
+  if (visible && !m_placed) {
     m_placed = true;
-    PlaceBesideParent();
+    if (!m_frameTopLeft) PlaceBesideParent();
+    new FrameFitter(this, {m_frameTopLeft, QSize(), false});
   }
+  QWidget::setVisible(visible);
+}
+
+void ConversionTableWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  ShowHighlighted();
 }
 
 void ConversionTableWindow::changeEvent(QEvent* event) {
@@ -209,7 +216,19 @@ void ConversionTableWindow::Highlight(int row) {
   mark.setAlpha(kMarkAlpha);
   // Bold and colour say nothing to a screen reader.
   m_rows->Mark(row, bold, mark, tr("output unit"));
-  if (row >= 0) m_table->scrollTo(m_rows->index(row, kUnitColumn));
+  ShowHighlighted();
+}
+
+void ConversionTableWindow::ShowHighlighted() {
+  if (m_highlighted < 0) return;
+  // The column was sized for the names in the table's font; the marked one is bold.
+  const QModelIndex unit = m_rows->index(m_highlighted, kUnitColumn);
+  const int width = m_table->sizeHintForIndex(unit).width() + (m_table->showGrid() ? 1 : 0);
+  if (width > m_table->columnWidth(kUnitColumn)) m_table->setColumnWidth(kUnitColumn, width);
+  // Rows just listed are laid out, and the scroll bar given its range, only when the
+  // event loop comes round: laid out now, to scroll.
+  m_table->doItemsLayout();
+  m_table->scrollTo(unit);
 }
 
 QString ConversionTableWindow::RowsText(const std::vector<int>& rows) const {
@@ -223,15 +242,17 @@ QString ConversionTableWindow::RowsText(const std::vector<int>& rows) const {
 void ConversionTableWindow::PlaceAt(const QPoint& frame) {
   // Placed before it is first shown, as the main window is, so that the window
   // system puts the frame there.
-  m_placed = true;
+  m_frameTopLeft = frame;
   move(frame);
 }
 
 void ConversionTableWindow::RestoreBounds(const model::WindowBounds& stored) {
-  if (stored.Sized()) resize(stored.FormWidth, stored.FormHeight);
-  if (stored.Placed() && ShownOnAScreen(stored.FormLeft, stored.FormTop, width())) {
-    PlaceAt(QPoint(stored.FormLeft, stored.FormTop));
-  }
+  // The main window's rule, but where no screen shows the stored place (the rule then
+  // gives another), the window goes beside the main window.
+  const OpeningPlace place =
+      StoredBoundsToGeometry(stored, size(), minimumSizeHint(), ScreenAreas(), PrimaryArea());
+  resize(place.Size);
+  if (place.TopLeft == QPoint(stored.FormLeft, stored.FormTop)) PlaceAt(*place.TopLeft);
 }
 
 model::WindowBounds ConversionTableWindow::StoredBounds() const {
@@ -250,7 +271,7 @@ void ConversionTableWindow::PlaceBesideParent() {
   const Placement place =
       PlaceBeside(main->frameGeometry(), size(), decoration, screen->availableGeometry(), kGap);
   resize(place.Size);
-  move(place.FrameTopLeft);
+  PlaceAt(place.FrameTopLeft);
 }
 
 }  // namespace quantivo::ui

@@ -57,7 +57,8 @@ class ConversionTableWindow : public QWidget {
   /// Shows the window, the first time where it was last (its frame's top left)
   /// rather than beside its parent.
   void PlaceAt(const QPoint& frame);
-  /// Takes the stored size, and the stored place when a screen shows it.
+  /// Takes the stored size fitted to the screen, and the stored place when a screen
+  /// shows it.
   void RestoreBounds(const model::WindowBounds& stored);
   /// Where the window is now, as the settings file keeps it: placed by its frame, as
   /// move() places it, and sized inside it, as resize() sizes it.
@@ -68,6 +69,7 @@ class ConversionTableWindow : public QWidget {
   void CopyAllRows();
 
  protected:
+  void setVisible(bool visible) override;
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
 
@@ -82,6 +84,9 @@ class ConversionTableWindow : public QWidget {
   void Refill(std::vector<std::string> units, std::function<QString(int)> results);
   /// Marks row `row` as the current output unit and unmarks the one before.
   void Highlight(int row);
+  /// Widens the unit column to the marked unit's name in its bold font, and scrolls
+  /// its row into view.
+  void ShowHighlighted();
   /// The text of the rows, one line each, in table order.
   QString RowsText(const std::vector<int>& rows) const;
   /// Puts the window to the right of its parent, or to the left where the screen
@@ -92,6 +97,9 @@ class ConversionTableWindow : public QWidget {
   QTableView* m_table = nullptr;
   ConversionTableModel* m_rows = nullptr;
   int m_highlighted = -1;
+  // Where the frame goes when the window first shows; none: where the window system
+  // puts it.
+  std::optional<QPoint> m_frameTopLeft;
   bool m_placed = false;
 };
 

@@ -189,11 +189,16 @@ void Tfrm_Converter::ApplyWindowBounds() {
   const QSize design = kDesignWorkingArea + QSize(0, menuBar()->sizeHint().height());
   const OpeningPlace place =
       StoredBoundsToGeometry(bounds, design, minimumSizeHint(), ScreenAreas(), PrimaryArea());
-  // The frame's margins are known once it is shown; they come off then.
-  m_frame = new FrameFitter(this, bounds.Sized() ? place.Size : QSize());
+  // The frame's margins are known once it is shown; they come off then, and a window
+  // stored maximised is maximised then, over its normal frame.
+  m_frame = new FrameFitter(
+      this, {place.TopLeft, bounds.Sized() ? place.Size : QSize(), bounds.IsMaximized});
   resize(place.Size);
   if (place.TopLeft) move(*place.TopLeft);
-  if (bounds.IsMaximized) setWindowState(windowState() | Qt::WindowMaximized);
+  // The table's stored size is fitted as this window's is, and saved so when it does not
+  // open.
+  m_model->SetWindowBounds(
+      bounds, FitStoredBounds(m_model->Window().TableWindow, ScreenAreas(), PrimaryArea()));
 }
 
 bool Tfrm_Converter::eventFilter(QObject* watched, QEvent* event) {
@@ -274,10 +279,14 @@ void Tfrm_Converter::MirrorSettings(model::ShownParts parts) {
   if (parts.Any(ShownPart::StayOnTop)) {
     m_menus.mnu_StayOnTop1->setChecked(settings.StayOnTop);
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) != settings.StayOnTop) {
-      // A window's flags change only as it is shown again.
-      const bool visible = isVisible();
-      setWindowFlag(Qt::WindowStaysOnTopHint, settings.StayOnTop);
-      if (visible) show();
+      // setWindowFlag() would make the window system's window anew, which some window
+      // managers then put elsewhere: once it is made, its flag changes in place.
+      if (QWindow* handle = windowHandle()) {
+        overrideWindowFlags(windowFlags() ^ Qt::WindowStaysOnTopHint);
+        handle->setFlag(Qt::WindowStaysOnTopHint, settings.StayOnTop);
+      } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, settings.StayOnTop);
+      }
     }
   }
 }

@@ -58,6 +58,15 @@ OpeningPlace StoredBoundsToGeometry(const model::WindowBounds& stored, QSize des
   return place;
 }
 
+model::WindowBounds FitStoredBounds(model::WindowBounds stored, std::span<const QRect> areas,
+                                    const QRect& primary) {
+  if (!stored.Sized()) return stored;
+  const QSize size = StoredBoundsToGeometry(stored, QSize(), QSize(), areas, primary).Size;
+  stored.FormWidth = size.width();
+  stored.FormHeight = size.height();
+  return stored;
+}
+
 Placement FitFrameToArea(const QRect& frame, QSize size, const QRect& area) {
   const QSize margins = frame.size() - size;
   const QSize fitted = size.boundedTo(area.size() - margins);
@@ -102,12 +111,8 @@ QRect PrimaryArea() {
   return primary != nullptr ? primary->availableGeometry() : QRect();
 }
 
-bool ShownOnAScreen(long long left, long long top, long long width) {
-  return AreaShowingTop(left, top, width, ScreenAreas()) >= 0;
-}
-
-FrameFitter::FrameFitter(QWidget* window, QSize storedFrame)
-    : QObject(window), m_window(window), m_storedFrame(storedFrame) {
+FrameFitter::FrameFitter(QWidget* window, FrameRequest request)
+    : QObject(window), m_window(window), m_request(request) {
   window->installEventFilter(this);
 }
 
@@ -127,17 +132,21 @@ bool FrameFitter::eventFilter(QObject* watched, QEvent* event) {
 
 void FrameFitter::Fit() {
   QWidget* window = m_window;
-  if (window->isMaximized()) return;
-  // The stored size was the frame's: the margins the window system added come off.
-  if (m_storedFrame.isValid()) {
-    window->resize(m_storedFrame - (window->frameGeometry().size() - window->size()));
-  }
   const QScreen* shownOn = window->screen();
-  if (shownOn == nullptr || window->isFullScreen()) return;
-  const QRect frame = window->frameGeometry();
-  const Placement fitted = FitFrameToArea(frame, window->size(), shownOn->availableGeometry());
-  if (fitted.Size != window->size()) window->resize(fitted.Size);
-  if (fitted.FrameTopLeft != frame.topLeft()) window->move(fitted.FrameTopLeft);
+  if (!window->isMaximized() && !window->isFullScreen() && shownOn != nullptr) {
+    const QRect frame = window->frameGeometry();
+    const QSize margins = frame.size() - window->size();
+    const QSize size = m_request.Frame.isValid() ? m_request.Frame - margins : window->size();
+    const Placement fitted =
+        FitFrameToArea(QRect(m_request.FrameTopLeft.value_or(frame.topLeft()), size + margins),
+                       size, shownOn->availableGeometry());
+    if (fitted.Size != window->size()) window->resize(fitted.Size);
+    // move() places a shown window by its frame.
+    if (fitted.FrameTopLeft != frame.topLeft()) window->move(fitted.FrameTopLeft);
+  }
+  // Only now: a window mapped maximised is given that size as its normal one by some
+  // window managers (icewm), and restoring it would leave it as large.
+  if (m_request.Maximized) window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 
 void CentreOnScreen(QWidget* window, const QScreen* screen) {

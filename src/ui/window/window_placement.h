@@ -52,6 +52,11 @@ struct OpeningPlace {
 OpeningPlace StoredBoundsToGeometry(const model::WindowBounds& stored, QSize design, QSize minimum,
                                     std::span<const QRect> areas, const QRect& primary);
 
+/// Stored bounds as they are kept for a window that has not opened: the size fitted
+/// as StoredBoundsToGeometry fits it (no floor), the place as stored.
+model::WindowBounds FitStoredBounds(model::WindowBounds stored, std::span<const QRect> areas,
+                                    const QRect& primary);
+
 /// A shown window fitted, frame and all, into the area: its client size shrinks to
 /// what the area leaves after the margins, and a frame that stands out moves in.
 Placement FitFrameToArea(const QRect& frame, QSize size, const QRect& area);
@@ -75,20 +80,29 @@ QPoint CentreIn(QSize size, const QRect& area);
 /// a screen).
 QList<QRect> ScreenAreas();
 QRect PrimaryArea();
-/// Whether a screen shows the top strip of a frame at (left, top), `width` wide.
-bool ShownOnAScreen(long long left, long long top, long long width);
 /// Places a window of its present size in the middle of the screen's free area.
 void CentreOnScreen(QWidget* window, const QScreen* screen);
 
+/// How a window is to stand once the window system has framed it.
+struct FrameRequest {
+  /// Where its frame goes; none: where the window system put it.
+  std::optional<QPoint> FrameTopLeft;
+  /// The stored outer size, the frame's; invalid: the window keeps its size.
+  QSize Frame;
+  /// Maximised then, over the normal frame.
+  bool Maximized = false;
+};
+
 /// The window system adds a window's frame only once it shows: a window fitted to the
-/// screen may then stand out of it by its title bar. This fits the window again, frame
-/// and all, when it first shows, after taking the frame's margins off a stored frame
-/// size.
+/// screen may then stand out of it by its title bar, and one placed before may have
+/// had its inside put where its frame was to go. When the window first shows, this
+/// puts its frame where it was asked for, takes the frame's margins off a stored
+/// frame size, fits the window, frame and all, into the free area, and maximises it
+/// when asked.
 class FrameFitter : public QObject {
   Q_OBJECT
  public:
-  /// `storedFrame` is the stored outer size the window was given; invalid for none.
-  FrameFitter(QWidget* window, QSize storedFrame);
+  FrameFitter(QWidget* window, FrameRequest request);
   /// Whether the window has shown and been fitted.
   bool Fitted() const { return m_fitted; }
 
@@ -99,7 +113,7 @@ class FrameFitter : public QObject {
   void Fit();
 
   QWidget* m_window;
-  QSize m_storedFrame;
+  FrameRequest m_request;
   bool m_fitted = false;
 };
 
