@@ -341,9 +341,11 @@ LazyConversionTable ConverterModel::LazyTable() const {
           m_format,    m_locale, std::move(caption),   m_outputList.Selected};
 }
 
-void ConverterModel::SetWindowBounds(const WindowBounds& main, const WindowBounds& table) {
+void ConverterModel::SetWindowBounds(const WindowBounds& main, const WindowBounds& table,
+                                     const WindowBounds& normal) {
   m_window.Window = main;
   m_window.TableWindow = table;
+  m_window.NormalWindow = normal;
 }
 
 void ConverterModel::SetFonts(const FontSpec& main, const FontSpec& tab) {

@@ -151,6 +151,9 @@ struct WindowSettings {
   bool StayOnTop = false;
   /// Where the conversion table's window was last; unplaced and unsized until then.
   WindowBounds TableWindow;
+  /// While the main window is maximised, the normal frame it goes back to; unsized
+  /// when not known.
+  WindowBounds NormalWindow;
 };
 
 /// Everything the user sets that the settings file keeps, as one plain value: read
@@ -359,9 +362,11 @@ class ConverterModel {
 
   // How the user set the window up; each change is told to the observer.
   const WindowSettings& Window() const { return m_window; }
-  /// The main window's and the conversion table's frames, as last seen; no part is
-  /// shown by them, so nothing is told.
-  void SetWindowBounds(const WindowBounds& main, const WindowBounds& table);
+  /// The main window's and the conversion table's frames, as last seen, and the main
+  /// window's normal frame while it is maximised; no part is shown by them, so nothing
+  /// is told.
+  void SetWindowBounds(const WindowBounds& main, const WindowBounds& table,
+                       const WindowBounds& normal = {});
   void SetFonts(const FontSpec& main, const FontSpec& tab);
   void SetShowConversionFactor(bool on);
   void SetStayOnTop(bool on);

@@ -122,6 +122,11 @@ constexpr BoundsKey kTableBounds[] = {{"TableLeft", &WindowBounds::FormLeft},
                                       {"TableTop", &WindowBounds::FormTop},
                                       {"TableWidth", &WindowBounds::FormWidth},
                                       {"TableHeight", &WindowBounds::FormHeight}};
+// A maximised window's normal frame, which restoring it goes back to.
+constexpr BoundsKey kNormalBounds[] = {{"NormalTop", &WindowBounds::FormTop},
+                                       {"NormalLeft", &WindowBounds::FormLeft},
+                                       {"NormalWidth", &WindowBounds::FormWidth},
+                                       {"NormalHeight", &WindowBounds::FormHeight}};
 
 // Each bound under its key; a missing key gives the bound of `fallback`.
 void ReadBounds(const ProfileFile& file, std::span<const BoundsKey> keys,
@@ -137,8 +142,9 @@ void WriteBounds(ProfileFile& file, std::span<const BoundsKey> keys, const Windo
 
 void ReadWindowBounds(const ProfileFile& file, WindowBounds& window) {
   window.IsMaximized = file.ReadBool(kMainSection, "IsMaximized", window.IsMaximized);
-  // A maximized window keeps the bounds it had; they are not read.
-  if (!window.IsMaximized) ReadBounds(file, kFormBounds, window, window);
+  // A maximized window's stored bounds are the screen's and are not read; it opens
+  // over its normal frame, where one was stored, and restoring it goes back there.
+  ReadBounds(file, window.IsMaximized ? kNormalBounds : kFormBounds, window, window);
 }
 
 bool IsAbsolute(const char* path) {
@@ -208,6 +214,9 @@ void WriteSettings(const StoredSettings& settings, const UnitCatalogue& catalogu
   file.WriteBool(kMainSection, "StayOnTop", settings.StayOnTop);
   // The conversion table's place once it has had one.
   if (settings.TableWindow.Sized()) WriteBounds(file, kTableBounds, settings.TableWindow);
+  if (settings.Window.IsMaximized && settings.NormalWindow.Sized()) {
+    WriteBounds(file, kNormalBounds, settings.NormalWindow);
+  }
 
   const std::vector<std::string>& tabs = settings.IndexTabs;
   file.WriteInteger(kTabsSection, "TabCount", static_cast<int>(tabs.size()));

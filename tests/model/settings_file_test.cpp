@@ -326,7 +326,8 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
   }
   changed.SelectTab(4);
   changed.SetFormat({engine::ViewType::Scientific, 12});
-  changed.SetWindowBounds({-20, 30, 1024, 768, true}, {10, -40, 300, 400, false});
+  changed.SetWindowBounds({-20, 30, 1024, 768, true}, {10, -40, 300, 400, false},
+                          {100, 200, 640, 480, false});
   changed.SetFonts({"DejaVu Sans", 14, 0x123456, true, true}, {"Noto Sans", 8, -1, false, true});
   changed.SetShowConversionFactor(true);
   changed.SetStayOnTop(true);
@@ -342,8 +343,8 @@ TEST_F(SettingsTest, RoundTripOfEveryField) {
   EXPECT_TRUE(m_model.SortedUnitLists());
   EXPECT_EQ(m_model.Format().View, engine::ViewType::Scientific);
   EXPECT_EQ(m_model.Format().Precision, 12);
-  // A maximized window keeps its current bounds; the flag itself survives.
-  EXPECT_TRUE(m_model.Window().Window.IsMaximized);
+  // A maximized window opens over its normal frame, not the screen-sized one.
+  EXPECT_EQ(m_model.Window().Window, (WindowBounds{100, 200, 640, 480, true}));
   EXPECT_EQ(m_model.Window().MainFont, changed.Window().MainFont);
   EXPECT_EQ(m_model.Window().TabFont, changed.Window().TabFont);
   EXPECT_TRUE(m_model.Window().ShowConversionFactor);

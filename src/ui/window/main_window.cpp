@@ -217,9 +217,11 @@ void Tfrm_Converter::RecordWindowBounds() {
   if (m_frame == nullptr || !m_frame->Fitted()) return;
   // The outer frame, as the window is placed and sized by its frame.
   const QRect frame = frameGeometry();
+  const QRect normal = m_frame->NormalFrame();
   m_model->SetWindowBounds(
       {frame.top(), frame.left(), frame.width(), frame.height(), isMaximized()},
-      m_table != nullptr ? m_table->StoredBounds() : m_model->Window().TableWindow);
+      m_table != nullptr ? m_table->StoredBounds() : m_model->Window().TableWindow,
+      {normal.top(), normal.left(), normal.width(), normal.height(), false});
 }
 
 void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {

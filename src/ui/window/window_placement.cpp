@@ -118,16 +118,30 @@ FrameFitter::FrameFitter(QWidget* window, FrameRequest request)
 
 bool FrameFitter::eventFilter(QObject* watched, QEvent* event) {
   QWindow* handle = m_window->windowHandle();
-  if (event->type() == QEvent::Show && watched == m_window && !m_fitted && handle != nullptr) {
+  if (m_fitted) {
+    if (watched == m_window) FollowNormalFrame(event->type());
+  } else if (event->type() == QEvent::Show && watched == m_window && handle != nullptr) {
     handle->installEventFilter(this);
-  } else if (event->type() == QEvent::Expose && watched == handle && !m_fitted &&
-             handle->isExposed()) {
+  } else if (event->type() == QEvent::Expose && watched == handle && handle->isExposed()) {
     m_fitted = true;
     handle->removeEventFilter(this);
-    m_window->removeEventFilter(this);
     Fit();
   }
   return false;
+}
+
+void FrameFitter::FollowNormalFrame(QEvent::Type type) {
+  if (type != QEvent::Move && type != QEvent::Resize) return;
+  const QScreen* screen = m_window->screen();
+  if (screen == nullptr || (m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen |
+                                                       Qt::WindowMinimized)) != 0) {
+    return;
+  }
+  // A window manager may give a window the screen's size before it says the window is
+  // maximised: a frame that covers the free area is no normal one.
+  const QRect frame = m_window->frameGeometry();
+  const QSize area = screen->availableGeometry().size();
+  if (frame.width() < area.width() || frame.height() < area.height()) m_normal = frame;
 }
 
 void FrameFitter::Fit() {
@@ -144,6 +158,7 @@ void FrameFitter::Fit() {
     // move() places a shown window by its frame.
     if (fitted.FrameTopLeft != frame.topLeft()) window->move(fitted.FrameTopLeft);
   }
+  if (!window->isMaximized() && !window->isFullScreen()) m_normal = window->frameGeometry();
   // Only now: a window mapped maximised is given that size as its normal one by some
   // window managers (icewm), and restoring it would leave it as large.
   if (m_request.Maximized) window->setWindowState(window->windowState() | Qt::WindowMaximized);

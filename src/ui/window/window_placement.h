@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -98,23 +99,28 @@ struct FrameRequest {
 /// had its inside put where its frame was to go. When the window first shows, this
 /// puts its frame where it was asked for, takes the frame's margins off a stored
 /// frame size, fits the window, frame and all, into the free area, and maximises it
-/// when asked.
+/// when asked. From then on it follows the window's normal frame, the one a maximised
+/// window goes back to.
 class FrameFitter : public QObject {
   Q_OBJECT
  public:
   FrameFitter(QWidget* window, FrameRequest request);
   /// Whether the window has shown and been fitted.
   bool Fitted() const { return m_fitted; }
+  /// The window's last frame while neither maximised nor full screen.
+  QRect NormalFrame() const { return m_normal; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Fit();
+  void FollowNormalFrame(QEvent::Type type);
 
   QWidget* m_window;
   FrameRequest m_request;
   bool m_fitted = false;
+  QRect m_normal;
 };
 
 }  // namespace quantivo::ui
