@@ -632,6 +632,15 @@ TEST_F(WindowCommandsTest, HelpOpensFromTheWindowAndFromADialog) {
   EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "metric-prefixes.html");
 }
 
+// Closing the window ends the program as Exit does, though the help window is open.
+TEST_F(WindowCommandsTest, ClosingTheWindowEndsTheProgramAndItsHelp) {
+  QTest::keyClick(lst_In, Qt::Key_F1);
+  QTimer::singleShot(0, m_window.get(), &QWidget::close);
+  QTimer::singleShot(10000, m_window.get(), [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(m_window->OpenHelpWindow()->Window()->isVisible());
+}
+
 TEST_F(WindowCommandsTest, NoCalculatorIsReported) {
   m_window->SetCalculators({"/nonexistent/calculator", "quantivo-no-such-calculator"});
   Action("Calculator1")->trigger();

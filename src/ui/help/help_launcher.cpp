@@ -41,4 +41,8 @@ void HelpLauncher::ShowTopic(const QString& keyword) {
   if (dialog != nullptr && dialog != Viewer().Window()) KeepInView(dialog, Viewer().Window());
 }
 
+void HelpLauncher::Close() {
+  if (m_viewer) m_viewer->Window()->close();
+}
+
 }  // namespace quantivo::ui

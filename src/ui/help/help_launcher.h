@@ -18,6 +18,8 @@ class HelpLauncher {
   /// Opens the topic whose identifier is the keyword. Asked from a dialog, the help
   /// goes beside the dialog, so it never hides the dialog it is for.
   void ShowTopic(const QString& keyword);
+  /// Closes the help window, if open: the program is ending.
+  void Close();
 
  private:
   std::unique_ptr<HelpViewer> m_viewer;

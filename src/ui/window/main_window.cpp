@@ -1,6 +1,7 @@
 #include "ui/window/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -117,6 +118,11 @@ void Tfrm_Converter::closeEvent(QCloseEvent* event) {
   // with the message loop running.
   SaveSettings();
   QMainWindow::closeEvent(event);
+  // Closed, the main window ends the program as Exit does, whatever else is open.
+  if (event->isAccepted()) {
+    m_help.Close();
+    QCoreApplication::quit();
+  }
 }
 
 void Tfrm_Converter::CreateControls() {
