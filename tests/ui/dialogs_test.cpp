@@ -632,6 +632,14 @@ TEST_F(WindowCommandsTest, HelpOpensFromTheWindowAndFromADialog) {
   EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "metric-prefixes.html");
 }
 
+TEST_F(WindowCommandsTest, EscapeClosesHelp) {
+  QTest::keyClick(lst_In, Qt::Key_F1);
+  QWidget* help = m_window->OpenHelpWindow()->Window();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+  QTest::keyClick(help, Qt::Key_Escape);
+  EXPECT_FALSE(help->isVisible());
+}
+
 // Closing the window ends the program as Exit does, though the help window is open.
 TEST_F(WindowCommandsTest, ClosingTheWindowEndsTheProgramAndItsHelp) {
   QTest::keyClick(lst_In, Qt::Key_F1);

@@ -1,5 +1,6 @@
 #include "ui/help/help_launcher.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
@@ -31,7 +32,16 @@ void KeepInView(QWidget* dialog, QWidget* help) {
 }  // namespace
 
 HelpViewer& HelpLauncher::Viewer() {
-  if (!m_viewer) m_viewer = LoadHelpViewer(HelpCollectionPath());
+  if (!m_viewer) {
+    m_viewer = LoadHelpViewer(HelpCollectionPath());
+    QWidget* window = m_viewer->Window();
+    auto* close = new QAction(window);
+    close->setObjectName(QStringLiteral("act_CloseHelp"));
+    close->setShortcut(Qt::Key_Escape);
+    close->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(close, &QAction::triggered, window, &QWidget::close);
+    window->addAction(close);
+  }
   return *m_viewer;
 }
 

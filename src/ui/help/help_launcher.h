@@ -8,7 +8,7 @@
 namespace quantivo::ui {
 
 /// The one help window, loaded on first use. It has no parent, so a dialog that is
-/// modal to the main window leaves it usable.
+/// modal to the main window leaves it usable; Escape closes it.
 class HelpLauncher {
  public:
   /// The help window, loaded now if it was not yet.
