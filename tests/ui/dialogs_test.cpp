@@ -632,6 +632,22 @@ TEST_F(WindowCommandsTest, HelpOpensFromTheWindowAndFromADialog) {
   EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "metric-prefixes.html");
 }
 
+// Help that went narrow beside a dialog comes back to its own size for the window's F1.
+TEST_F(WindowCommandsTest, HelpComesBackFromBesideADialog) {
+  QTest::keyClick(lst_In, Qt::Key_F1);
+  QWidget* help = m_window->OpenHelpWindow()->Window();
+  const QSize own(600, 400);
+  help->resize(own);
+  WithModalDialog<Tfrm_Fonts>([&] { Action("mnu_Fonts1")->trigger(); },
+                              [&](Tfrm_Fonts* dialog) {
+                                dialog->move(0, 0);
+                                Child<QPushButton>(dialog, "btn_Help")->click();
+                                EXPECT_LT(help->width(), own.width());
+                              });
+  QTest::keyClick(lst_In, Qt::Key_F1);
+  EXPECT_EQ(help->size(), own);
+}
+
 TEST_F(WindowCommandsTest, EscapeClosesHelp) {
   QTest::keyClick(lst_In, Qt::Key_F1);
   QWidget* help = m_window->OpenHelpWindow()->Window();

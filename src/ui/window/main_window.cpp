@@ -457,15 +457,15 @@ bool Tfrm_Converter::ApplyCustomUnits(catalogue::CustomUnitLists units) {
 }
 
 void Tfrm_Converter::mnu_Contents1Click() {
-  m_help.Viewer().ShowContents();
+  m_help.Show(&HelpViewer::ShowContents);
 }
 
 void Tfrm_Converter::mnu_SearchforHelpOn1Click() {
-  m_help.Viewer().ShowIndex();
+  m_help.Show(&HelpViewer::ShowIndex);
 }
 
 void Tfrm_Converter::mnu_HowtoUseHelp1Click() {
-  m_help.Viewer().ShowHelpOnHelp();
+  m_help.Show(&HelpViewer::ShowHelpOnHelp);
 }
 
 void Tfrm_Converter::mnu_About1Click() {
