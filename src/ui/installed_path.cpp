@@ -13,7 +13,7 @@ QString InstalledPath(const char* variable, const QString& installed, const char
   }
   const QString beside =
       QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(installed));
-  if (QFileInfo::exists(beside)) return beside;
+  if (QFileInfo::exists(beside) || buildTree == nullptr) return beside;
   return QString::fromUtf8(buildTree);
 }
 

@@ -1,18 +1,13 @@
 #include "ui/interface_language.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
-
-#include "ui/installed_path.h"
 
 namespace quantivo::ui {
 
 QString TranslationsPath() {
-  return InstalledPath("QUANTIVO_TRANSLATIONS", QStringLiteral("../share/quantivo/translations"),
-                       QUANTIVO_BUILD_TRANSLATIONS);
+  return QStringLiteral(":/translations");
 }
 
 InterfaceTranslation::InterfaceTranslation(const QStringList& languages, const QString& folder) {

@@ -6,9 +6,8 @@
 
 namespace quantivo::ui {
 
-/// The folder of the interface's translations (quantivo_de.qm, ...): the one
-/// QUANTIVO_TRANSLATIONS names, then the one beside an installed program, then the
-/// build tree's.
+/// The folder of the interface's translations (quantivo_de.qm, ...), compiled into the
+/// program: no file to find or to find damaged, and Qt reads them where they lie.
 QString TranslationsPath();
 
 /// The interface in the desktop's language while it lives: the program's translation

@@ -19,7 +19,9 @@ int main(int argc, char* argv[]) {
   mallopt(M_ARENA_MAX, 1);
   // Fonts are looked up while the application object connects to the display.
   quantivo::ui::StartUpThread early;
+  quantivo::ui::DisplayOpening opening;
   QApplication app(argc, argv);
+  opening.Opened();
   early.ApplicationReady();
   // The thread works under the application object: finished before it goes.
   const auto earlyDone = qScopeGuard([&early] { early.Join(); });

@@ -11,7 +11,11 @@
 #include <QProxyStyle>
 #include <QStyleOption>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
+#include <mutex>
+#include <vector>
 
 namespace quantivo::ui {
 namespace {
@@ -89,7 +93,71 @@ class DeferredIconStyle : public QProxyStyle {
   }
 };
 
+// A message held while the display opens, with copies of what its context points to.
+struct HeldMessage {
+  QtMsgType Type;
+  QByteArray File;
+  int Line;
+  QByteArray Function;
+  QByteArray Category;
+  QString Text;
+};
+
+// A copy's text, or null where the original pointed nowhere.
+const char* Data(const QByteArray& copy) {
+  return copy.isNull() ? nullptr : copy.constData();
+}
+
+std::mutex g_heldLock;
+std::vector<HeldMessage> g_held;
+QtMessageHandler g_previousHandler = nullptr;
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  // The only fatal message while the application object is made: no platform (no
+  // display) could be opened. The warnings held before it say the same: dropped.
+  if (type == QtFatalMsg) {
+    const std::string line =
+        NoDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")) + '\n';
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+  }
+  const std::lock_guard lock(g_heldLock);
+  g_held.push_back({type, context.file, context.line, context.function, context.category, text});
+}
+
 }  // namespace
+
+std::string NoDisplayMessage(const char* display, const char* waylandDisplay) {
+  for (const char* name : {display, waylandDisplay}) {
+    if (name != nullptr && *name != '\0')
+      return std::string("quantivo: cannot open display ") + name;
+  }
+  return "quantivo: cannot open display (DISPLAY and WAYLAND_DISPLAY are not set)";
+}
+
+DisplayOpening::DisplayOpening() {
+  g_previousHandler = qInstallMessageHandler(HoldMessage);
+}
+
+DisplayOpening::~DisplayOpening() {
+  Opened();
+}
+
+void DisplayOpening::Opened() {
+  if (g_previousHandler == nullptr) return;
+  qInstallMessageHandler(g_previousHandler);
+  std::vector<HeldMessage> held;
+  {
+    const std::lock_guard lock(g_heldLock);
+    held.swap(g_held);
+  }
+  for (const HeldMessage& m : held) {
+    const QMessageLogContext context(Data(m.File), m.Line, Data(m.Function), Data(m.Category));
+    g_previousHandler(m.Type, context, m.Text);
+  }
+  g_previousHandler = nullptr;
+}
 
 void DeferStyleIcons() {
   // A proxy made without a style takes the one the application would have had (the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <future>
+#include <string>
 #include <thread>
 
 namespace quantivo::ui {
@@ -14,6 +15,27 @@ namespace quantivo::ui {
 /// time it is drawn or measured. Call once, after the application object exists and
 /// before any window is made.
 void DeferStyleIcons();
+
+/// The one line that says the display cannot be opened: the X display `display` names
+/// ($DISPLAY), else the Wayland one `waylandDisplay` names; null or empty when unset.
+std::string NoDisplayMessage(const char* display, const char* waylandDisplay);
+
+/// While the application object is made (it connects to the display), holds Qt's
+/// messages back. Should no display open, Qt gives up with advice to reinstall and an
+/// abort; the program says instead, on the standard error, the one line
+/// NoDisplayMessage gives and ends with status 1. Made just before the application
+/// object; Opened() (or the end of its scope) hands the held messages on, in order, to
+/// the handler that was there before.
+class DisplayOpening {
+ public:
+  DisplayOpening();
+  ~DisplayOpening();
+  DisplayOpening(const DisplayOpening&) = delete;
+  DisplayOpening& operator=(const DisplayOpening&) = delete;
+
+  /// The application object exists.
+  void Opened();
+};
 
 /// Does on a second thread, while the program starts, what the window's thread
 /// would otherwise wait for: fontconfig's set-up (its configuration files and

@@ -659,6 +659,39 @@ TEST_F(WindowCommandsTest, HelpOpensFromTheWindowAndFromADialog) {
   EXPECT_EQ(m_window->OpenHelpWindow()->CurrentPage().fileName(), "metric-prefixes.html");
 }
 
+// Help that went narrow beside a dialog comes back to its own size for the window's F1.
+TEST_F(WindowCommandsTest, HelpComesBackFromBesideADialog) {
+  QTest::keyClick(lst_In, Qt::Key_F1);
+  QWidget* help = m_window->OpenHelpWindow()->Window();
+  const QSize own(600, 400);
+  help->resize(own);
+  WithModalDialog<Tfrm_Fonts>([&] { Action("mnu_Fonts1")->trigger(); },
+                              [&](Tfrm_Fonts* dialog) {
+                                dialog->move(0, 0);
+                                Child<QPushButton>(dialog, "btn_Help")->click();
+                                EXPECT_LT(help->width(), own.width());
+                              });
+  QTest::keyClick(lst_In, Qt::Key_F1);
+  EXPECT_EQ(help->size(), own);
+}
+
+TEST_F(WindowCommandsTest, EscapeClosesHelp) {
+  QTest::keyClick(lst_In, Qt::Key_F1);
+  QWidget* help = m_window->OpenHelpWindow()->Window();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+  QTest::keyClick(help, Qt::Key_Escape);
+  EXPECT_FALSE(help->isVisible());
+}
+
+// Closing the window ends the program as Exit does, though the help window is open.
+TEST_F(WindowCommandsTest, ClosingTheWindowEndsTheProgramAndItsHelp) {
+  QTest::keyClick(lst_In, Qt::Key_F1);
+  QTimer::singleShot(0, m_window.get(), &QWidget::close);
+  QTimer::singleShot(10000, m_window.get(), [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(m_window->OpenHelpWindow()->Window()->isVisible());
+}
+
 TEST_F(WindowCommandsTest, NoCalculatorIsReported) {
   m_window->SetCalculators({"/nonexistent/calculator", "quantivo-no-such-calculator"});
   Action("Calculator1")->trigger();

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <cstddef>
@@ -25,6 +26,24 @@ TEST(InterfaceTranslation, TakesTheFirstShippedLanguageUnlessEnglishComesFirst) 
   EXPECT_EQ(InterfaceTranslation({"C"}).Language(), "");
   EXPECT_EQ(InterfaceTranslation({"es-ES", "de-DE"}).Language(), "de");
   EXPECT_EQ(InterfaceTranslation({"fr-CA", "de"}).Language(), "fr");
+}
+
+// A damaged translation file where the program once looked for its translations is
+// not read: German still shows German.
+TEST(InterfaceTranslation, ADamagedFileIsNotRead) {
+  QFile german(QStringLiteral(":/translations/quantivo_de.qm"));
+  ASSERT_TRUE(german.open(QIODevice::ReadOnly));
+  const QByteArray whole = german.readAll();
+  const QTemporaryDir folder;
+  qputenv("QUANTIVO_TRANSLATIONS", folder.path().toUtf8());
+  for (const QByteArray& damaged : {whole.left(whole.size() / 2), QByteArray(4096, '\xa5')}) {
+    QFile file(folder.filePath(QStringLiteral("quantivo_de.qm")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(damaged) == damaged.size());
+    file.close();
+    const InterfaceTranslation translation({"de-DE"});
+    EXPECT_EQ(QCoreApplication::translate("Menus", "&Edit"), "&Bearbeiten");
+  }
+  qunsetenv("QUANTIVO_TRANSLATIONS");
 }
 
 // The real window built under the German translation the build made.

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 #include <ostream>
 #include <vector>
+
+#include "ui/help/help_launcher.h"
 
 namespace quantivo::ui {
 
@@ -83,6 +86,25 @@ TEST(WindowPlacement, HelpBesideADialog) {
             (Placement{{0, 360}, {790, 600}}));
   // A dialog in the middle leaves 430 pixels on either side: too narrow to read.
   EXPECT_EQ(PlaceHelpBeside(QRect(440, 300, 400, 300), kHelp, kMargins, kArea, 480), std::nullopt);
+}
+
+// The help comes back from beside a dialog to its own size and place, unless the user
+// has resized it.
+TEST(WindowPlacement, HelpBackFromADialog) {
+  constexpr QSize kBeside(500, 600);
+  const struct {
+    QSize now;
+    HelpFrame own;
+    std::optional<Placement> back;
+  } kCases[] = {
+      {kBeside, {QPoint(200, 100), {860, 600}}, Placement{{200, 100}, {860, 600}}},
+      {kBeside, {std::nullopt, {860, 600}}, Placement{{205, 180}, {860, 600}}},  // never placed
+      {kBeside, {QPoint(1000, 900), {860, 600}}, Placement{{410, 360}, {860, 600}}},
+      {{520, 600}, {QPoint(200, 100), {860, 600}}, std::nullopt},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(HelpBackFromDialog(c.now, kBeside, c.own, kMargins, kArea), c.back) << c.now.width();
+  }
 }
 
 TEST(WindowPlacement, StoredBoundsToGeometry) {

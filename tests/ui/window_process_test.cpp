@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -135,6 +136,28 @@ TEST_F(WindowProcessTest, SigtermWithAFailingSaveEndsAndSaysWhy) {
             std::string::npos)
       << ended.Errors;
   EXPECT_EQ(Contents(Settings()), old);
+}
+
+// With no display to open, the program says so in one line and ends with status 1,
+// where Qt would abort with advice to reinstall.
+TEST_F(WindowProcessTest, NoDisplayIsOneLineAndStatusOne) {
+  const struct {
+    const char* environment;
+    const char* said;
+  } kCases[] = {
+      {"DISPLAY=:59999", "quantivo: cannot open display :59999\n"},
+      {"WAYLAND_DISPLAY=wayland-9", "quantivo: cannot open display wayland-9\n"},
+      {"", "quantivo: cannot open display (DISPLAY and WAYLAND_DISPLAY are not set)\n"},
+  };
+  const std::string errors = (m_folder / "stderr.txt").string();
+  for (const auto& c : kCases) {
+    const int status =
+        std::system(("unset QT_QPA_PLATFORM XDG_SESSION_TYPE DISPLAY WAYLAND_DISPLAY; " +
+                     std::string(c.environment) + " '" QUANTIVO_PROGRAM "' 2>'" + errors + "'")
+                        .c_str());
+    EXPECT_EQ(WEXITSTATUS(status), 1) << c.environment;
+    EXPECT_EQ(Contents(errors), c.said);
+  }
 }
 
 }  // namespace

@@ -42,14 +42,14 @@ class MissingHelpViewer : public HelpViewer {
 
 QString HelpLibraryPath() {
   return InstalledPath(nullptr, QStringLiteral("../lib/quantivo/libquantivo_help.so"),
-                       QUANTIVO_BUILD_HELP_LIBRARY);
+                       kBuildTree.HelpLibrary);
 }
 
 }  // namespace
 
 QString HelpCollectionPath() {
   return InstalledPath("QUANTIVO_HELP", QStringLiteral("../share/quantivo/help/quantivo.qhc"),
-                       QUANTIVO_BUILD_HELP);
+                       kBuildTree.HelpCollection);
 }
 
 std::unique_ptr<HelpViewer> LoadHelpViewer(const QString& collectionFile) {

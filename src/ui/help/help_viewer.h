@@ -39,8 +39,8 @@ inline QString MissingHelpPage(const QString& reason) {
 }
 
 /// The help file: the collection the build compiles from the pages in help/. Looked
-/// for beside an installed program, then in the build tree; QUANTIVO_HELP names
-/// another.
+/// for beside the program, then (by a program run in its build tree) in the build
+/// tree; QUANTIVO_HELP names another.
 QString HelpCollectionPath();
 
 /// The help window for the help file at `collectionFile`, from the help library.

@@ -1,6 +1,7 @@
 #include "ui/window/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -117,6 +118,11 @@ void Tfrm_Converter::closeEvent(QCloseEvent* event) {
   // with the message loop running.
   SaveSettings();
   QMainWindow::closeEvent(event);
+  // Closed, the main window ends the program as Exit does, whatever else is open.
+  if (event->isAccepted()) {
+    m_help.Close();
+    QCoreApplication::quit();
+  }
 }
 
 void Tfrm_Converter::CreateControls() {
@@ -462,15 +468,15 @@ bool Tfrm_Converter::ApplyCustomUnits(catalogue::CustomUnitLists units) {
 }
 
 void Tfrm_Converter::mnu_Contents1Click() {
-  m_help.Viewer().ShowContents();
+  m_help.Show(&HelpViewer::ShowContents);
 }
 
 void Tfrm_Converter::mnu_SearchforHelpOn1Click() {
-  m_help.Viewer().ShowIndex();
+  m_help.Show(&HelpViewer::ShowIndex);
 }
 
 void Tfrm_Converter::mnu_HowtoUseHelp1Click() {
-  m_help.Viewer().ShowHelpOnHelp();
+  m_help.Show(&HelpViewer::ShowHelpOnHelp);
 }
 
 void Tfrm_Converter::mnu_About1Click() {
