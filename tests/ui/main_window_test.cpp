@@ -514,8 +514,7 @@ TEST_F(MainWindowTest, ConversionFactorInTheTooltipAndAnOptionalLine) {
   EXPECT_FALSE(line->isVisible());
   const int designHeight = lst_In->height();
   // The unit at the foot of the input list, which the line would hide.
-  QTest::mouseClick(lst_In->viewport(), Qt::LeftButton, {},
-                    {4, lst_In->viewport()->height() - 3});
+  QTest::mouseClick(lst_In->viewport(), Qt::LeftButton, {}, {4, lst_In->viewport()->height() - 3});
 
   Action("mnu_ShowConversionFactor1")->trigger();
   EXPECT_TRUE(line->isVisible());
