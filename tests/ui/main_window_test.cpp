@@ -275,6 +275,13 @@ TEST_F(MainWindowTest, AUnitListIsNeverEmptiedByAClick) {
     EXPECT_EQ(Selected(lst_In), "Celsius");
     EXPECT_EQ(txt_Out->text(), "212");
   }
+  // A click on the unit cut off at the list's foot selects that unit and no other.
+  ClickTab(0);
+  const QPoint foot(10, lst_Out->viewport()->height() - 3);
+  const QString cut = lst_Out->indexAt(foot).data().toString();
+  QTest::mouseClick(lst_Out->viewport(), Qt::LeftButton, {}, foot);
+  EXPECT_EQ(lst_Out->selectionModel()->selectedIndexes().value(0).data().toString(), cut);
+  EXPECT_EQ(lst_Out->currentIndex().data().toString(), cut);
 }
 
 // The focus coming to a list without a selected unit selects nothing; an arrow key

@@ -150,8 +150,12 @@ void WorkingPanel::ShowUnitList(UnitListView* list, const model::UnitList& shown
     list->clearSelection();
     list->scrollToTop();
   } else {
+    // A unit the user has just clicked is current already: scrolling it whole into
+    // view now would put another unit under the pointer, which the click would then
+    // select.
+    const bool moved = entriesChanged || list->currentRow() != shown.Selected;
     list->setCurrentRow(shown.Selected);
-    list->scrollTo(list->currentIndex());
+    if (moved) list->scrollTo(list->currentIndex());
   }
 }
 
