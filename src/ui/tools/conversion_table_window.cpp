@@ -251,7 +251,16 @@ void ConversionTableWindow::RestoreBounds(const model::WindowBounds& stored) {
   // gives another), the window goes beside the main window.
   const OpeningPlace place =
       StoredBoundsToGeometry(stored, size(), minimumSizeHint(), ScreenAreas(), PrimaryArea());
-  resize(place.Size);
+  // Room is left for a frame like the main window's: a window manager may maximise a
+  // window that comes as large as the screen (xfwm4 does), which the fit after the
+  // first show then leaves as it is.
+  const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+  if (main != nullptr && main->screen() != nullptr) {
+    const QSize decoration = main->frameGeometry().size() - main->size();
+    resize(place.Size.boundedTo(main->screen()->availableGeometry().size() - decoration));
+  } else {
+    resize(place.Size);
+  }
   if (place.TopLeft == QPoint(stored.FormLeft, stored.FormTop)) PlaceAt(*place.TopLeft);
 }
 
