@@ -199,7 +199,11 @@ void Tfrm_Converter::ApplyWindowBounds() {
   // stored maximised is maximised then, over its normal frame.
   m_frame = new FrameFitter(
       this, {place.TopLeft, bounds.Sized() ? place.Size : QSize(), bounds.IsMaximized});
-  resize(place.Size);
+  // Until then the inside takes the frame's size; one as large as the free area would
+  // be maximised by some window managers (xfwm4), so it leaves room for a frame.
+  const QSize frameRoom(16, 40);
+  const QRect area = PrimaryArea();
+  resize(area.isEmpty() ? place.Size : place.Size.boundedTo(area.size() - frameRoom));
   if (place.TopLeft) move(*place.TopLeft);
   // The table's stored size is fitted as this window's is, and saved so when it does not
   // open.
