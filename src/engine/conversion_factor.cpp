@@ -70,16 +70,20 @@ ConversionFactor ConversionFactorText(const catalogue::UnitCatalogue& catalogue,
   if (inputUnit < 0 || outputUnit < 0 || inputUnit >= count || outputUnit >= count) return {};
   const catalogue::UnitRecord& input = unitCategory.Units[inputUnit];
   const catalogue::UnitRecord& output = unitCategory.Units[outputUnit];
-  const int inputCode = static_cast<int>(input.Factor);
-  const int outputCode = static_cast<int>(output.Factor);
+  // Number systems and temperatures know their units by a code in the factor's place;
+  // a measured unit's factor may be far beyond an int, so it is read for those alone.
+  const auto code = [](const catalogue::UnitRecord& record) {
+    return static_cast<int>(record.Factor);
+  };
   switch (unitCategory.Kind) {
     case ConversionKind::Fraction:
       return {};
     case ConversionKind::NumberBase:
-      return std::vector<Message>{FromTo(inputCode, outputCode), FromTo(outputCode, inputCode)};
+      return std::vector<Message>{FromTo(code(input), code(output)),
+                                  FromTo(code(output), code(input))};
     case ConversionKind::Temperature:
-      return TemperatureFormula(inputCode, outputCode, locale) + "\n" +
-             TemperatureFormula(outputCode, inputCode, locale);
+      return TemperatureFormula(code(input), code(output), locale) + "\n" +
+             TemperatureFormula(code(output), code(input), locale);
     case ConversionKind::Linear:
       break;
   }
