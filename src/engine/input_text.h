@@ -18,7 +18,8 @@ std::string InputBoxText(std::string_view text);
 /// pass, as do the digits. A number system takes letters for its digits and Roman
 /// numerals; every other kind takes the signs of a decimal number: + - E e and the
 /// locale's decimal separator `decimal` (the comma in German or French, where the
-/// full stop groups thousands and is swallowed). Anything else is swallowed.
+/// window turns a typed full stop into it while the box holds none, and swallows
+/// it after). Anything else is swallowed.
 bool InputCharacterPasses(catalogue::ConversionKind kind, char32_t c, char32_t decimal = '.');
 
 /// The input box shows the input text with the locale's decimal separator in place of

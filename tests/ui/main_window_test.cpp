@@ -610,8 +610,8 @@ TEST_F(MainWindowTest, DecimalCommaLocale) {
   OpenWith("[Quantivo]\nViewType=4\nPrecision=4\n");
   ClickUnit(lst_In, "meter");
   ClickUnit(lst_Out, "foot");
-  Type("1,5.");
-  EXPECT_EQ(txt_In->text(), "1,5");  // the full stop groups thousands here
+  Type("1.5.");
+  EXPECT_EQ(txt_In->text(), "1,5");  // a typed point is the separator, once
   EXPECT_EQ(txt_Out->text(), "4,9213");
   QTest::keyClick(txt_In, Qt::Key_Period, Qt::KeypadModifier);
   EXPECT_EQ(txt_In->text(), "1,5,");

@@ -114,9 +114,11 @@ bool KeyboardRouter::FilterInputKey(QKeyEvent* key) {
   const QString text = key->text();
   const char32_t decimal = m_decimal.size() == 1 ? m_decimal.front().unicode() : U'.';
   // Where the decimal separator is not ".", the keypad's decimal key gives it,
-  // whichever sign the key bears.
-  if (m_decimal != u"." && (key->modifiers() & Qt::KeypadModifier) &&
-      (text == u"." || text == u",") && text != m_decimal && m_routes.InputTakes(decimal)) {
+  // whichever sign the key bears, and so does a typed "." while the box holds no
+  // separator yet: "1.5" typed is one and a half, never fifteen.
+  const bool keypad = (key->modifiers() & Qt::KeypadModifier) && (text == u"." || text == u",");
+  if (m_decimal != u"." && (keypad || (text == u"." && !BoxHoldsDecimal())) && text != m_decimal &&
+      m_routes.InputTakes(decimal)) {
     m_inputBox->insert(m_decimal);
     return true;
   }
@@ -125,6 +127,15 @@ bool KeyboardRouter::FilterInputKey(QKeyEvent* key) {
     if (!m_routes.InputTakes(c.unicode())) return true;  // swallowed
   }
   return false;
+}
+
+bool KeyboardRouter::BoxHoldsDecimal() const {
+  // The selected text is about to be typed over.
+  QString kept = m_inputBox->text();
+  if (m_inputBox->hasSelectedText()) {
+    kept.remove(m_inputBox->selectionStart(), m_inputBox->selectedText().size());
+  }
+  return kept.contains(m_decimal);
 }
 
 // The selection a box dropped when the menu bar took the keys comes back with them.

@@ -54,6 +54,9 @@ class KeyboardRouter : public QObject {
   bool DispatchShortcut(QKeyEvent* key);
   /// The input box's filter: true for a key it must not see.
   bool FilterInputKey(QKeyEvent* key);
+  /// Whether the input box keeps a decimal separator once the typed key replaces its
+  /// selection.
+  bool BoxHoldsDecimal() const;
   void FocusChanged(QWidget* old, QWidget* now);
 
   QWidget* m_window;
