@@ -373,6 +373,10 @@
         <source>%1 (your own)</source>
         <translation>%1 (eigene)</translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
 </context>
 <context>
     <name>quantivo::ui::HelpWindow</name>
@@ -415,6 +419,46 @@
     <message>
         <source>The help file %1 cannot be found or read. Build the program again, or reinstall it, to put the help file back.</source>
         <translation>Die Hilfedatei %1 wurde nicht gefunden oder kann nicht gelesen werden. Erstellen Sie das Programm neu oder installieren Sie es erneut, um die Hilfedatei wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Search for</source>
+        <translation>Suchen nach</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>First page of hits</source>
+        <translation>Erste Trefferseite</translation>
+    </message>
+    <message>
+        <source>Previous page of hits</source>
+        <translation>Vorige Trefferseite</translation>
+    </message>
+    <message>
+        <source>Next page of hits</source>
+        <translation>Nächste Trefferseite</translation>
+    </message>
+    <message>
+        <source>Last page of hits</source>
+        <translation>Letzte Trefferseite</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Weitere Schaltflächen</translation>
     </message>
 </context>
 <context>

@@ -373,6 +373,10 @@
         <source>%1 (your own)</source>
         <translation>%1 (personnalisée)</translation>
     </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
 </context>
 <context>
     <name>quantivo::ui::HelpWindow</name>
@@ -415,6 +419,46 @@
     <message>
         <source>The help file %1 cannot be found or read. Build the program again, or reinstall it, to put the help file back.</source>
         <translation>Le fichier d’aide %1 est introuvable ou illisible. Recompilez le programme ou réinstallez-le pour rétablir le fichier d’aide.</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Search for</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Résultats de la recherche</translation>
+    </message>
+    <message>
+        <source>First page of hits</source>
+        <translation>Première page de résultats</translation>
+    </message>
+    <message>
+        <source>Previous page of hits</source>
+        <translation>Page de résultats précédente</translation>
+    </message>
+    <message>
+        <source>Next page of hits</source>
+        <translation>Page de résultats suivante</translation>
+    </message>
+    <message>
+        <source>Last page of hits</source>
+        <translation>Dernière page de résultats</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Autres boutons</translation>
     </message>
 </context>
 <context>

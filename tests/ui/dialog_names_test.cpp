@@ -11,6 +11,7 @@
 #include "ui/dialogs/arrange_units_dialog.h"
 #include "ui/dialogs/choose_units_dialog.h"
 #include "ui/dialogs/number_format_dialog.h"
+#include "ui/help/help_window.h"
 
 namespace quantivo::ui {
 namespace {
@@ -31,7 +32,7 @@ void Walk(QAccessibleInterface* iface, std::vector<Seen>& seen) {
   }
 }
 
-std::vector<Seen> SeenIn(QDialog* dialog) {
+std::vector<Seen> SeenIn(QWidget* dialog) {
   std::vector<Seen> seen;
   Walk(QAccessible::queryAccessibleInterface(dialog), seen);
   return seen;
@@ -44,11 +45,12 @@ TEST(DialogNames, EveryControlOfTheDialogsHasAName) {
   Tfrm_ArrangeUnits arrange(kCategories, kCategories, QFont(), {});
   Tfrm_NumberFormat format({engine::ViewType::Fixed, 4}, {}, {});
   Tfrm_About about(425);
-  const QList<QAccessible::Role> controls = {QAccessible::PushButton, QAccessible::RadioButton,
-                                             QAccessible::CheckBox,   QAccessible::List,
-                                             QAccessible::ListItem,   QAccessible::SpinBox,
-                                             QAccessible::ComboBox,   QAccessible::EditableText};
-  for (QDialog* dialog : std::vector<QDialog*>{&choose, &arrange, &format, &about}) {
+  HelpWindow help(HelpCollectionPath());
+  const QList<QAccessible::Role> controls = {
+      QAccessible::PushButton, QAccessible::RadioButton,  QAccessible::CheckBox,
+      QAccessible::List,       QAccessible::ListItem,     QAccessible::SpinBox,
+      QAccessible::ComboBox,   QAccessible::EditableText, QAccessible::Tree};
+  for (QWidget* dialog : std::vector<QWidget*>{&choose, &arrange, &format, &about, &help}) {
     int count = 0;
     for (const Seen& seen : SeenIn(dialog)) {
       if (!controls.contains(seen.Role)) continue;

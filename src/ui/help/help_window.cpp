@@ -1,5 +1,6 @@
 #include "ui/help/help_window.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -19,8 +20,11 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace quantivo::ui {
 namespace {
@@ -100,6 +104,7 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent) : QMainWi
   }
 
   CreateTabs();
+  NameControls();
   ConnectPageLinks();
   CreateSplitter();
   CreateToolBar();
@@ -120,6 +125,44 @@ void HelpWindow::CreateTabs() {
       m_engine->searchEngine()->reindexDocumentation();
     }
   });
+}
+
+// What a screen reader says of the parts that show no text of their own.
+void HelpWindow::NameControls() {
+  m_browser->setAccessibleName(tr("Help page"));
+  m_engine->contentWidget()->setAccessibleName(tr("Contents"));
+  m_engine->indexWidget()->setAccessibleName(tr("Index"));
+  QHelpSearchEngine* search = m_engine->searchEngine();
+  if (auto* field = search->queryWidget()->findChild<QLineEdit*>()) {
+    field->setAccessibleName(tr("Search for"));
+  }
+  for (QTextBrowser* results : search->resultWidget()->findChildren<QTextBrowser*>()) {
+    results->setAccessibleName(tr("Search results"));
+  }
+  // The page buttons of the hits show arrows alone, in this order along their row.
+  const QStringList pages = {tr("First page of hits"), tr("Previous page of hits"),
+                             tr("Next page of hits"), tr("Last page of hits")};
+  QList<QToolButton*> arrows;
+  for (QToolButton* button : search->resultWidget()->findChildren<QToolButton*>()) {
+    if (button->text().isEmpty() && button->toolTip().isEmpty()) arrows.append(button);
+  }
+  std::sort(arrows.begin(), arrows.end(), [](const QToolButton* a, const QToolButton* b) {
+    return a->parentWidget()->layout()->indexOf(a) < b->parentWidget()->layout()->indexOf(b);
+  });
+  for (int i = 0; i < arrows.size() && arrows.size() == pages.size(); ++i) {
+    arrows[i]->setAccessibleName(pages[i]);
+  }
+  // The other buttons take their tooltip or their word; a box's clear button is one.
+  for (QWidget* part : {static_cast<QWidget*>(search->queryWidget()),
+                        static_cast<QWidget*>(search->resultWidget())}) {
+    for (QAbstractButton* button : part->findChildren<QAbstractButton*>()) {
+      const QString name = button->text().isEmpty() ? button->toolTip() : button->text();
+      if (button->accessibleName().isEmpty()) {
+        button->setAccessibleName(name.isEmpty() ? tr("Clear")
+                                                 : name.simplified().remove(QLatin1Char('&')));
+      }
+    }
+  }
 }
 
 QWidget* HelpWindow::CreateIndexPage() {
@@ -195,6 +238,10 @@ void HelpWindow::CreateToolBar() {
                    &QTextBrowser::forward);
   tools->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Contents"), this,
                    &HelpWindow::ShowContents);
+  // The arrow that shows the buttons a narrow window has no room for.
+  if (auto* more = tools->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"))) {
+    more->setAccessibleName(tr("More buttons"));
+  }
 }
 
 void HelpWindow::ShowFirstPage() {

@@ -47,6 +47,7 @@ class HelpWindow : public QMainWindow, public HelpViewer {
   /// The contents, index and search pages, in that order, beside the page shown.
   void CreateTabs();
   /// The keyword index under its "Look for" field.
+  void NameControls();
   QWidget* CreateIndexPage();
   /// The full-text search: the query above its results.
   QWidget* CreateSearchPage();

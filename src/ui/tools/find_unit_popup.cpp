@@ -10,6 +10,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <utility>
 
@@ -43,6 +44,10 @@ FindUnitPopup::FindUnitPopup(const catalogue::UnitCatalogue& catalogue, TabOrder
   txt_Find->setAccessibleName(tr("Find unit"));
   txt_Find->setPlaceholderText(tr("Unit or category name"));
   txt_Find->setClearButtonEnabled(true);
+  // The box's clear button shows an icon alone; a screen reader says what it does.
+  for (QToolButton* clear : txt_Find->findChildren<QToolButton*>()) {
+    clear->setAccessibleName(tr("Clear"));
+  }
   txt_Find->installEventFilter(this);
   connect(txt_Find, &QLineEdit::textChanged, this, &FindUnitPopup::txt_FindChange);
 
