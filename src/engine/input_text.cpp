@@ -1,5 +1,10 @@
 #include "engine/input_text.h"
 
+#include <algorithm>
+#include <span>
+#include <utility>
+#include <vector>
+
 namespace quantivo::engine {
 
 std::string InputBoxText(std::string_view text) {
@@ -36,6 +41,73 @@ std::size_t TakeDigits(std::string_view& text, std::string& out) {
   return count;
 }
 
+// The digits of other scripts, each ten code points from its zero: Arabic-Indic, the
+// extended ones of Persian and Urdu, Devanagari.
+constexpr char32_t kDigitZeros[] = {U'\u0660', U'\u06F0', U'\u0966'};
+
+// The code point UTF-8 `text` starts with, and its length in bytes; a byte that starts
+// no sequence stands for itself.
+std::pair<char32_t, std::size_t> FirstCodePoint(std::string_view text) {
+  const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+  if (length == 1 || text.size() < length) return {lead, 1};
+  char32_t c = lead & (0xFFU >> (length + 1));
+  for (std::size_t i = 1; i < length; ++i) c = (c << 6) | (byte(i) & 0x3FU);
+  return {c, length};
+}
+
+// `text` with the digits of another script written as ASCII ones; nothing where it
+// mixes the digits of two scripts.
+std::optional<std::string> WithAsciiDigits(std::string_view text) {
+  std::string out;
+  char32_t script = 0;  // the zero of the digits met so far; 0 before any
+  while (!text.empty()) {
+    const auto [c, length] = FirstCodePoint(text);
+    char32_t zero = c >= '0' && c <= '9' ? U'0' : 0;
+    for (const char32_t other : kDigitZeros) {
+      if (c >= other && c <= other + 9) zero = other;
+    }
+    if (zero == 0) {
+      out.append(text.substr(0, length));
+    } else {
+      if (script != 0 && script != zero) return std::nullopt;
+      script = zero;
+      out.push_back(static_cast<char>('0' + (c - zero)));
+    }
+    text.remove_prefix(length);
+  }
+  return out;
+}
+
+// What may group digits where the locale groups them with `thousands`: that, and what
+// people and other programs write in its place, any kind of space for a space and
+// either apostrophe for an apostrophe.
+std::vector<std::string_view> GroupSeparators(std::string_view thousands) {
+  static constexpr std::string_view kSpaces[] = {" ", "\u00A0", "\u202F", "\u2009"};
+  static constexpr std::string_view kApostrophes[] = {"'", "\u2019"};
+  const std::span<const std::string_view> families[] = {kSpaces, kApostrophes};
+  for (const std::span<const std::string_view> family : families) {
+    if (std::ranges::find(family, thousands) != family.end()) return {family.begin(), family.end()};
+  }
+  if (thousands.empty()) return {};
+  return {thousands};
+}
+
+// Whether groups of digits after a first one are a number's: the last of three, those
+// between all of two (as Indian numbers are grouped) or all of three, and the first of
+// one up to as many.
+bool GroupedAsANumber(std::size_t first, const std::vector<std::size_t>& groups) {
+  if (groups.empty()) return true;
+  if (groups.back() != 3) return false;
+  const std::size_t between = groups.size() > 1 ? groups.front() : 3;
+  if (between != 2 && between != 3) return false;
+  for (std::size_t i = 0; i + 1 < groups.size(); ++i) {
+    if (groups[i] != between) return false;
+  }
+  return first <= between;
+}
+
 }  // namespace
 
 std::string BoxTextFromInput(std::string_view input, std::string_view decimal) {
@@ -46,24 +118,32 @@ std::string InputFromBoxText(std::string_view box, std::string_view decimal) {
   return ReplacedText(box, decimal, ".");
 }
 
-std::optional<std::string> LocaleNumberAsInput(std::string_view text, const NumberLocale& locale) {
+std::optional<std::string> LocaleNumberAsInput(std::string_view pasted,
+                                               const NumberLocale& locale) {
+  const std::optional<std::string> ascii = WithAsciiDigits(pasted);
+  if (!ascii) return std::nullopt;
+  std::string_view text = *ascii;
   std::string input;
   if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
     input.push_back(text.front());
     text.remove_prefix(1);
   }
-  // The whole part: one to three digits and then groups of three after each
-  // separator, or digits without any separator.
+  // The whole part: digits, grouped by one separator throughout or not at all.
   const std::size_t first = TakeDigits(text, input);
   if (first == 0) return std::nullopt;
-  const std::string_view thousands = locale.Thousands;
-  if (!thousands.empty() && text.starts_with(thousands)) {
-    if (first > 3) return std::nullopt;
-    while (!thousands.empty() && text.starts_with(thousands)) {
-      text.remove_prefix(thousands.size());
-      if (TakeDigits(text, input) != 3) return std::nullopt;
-    }
+  const std::vector<std::string_view> separators = GroupSeparators(locale.Thousands);
+  std::vector<std::size_t> groups;
+  std::string_view used;
+  for (;;) {
+    const auto separator = std::ranges::find_if(
+        separators, [text](std::string_view s) { return text.starts_with(s); });
+    if (separator == separators.end()) break;
+    if (!used.empty() && *separator != used) return std::nullopt;
+    used = *separator;
+    text.remove_prefix(used.size());
+    groups.push_back(TakeDigits(text, input));
   }
+  if (!GroupedAsANumber(first, groups)) return std::nullopt;
   if (!locale.Decimal.empty() && text.starts_with(locale.Decimal)) {
     text.remove_prefix(locale.Decimal.size());
     input.push_back('.');

@@ -32,7 +32,12 @@ std::string InputFromBoxText(std::string_view box, std::string_view decimal);
 /// A pasted text that is a number as the locale writes it (as the output box shows a
 /// result: a sign, digits grouped by threes with the thousands separator or not
 /// grouped, the decimal separator, an exponent), as input text with "." and no
-/// grouping; nothing for any other text, which pastes as it is.
-std::optional<std::string> LocaleNumberAsInput(std::string_view text, const NumberLocale& locale);
+/// grouping; nothing for any other text, which pastes as it is. Written as people and
+/// other programs write it in the locale, it is that number too: grouped by any kind of
+/// space where the locale groups with a space, by either apostrophe where it groups
+/// with one, by twos before the last three (Indian grouping), in the digits of one
+/// script (Arabic-Indic, Persian, Devanagari). Digits of two scripts, or two
+/// separators, are no number.
+std::optional<std::string> LocaleNumberAsInput(std::string_view pasted, const NumberLocale& locale);
 
 }  // namespace quantivo::engine

@@ -87,6 +87,9 @@ TEST(LocaleNumberAsInput, ReadsNumbersAsTheLocaleWritesThem) {
   const NumberLocale english;
   const NumberLocale german{",", "."};
   const NumberLocale french{",", "\u202F"};
+  const NumberLocale russian{",", "\u00A0"};
+  const NumberLocale swiss{".", "\u2019"};
+  const NumberLocale arabic{"\u066B", "\u066C"};
   struct Case {
     const NumberLocale* locale;
     const char* pasted;
@@ -109,6 +112,21 @@ TEST(LocaleNumberAsInput, ReadsNumbersAsTheLocaleWritesThem) {
       {&english, "1 234", nullptr},
       {&english, "FF", nullptr},
       {&english, "", nullptr},
+      // As people and other programs write them in the locale.
+      {&french, "1 234,5", "1234.5"},
+      {&french, "1\u00A0234\u00A0567,5", "1234567.5"},
+      {&russian, "1\u202F234,5", "1234.5"},
+      {&swiss, "1'234.5", "1234.5"},
+      {&english, "12,34,567.5", "1234567.5"},
+      {&english, "1,23,45,678", "12345678"},
+      {&arabic, "\u0661\u066C\u0662\u0663\u0664\u066B\u0665", "1234.5"},
+      {&arabic, "\u06F3\u066B\u06F8\u06F1", "3.81"},
+      {&english, "\u0967\u0968", "12"},
+      {&arabic, "\u0661\u06F2", nullptr},    // digits of two scripts
+      {&french, "1 234\u00A0567", nullptr},  // two separators
+      {&english, "123,45,678", nullptr},     // a first group longer than those after
+      {&english, "1,2,345", nullptr},
+      {&english, "1'234.5", nullptr},  // not how English groups
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.pasted);
