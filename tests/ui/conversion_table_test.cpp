@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <string>
@@ -137,6 +139,27 @@ TEST_F(ConversionTableTest, TheMarkedRowShowsWhole) {
   QFont bold = m_table->font();
   bold.setBold(true);
   EXPECT_GT(row.width(), QFontMetrics(bold).horizontalAdvance("lepton (Biblical Roman)"));
+}
+
+// Opened the first time, the table is as large as its text asks in the desktop's font:
+// the longest result whole, the window within the screen.
+TEST(ConversionTableSize, GrowsWithTheFont) {
+  const QFont before = QApplication::font();
+  for (const int points : {10, 16, 20}) {
+    SCOPED_TRACE(points);
+    QFont font = before;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    QWidget main;
+    main.show();
+    ConversionTableWindow table(&main);
+    table.ShowRows({{"Fahrenheit", "-4.000958381E-17"}, {"Celsius", "1"}}, 0, "caption");
+    table.show();
+    const auto* view = Child<QTableView>(&table, "tbl_Table");
+    EXPECT_GE(view->columnWidth(1), view->fontMetrics().horizontalAdvance("-4.000958381E-17"));
+    EXPECT_TRUE(table.screen()->availableGeometry().contains(table.frameGeometry()));
+  }
+  QApplication::setFont(before);
 }
 
 TEST_F(ConversionTableTest, EscapeHidesTheWindow) {

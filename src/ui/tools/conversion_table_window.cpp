@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,6 +28,8 @@ namespace quantivo::ui {
 namespace {
 
 constexpr int kUnitColumn = ConversionTableModel::kUnitColumn;
+// The rows a table opened for the first time shows.
+constexpr int kShownRows = 12;
 // The highlight colour's opacity behind the current output unit: enough to see, little
 // enough that the theme's text colour stays legible on it, light or dark, and that a
 // selected row (full highlight colour) still looks different.
@@ -277,10 +281,30 @@ void ConversionTableWindow::PlaceBesideParent() {
   // The frame is not known before the first show; the title bar is guessed from the
   // main window's.
   const QSize decoration = main->frameGeometry().size() - main->size();
-  const Placement place =
-      PlaceBeside(main->frameGeometry(), size(), decoration, screen->availableGeometry(), kGap);
+  const Placement place = PlaceBeside(main->frameGeometry(), ContentSize(), decoration,
+                                      screen->availableGeometry(), kGap);
   resize(place.Size);
   PlaceAt(place.FrameTopLeft);
+}
+
+QSize ConversionTableWindow::ContentSize() {
+  // The rest of the window (caption, button, margins, spacing), as the layout asks
+  // for it beside the table's own wish.
+  const QMargins margins = layout()->contentsMargins();
+  const QSize around(margins.left() + margins.right(),
+                     layout()->sizeHint().height() - m_table->sizeHint().height());
+  // The widest name, bold where it is marked, and a result of many digits, each with
+  // the room a cell gives round its text; a dozen rows under the header.
+  m_table->resizeColumnToContents(kUnitColumn);
+  const int padding = 2 * m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+  const int result =
+      m_table->fontMetrics().horizontalAdvance(QStringLiteral("-1,234,567.8901234")) + padding;
+  const int width = m_table->columnWidth(kUnitColumn) + result +
+                    m_table->verticalScrollBar()->sizeHint().width() + 2 * m_table->frameWidth();
+  const int height = m_table->horizontalHeader()->sizeHint().height() +
+                     kShownRows * m_table->verticalHeader()->defaultSectionSize() +
+                     2 * m_table->frameWidth();
+  return QSize(width, height) + around;
 }
 
 }  // namespace quantivo::ui

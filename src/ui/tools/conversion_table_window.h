@@ -92,6 +92,8 @@ class ConversionTableWindow : public QWidget {
   /// Puts the window to the right of its parent, or to the left where the screen
   /// has no room, inside the screen's free area.
   void PlaceBesideParent();
+  /// The size the table's text asks for in its font, within no screen yet.
+  QSize ContentSize();
 
   QLabel* m_caption = nullptr;
   QTableView* m_table = nullptr;

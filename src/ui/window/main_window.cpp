@@ -448,10 +448,11 @@ void Tfrm_Converter::mnu_ConversionTable1Click() {
     // Where it was last, when that is on a screen; otherwise beside this window.
     m_table->RestoreBounds(m_model->Window().TableWindow);
   }
+  // Filled first: a table opened the first time takes the size its rows ask for.
+  m_table->ShowTable(m_model->LazyTable(), TableChange::Anything);
   m_table->show();
   m_table->raise();
   m_table->activateWindow();
-  m_table->ShowTable(m_model->LazyTable(), TableChange::Anything);
 }
 
 void Tfrm_Converter::mnu_CustomUnits1Click() {
