@@ -16,6 +16,7 @@
 #include <QHelpSearchQueryWidget>
 #include <QHelpSearchResultWidget>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -146,9 +147,13 @@ void HelpWindow::NameControls() {
   for (QToolButton* button : search->resultWidget()->findChildren<QToolButton*>()) {
     if (button->text().isEmpty() && button->toolTip().isEmpty()) arrows.append(button);
   }
-  std::sort(arrows.begin(), arrows.end(), [](const QToolButton* a, const QToolButton* b) {
-    return a->parentWidget()->layout()->indexOf(a) < b->parentWidget()->layout()->indexOf(b);
-  });
+  const auto place = [](const QToolButton* button) {
+    const QLayout* row = button->parentWidget()->layout();
+    return row != nullptr ? row->indexOf(button) : -1;
+  };
+  std::stable_sort(
+      arrows.begin(), arrows.end(),
+      [&place](const QToolButton* a, const QToolButton* b) { return place(a) < place(b); });
   for (int i = 0; i < arrows.size() && arrows.size() == pages.size(); ++i) {
     arrows[i]->setAccessibleName(pages[i]);
   }
