@@ -11,10 +11,6 @@ namespace {
 // A dialog's help is narrowed to fit beside it, but no narrower than it reads well.
 constexpr int kNarrowestHelp = 480;
 
-QSize Margins(const QWidget* window) {
-  return window->frameGeometry().size() - window->size();
-}
-
 }  // namespace
 
 std::optional<Placement> HelpBackFromDialog(QSize now, QSize besideDialog, const HelpFrame& own,
@@ -69,7 +65,7 @@ void HelpLauncher::PlaceBesideDialog(QWidget* dialog) {
   const QScreen* screen = dialog->screen();
   if (screen == nullptr) return;
   const std::optional<Placement> place =
-      PlaceHelpBeside(dialog->frameGeometry(), m_own.Size, Margins(help),
+      PlaceHelpBeside(dialog->frameGeometry(), m_own.Size, FrameMargins(help),
                       screen->availableGeometry(), kNarrowestHelp);
   if (!place) {
     // No room beside it: the dialog stays on top.
@@ -90,7 +86,7 @@ void HelpLauncher::PlaceBackFromDialog() {
   const QScreen* screen = help->screen();
   if (screen == nullptr) return;
   const std::optional<Placement> place = HelpBackFromDialog(
-      help->size(), besideDialog, m_own, Margins(help), screen->availableGeometry());
+      help->size(), besideDialog, m_own, FrameMargins(help), screen->availableGeometry());
   if (!place) return;
   help->resize(place->Size);
   help->move(place->FrameTopLeft);

@@ -260,8 +260,7 @@ void ConversionTableWindow::RestoreBounds(const model::WindowBounds& stored) {
   // first show then leaves as it is.
   const QWidget* main = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
   if (main != nullptr && main->screen() != nullptr) {
-    const QSize decoration = main->frameGeometry().size() - main->size();
-    resize(place.Size.boundedTo(main->screen()->availableGeometry().size() - decoration));
+    resize(place.Size.boundedTo(main->screen()->availableGeometry().size() - FrameMargins(main)));
   } else {
     resize(place.Size);
   }
@@ -280,8 +279,7 @@ void ConversionTableWindow::PlaceBesideParent() {
   if (screen == nullptr) return;
   // The frame is not known before the first show; the title bar is guessed from the
   // main window's.
-  const QSize decoration = main->frameGeometry().size() - main->size();
-  const Placement place = PlaceBeside(main->frameGeometry(), ContentSize(), decoration,
+  const Placement place = PlaceBeside(main->frameGeometry(), ContentSize(), FrameMargins(main),
                                       screen->availableGeometry(), kGap);
   resize(place.Size);
   PlaceAt(place.FrameTopLeft);
@@ -293,9 +291,9 @@ QSize ConversionTableWindow::ContentSize() {
   const QMargins margins = layout()->contentsMargins();
   const QSize around(margins.left() + margins.right(),
                      layout()->sizeHint().height() - m_table->sizeHint().height());
-  // The widest name, bold where it is marked, and a result of many digits, each with
-  // the room a cell gives round its text; a dozen rows under the header.
-  m_table->resizeColumnToContents(kUnitColumn);
+  // The widest name, bold where it is marked (the rows are filled before the first
+  // show, which sized that column), and a result of many digits with the room a cell
+  // gives round its text; a dozen rows under the header.
   const int padding = 2 * m_table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
   const int result =
       m_table->fontMetrics().horizontalAdvance(QStringLiteral("-1,234,567.8901234")) + padding;

@@ -149,7 +149,7 @@ void FrameFitter::Fit() {
   const QScreen* shownOn = window->screen();
   if (!window->isMaximized() && !window->isFullScreen() && shownOn != nullptr) {
     const QRect frame = window->frameGeometry();
-    const QSize margins = frame.size() - window->size();
+    const QSize margins = FrameMargins(window);
     const QSize size = m_request.Frame.isValid() ? m_request.Frame - margins : window->size();
     const Placement fitted =
         FitFrameToArea(QRect(m_request.FrameTopLeft.value_or(frame.topLeft()), size + margins),
@@ -162,6 +162,10 @@ void FrameFitter::Fit() {
   // Only now: a window mapped maximised is given that size as its normal one by some
   // window managers (icewm), and restoring it would leave it as large.
   if (m_request.Maximized) window->setWindowState(window->windowState() | Qt::WindowMaximized);
+}
+
+QSize FrameMargins(const QWidget* window) {
+  return window->frameGeometry().size() - window->size();
 }
 
 void CentreOnScreen(QWidget* window, const QScreen* screen) {

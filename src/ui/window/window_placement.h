@@ -84,6 +84,10 @@ QRect PrimaryArea();
 /// Places a window of its present size in the middle of the screen's free area.
 void CentreOnScreen(QWidget* window, const QScreen* screen);
 
+/// What the window system's frame adds round a window's inside: nothing before the
+/// window first shows.
+QSize FrameMargins(const QWidget* window);
+
 /// How a window is to stand once the window system has framed it.
 struct FrameRequest {
   /// Where its frame goes; none: where the window system put it.
