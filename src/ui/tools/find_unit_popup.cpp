@@ -15,6 +15,8 @@
 #include <utility>
 
 #include "ui/qt_convert.h"
+#include "ui/window/announcer.h"
+#include "ui/window/choice_list.h"
 #include "ui/window/unit_list_view.h"
 
 namespace quantivo::ui {
@@ -52,13 +54,14 @@ FindUnitPopup::FindUnitPopup(const catalogue::UnitCatalogue& catalogue, TabOrder
   connect(txt_Find, &QLineEdit::textChanged, this, &FindUnitPopup::txt_FindChange);
 
   // Rows are worded only when drawn: a query may find hundreds of the user's own units.
-  lst_Matches = new QListView(this);
+  lst_Matches = new ChoiceBehaviour<QListView>(this);
   lst_Matches->setObjectName(QStringLiteral("lst_Matches"));
   lst_Matches->setAccessibleName(tr("Matching units"));
   lst_Matches->setUniformItemSizes(true);
   m_matches = new UnitNamesModel(lst_Matches);
   lst_Matches->setModel(m_matches);
   connect(lst_Matches, &QListView::doubleClicked, this, &FindUnitPopup::lst_MatchesDblClick);
+  m_announcer = new Announcer(this, 200);
 
   btn_Input = new QPushButton(tr("Use for &Input"), this);
   btn_Input->setObjectName(QStringLiteral("btn_Input"));
@@ -97,6 +100,7 @@ void FindUnitPopup::showEvent(QShowEvent* event) {
       const QSignalBlocker blocker(txt_Find);
       txt_Find->clear();
     }
+    m_said.clear();
     txt_FindChange();
     txt_Find->setFocus();
   }
@@ -135,6 +139,7 @@ bool FindUnitPopup::eventFilter(QObject* watched, QEvent* event) {
   if (watched == txt_Find && event->type() == QEvent::KeyPress &&
       IsListKey(static_cast<QKeyEvent*>(event)->key())) {
     QCoreApplication::sendEvent(lst_Matches, event);
+    AnnounceMatch();
     return true;
   }
   return QDialog::eventFilter(watched, event);
@@ -156,6 +161,22 @@ void FindUnitPopup::txt_FindChange() {
   }
   btn_Input->setEnabled(!hits->empty());
   btn_Output->setEnabled(!hits->empty());
+  AnnounceMatch();
+}
+
+void FindUnitPopup::AnnounceMatch() {
+  m_announcer->Changed([this]() -> QString {
+    const int row = lst_Matches->currentIndex().row();
+    QString match;
+    if (row >= 0) {
+      match = lst_Matches->currentIndex().data().toString();
+    } else if (!txt_Find->text().trimmed().isEmpty()) {
+      match = tr("No matching units");
+    }
+    if (match == m_said) return {};
+    m_said = match;
+    return match;
+  });
 }
 
 QString FindUnitPopup::Caption(const catalogue::UnitHit& hit) const {

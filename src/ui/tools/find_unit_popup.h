@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace quantivo::ui {
 
+class Announcer;
 class UnitNamesModel;
 
 /// The category indices in the order of the tabs, as the window shows them now.
@@ -25,7 +26,8 @@ using TabOrderFunction = std::function<std::vector<int>()>;
 /// selected unit for the input list, Shift+Enter for the output list, a double click
 /// for the input list; Escape closes it and changes nothing. Show it with open(): it
 /// opens with an empty box, and its names are read afresh from the tables each time,
-/// so a sort while it was closed is followed.
+/// so a sort while it was closed is followed. The focus stays in the box: a screen
+/// reader hears the selected match once the typing or the arrows pause.
 class FindUnitPopup : public QDialog {
   Q_OBJECT
  public:
@@ -57,6 +59,8 @@ class FindUnitPopup : public QDialog {
   void ReadClearButtonIcon();
   /// A match as its row shows it, made when the row is drawn or read.
   QString Caption(const catalogue::UnitHit& hit) const;
+  /// Has the selected match said once the box and the list settle.
+  void AnnounceMatch();
 
   const catalogue::UnitCatalogue& m_catalogue;
   TabOrderFunction m_tabOrder;
@@ -69,6 +73,8 @@ class FindUnitPopup : public QDialog {
   QLineEdit* txt_Find = nullptr;
   QListView* lst_Matches = nullptr;
   UnitNamesModel* m_matches = nullptr;
+  Announcer* m_announcer = nullptr;
+  QString m_said;  // the match said last
   QPushButton* btn_Input = nullptr;
   QPushButton* btn_Output = nullptr;
 };

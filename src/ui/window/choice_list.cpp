@@ -43,6 +43,20 @@ QModelIndex ChoiceBehaviour<View>::moveCursor(QAbstractItemView::CursorAction ac
 }
 
 template <class View>
+void ChoiceBehaviour<View>::currentChanged(const QModelIndex& current,
+                                           const QModelIndex& previous) {
+  // A list view tells a screen reader that the focus is on its new current entry. The
+  // entry changes as well while the user types in a box or gives a command elsewhere,
+  // and the reader would then leave the box for the list: without the focus the view's
+  // own work is done without that news.
+  if (this->hasFocus()) {
+    View::currentChanged(current, previous);
+  } else {
+    QAbstractItemView::currentChanged(current, previous);  // NOLINT(bugprone-parent-virtual-call)
+  }
+}
+
+template <class View>
 void ChoiceBehaviour<View>::focusInEvent(QFocusEvent* event) {
   this->update();
   // The view makes its first unit current when the focus comes to a list with none,

@@ -13,7 +13,9 @@ namespace quantivo::ui {
 /// tooltip. With nothing selected, the keys count from above the first entry: Home,
 /// an arrow or Page Up choose the first, End the last, Page Down the last one shown.
 /// While it has the keyboard focus, a ring in the theme's highlight colour
-/// runs round it, so which list the arrow keys move shows at a glance. `View` is the
+/// runs round it, so which list the arrow keys move shows at a glance. A screen reader
+/// hears of a new current entry as of the focus moving to it only while the list has
+/// the focus. `View` is the
 /// list it behaves for: a QListWidget that holds its entries, or a QListView that
 /// shows a model's.
 template <class View>
@@ -26,6 +28,7 @@ class ChoiceBehaviour : public View {
                                                        const QEvent* event) const override;
   QModelIndex moveCursor(QAbstractItemView::CursorAction action,
                          Qt::KeyboardModifiers modifiers) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
   bool event(QEvent* event) override;

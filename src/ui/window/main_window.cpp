@@ -29,9 +29,9 @@
 #include "ui/qt_convert.h"
 #include "ui/tools/conversion_table_window.h"
 #include "ui/tools/find_unit_popup.h"
+#include "ui/window/announcer.h"
 #include "ui/window/category_tabs.h"
 #include "ui/window/keyboard_router.h"
-#include "ui/window/result_announcer.h"
 #include "ui/window/text_box_commands.h"
 #include "ui/window/unit_list_view.h"
 #include "ui/window/window_placement.h"
@@ -149,7 +149,8 @@ void Tfrm_Converter::CreateControls() {
   layout->addWidget(notebook, 1);
   layout->addWidget(TabSet1);
 
-  m_resultAnnouncer = new ResultAnnouncer(this);
+  // A quiet spell long enough that "1,5" typed at an ordinary speed is heard once.
+  m_announcer = new Announcer(this, 250);
   // The menu bar is made here, last: it asks the session bus whether the desktop shows
   // applications' menus itself, and the start-up thread connects to the bus meanwhile.
   m_menus = BuildMenus(menuBar(), this);
@@ -251,17 +252,27 @@ void Tfrm_Converter::ShownValuesChanged(model::ShownParts parts) {
   }
   if (parts.Any(ShownPart::Tabs)) ShowTabs(TabSet1, m_model->IndexTabs(), m_model->TabIndex());
   MirrorSettings(parts);
-  // A new result is told to a screen reader wherever the focus is.
+  // A new category or result is told to a screen reader wherever the focus is.
   if (parts.Any(ShownPart::OutputText | ShownPart::OutputListEntries |
-                ShownPart::OutputListSelection)) {
-    // A message in the result's place is read without the unit, in whatever language
-    // it is shown.
-    const int unit = pan->lst_Out->currentRow();
-    const bool message = model.Output().Failure.has_value();
-    m_resultAnnouncer->ResultShown(pan->txt_Out->text(),
-                                   unit >= 0 && !message ? pan->lst_Out->Text(unit) : QString());
+                ShownPart::OutputListSelection | ShownPart::Tabs)) {
+    m_announcer->Changed([this] { return SettledAnnouncement(); });
   }
   ShowDerivedViews(parts);
+}
+
+QString Tfrm_Converter::SettledAnnouncement() {
+  // A message in the result's place is read without the unit, in whatever language it
+  // is shown.
+  QString result = pan->txt_Out->text();
+  const int unit = pan->lst_Out->currentRow();
+  if (!result.isEmpty() && unit >= 0 && !m_model->Output().Failure.has_value()) {
+    result += QLatin1Char(' ') + pan->lst_Out->Text(unit);
+  }
+  const int tab = TabSet1->currentIndex();
+  const QString category = tab >= 0 ? TabSet1->tabText(tab) : QString();
+  // On the tab strip the focused tab says the category's name itself.
+  return ToQString(
+      m_spoken.Settled(ToStdString(category), ToStdString(result), TabSet1->hasFocus()));
 }
 
 void Tfrm_Converter::MirrorTexts(model::ShownParts parts) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "model/converter_model.h"
+#include "model/spoken_changes.h"
 #include "ui/dialogs/fonts_dialog.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/help/help_launcher.h"
@@ -22,7 +23,7 @@ class ConversionTableWindow;
 class FindUnitPopup;
 class FrameFitter;
 class KeyboardRouter;
-class ResultAnnouncer;
+class Announcer;
 class TextBoxCommands;
 class WorkingPanel;
 
@@ -68,6 +69,8 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   void RecordWindowBounds();
 
   void ShownValuesChanged(model::ShownParts parts) override;
+  /// What a screen reader is told once the window settles after a change.
+  QString SettledAnnouncement();
   void MirrorTexts(model::ShownParts parts);
   void MirrorSettings(model::ShownParts parts);
   /// Brings the factor and the table up to date with the shown values that changed.
@@ -118,7 +121,8 @@ class Tfrm_Converter : public QMainWindow, private model::ShownValuesObserver {
   MenuActions m_menus;
   KeyboardRouter* m_keys = nullptr;
   TextBoxCommands* m_textBoxes = nullptr;
-  ResultAnnouncer* m_resultAnnouncer = nullptr;
+  Announcer* m_announcer = nullptr;
+  model::SpokenChanges m_spoken;
   FrameFitter* m_frame = nullptr;
   // Made on first use.
   FindUnitPopup* m_findUnit = nullptr;
