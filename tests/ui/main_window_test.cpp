@@ -377,6 +377,23 @@ TEST_F(MainWindowTest, AScreenReaderReadsTheUnits) {
   EXPECT_TRUE(unit->state().selected);
 }
 
+// The tab strip is read as "Categories", each tab as its category, which a screen
+// reader can choose.
+TEST_F(MainWindowTest, AScreenReaderReadsTheCategories) {
+  QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(TabSet1);
+  ASSERT_NE(strip, nullptr);
+  EXPECT_EQ(strip->role(), QAccessible::PageTabList);
+  EXPECT_EQ(strip->text(QAccessible::Name), "Categories");
+  QAccessibleInterface* area = strip->child(1);
+  ASSERT_NE(area, nullptr);
+  EXPECT_EQ(area->text(QAccessible::Name), "Area");
+  EXPECT_EQ(strip->indexOfChild(area), 1);
+  EXPECT_FALSE(area->state().selected);
+  area->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_EQ(TabSet1->currentIndex(), 1);
+  EXPECT_TRUE(area->state().selected);
+}
+
 // In a narrow window a unit name cut off by its list shows whole in a tooltip; one
 // that fits shows none.
 TEST_F(MainWindowTest, CutNamesShowWholeInATooltip) {

@@ -1,17 +1,177 @@
 #include "ui/window/category_tabs.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFontInfo>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+#include <map>
 
 #include "ui/qt_convert.h"
 #include "ui/window/working_panel.h"
 
 namespace quantivo::ui {
+namespace {
+
+// The tab strip is its own class so that a screen reader is told of it by the
+// interfaces below.
+class CategoryTabBar : public QTabBar {
+  Q_OBJECT
+ public:
+  using QTabBar::QTabBar;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QTabBar::focusInEvent(event);
+    // The focus is on the selected tab, which a screen reader reads after the strip's
+    // name: told after the strip's own news, which follows this.
+    QTimer::singleShot(0, this, [this] {
+      if (!hasFocus() || currentIndex() < 0 || !QAccessible::isActive()) return;
+      QAccessibleEvent focus(this, QAccessible::Focus);
+      focus.setChild(currentIndex());
+      QAccessible::updateAccessibility(&focus);
+    });
+  }
+};
+
+// One category's tab as a screen reader sees it: its caption, selected while its
+// category shows, focused while the strip has the focus there; pressed, it shows.
+class CategoryTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+ public:
+  CategoryTabAccessible(QTabBar* tabs, int index) : m_tabs(tabs), m_index(index) {}
+
+  bool isValid() const override { return m_tabs != nullptr && m_index < m_tabs->count(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return parent() != nullptr ? parent()->window() : nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(m_tabs.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessible::Role role() const override { return QAccessible::PageTab; }
+  void setText(QAccessible::Text, const QString&) override {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name || !isValid()) return {};
+    QString caption = m_tabs->tabText(m_index);
+    return caption.remove(QLatin1Char('&'));
+  }
+
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const QRect shown = m_tabs->tabRect(m_index);
+    return QRect(m_tabs->mapToGlobal(shown.topLeft()), shown.size());
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    if (!isValid()) {
+      state.invalid = true;
+      return state;
+    }
+    state.focusable = true;
+    state.selectable = true;
+    const bool current = m_tabs->currentIndex() == m_index;
+    state.selected = current;
+    state.focused = current && m_tabs->hasFocus();
+    // Scrolled out of the strip.
+    state.invisible = !m_tabs->isVisible() || !m_tabs->rect().intersects(m_tabs->tabRect(m_index));
+    return state;
+  }
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                : nullptr;
+  }
+  QStringList actionNames() const override { return {pressAction()}; }
+  void doAction(const QString& action) override {
+    if (action == pressAction() && isValid()) m_tabs->setCurrentIndex(m_index);
+  }
+  QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+ private:
+  QPointer<QTabBar> m_tabs;
+  int m_index;
+};
+
+// The strip as a list of page tabs named "Categories" (a tab strip is otherwise
+// named after its current tab), the tabs first, then its scroll buttons.
+class CategoryTabsAccessible : public QAccessibleWidget {
+ public:
+  explicit CategoryTabsAccessible(QTabBar* tabs)
+      : QAccessibleWidget(tabs, QAccessible::PageTabList) {}
+  ~CategoryTabsAccessible() override {
+    for (const auto& [index, id] : m_tabs) QAccessible::deleteAccessibleInterface(id);
+  }
+
+  QAccessibleInterface* child(int index) const override {
+    const int count = Tabs()->count();
+    if (index < 0) return nullptr;
+    if (index >= count) {
+      const QList<QToolButton*> buttons = ScrollButtons();
+      return index - count < buttons.size()
+                 ? QAccessible::queryAccessibleInterface(buttons[index - count])
+                 : nullptr;
+    }
+    auto found = m_tabs.find(index);
+    if (found == m_tabs.end()) {
+      auto* tab = new CategoryTabAccessible(Tabs(), index);
+      found = m_tabs.emplace(index, QAccessible::registerAccessibleInterface(tab)).first;
+    }
+    return QAccessible::accessibleInterface(found->second);
+  }
+
+  int childCount() const override {
+    return Tabs()->count() + static_cast<int>(ScrollButtons().size());
+  }
+
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    if (child == nullptr) return -1;
+    if (child->object() != nullptr) {
+      const int button = ScrollButtons().indexOf(child->object());
+      return button < 0 ? -1 : Tabs()->count() + button;
+    }
+    for (const auto& [index, id] : m_tabs) {
+      if (QAccessible::accessibleInterface(id) == child) return index;
+    }
+    return -1;
+  }
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? Tabs()->accessibleName() : QAccessibleWidget::text(t);
+  }
+
+  QAccessibleInterface* focusChild() const override {
+    const int current = Tabs()->currentIndex();
+    return Tabs()->hasFocus() && current >= 0 ? child(current) : nullptr;
+  }
+
+ private:
+  QTabBar* Tabs() const { return static_cast<QTabBar*>(widget()); }
+  QList<QToolButton*> ScrollButtons() const {
+    return Tabs()->findChildren<QToolButton*>(QString(), Qt::FindDirectChildrenOnly);
+  }
+
+  mutable std::map<int, QAccessible::Id> m_tabs;
+};
+
+QAccessibleInterface* CategoryTabsFactory(const QString&, QObject* object) {
+  auto* tabs = qobject_cast<CategoryTabBar*>(object);
+  return tabs != nullptr ? new CategoryTabsAccessible(tabs) : nullptr;
+}
+
+}  // namespace
 
 QTabBar* CreateCategoryTabs(QWidget* parent) {
-  auto* tabs = new QTabBar(parent);
+  static const bool kReported = (QAccessible::installFactory(CategoryTabsFactory), true);
+  (void)kReported;
+  auto* tabs = new CategoryTabBar(parent);
   tabs->setObjectName(QStringLiteral("TabSet1"));
   tabs->setAccessibleName(QCoreApplication::translate("CategoryTabs", "Categories"));
   tabs->setShape(QTabBar::RoundedSouth);
@@ -44,3 +204,5 @@ void ShowTabs(QTabBar* tabs, const std::vector<std::string>& captions, int selec
 }
 
 }  // namespace quantivo::ui
+
+#include "category_tabs.moc"
