@@ -101,6 +101,7 @@ void SetUpDialog(QDialog* dialog, const QString& caption, int width, int height)
   // In the middle of the screen that holds the main window, not over the window.
   CentreOnScreen(dialog, dialog->parentWidget() != nullptr ? dialog->parentWidget()->screen()
                                                            : QGuiApplication::primaryScreen());
+  ConfirmPlaceWhenShown(dialog);
 }
 
 QPushButton* AddHelpButton(QDialog* dialog, int left, int top, const QString& keyword,

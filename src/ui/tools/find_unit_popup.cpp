@@ -18,6 +18,7 @@
 #include "ui/window/announcer.h"
 #include "ui/window/choice_list.h"
 #include "ui/window/unit_list_view.h"
+#include "ui/window/window_placement.h"
 
 namespace quantivo::ui {
 namespace {
@@ -62,6 +63,7 @@ FindUnitPopup::FindUnitPopup(const catalogue::UnitCatalogue& catalogue, TabOrder
   lst_Matches->setModel(m_matches);
   connect(lst_Matches, &QListView::doubleClicked, this, &FindUnitPopup::lst_MatchesDblClick);
   m_announcer = new Announcer(this, 200);
+  ConfirmPlaceWhenShown(this);
 
   btn_Input = new QPushButton(tr("Use for &Input"), this);
   btn_Input->setObjectName(QStringLiteral("btn_Input"));

@@ -168,6 +168,39 @@ QSize FrameMargins(const QWidget* window) {
   return window->frameGeometry().size() - window->size();
 }
 
+namespace {
+
+class PlaceConfirmer : public QObject {
+ public:
+  explicit PlaceConfirmer(QWidget* window) : QObject(window), m_window(window) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    QWindow* handle = m_window->windowHandle();
+    if (watched == m_window && event->type() == QEvent::Show && !event->spontaneous() &&
+        handle != nullptr) {
+      handle->installEventFilter(this);
+    } else if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
+      handle->removeEventFilter(this);
+      // Asked of the window itself: a widget's move() to where it thinks it is does
+      // nothing.
+      handle->setFramePosition(handle->framePosition());
+    }
+    return false;
+  }
+
+ private:
+  QWidget* m_window;
+};
+
+}  // namespace
+
+void ConfirmPlaceWhenShown(QWidget* window) {
+  new PlaceConfirmer(window);
+}
+
 void CentreOnScreen(QWidget* window, const QScreen* screen) {
   if (screen != nullptr) window->move(CentreIn(window->size(), screen->availableGeometry()));
 }

@@ -88,6 +88,12 @@ void CentreOnScreen(QWidget* window, const QScreen* screen);
 /// window first shows.
 QSize FrameMargins(const QWidget* window);
 
+/// Some window managers (icewm) put a dialog a few pixels from where it asked to go
+/// when it shows, without telling it: the program, and a magnifier or screen reader
+/// asking it, would take the dialog to be where it asked. Each time `window` shows,
+/// its frame asks for its place again once drawn, which the window manager answers.
+void ConfirmPlaceWhenShown(QWidget* window);
+
 /// How a window is to stand once the window system has framed it.
 struct FrameRequest {
   /// Where its frame goes; none: where the window system put it.
