@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QFontInfo>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -12,6 +13,7 @@
 #include <map>
 
 #include "ui/qt_convert.h"
+#include "ui/window/choice_list.h"
 #include "ui/window/working_panel.h"
 
 namespace quantivo::ui {
@@ -35,6 +37,21 @@ class CategoryTabBar : public QTabBar {
       focus.setChild(currentIndex());
       QAccessible::updateAccessibility(&focus);
     });
+  }
+
+  void paintEvent(QPaintEvent* event) override {
+    QTabBar::paintEvent(event);
+    // The keyboard's place: a ring inside the selected tab that stands out from the
+    // strip in any theme, where the style's own mark may be a faint tint.
+    if (!hasFocus() || currentIndex() < 0) return;
+    QPainter painter(this);
+    constexpr int kRing = 2;
+    QPen pen(FocusMarkColour(palette()), kRing);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const qreal inset = 1 + kRing / 2.0;
+    painter.drawRect(QRectF(tabRect(currentIndex())).adjusted(inset, inset, -inset, -inset));
   }
 };
 

@@ -5,7 +5,19 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 
+#include "model/contrast.h"
+
 namespace quantivo::ui {
+
+QColor FocusMarkColour(const QPalette& palette) {
+  const auto rgb = [&palette](QPalette::ColorRole role) {
+    const QColor c = palette.color(QPalette::Active, role);
+    return model::Rgb{c.red(), c.green(), c.blue()};
+  };
+  const model::Rgb mark = model::FocusMarkColour(rgb(QPalette::Highlight),
+                                                 rgb(QPalette::WindowText), rgb(QPalette::Window));
+  return QColor(mark.Red, mark.Green, mark.Blue);
+}
 
 // The focus ring is drawn in a margin of its own round the entries, so the entries
 // stay where they are whether the list has the focus or not.
@@ -83,11 +95,10 @@ template <class View>
 bool ChoiceBehaviour<View>::event(QEvent* event) {
   const bool handled = View::event(event);
   if (event->type() == QEvent::Paint && this->hasFocus()) {
-    // Over the frame and the margin inside it, in the colour the theme marks the
-    // selection with, which it makes to stand out from the window behind.
+    // Over the frame and the margin inside it.
     QPainter painter(this);
     const int width = this->frameWidth() + kFocusRing;
-    QPen pen(this->palette().color(QPalette::Active, QPalette::Highlight), width);
+    QPen pen(FocusMarkColour(this->palette()), width);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);

@@ -5,6 +5,10 @@
 
 namespace quantivo::ui {
 
+/// The colour that marks the keyboard focus in `palette`'s window: its highlight
+/// colour where that stands out from the window by 3 to 1, otherwise its text colour.
+QColor FocusMarkColour(const QPalette& palette);
+
 /// A list to choose one entry from, as the unit lists and the category dialogs' lists
 /// are: one entry selected or none, and what it shows selected is what counts. The
 /// user moves the selection with a click or an arrow key but never empties it (a click
@@ -12,7 +16,7 @@ namespace quantivo::ui {
 /// focus arriving selects nothing. A name cut off by the list's width shows whole in a
 /// tooltip. With nothing selected, the keys count from above the first entry: Home,
 /// an arrow or Page Up choose the first, End the last, Page Down the last one shown.
-/// While it has the keyboard focus, a ring in the theme's highlight colour
+/// While it has the keyboard focus, a ring in the focus mark's colour
 /// runs round it, so which list the arrow keys move shows at a glance. A screen reader
 /// hears of a new current entry as of the focus moving to it only while the list has
 /// the focus. `View` is the
