@@ -1,3 +1,5 @@
+#include <langinfo.h>
+
 #include <clocale>
 #include <cstdlib>
 #include <iostream>
@@ -13,14 +15,18 @@ int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   std::cin.tie(nullptr);
 
-  // Results use the separators of the environment's numeric locale; nothing else
-  // in the program depends on the locale, so it goes back to "C" at once.
+  // Results use the separators, grouping and digits of the environment's locale;
+  // nothing else in the program depends on the locale, so it goes back to "C" at once.
   const char* applied = std::setlocale(LC_NUMERIC, "");
+  std::setlocale(LC_CTYPE, "");
   const std::lconv* conv = applied != nullptr ? std::localeconv() : nullptr;
   const quantivo::engine::NumberLocale locale =
-      conv != nullptr ? quantivo::engine::MakeNumberLocale(conv->decimal_point, conv->thousands_sep)
-                      : quantivo::engine::NumberLocale{};
+      conv != nullptr
+          ? quantivo::engine::MakeNumberLocale(conv->decimal_point, conv->thousands_sep,
+                                               nl_langinfo(_NL_CTYPE_OUTDIGIT0_MB), conv->grouping)
+          : quantivo::engine::NumberLocale{};
   std::setlocale(LC_NUMERIC, "C");
+  std::setlocale(LC_CTYPE, "C");
 
   // The units of the user's own, from the file the window keeps them in.
   const std::string unitsPath =

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "engine/digit_scripts.h"
 #include "engine/parse_number.h"
 #include "engine/power_of_ten.h"
 
@@ -162,7 +163,12 @@ void FixedLayout(std::string& out, const DecimalDigits& digits, int decimals, bo
     out.push_back('0');
   } else {
     for (int i = 0; i < x; ++i) {
-      if (grouped && i > 0 && (x - i) % 3 == 0) out += locale.Thousands;
+      // Places left of this digit: a separator before every third, or in Indian
+      // grouping before the third and every second after it.
+      const int left = x - i;
+      const bool group =
+          locale.IndianGrouping ? left == 3 || (left > 3 && left % 2 == 1) : left % 3 == 0;
+      if (grouped && i > 0 && group) out += locale.Thousands;
       out.push_back(DigitAt(digits, i));
     }
   }
@@ -185,10 +191,16 @@ int FixedDecimals(int precision) {
 
 }  // namespace
 
-NumberLocale MakeNumberLocale(const char* decimal, const char* thousands) {
+NumberLocale MakeNumberLocale(const char* decimal, const char* thousands, std::string_view zero,
+                              std::string_view grouping) {
   NumberLocale locale;
   if (decimal != nullptr && *decimal != '\0') locale.Decimal = decimal;
   if (thousands != nullptr && *thousands != '\0') locale.Thousands = thousands;
+  if (!zero.empty()) {
+    const auto [c, length] = FirstCodePoint(zero);
+    if (length == zero.size() && DigitZero(c) == c) locale.Zero = c;
+  }
+  locale.IndianGrouping = grouping.starts_with("\3\2");
   return locale;
 }
 
@@ -227,7 +239,7 @@ std::string FormatResult(Extended value, const ResultFormat& format, const Numbe
       GeneralLayout(out, digits, kAutoDigits, locale);
       break;
   }
-  return out;
+  return WithScriptDigits(out, locale.Zero);
 }
 
 ResultFormat FormatShowingValue(Extended value, const ResultFormat& format) {
@@ -272,7 +284,7 @@ std::string Ungrouped(std::string_view shown, const NumberLocale& locale,
 
 std::string ResultAsInputText(std::string_view shown, const NumberLocale& locale) {
   // The error position is of no interest: a text that fails reads as 0.
-  const ParsedNumber parsed = ParseNumber(Ungrouped(shown, locale, "."));
+  const ParsedNumber parsed = ParseNumber(WithAsciiDigits(Ungrouped(shown, locale, ".")));
   const Extended value = parsed.ErrorPos == 0 ? parsed.Value : 0;
   return FormatResult(value, ResultFormat{}, NumberLocale{});
 }

@@ -22,11 +22,18 @@ struct ResultFormat {
 struct NumberLocale {
   std::string Decimal = ".";
   std::string Thousands = ",";
+  /// The zero of the locale's digits: results are written in the digits of its script.
+  char32_t Zero = U'0';
+  /// Groups of two before the last three (lakh and crore, as India groups).
+  bool IndianGrouping = false;
 };
 
 /// The separators to use given what the system reports; an empty or missing
-/// separator falls back to "." and "," respectively.
-NumberLocale MakeNumberLocale(const char* decimal, const char* thousands);
+/// separator falls back to "." and "," respectively. `zero` is the locale's zero digit
+/// in UTF-8 (ASCII's where it is none the program writes), `grouping` the sizes of its
+/// digit groups from the right as the C library gives them ("\3\2" for Indian).
+NumberLocale MakeNumberLocale(const char* decimal, const char* thousands,
+                              std::string_view zero = {}, std::string_view grouping = {});
 
 /// A view type as stored: 1 to 4 are kept, anything else is AutoFormat.
 ViewType ViewTypeFromNumber(long long number);

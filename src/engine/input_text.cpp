@@ -5,6 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "engine/digit_scripts.h"
+
 namespace quantivo::engine {
 
 std::string InputBoxText(std::string_view text) {
@@ -17,7 +19,7 @@ std::string InputBoxText(std::string_view text) {
 
 bool InputCharacterPasses(catalogue::ConversionKind kind, char32_t c, char32_t decimal) {
   if ((c >= 1 && c <= 31) || c == 127) return true;
-  if (c >= '0' && c <= '9') return true;
+  if (DigitZero(c) != 0) return true;
   if (kind == catalogue::ConversionKind::NumberBase) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
   }
@@ -41,43 +43,19 @@ std::size_t TakeDigits(std::string_view& text, std::string& out) {
   return count;
 }
 
-// The digits of other scripts, each ten code points from its zero: Arabic-Indic, the
-// extended ones of Persian and Urdu, Devanagari.
-constexpr char32_t kDigitZeros[] = {U'\u0660', U'\u06F0', U'\u0966'};
-
-// The code point UTF-8 `text` starts with, and its length in bytes; a byte that starts
-// no sequence stands for itself.
-std::pair<char32_t, std::size_t> FirstCodePoint(std::string_view text) {
-  const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-  if (length == 1 || text.size() < length) return {lead, 1};
-  char32_t c = lead & (0xFFU >> (length + 1));
-  for (std::size_t i = 1; i < length; ++i) c = (c << 6) | (byte(i) & 0x3FU);
-  return {c, length};
-}
-
 // `text` with the digits of another script written as ASCII ones; nothing where it
 // mixes the digits of two scripts.
-std::optional<std::string> WithAsciiDigits(std::string_view text) {
-  std::string out;
+std::optional<std::string> DigitsOfOneScript(std::string_view text) {
   char32_t script = 0;  // the zero of the digits met so far; 0 before any
-  while (!text.empty()) {
-    const auto [c, length] = FirstCodePoint(text);
-    char32_t zero = c >= '0' && c <= '9' ? U'0' : 0;
-    for (const char32_t other : kDigitZeros) {
-      if (c >= other && c <= other + 9) zero = other;
-    }
-    if (zero == 0) {
-      out.append(text.substr(0, length));
-    } else {
+  for (std::string_view rest = text; !rest.empty();) {
+    const auto [c, length] = FirstCodePoint(rest);
+    if (const char32_t zero = DigitZero(c); zero != 0) {
       if (script != 0 && script != zero) return std::nullopt;
       script = zero;
-      out.push_back(static_cast<char>('0' + (c - zero)));
     }
-    text.remove_prefix(length);
+    rest.remove_prefix(length);
   }
-  return out;
+  return WithAsciiDigits(text);
 }
 
 // What may group digits where the locale groups them with `thousands`: that, and what
@@ -110,17 +88,19 @@ bool GroupedAsANumber(std::size_t first, const std::vector<std::size_t>& groups)
 
 }  // namespace
 
-std::string BoxTextFromInput(std::string_view input, std::string_view decimal) {
-  return ReplacedText(input, ".", decimal);
+std::string BoxTextFromInput(std::string_view input, const NumberLocale& locale,
+                             bool decimalNumber) {
+  const std::string text = ReplacedText(input, ".", locale.Decimal);
+  return decimalNumber ? WithScriptDigits(text, locale.Zero) : text;
 }
 
-std::string InputFromBoxText(std::string_view box, std::string_view decimal) {
-  return ReplacedText(box, decimal, ".");
+std::string InputFromBoxText(std::string_view box, const NumberLocale& locale) {
+  return WithAsciiDigits(ReplacedText(box, locale.Decimal, "."));
 }
 
 std::optional<std::string> LocaleNumberAsInput(std::string_view pasted,
                                                const NumberLocale& locale) {
-  const std::optional<std::string> ascii = WithAsciiDigits(pasted);
+  const std::optional<std::string> ascii = DigitsOfOneScript(pasted);
   if (!ascii) return std::nullopt;
   std::string_view text = *ascii;
   std::string input;

@@ -328,7 +328,8 @@ ConversionTable ConverterModel::Table() const {
 
 LazyConversionTable ConverterModel::LazyTable() const {
   const int category = CurrentCategory();
-  std::string caption = engine::BoxTextFromInput(m_inputText, m_locale.Decimal);
+  std::string caption = engine::BoxTextFromInput(
+      m_inputText, m_locale, CurrentKind() != catalogue::ConversionKind::NumberBase);
   if (m_inputList.Selected >= 0 && m_inputListVisible) {
     caption.append(" ").append(m_inputList.Entries[m_inputList.Selected]);
   }

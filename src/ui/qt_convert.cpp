@@ -57,8 +57,12 @@ QPalette TextPalette(const model::FontSpec& font) {
 engine::NumberLocale SystemNumberLocale() {
   // The default locale is the system's unless a test sets another.
   const QLocale locale;
+  // India groups by twos above the thousands: Qt writes a lakh "1,00,000" there.
+  const QString lakh = locale.toString(100000);
+  const bool indian = lakh.size() == 8 && lakh.indexOf(locale.groupSeparator()) == 1;
   return engine::MakeNumberLocale(ToStdString(locale.decimalPoint()).c_str(),
-                                  ToStdString(locale.groupSeparator()).c_str());
+                                  ToStdString(locale.groupSeparator()).c_str(),
+                                  ToStdString(locale.zeroDigit()), indian ? "\3\2" : "");
 }
 
 }  // namespace quantivo::ui

@@ -152,6 +152,14 @@ TEST(FormatResult, UsesTheRegionalSeparators) {
   EXPECT_EQ(Format(kSample, ViewType::Scientific, 4, german), "1,235E+006");
   const NumberLocale french{",", "\u202f"};
   EXPECT_EQ(Format(kSample, ViewType::FixedWithCommas, 1, french), "1\u202f234\u202f567,9");
+  // India groups by twos above the thousands; Egypt writes Arabic-Indic digits.
+  const NumberLocale indian = MakeNumberLocale(".", ",", "0", "\3\2");
+  EXPECT_EQ(Format(kSample * 100, ViewType::FixedWithCommas, 1, indian), "12,34,56,789.0");
+  EXPECT_EQ(Format(1234.5, ViewType::FixedWithCommas, 1, indian), "1,234.5");
+  const NumberLocale egyptian = MakeNumberLocale("\u066B", "\u066C", "\u0660");
+  EXPECT_EQ(Format(3.81, ViewType::AutoFormat, 4, egyptian), "\u0663\u066B\u0668\u0661");
+  EXPECT_EQ(Format(1.5e30, ViewType::AutoFormat, 4, egyptian), "\u0661\u066B\u0665E\u0663\u0660");
+  EXPECT_EQ(MakeNumberLocale(".", ",", "x").Zero, U'0');  // no digits the program writes
 }
 
 TEST(FormatResult, PrecisionOutsideZeroToNine) {

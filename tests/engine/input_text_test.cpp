@@ -73,12 +73,18 @@ TEST(InputCharacterPasses, TakesTheLocalesDecimalSeparator) {
   EXPECT_FALSE(InputCharacterPasses(ConversionKind::NumberBase, U',', U','));
 }
 
-TEST(BoxText, ShowsTheDecimalSeparatorOneCharacterForOne) {
-  EXPECT_EQ(BoxTextFromInput("-1.5E3", ","), "-1,5E3");
-  EXPECT_EQ(InputFromBoxText("-1,5E3", ","), "-1.5E3");
-  EXPECT_EQ(BoxTextFromInput("1.5", "\u066B"), "1\u066B5");
-  EXPECT_EQ(InputFromBoxText("1\u066B5", "\u066B"), "1.5");
-  EXPECT_EQ(InputFromBoxText("1.5", "."), "1.5");
+TEST(BoxText, ShowsTheLocalesSeparatorAndDigitsOneCharacterForOne) {
+  const NumberLocale german{",", "."};
+  const NumberLocale egyptian{"\u066B", "\u066C", U'\u0660'};
+  EXPECT_EQ(BoxTextFromInput("-1.5E3", german), "-1,5E3");
+  EXPECT_EQ(InputFromBoxText("-1,5E3", german), "-1.5E3");
+  EXPECT_EQ(BoxTextFromInput("1.5", egyptian), "\u0661\u066B\u0665");
+  EXPECT_EQ(BoxTextFromInput("101", egyptian, false), "101");  // a number system's digits
+  EXPECT_EQ(InputFromBoxText("\u0661\u066B\u0665"
+                             "2",
+                             egyptian),
+            "1.52");
+  EXPECT_EQ(InputFromBoxText("1.5", NumberLocale{}), "1.5");
 }
 
 // A result as the output box shows it pastes back as its number; anything else pastes
@@ -135,6 +141,36 @@ TEST(LocaleNumberAsInput, ReadsNumbersAsTheLocaleWritesThem) {
       EXPECT_FALSE(input.has_value()) << *input;
     } else {
       EXPECT_EQ(input.value_or("(none)"), c.input);
+    }
+  }
+}
+
+// Every number the program prints, in every way it groups and in every script it writes
+// digits in, pastes back into the window as that number.
+TEST(LocaleNumberAsInput, ReadsBackWhatTheProgramPrints) {
+  const NumberLocale kLocales[] = {
+      {},
+      {",", "."},
+      {",", "\u202F"},
+      {",", "\u00A0"},
+      {".", "\u2019"},
+      MakeNumberLocale("\u066B", "\u066C", "\u0660"),
+      MakeNumberLocale("\u066B", "\u066C", "\u06F0"),
+      MakeNumberLocale(".", ",", "\u0966", "\3\2"),
+      MakeNumberLocale(".", ",", "0", "\3\2"),
+  };
+  for (const NumberLocale& locale : kLocales) {
+    for (const ViewType view :
+         {ViewType::AutoFormat, ViewType::Scientific, ViewType::Fixed, ViewType::FixedWithCommas}) {
+      for (const Extended value : {-1234567.890123456L, 0.000123L, 12.5L}) {
+        const std::string printed = FormatResult(value, {view, 4}, locale);
+        SCOPED_TRACE(printed);
+        const ViewType plain = view == ViewType::FixedWithCommas ? ViewType::Fixed : view;
+        EXPECT_EQ(LocaleNumberAsInput(printed, locale).value_or("(none)"),
+                  FormatResult(value, {plain, 4}, NumberLocale{}));
+        EXPECT_EQ(ResultAsInputText(printed, locale),
+                  ResultAsInputText(FormatResult(value, {plain, 4}, {}), {}));
+      }
     }
   }
 }

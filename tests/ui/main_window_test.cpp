@@ -650,6 +650,24 @@ TEST_F(MainWindowTest, DecimalCommaLocale) {
   QLocale::setDefault(before);
 }
 
+// Where numbers are written in digits of their own, typed digits show in them, results
+// are written in them and the settings keep ASCII digits and the point.
+TEST_F(MainWindowTest, DigitsOfTheLocalesScript) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+  OpenWith("[Quantivo]\nViewType=1\n");
+  ClickUnit(lst_In, "meter");
+  ClickUnit(lst_Out, "centimeter");
+  Type("1.5");
+  EXPECT_EQ(txt_In->text(), QString::fromUtf8("\u0661\u066B\u0665"));
+  EXPECT_EQ(txt_Out->text(), QString::fromUtf8("\u0661\u0665\u0660"));
+  m_window.reset();
+  QFile file(SettingsPath());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains("ValueIn=1.5\n"));
+  QLocale::setDefault(before);
+}
+
 TEST_F(MainWindowTest, CtrlAIsTheMenuShortcutNotSelectAll) {
   Type("123");
   txt_In->deselect();

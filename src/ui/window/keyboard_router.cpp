@@ -122,6 +122,14 @@ bool KeyboardRouter::FilterInputKey(QKeyEvent* key) {
     m_inputBox->insert(m_decimal);
     return true;
   }
+  // A digit is shown in the script the locale writes numbers in.
+  if (text.size() == 1 && text.front() >= u'0' && text.front() <= u'9' && m_routes.ShownDigit) {
+    const char32_t shown = m_routes.ShownDigit(text.front().unicode());
+    if (shown != text.front().unicode()) {
+      m_inputBox->insert(QString::fromUcs4(&shown, 1));
+      return true;
+    }
+  }
   // A key without a character (arrows, Home, function keys) passes.
   for (const QChar c : text) {
     if (!m_routes.InputTakes(c.unicode())) return true;  // swallowed

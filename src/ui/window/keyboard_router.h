@@ -29,6 +29,9 @@ class KeyboardRouter : public QObject {
     std::function<void(int step)> StepCategory;
     /// Whether the input box takes a typed character.
     std::function<bool(char32_t character)> InputTakes;
+    /// The digit the input box shows for a typed ASCII one: the locale's own where its
+    /// numbers are written in another script.
+    std::function<char32_t(char32_t digit)> ShownDigit;
   };
 
   /// Routes the keys of `window` (its menu bar and its input box among them) from now

@@ -166,13 +166,18 @@ void Tfrm_Converter::ConnectControls() {
       [this] { mnu_Edit1Click(); }, [this](int step) { m_model->StepTab(step); },
       [this, decimalChar](char32_t c) {
         return engine::InputCharacterPasses(m_model->CurrentKind(), c, decimalChar);
+      },
+      [this](char32_t digit) {
+        return m_model->CurrentKind() == catalogue::ConversionKind::NumberBase
+                   ? digit
+                   : m_locale.Zero + (digit - U'0');
       }};
   m_keys = new KeyboardRouter(this, menuBar(), pan->txt_In, {pan->txt_In, pan->txt_Out}, decimal,
                               std::move(routes));
   m_keys->SetShortcuts(m_menus.Shortcuts, m_menus.EditRule);
 
   connect(pan->txt_In, &QLineEdit::textChanged, this, [this](const QString& text) {
-    m_model->SetInputText(engine::InputFromBoxText(ToStdString(text), m_locale.Decimal));
+    m_model->SetInputText(engine::InputFromBoxText(ToStdString(text), m_locale));
     m_textBoxes->InputEdited();
   });
   connect(pan->lst_In, &UnitListView::currentRowChanged, this,
@@ -277,7 +282,9 @@ QString Tfrm_Converter::SettledAnnouncement() {
 
 void Tfrm_Converter::MirrorTexts(model::ShownParts parts) {
   if (parts.Any(ShownPart::InputText)) {
-    pan->ShowInputText(ToQString(engine::BoxTextFromInput(m_model->InputText(), m_locale.Decimal)));
+    pan->ShowInputText(ToQString(
+        engine::BoxTextFromInput(m_model->InputText(), m_locale,
+                                 m_model->CurrentKind() != catalogue::ConversionKind::NumberBase)));
   }
   if (parts.Any(ShownPart::OutputText)) {
     pan->txt_Out->setText(ShownOutputText(m_model->Output()));

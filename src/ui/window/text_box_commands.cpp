@@ -90,7 +90,7 @@ void TextBoxCommands::Paste() {
   // number: its grouping goes, and its decimal separator stays the box's.
   const std::optional<std::string> number =
       engine::LocaleNumberAsInput(ToStdString(pasted), m_locale);
-  box->insert(number ? ToQString(engine::BoxTextFromInput(*number, m_locale.Decimal)) : pasted);
+  box->insert(number ? ToQString(engine::BoxTextFromInput(*number, m_locale)) : pasted);
 }
 
 void TextBoxCommands::CopyResult(const std::optional<std::string>& result) {
