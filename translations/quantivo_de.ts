@@ -377,6 +377,10 @@
         <source>Clear</source>
         <translation>Leeren</translation>
     </message>
+    <message>
+        <source>No matching units</source>
+        <translation>Keine passenden Einheiten</translation>
+    </message>
 </context>
 <context>
     <name>quantivo::ui::HelpWindow</name>

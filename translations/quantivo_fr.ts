@@ -377,6 +377,10 @@
         <source>Clear</source>
         <translation>Effacer</translation>
     </message>
+    <message>
+        <source>No matching units</source>
+        <translation>Aucune unité correspondante</translation>
+    </message>
 </context>
 <context>
     <name>quantivo::ui::HelpWindow</name>
