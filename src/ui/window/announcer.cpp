@@ -16,8 +16,14 @@ class AnnouncementAccessible : public QAccessibleObject {
   explicit AnnouncementAccessible(Announcer* announcer)
       : QAccessibleObject(announcer), m_announcer(announcer) {}
 
+  // The program's main window, also for a dialog's announcements: a screen reader
+  // says a dialog's name before what it reads there as if the focus had come to it.
   QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(m_announcer->Window());
+    QWidget* window = m_announcer->Window();
+    while (window != nullptr && window->parentWidget() != nullptr) {
+      window = window->parentWidget()->window();
+    }
+    return QAccessible::queryAccessibleInterface(window);
   }
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }

@@ -40,7 +40,7 @@ class Announcer : public QObject {
   /// The last text said: the name a screen reader reads.
   const QString& Announcement() const { return m_announcement; }
 
-  /// The window announced for; the announcement's accessible parent.
+  /// The window announced for.
   QWidget* Window() const { return m_window; }
 
  protected:
