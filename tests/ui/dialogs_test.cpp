@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
@@ -264,6 +265,30 @@ TEST(FontsDialog, CancelledChooserKeepsTheSample) {
 
 // Escape and Return inside the font chooser cancel and accept it, from any of its
 // controls, leaving no empty window behind.
+// Every box and list of the font chooser is named, after the label over its column.
+TEST(FontChooser, EveryBoxAndListHasAName) {
+  WithModalDialog<QDialog>(
+      [] {
+        ChooseFontWithDialog({"Arial", 12, 0, false, false}, nullptr);
+      },
+      [](QDialog* chooser) {
+        auto* fonts = chooser->findChild<QFontDialog*>();
+        ASSERT_NE(fonts, nullptr);
+        QList<QWidget*> controls;
+        for (auto* box : fonts->findChildren<QLineEdit*>()) controls << box;
+        for (auto* list : fonts->findChildren<QAbstractItemView*>()) {
+          if (list->isVisible()) controls << list;
+        }
+        EXPECT_GE(controls.size(), 6);
+        for (QWidget* control : controls) {
+          const QString name =
+              QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+          EXPECT_FALSE(name.isEmpty()) << control->metaObject()->className();
+        }
+        chooser->reject();
+      });
+}
+
 TEST(FontsDialog, EscapeAndReturnEndTheFontChooser) {
   enum class Control { Names, Size, Effect };
   constexpr struct {

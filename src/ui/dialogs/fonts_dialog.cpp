@@ -1,14 +1,18 @@
 #include "ui/dialogs/fonts_dialog.h"
 
+#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <map>
 
 #include "ui/qt_convert.h"
 #include "ui/window/working_panel.h"
@@ -45,6 +49,33 @@ class ReturnAccepts : public QObject {
   QDialog* m_dialog;
 };
 
+// The system's font dialog names the controls its labels point at, not the others: the
+// face and style boxes over their lists, the size list under its box. Each takes the
+// name of the label over its column.
+void NameFontControls(QFontDialog* fonts) {
+  auto* grid = qobject_cast<QGridLayout*>(fonts->layout());
+  if (grid == nullptr) return;
+  const auto columnOf = [grid](QWidget* widget) {
+    int row = 0, column = -1, rows = 0, columns = 0;
+    const int index = grid->indexOf(widget);
+    if (index >= 0) grid->getItemPosition(index, &row, &column, &rows, &columns);
+    return column;
+  };
+  std::map<int, QString> names;
+  for (QLabel* label : fonts->findChildren<QLabel*>()) {
+    if (label->buddy() != nullptr) names[columnOf(label)] = QString(label->text()).remove('&');
+  }
+  for (int i = 0; i < grid->count(); ++i) {
+    QWidget* control = grid->itemAt(i)->widget();
+    const bool field = qobject_cast<QLineEdit*>(control) != nullptr ||
+                       qobject_cast<QAbstractItemView*>(control) != nullptr;
+    const auto name = names.find(columnOf(control));
+    if (field && control->accessibleName().isEmpty() && name != names.end()) {
+      control->setAccessibleName(name->second);
+    }
+  }
+}
+
 void ShowColour(QPushButton* button, const QColor& colour) {
   QPixmap swatch(16, 16);
   swatch.fill(colour);
@@ -63,6 +94,7 @@ std::optional<model::FontSpec> ChooseFontWithDialog(const model::FontSpec& seed,
   auto* fonts = new QFontDialog(ToQFont(seed), &chooser);
   fonts->setWindowFlags(Qt::Widget);
   fonts->setOptions(QFontDialog::NoButtons);
+  NameFontControls(fonts);
   // Escape and Return inside it end the embedded dialog, which would only hide it:
   // they end the chooser instead, as in any dialog.
   QObject::connect(fonts, &QDialog::accepted, &chooser, &QDialog::accept);
