@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <QAccessible>
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>

@@ -55,23 +55,30 @@ class ReturnAccepts : public QObject {
 void NameFontControls(QFontDialog* fonts) {
   auto* grid = qobject_cast<QGridLayout*>(fonts->layout());
   if (grid == nullptr) return;
-  const auto columnOf = [grid](QWidget* widget) {
-    int row = 0, column = -1, rows = 0, columns = 0;
+  // Where `widget` stands in the grid: its row and column; -1 for neither.
+  const auto placeOf = [grid](QWidget* widget) {
+    int row = -1, column = -1, rows = 0, columns = 0;
     const int index = grid->indexOf(widget);
     if (index >= 0) grid->getItemPosition(index, &row, &column, &rows, &columns);
-    return column;
+    return std::pair(row, column);
   };
-  std::map<int, QString> names;
+  // Each column's topmost label that names a control (the face's column also has the
+  // writing system's label, at its foot).
+  std::map<int, std::pair<int, QString>> names;
   for (QLabel* label : fonts->findChildren<QLabel*>()) {
-    if (label->buddy() != nullptr) names[columnOf(label)] = QString(label->text()).remove('&');
+    const auto [row, column] = placeOf(label);
+    const auto known = names.find(column);
+    if (label->buddy() != nullptr && (known == names.end() || row < known->second.first)) {
+      names[column] = {row, QString(label->text()).remove('&')};
+    }
   }
   for (int i = 0; i < grid->count(); ++i) {
     QWidget* control = grid->itemAt(i)->widget();
     const bool field = qobject_cast<QLineEdit*>(control) != nullptr ||
                        qobject_cast<QAbstractItemView*>(control) != nullptr;
-    const auto name = names.find(columnOf(control));
+    const auto name = names.find(placeOf(control).second);
     if (field && control->accessibleName().isEmpty() && name != names.end()) {
-      control->setAccessibleName(name->second);
+      control->setAccessibleName(name->second.second);
     }
   }
 }
