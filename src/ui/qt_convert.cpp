@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <cmath>
 
+#include "model/contrast.h"
+
 namespace quantivo::ui {
 
 QColor ToQColor(std::int32_t color) {
@@ -52,6 +54,16 @@ QPalette TextPalette(const model::FontSpec& font) {
     palette.setColor(role, color);
   }
   return palette;
+}
+
+QColor FocusMarkColour(const QPalette& palette) {
+  const auto rgb = [&palette](QPalette::ColorRole role) {
+    const QColor c = palette.color(QPalette::Active, role);
+    return model::Rgb{c.red(), c.green(), c.blue()};
+  };
+  const model::Rgb mark = model::FocusMarkColour(rgb(QPalette::Highlight),
+                                                 rgb(QPalette::WindowText), rgb(QPalette::Window));
+  return QColor(mark.Red, mark.Green, mark.Blue);
 }
 
 engine::NumberLocale SystemNumberLocale() {

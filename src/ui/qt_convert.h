@@ -37,6 +37,10 @@ model::FontSpec FromQFont(const QFont& font, std::int32_t color);
 /// text colours and follows them when the theme changes.
 QPalette TextPalette(const model::FontSpec& font);
 
+/// The colour that marks the keyboard focus in `palette`'s window: its highlight
+/// colour where that stands out from the window by 3 to 1, otherwise its text colour.
+QColor FocusMarkColour(const QPalette& palette);
+
 /// The decimal and thousands separators of the system's locale.
 engine::NumberLocale SystemNumberLocale();
 

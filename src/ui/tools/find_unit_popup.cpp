@@ -168,10 +168,10 @@ void FindUnitPopup::txt_FindChange() {
 
 void FindUnitPopup::AnnounceMatch() {
   m_announcer->Changed([this]() -> QString {
-    const int row = lst_Matches->currentIndex().row();
+    const QModelIndex current = lst_Matches->currentIndex();
     QString match;
-    if (row >= 0) {
-      match = lst_Matches->currentIndex().data().toString();
+    if (current.isValid()) {
+      match = current.data().toString();
     } else if (!txt_Find->text().trimmed().isEmpty()) {
       match = tr("No matching units");
     }

@@ -13,7 +13,6 @@
 #include <map>
 
 #include "ui/qt_convert.h"
-#include "ui/window/choice_list.h"
 #include "ui/window/working_panel.h"
 
 namespace quantivo::ui {

@@ -5,19 +5,9 @@
 #include <QSignalBlocker>
 #include <QToolTip>
 
-#include "model/contrast.h"
+#include "ui/qt_convert.h"
 
 namespace quantivo::ui {
-
-QColor FocusMarkColour(const QPalette& palette) {
-  const auto rgb = [&palette](QPalette::ColorRole role) {
-    const QColor c = palette.color(QPalette::Active, role);
-    return model::Rgb{c.red(), c.green(), c.blue()};
-  };
-  const model::Rgb mark = model::FocusMarkColour(rgb(QPalette::Highlight),
-                                                 rgb(QPalette::WindowText), rgb(QPalette::Window));
-  return QColor(mark.Red, mark.Green, mark.Blue);
-}
 
 // The focus ring is drawn in a margin of its own round the entries, so the entries
 // stay where they are whether the list has the focus or not.

@@ -5,10 +5,6 @@
 
 namespace quantivo::ui {
 
-/// The colour that marks the keyboard focus in `palette`'s window: its highlight
-/// colour where that stands out from the window by 3 to 1, otherwise its text colour.
-QColor FocusMarkColour(const QPalette& palette);
-
 /// A list to choose one entry from, as the unit lists and the category dialogs' lists
 /// are: one entry selected or none, and what it shows selected is what counts. The
 /// user moves the selection with a click or an arrow key but never empties it (a click
