@@ -25,6 +25,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,13 +61,28 @@ class MainWindowTest : public OpenWindowTest {
     m_window.reset();
     Open();
   }
+  // The settings file as saved; empty if there is none.
+  QByteArray SavedFile() const {
+    QFile file(SettingsPath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
   // An integer of the main section of the settings file as saved, -1 if missing.
   int Saved(const char* key) const {
-    QFile file(SettingsPath());
     model::ProfileFile saved;
-    if (file.open(QIODevice::ReadOnly)) saved.LoadText(file.readAll().toStdString());
+    saved.LoadText(SavedFile().toStdString());
     return saved.ReadInteger("Quantivo", key, -1);
   }
+  // A new window in `locale`, which stays the default until the test ends.
+  void OpenInLocale(const QLocale& locale, const QByteArray& settings) {
+    m_localeBefore.emplace();
+    QLocale::setDefault(locale);
+    OpenWith(settings);
+  }
+  void TearDown() override {
+    OpenWindowTest::TearDown();
+    if (m_localeBefore) QLocale::setDefault(*m_localeBefore);
+  }
+  std::optional<QLocale> m_localeBefore;
   // A new window over a settings file that holds `settings`.
   void OpenWith(const QByteArray& settings) {
     m_window.reset();
@@ -622,9 +638,7 @@ TEST_F(MainWindowTest, ConversionTableFollowsTheWindow) {
 // keypad's decimal key gives it, a result copied from the output box pastes back as
 // its number, and the settings keep the point.
 TEST_F(MainWindowTest, DecimalCommaLocale) {
-  const QLocale before;
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  OpenWith("[Quantivo]\nViewType=4\nPrecision=4\n");
+  OpenInLocale(QLocale(QLocale::German, QLocale::Germany), "[Quantivo]\nViewType=4\nPrecision=4\n");
   ClickUnit(lst_In, "meter");
   ClickUnit(lst_Out, "foot");
   Type("1.5.");
@@ -644,28 +658,20 @@ TEST_F(MainWindowTest, DecimalCommaLocale) {
   EXPECT_EQ(txt_In->text(), "1234567,8901");
   EXPECT_EQ(txt_Out->text(), "1.234.567,8901");
   m_window.reset();
-  QFile file(SettingsPath());
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.readAll().contains("ValueIn=1234567.8901\n"));
-  QLocale::setDefault(before);
+  EXPECT_TRUE(SavedFile().contains("ValueIn=1234567.8901\n"));
 }
 
 // Where numbers are written in digits of their own, typed digits show in them, results
 // are written in them and the settings keep ASCII digits and the point.
 TEST_F(MainWindowTest, DigitsOfTheLocalesScript) {
-  const QLocale before;
-  QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
-  OpenWith("[Quantivo]\nViewType=1\n");
+  OpenInLocale(QLocale(QLocale::Arabic, QLocale::Egypt), "[Quantivo]\nViewType=1\n");
   ClickUnit(lst_In, "meter");
   ClickUnit(lst_Out, "centimeter");
   Type("1.5");
   EXPECT_EQ(txt_In->text(), QString::fromUtf8("\u0661\u066B\u0665"));
   EXPECT_EQ(txt_Out->text(), QString::fromUtf8("\u0661\u0665\u0660"));
   m_window.reset();
-  QFile file(SettingsPath());
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(file.readAll().contains("ValueIn=1.5\n"));
-  QLocale::setDefault(before);
+  EXPECT_TRUE(SavedFile().contains("ValueIn=1.5\n"));
 }
 
 TEST_F(MainWindowTest, CtrlAIsTheMenuShortcutNotSelectAll) {
