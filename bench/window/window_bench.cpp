@@ -327,7 +327,7 @@ int main(int argc, char** argv) {
   QApplication app(count, args.data());
   QApplication::setApplicationName(QStringLiteral("Quantivo"));
   // The style the program starts with.
-  quantivo::ui::DeferStyleIcons();
+  quantivo::ui::InstallStartUpStyle();
   if (first) return FirstUse();
   benchmark::Initialize(&count, args.data());
   benchmark::RunSpecifiedBenchmarks();

@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
   early.ApplicationReady();
   // The thread works under the application object: finished before it goes.
   const auto earlyDone = qScopeGuard([&early] { early.Join(); });
-  quantivo::ui::DeferStyleIcons();
+  quantivo::ui::InstallStartUpStyle();
   QApplication::setApplicationName(QStringLiteral("Quantivo"));
   // The launcher's name, so that desktops show its icon for the window.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quantivo.Quantivo"));

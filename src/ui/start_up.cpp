@@ -68,9 +68,24 @@ class DeferredIconEngine : public QIconEngine {
   bool m_made = false;
 };
 
-class DeferredIconStyle : public QProxyStyle {
+// The property that marks a widget placed at once.
+constexpr char kPlacedAtOnce[] = "quantivoPlacedAtOnce";
+
+class StartUpStyle : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;
+
+  // A main window places its central widget through an animation of no length at
+  // every layout, which is all of Qt's animation machinery at start for a widget
+  // that never slides: marked widgets are placed at once.
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returned) const override {
+    if (hint == SH_Widget_Animation_Duration && widget != nullptr &&
+        widget->property(kPlacedAtOnce).toBool()) {
+      return 0;
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returned);
+  }
 
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                      const QWidget* widget) const override {
@@ -82,7 +97,7 @@ class DeferredIconStyle : public QProxyStyle {
     // the option does not outlive this call, so its direction is kept.
     const Qt::LayoutDirection direction =
         option != nullptr ? option->direction : QGuiApplication::layoutDirection();
-    QPointer<const DeferredIconStyle> self(this);
+    QPointer<const StartUpStyle> self(this);
     QPointer<const QWidget> owner(widget);
     return QIcon(new DeferredIconEngine([self, owner, icon, direction] {
       if (self.isNull()) return QIcon();
@@ -159,10 +174,14 @@ void DisplayOpening::Opened() {
   g_previousHandler = nullptr;
 }
 
-void DeferStyleIcons() {
+void InstallStartUpStyle() {
   // A proxy made without a style takes the one the application would have had (the
   // command line's, QT_STYLE_OVERRIDE's or the desktop's), made once, when first used.
-  QApplication::setStyle(new DeferredIconStyle);
+  QApplication::setStyle(new StartUpStyle);
+}
+
+void PlaceAtOnce(QWidget* widget) {
+  widget->setProperty(kPlacedAtOnce, true);
 }
 
 StartUpThread::StartUpThread()

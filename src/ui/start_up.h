@@ -4,17 +4,25 @@
 #include <string>
 #include <thread>
 
+class QWidget;
+
 namespace quantivo::ui {
 
-/// Puts the application's own style behind one that hands out, unread, the icons of
-/// buttons that show only now and then: the menu bar's and tool bars' extension
-/// arrows (which show when a window is narrower than its menus; reading them loads
-/// every image-format plugin to learn which of them reads the format) and a text
-/// box's clear button (which shows once the box holds text; finding it asks the
-/// desktop's icon theme, thousands of file look-ups). Each icon is read the first
-/// time it is drawn or measured. Call once, after the application object exists and
-/// before any window is made.
-void DeferStyleIcons();
+/// Puts the application's own style behind one that leaves out what a start does not
+/// need. It hands out, unread, the icons of buttons that show only now and then: the
+/// menu bar's and tool bars' extension arrows (which show when a window is narrower
+/// than its menus; reading them loads every image-format plugin to learn which of
+/// them reads the format) and a text box's clear button (which shows once the box
+/// holds text; finding it asks the desktop's icon theme, thousands of file look-ups).
+/// Each icon is read the first time it is drawn or measured. And it places the
+/// widgets PlaceAtOnce marks without animating them. Call once, after the
+/// application object exists and before any window is made.
+void InstallStartUpStyle();
+
+/// Marks a widget that never moves in sight of the user, such as a main window's
+/// central widget where there are no docks to make room for: the style places it at
+/// once rather than through an animation of no length.
+void PlaceAtOnce(QWidget* widget);
 
 /// The one line that says the display cannot be opened: the X display `display` names
 /// ($DISPLAY), else the Wayland one `waylandDisplay` names; null or empty when unset.

@@ -1,6 +1,6 @@
 // What the program does at start to show its window sooner: the icons of buttons
-// that show only now and then handed out unread, and the fonts and the
-// session bus set up on a second thread.
+// that show only now and then handed out unread, widgets placed without animation,
+// and the fonts and the session bus set up on a second thread.
 #include "ui/start_up.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWidget>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -32,7 +33,7 @@ QImage Painted(const QIcon& icon, QSize size, qreal ratio) {
 TEST(StartUp, DeferredIconsDrawTheStylesPixels) {
   const QString name = QApplication::style()->name();
   const std::unique_ptr<QStyle> own(QStyleFactory::create(name));
-  DeferStyleIcons();
+  InstallStartUpStyle();
   const struct {
     QStyle::StandardPixmap arrow;
     QSize size;
@@ -51,6 +52,22 @@ TEST(StartUp, DeferredIconsDrawTheStylesPixels) {
         << c.arrow << " at " << c.ratio;
     EXPECT_EQ(Painted(deferred, c.size, c.ratio), Painted(expected, c.size, c.ratio)) << c.arrow;
   }
+  QApplication::setStyle(QStyleFactory::create(name));
+}
+
+// A marked widget is placed without animation; any other widget animates as the
+// style says.
+TEST(StartUp, MarkedWidgetsArePlacedAtOnce) {
+  const QString name = QApplication::style()->name();
+  const std::unique_ptr<QStyle> own(QStyleFactory::create(name));
+  InstallStartUpStyle();
+  QWidget marked;
+  QWidget other;
+  PlaceAtOnce(&marked);
+  const QStyle* style = QApplication::style();
+  EXPECT_EQ(style->styleHint(QStyle::SH_Widget_Animation_Duration, nullptr, &marked), 0);
+  EXPECT_EQ(style->styleHint(QStyle::SH_Widget_Animation_Duration, nullptr, &other),
+            own->styleHint(QStyle::SH_Widget_Animation_Duration, nullptr, &other));
   QApplication::setStyle(QStyleFactory::create(name));
 }
 

@@ -27,6 +27,7 @@
 #include "ui/dialogs/custom_units_dialog.h"
 #include "ui/dialogs/number_format_dialog.h"
 #include "ui/qt_convert.h"
+#include "ui/start_up.h"
 #include "ui/tools/conversion_table_window.h"
 #include "ui/tools/find_unit_popup.h"
 #include "ui/window/announcer.h"
@@ -129,6 +130,8 @@ void Tfrm_Converter::CreateControls() {
   m_locale = SystemNumberLocale();
   auto* central = new QWidget(this);
   central->setMinimumSize(kMinimumWorkingArea);
+  // There are no docks to make room for: the working area never slides.
+  PlaceAtOnce(central);
   setCentralWidget(central);
   auto* layout = new QVBoxLayout(central);
   layout->setContentsMargins(0, 0, 0, 0);
