@@ -8,6 +8,8 @@
 # with a fresh settings folder, and takes the names of the functions of the program
 # it ran. A function renamed or added since the script was written is only placed
 # with the rest: run this again when start-up code has changed much.
+# ORDER_SETTLE: seconds to let the program run once its window is on the screen
+# (default 3; a longer wait found the same functions).
 set -eu
 program=$1
 out=${2:-$(dirname "$0")/../../src/ui/startup_functions.ld}
@@ -30,34 +32,46 @@ for _ in $(seq 1 600); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Quantivo"' && break
   sleep 0.1
 done
-sleep 3
+sleep "${ORDER_SETTLE:-3}"
 callgrind_control -d "$pid" >/dev/null
-sleep 1
+# The dump is written once callgrind has taken the request: wait for it to be whole.
+for _ in $(seq 1 300); do
+  dump=$(ls "$work"/profile.*.1 2>/dev/null || true)
+  if [ -n "$dump" ]; then
+    size=$(stat -c %s "$dump")
+    sleep 0.5
+    [ "$size" -gt 0 ] && [ "$size" = "$(stat -c %s "$dump")" ] && break
+  else
+    sleep 0.1
+  fi
+done
 kill -9 "$pid" 2>/dev/null || true
 wait "$pid" 2>/dev/null || true
 
-python3 - "$work" "$(basename "$program")" "$out" <<'PY'
+# The program's own functions, by the names of its symbols: callgrind names some of
+# them after no object once they lie outside the section called .text.
+nm --defined-only "$program" | awk '$2 ~ /^[tTwW]$/ { print $3 }' > "$work/own"
+python3 - "$work" "$out" <<'PY'
 import glob, re, sys
-work, name, out = sys.argv[1:]
-objects, functions, ran, current = {}, {}, [], None
-profile = [f for f in glob.glob(f'{work}/profile.*') if re.search(r'\.\d+$', f)][0]
+work, out = sys.argv[1:]
+own = set(open(f'{work}/own').read().split())
+# The dump taken once the window was drawn (profile.PID.1), not the empty file the
+# killed run leaves.
+profile = glob.glob(f'{work}/profile.*.1')[0]
+functions, ran = {}, set()
 for line in open(profile):
-    m = re.match(r'^(c?)(ob|fn)=\((\d+)\)(?: (.*))?$', line.rstrip('\n'))
+    m = re.match(r'^(c?)fn=\((\d+)\)(?: (.*))?$', line.rstrip('\n'))
     if not m:
         continue
-    table = objects if m.group(2) == 'ob' else functions
-    if m.group(4):
-        table[m.group(3)] = m.group(4)
-    if m.group(1):
-        continue
-    if m.group(2) == 'ob':
-        current = table[m.group(3)]
-    elif current.endswith('/' + name) and table[m.group(3)].startswith('_Z'):
-        ran.append(table[m.group(3)])
+    if m.group(3):
+        functions[m.group(2)] = m.group(3)
+    if not m.group(1) and functions[m.group(2)] in own and functions[m.group(2)].startswith('_Z'):
+        ran.add(functions[m.group(2)])
 # A constructor or destructor runs under one of its names; its code lies in the
 # section of the other.
+# Sorted, so that the list changes only where the functions do.
 names = []
-for f in dict.fromkeys(ran):
+for f in sorted(ran):
     names.append(f)
     for a, b in (('C1E', 'C2E'), ('C2E', 'C1E'), ('D1E', 'D2E'), ('D2E', 'D1E')):
         if a in f:
@@ -72,5 +86,5 @@ with open(out, 'w') as script:
     for n in dict.fromkeys(names):
         script.write(f'    *(.text.{n})\n')
     script.write('  }\n}\nINSERT BEFORE .text;\n')
-print(f'{out}: {len(dict.fromkeys(ran))} functions')
+print(f'{out}: {len(ran)} functions')
 PY
