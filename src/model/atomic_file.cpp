@@ -208,7 +208,7 @@ std::string PendingName(std::string_view fileName) {
 // Returns it open, or -1 with nothing left behind; `name` gets its path.
 int WriteTemporary(const std::filesystem::path& folder, const std::string& fileName,
                    std::string_view text, std::string& name) {
-  name = (folder / (TemporaryNamePrefix(fileName) + "XXXXXX")).string();
+  name = PathInFolder(folder.native(), TemporaryNamePrefix(fileName) + "XXXXXX");
   const int fd = ::mkstemp(name.data());
   if (fd < 0 || WriteAll(fd, text)) return fd;
   ::close(fd);
@@ -265,7 +265,7 @@ bool WriteInPlace(const std::filesystem::path& path, const std::filesystem::path
   std::string copyName;
   FileDescriptor copy(WriteTemporary(folder, fileName, text, copyName));
   if (copy.Get() < 0) return false;
-  const std::string pending = (folder / PendingName(fileName)).string();
+  const std::string pending = PathInFolder(folder.native(), PendingName(fileName));
   const auto size = static_cast<off_t>(text.size());
   // One save at a time writes the file, and ReadSavedText waits for it. Room for the
   // whole text is taken first, so that a full disk stops the save before the file
@@ -290,6 +290,13 @@ bool WriteInPlace(const std::filesystem::path& path, const std::filesystem::path
 
 }  // namespace
 
+std::string PathInFolder(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty() && path.back() != '/') path += '/';
+  path += name;
+  return path;
+}
+
 std::string TemporaryNamePrefix(std::string_view fileName) {
   return "." + std::string(fileName) + ".quantivo-save-";
 }
@@ -310,7 +317,9 @@ std::optional<std::filesystem::path> ResolveLinks(const std::filesystem::path& p
     if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) return std::nullopt;
     target.resize(static_cast<std::size_t>(length));
     const std::filesystem::path next = target;
-    current = next.is_absolute() ? next : current.parent_path() / next;
+    current = next.is_absolute()
+                  ? next
+                  : std::filesystem::path(PathInFolder(current.parent_path().native(), target));
   }
   return std::nullopt;
 }
@@ -328,8 +337,8 @@ std::optional<std::string> ReadSavedText(const std::filesystem::path& path) {
   // locks, or the lock cannot be had in time, the file is read as it is.
   Lock(file.Get(), LOCK_SH);
   if (const std::optional<std::filesystem::path> target = ResolveLinks(path)) {
-    const std::filesystem::path pending =
-        target->parent_path() / PendingName(target->filename().string());
+    const std::string pending =
+        PathInFolder(target->parent_path().native(), PendingName(target->filename().native()));
     struct stat info {};
     if (::lstat(pending.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
         info.st_uid == ::geteuid()) {
@@ -356,7 +365,7 @@ bool ReplaceFileText(const std::filesystem::path& path, std::string_view text) {
                            : WriteAndRename(path, folder, fileName, text, exists ? &old : nullptr);
   if (!written) return false;
   // A copy that a save cut short left beside the file is older than the file now.
-  ::unlink((folder / PendingName(fileName)).c_str());
+  ::unlink(PathInFolder(folder.native(), PendingName(fileName)).c_str());
   // Make the rename or the removal durable; a failure here no longer risks the file.
   SyncFolder(folder);
   return true;

@@ -35,6 +35,12 @@ std::optional<std::string> ReadSavedText(const std::filesystem::path& path);
 /// while the file holds part of it leaves that copy for ReadSavedText.
 bool ReplaceFileText(const std::filesystem::path& path, std::string_view text);
 
+/// The path of `name`, a relative one, in `folder`, as std::filesystem::path's
+/// operator/ makes it: no slash is added after an empty folder or one that ends in a
+/// slash. Built by hand because the library's operator/ runs code of the C++ library
+/// that nothing else in a start needs.
+std::string PathInFolder(std::string_view folder, std::string_view name);
+
 /// The name of the file a save writes before renaming it over `fileName`, without
 /// its six random characters. Only ReplaceFileText makes such names, so only they are
 /// cleared away when a killed save left one behind.

@@ -377,7 +377,8 @@ std::string Written(const ParsedFile& parsed, const SavePlan& plan, std::size_t 
 }  // namespace
 
 std::string CustomUnitsFilePath(const std::string& settingsPath) {
-  return (std::filesystem::path(settingsPath).parent_path() / kCustomUnitsFileName).string();
+  return PathInFolder(std::filesystem::path(settingsPath).parent_path().native(),
+                      kCustomUnitsFileName);
 }
 
 CheckedUnit CheckCustomUnit(const UnitCatalogue& catalogue, int category,

@@ -44,6 +44,19 @@ class AtomicFileTest : public testing::Test {
   const fs::path& m_folder = m_temporary.Path();
 };
 
+// A name in a folder is the path std::filesystem::path's operator/ makes of them.
+TEST(PathInFolder, JoinsAsTheLibraryDoes) {
+  const char* folders[] = {"", "/", "/home/u/.config/Quantivo", "/home/u/.config/Quantivo/",
+                           "relative", "relative/"};
+  const char* names[] = {"QUANTIVO.INI", ".QUANTIVO.INI.quantivo-pending", "sub/units.ini"};
+  for (const char* folder : folders) {
+    for (const char* name : names) {
+      EXPECT_EQ(PathInFolder(folder, name), (fs::path(folder) / name).string())
+          << folder << " + " << name;
+    }
+  }
+}
+
 TEST_F(AtomicFileTest, LinksAreWrittenThroughAndStayLinks) {
   const fs::path dotfiles = m_folder / "dotfiles";
   fs::create_directories(dotfiles);
