@@ -3,11 +3,11 @@
 # runs from its start until its window is drawn, in the C locale and in German.
 #   bench/startup/order.sh QUANTIVO [OUT]
 # QUANTIVO is a build of the program made with -ffunction-sections (every build of
-# this tree is); OUT defaults to src/ui/startup_functions.ld. Runs the program once
-# under callgrind (apt-get install valgrind) on a server of its own, once in each
-# language with a fresh settings folder, and takes the names of the functions of the
-# program it ran. A function renamed or added since the script was written is only placed
-# with the rest: run this again when start-up code has changed much.
+# this tree is); OUT defaults to src/ui/startup_functions.ld. Runs the program under
+# callgrind (apt-get install valgrind) on a server of its own, once in each language
+# with a fresh settings folder, and takes the names of the program's functions it ran.
+# A function renamed or added since the script was written is only placed with the
+# rest: run this again when start-up code has changed much.
 # ORDER_SETTLE: seconds to let the program run once its window is on the screen
 # (default 3; a longer wait found the same functions).
 set -eu
