@@ -46,8 +46,8 @@ class AtomicFileTest : public testing::Test {
 
 // A name in a folder is the path std::filesystem::path's operator/ makes of them.
 TEST(PathInFolder, JoinsAsTheLibraryDoes) {
-  const char* folders[] = {"", "/", "/home/u/.config/Quantivo", "/home/u/.config/Quantivo/",
-                           "relative", "relative/"};
+  const char* folders[] = {
+      "", "/", "/home/u/.config/Quantivo", "/home/u/.config/Quantivo/", "relative", "relative/"};
   const char* names[] = {"QUANTIVO.INI", ".QUANTIVO.INI.quantivo-pending", "sub/units.ini"};
   for (const char* folder : folders) {
     for (const char* name : names) {
