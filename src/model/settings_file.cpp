@@ -270,8 +270,7 @@ std::string SettingsFilePath(const char* xdgConfigHome, const char* home) {
     while (folder.ends_with('/')) folder.pop_back();
     folder += "/.config";
   }
-  if (folder.back() != '/') folder.push_back('/');
-  return folder + "Quantivo/" + kSettingsFileName;
+  return PathInFolder(PathInFolder(folder, "Quantivo"), kSettingsFileName);
 }
 
 void LoadSettingsFile(ConverterModel& model, const std::string& path, UserMessages& messages) {
