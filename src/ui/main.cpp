@@ -17,6 +17,17 @@ int main(int argc, char* argv[]) {
   // display's events, painting) allocate little and briefly, and a heap each would
   // keep their freed memory apart.
   mallopt(M_ARENA_MAX, 1);
+  // The menu bar and the screen reader's bridge ask for the session bus. Where there
+  // is none and nothing to start one, D-Bus would still fork the whole program to try,
+  // at every start: told there is none, it answers at once. The programs this one
+  // starts inherit the word, and could not have reached or started a bus either.
+  const char* path = std::getenv("PATH");
+  if (quantivo::ui::SessionBusOutOfReach(
+          std::getenv("DBUS_SESSION_BUS_ADDRESS"), std::getenv("XDG_RUNTIME_DIR"),
+          quantivo::ui::ExecutableInFolders(
+              "dbus-launch", std::string("/usr/bin:") + (path != nullptr ? path : "")))) {
+    setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+  }
   // Fonts are looked up while the application object connects to the display.
   quantivo::ui::StartUpThread early;
   quantivo::ui::DisplayOpening opening;

@@ -1,6 +1,8 @@
 #include "ui/start_up.h"
 
 #include <fontconfig/fontconfig.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -149,6 +151,34 @@ std::string NoDisplayMessage(const char* display, const char* waylandDisplay) {
       return std::string("quantivo: cannot open display ") + name;
   }
   return "quantivo: cannot open display (DISPLAY and WAYLAND_DISPLAY are not set)";
+}
+
+bool SessionBusOutOfReach(const char* address, const char* runtimeFolder, bool launcherFound) {
+  // Set, even empty, the address is the user's word.
+  if (address != nullptr || launcherFound) return false;
+  if (runtimeFolder == nullptr || *runtimeFolder == '\0') return true;
+  // As D-Bus itself looks for it: a socket that belongs to the user.
+  const std::string socket = std::string(runtimeFolder) + "/bus";
+  struct stat status {};
+  return ::stat(socket.c_str(), &status) != 0 || !S_ISSOCK(status.st_mode) ||
+         status.st_uid != ::geteuid();
+}
+
+bool ExecutableInFolders(const std::string& name, const std::string& folders) {
+  std::string::size_type start = 0;
+  while (start <= folders.size()) {
+    std::string::size_type end = folders.find(':', start);
+    if (end == std::string::npos) end = folders.size();
+    const std::string folder = folders.substr(start, end - start);
+    const std::string file = (folder.empty() ? std::string(".") : folder) + '/' + name;
+    struct stat status {};
+    if (::stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+        ::access(file.c_str(), X_OK) == 0) {
+      return true;
+    }
+    start = end + 1;
+  }
+  return false;
 }
 
 DisplayOpening::DisplayOpening() {

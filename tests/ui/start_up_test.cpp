@@ -4,6 +4,9 @@
 #include "ui/start_up.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QIcon>
@@ -13,6 +16,8 @@
 #include <QStyleFactory>
 #include <QWidget>
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <future>
 #include <memory>
 
@@ -82,6 +87,32 @@ TEST(StartUp, ThreadEndsOnEveryWayOut) {
     told.Join();
   });
   EXPECT_EQ(ended.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+}
+
+// The bus is out of reach only with no address set (an empty or launching one is the
+// user's word), no launcher, and no socket "bus" in the runtime folder; a launcher is
+// an executable file in one of the listed folders.
+TEST(StartUp, SessionBusOutOfReachOnlyWithoutAnyWayToIt) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("quantivo-bus-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir / "bin");
+  std::ofstream(dir / "bin" / "bus") << "#!/bin/sh\n";
+  std::filesystem::permissions(dir / "bin" / "bus", std::filesystem::perms::owner_all);
+  const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{AF_UNIX, {}};
+  (dir / "bus").string().copy(address.sun_path, sizeof address.sun_path - 1);
+  ASSERT_EQ(bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  const std::string withSocket = dir.string(), withFile = (dir / "bin").string();
+  EXPECT_FALSE(SessionBusOutOfReach("unix:path=/run/user/1000/bus", nullptr, false));
+  EXPECT_FALSE(SessionBusOutOfReach("", withFile.c_str(), false));
+  EXPECT_FALSE(SessionBusOutOfReach(nullptr, withSocket.c_str(), false));
+  EXPECT_FALSE(SessionBusOutOfReach(nullptr, withFile.c_str(), true));
+  EXPECT_TRUE(SessionBusOutOfReach(nullptr, withFile.c_str(), false));
+  EXPECT_TRUE(SessionBusOutOfReach(nullptr, nullptr, false));
+  EXPECT_TRUE(ExecutableInFolders("bus", "/nowhere::" + withFile));
+  EXPECT_FALSE(ExecutableInFolders("bus", withSocket + ":/nowhere"));
+  close(listening);
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
