@@ -10,7 +10,9 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "ui/qt_convert.h"
 #include "ui/window/working_panel.h"
@@ -19,13 +21,52 @@ namespace quantivo::ui {
 namespace {
 
 // The tab strip is its own class so that a screen reader is told of it by the
-// interfaces below.
+// interfaces below, and so that it measures its captions once.
 class CategoryTabBar : public QTabBar {
   Q_OBJECT
  public:
   using QTabBar::QTabBar;
 
  protected:
+  // A strip lays out every tab again at each change it is told of (each tab taken in,
+  // a caption, the font, the current tab, a resize, being shown), and measures each
+  // caption twice by laying its text out in full: some 600 measurements at start for
+  // 23 tabs. A tab's size is kept while all that a style is told of it stands: its
+  // caption, whether it is first, last or between, the current tab beside it or it,
+  // the focus and the window's activity; the font and the style clear them all.
+  QSize tabSizeHint(int index) const override {
+    if (index < 0 || index >= count()) return QTabBar::tabSizeHint(index);
+    const int current = currentIndex();
+    const int last = count() - 1;
+    const Sized asked{tabText(index),
+                      (index == 0 ? 1 : 0) + (index == last ? 2 : 0),
+                      index - current,
+                      hasFocus(),
+                      isActiveWindow(),
+                      m_measuringLeast,
+                      {}};
+    m_sizes.resize(static_cast<std::size_t>(2 * count()));
+    Sized& kept = m_sizes[static_cast<std::size_t>(2 * index + (m_measuringLeast ? 1 : 0))];
+    if (!kept.Size.isValid() || !kept.SameTab(asked)) {
+      kept = asked;
+      kept.Size = QTabBar::tabSizeHint(index);
+    }
+    return kept.Size;
+  }
+  QSize minimumTabSizeHint(int index) const override {
+    m_measuringLeast = true;
+    const QSize size = QTabBar::minimumTabSizeHint(index);
+    m_measuringLeast = false;
+    return size;
+  }
+  void changeEvent(QEvent* event) override {
+    // Before the strip lays its tabs out again for the change.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+      m_sizes.clear();
+    }
+    QTabBar::changeEvent(event);
+  }
+
   void focusInEvent(QFocusEvent* event) override {
     QTabBar::focusInEvent(event);
     // The focus is on the selected tab, which a screen reader reads after the strip's
@@ -52,6 +93,25 @@ class CategoryTabBar : public QTabBar {
     const qreal inset = 1 + kRing / 2.0;
     painter.drawRect(QRectF(tabRect(currentIndex())).adjusted(inset, inset, -inset, -inset));
   }
+
+ private:
+  struct Sized {
+    QString Caption;
+    int Ends;  // 1 first, 2 last, 3 both
+    int FromCurrent;
+    bool Focus;
+    bool Active;
+    bool Least;
+    QSize Size;
+    // Only the current tab and its neighbours are told where the current one is.
+    bool SameTab(const Sized& o) const {
+      const auto near = [](int from) { return from < -1 ? -2 : from > 1 ? 2 : from; };
+      return Caption == o.Caption && Ends == o.Ends && near(FromCurrent) == near(o.FromCurrent) &&
+             Focus == o.Focus && Active == o.Active && Least == o.Least;
+    }
+  };
+  mutable std::vector<Sized> m_sizes;
+  mutable bool m_measuringLeast = false;
 };
 
 // One category's tab as a screen reader sees it: its caption, selected while its
