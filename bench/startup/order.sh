@@ -64,7 +64,8 @@ profile_start C c
 profile_start de_DE.UTF-8 de
 
 # The program's own functions, by the names of its symbols: callgrind names some of
-# them after no object once they lie outside the section called .text.
+# them after no object once they lie outside the section called .text. The C
+# runtime's entry and set-up code, which every start runs, comes first.
 nm --defined-only "$program" | awk '$2 ~ /^[tTwW]$/ { print $3 }' > "$work/own"
 python3 - "$work" "$out" <<'PY'
 import glob, re, sys
@@ -86,12 +87,13 @@ for profile in glob.glob(f'{work}/*.*.1'):
         if not m.group(1) and name in own and name.startswith('_Z'):
             ran.add(name)
 # A constructor or destructor runs under one of its names; its code lies in the
-# section of the other.
+# section of the other (a constructor template's too).
 # Sorted, so that the list changes only where the functions do.
 names = []
 for f in sorted(ran):
     names.append(f)
-    for a, b in (('C1E', 'C2E'), ('C2E', 'C1E'), ('D1E', 'D2E'), ('D2E', 'D1E')):
+    for a, b in (('C1E', 'C2E'), ('C2E', 'C1E'), ('C1I', 'C2I'), ('C2I', 'C1I'),
+                 ('D1E', 'D2E'), ('D2E', 'D1E')):
         if a in f:
             names.append(f.replace(a, b, 1))
 with open(out, 'w') as script:
@@ -100,9 +102,14 @@ with open(out, 'w') as script:
                  '   maps a few pages of the program rather than all of it. Written by\n'
                  '   bench/startup/order.sh. */\n'
                  'SECTIONS\n{\n  .text.quantivo_start :\n  {\n'
+                 '    *Scrt1.o(.text) *crt1.o(.text) *crtbeginS.o(.text) *crtbegin.o(.text)\n'
                  '    *(.text.startup .text.startup.*)\n')
     for n in dict.fromkeys(names):
         script.write(f'    *(.text.{n})\n')
-    script.write('  }\n}\nINSERT BEFORE .text;\n')
+    script.write('  }\n}\nINSERT BEFORE .text;\n'
+                 '/* The translations, read only by a start in another language than\n'
+                 '   English, after the constant data every start reads. */\n'
+                 'SECTIONS\n{\n  .rodata.quantivo_translations :\n  {\n'
+                 '    *(.rodata._ZL16qt_resource_data)\n  }\n}\nINSERT AFTER .rodata;\n')
 print(f'{out}: {len(ran)} functions in {starts} starts')
 PY
