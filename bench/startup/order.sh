@@ -23,12 +23,14 @@ chmod 700 "$work"
 trap 'rm -rf "$work"' EXIT
 
 # One start in the given language: the profile of it, once its window is drawn, in
-# $work/TAG.PID.1.
+# $work/TAG.PID.1. No session bus, as on a bare X server (the runtime folder has no
+# bus socket), so that the program's own way of meeting that is profiled too.
 profile_start() {  # language tag
+  unset DBUS_SESSION_BUS_ADDRESS
   local home=$work/$2 pid dump size
   mkdir -m 700 "$home"
   env HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_CACHE_HOME="$home/cache" \
-    XDG_RUNTIME_DIR="$home" LANG="$1" LC_ALL="$1" LANGUAGE= DBUS_SESSION_BUS_ADDRESS=disabled: \
+    XDG_RUNTIME_DIR="$home" LANG="$1" LC_ALL="$1" LANGUAGE= \
     valgrind --tool=callgrind --demangle=no --callgrind-out-file="$work/$2.%p" \
     "$program" >/dev/null 2>&1 &
   pid=$!

@@ -24,8 +24,7 @@ int main(int argc, char* argv[]) {
   const char* path = std::getenv("PATH");
   if (quantivo::ui::SessionBusOutOfReach(
           std::getenv("DBUS_SESSION_BUS_ADDRESS"), std::getenv("XDG_RUNTIME_DIR"),
-          quantivo::ui::ExecutableInFolders(
-              "dbus-launch", std::string("/usr/bin:") + (path != nullptr ? path : "")))) {
+          std::string("/usr/bin:") + (path != nullptr ? path : ""))) {
     setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
   }
   // Fonts are looked up while the application object connects to the display.

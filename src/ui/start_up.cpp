@@ -153,15 +153,20 @@ std::string NoDisplayMessage(const char* display, const char* waylandDisplay) {
   return "quantivo: cannot open display (DISPLAY and WAYLAND_DISPLAY are not set)";
 }
 
-bool SessionBusOutOfReach(const char* address, const char* runtimeFolder, bool launcherFound) {
+bool SessionBusOutOfReach(const char* address, const char* runtimeFolder,
+                          const std::string& launcherFolders) {
   // Set, even empty, the address is the user's word.
-  if (address != nullptr || launcherFound) return false;
-  if (runtimeFolder == nullptr || *runtimeFolder == '\0') return true;
-  // As D-Bus itself looks for it: a socket that belongs to the user.
-  const std::string socket = std::string(runtimeFolder) + "/bus";
-  struct stat status {};
-  return ::stat(socket.c_str(), &status) != 0 || !S_ISSOCK(status.st_mode) ||
-         status.st_uid != ::geteuid();
+  if (address != nullptr) return false;
+  if (runtimeFolder != nullptr && *runtimeFolder != '\0') {
+    // As D-Bus itself looks for it: a socket that belongs to the user.
+    const std::string socket = std::string(runtimeFolder) + "/bus";
+    struct stat status {};
+    if (::stat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) &&
+        status.st_uid == ::geteuid()) {
+      return false;
+    }
+  }
+  return !ExecutableInFolders("dbus-launch", launcherFolders);
 }
 
 bool ExecutableInFolders(const std::string& name, const std::string& folders) {

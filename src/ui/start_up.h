@@ -31,9 +31,11 @@ std::string NoDisplayMessage(const char* display, const char* waylandDisplay);
 /// Whether the session bus is out of reach: DBUS_SESSION_BUS_ADDRESS (`address`) is
 /// unset, the user's runtime folder (`runtimeFolder`, XDG_RUNTIME_DIR) holds no socket
 /// "bus" of the user's own, where a systemd session keeps it, and no dbus-launch is
-/// installed (`launcherFound`) to start a bus for the display. D-Bus would still fork
-/// the whole program at every start to try to start one.
-bool SessionBusOutOfReach(const char* address, const char* runtimeFolder, bool launcherFound);
+/// installed in `launcherFolders` (a list separated by colons, as PATH is) to start a
+/// bus for the display. D-Bus would still fork the whole program at every start to try
+/// to start one.
+bool SessionBusOutOfReach(const char* address, const char* runtimeFolder,
+                          const std::string& launcherFolders);
 
 /// Whether an executable file `name` is in one of `folders`, a list separated by
 /// colons as PATH is (an empty entry is the current folder).

@@ -90,27 +90,27 @@ TEST(StartUp, ThreadEndsOnEveryWayOut) {
 }
 
 // The bus is out of reach only with no address set (an empty or launching one is the
-// user's word), no launcher, and no socket "bus" in the runtime folder; a launcher is
-// an executable file in one of the listed folders.
+// user's word), no socket "bus" in the runtime folder and no dbus-launch, an
+// executable file, in the listed folders.
 TEST(StartUp, SessionBusOutOfReachOnlyWithoutAnyWayToIt) {
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("quantivo-bus-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir / "bin");
-  std::ofstream(dir / "bin" / "bus") << "#!/bin/sh\n";
-  std::filesystem::permissions(dir / "bin" / "bus", std::filesystem::perms::owner_all);
+  std::ofstream(dir / "bin" / "bus") << "not a socket";
+  std::ofstream(dir / "bin" / "dbus-launch") << "#!/bin/sh\n";
+  std::filesystem::permissions(dir / "bin" / "dbus-launch", std::filesystem::perms::owner_all);
   const int listening = socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un address{AF_UNIX, {}};
   (dir / "bus").string().copy(address.sun_path, sizeof address.sun_path - 1);
   ASSERT_EQ(bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-  const std::string withSocket = dir.string(), withFile = (dir / "bin").string();
-  EXPECT_FALSE(SessionBusOutOfReach("unix:path=/run/user/1000/bus", nullptr, false));
-  EXPECT_FALSE(SessionBusOutOfReach("", withFile.c_str(), false));
-  EXPECT_FALSE(SessionBusOutOfReach(nullptr, withSocket.c_str(), false));
-  EXPECT_FALSE(SessionBusOutOfReach(nullptr, withFile.c_str(), true));
-  EXPECT_TRUE(SessionBusOutOfReach(nullptr, withFile.c_str(), false));
-  EXPECT_TRUE(SessionBusOutOfReach(nullptr, nullptr, false));
-  EXPECT_TRUE(ExecutableInFolders("bus", "/nowhere::" + withFile));
-  EXPECT_FALSE(ExecutableInFolders("bus", withSocket + ":/nowhere"));
+  const std::string withSocket = dir.string(), bin = (dir / "bin").string();
+  EXPECT_FALSE(SessionBusOutOfReach("unix:path=/run/user/1000/bus", nullptr, "/nowhere"));
+  EXPECT_FALSE(SessionBusOutOfReach("", bin.c_str(), "/nowhere"));
+  EXPECT_FALSE(SessionBusOutOfReach(nullptr, withSocket.c_str(), "/nowhere"));
+  EXPECT_FALSE(SessionBusOutOfReach(nullptr, bin.c_str(), "/nowhere::" + bin));
+  EXPECT_TRUE(SessionBusOutOfReach(nullptr, bin.c_str(), "/nowhere:" + withSocket));
+  EXPECT_TRUE(SessionBusOutOfReach(nullptr, nullptr, ""));
+  EXPECT_FALSE(ExecutableInFolders("bus", bin + ":" + withSocket));
   close(listening);
   std::filesystem::remove_all(dir);
 }

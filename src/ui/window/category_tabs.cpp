@@ -10,7 +10,6 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
-#include <algorithm>
 #include <map>
 #include <vector>
 
