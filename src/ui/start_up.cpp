@@ -19,6 +19,8 @@
 #include <mutex>
 #include <vector>
 
+#include "model/atomic_file.h"
+
 namespace quantivo::ui {
 namespace {
 
@@ -159,7 +161,7 @@ bool SessionBusOutOfReach(const char* address, const char* runtimeFolder,
   if (address != nullptr) return false;
   if (runtimeFolder != nullptr && *runtimeFolder != '\0') {
     // As D-Bus itself looks for it: a socket that belongs to the user.
-    const std::string socket = std::string(runtimeFolder) + "/bus";
+    const std::string socket = model::PathInFolder(runtimeFolder, "bus");
     struct stat status {};
     if (::stat(socket.c_str(), &status) == 0 && S_ISSOCK(status.st_mode) &&
         status.st_uid == ::geteuid()) {
@@ -174,8 +176,8 @@ bool ExecutableInFolders(const std::string& name, const std::string& folders) {
   while (start <= folders.size()) {
     std::string::size_type end = folders.find(':', start);
     if (end == std::string::npos) end = folders.size();
-    const std::string folder = folders.substr(start, end - start);
-    const std::string file = (folder.empty() ? std::string(".") : folder) + '/' + name;
+    const std::string_view folder = std::string_view(folders).substr(start, end - start);
+    const std::string file = model::PathInFolder(folder.empty() ? "." : folder, name);
     struct stat status {};
     if (::stat(file.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
         ::access(file.c_str(), X_OK) == 0) {
